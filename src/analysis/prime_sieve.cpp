@@ -1,0 +1,237 @@
+#include "prime_sieve.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace analysis {
+
+static_assert(std::endian::native == std::endian::little,
+              "counting reads the bit words as bytes");
+
+namespace {
+
+// Odd numbers per segment: small enough for the first-level cache, a multiple of 64 so every
+// segment packs into whole words.
+constexpr std::int64_t kSegment = 32768;
+
+// The multiples of the smallest odd primes are copied from a repeating pattern instead of being
+// crossed off one by one.
+constexpr std::array<std::int64_t, 5> kPresieved = {3, 5, 7, 11, 13};
+constexpr std::int64_t kPeriod = 3 * 5 * 7 * 11 * 13;
+
+// Byte t is 1 when the odd number 2t + 1 has no presieved prime as a factor; long enough to copy
+// a whole segment from any offset within one period.
+const std::vector<std::uint8_t>& presievePattern() {
+    static const std::vector<std::uint8_t> pattern = [] {
+        std::vector<std::uint8_t> bytes(kPeriod + kSegment);
+        for (std::size_t t = 0; t < bytes.size(); ++t) {
+            const auto n = static_cast<std::int64_t>(2 * t + 1);
+            bytes[t] = std::none_of(kPresieved.begin(), kPresieved.end(),
+                                    [n](std::int64_t p) { return n % p == 0; });
+        }
+        return bytes;
+    }();
+    return pattern;
+}
+
+std::int64_t integerSqrt(std::int64_t n) {
+    auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
+    while (r * r > n) {
+        --r;
+    }
+    while ((r + 1) * (r + 1) <= n) {
+        ++r;
+    }
+    return r;
+}
+
+// The odd primes up to limit, by a plain sieve.
+std::vector<std::int64_t> oddPrimesUpTo(std::int64_t limit) {
+    std::vector<std::int64_t> primes;
+    if (limit < 3) {
+        return primes;
+    }
+    std::vector<bool> composite(static_cast<std::size_t>(limit + 1));
+    for (std::int64_t p = 3; p <= limit; p += 2) {
+        if (!composite[static_cast<std::size_t>(p)]) {
+            primes.push_back(p);
+            for (std::int64_t m = p * p; m <= limit; m += 2 * p) {
+                composite[static_cast<std::size_t>(m)] = true;
+            }
+        }
+    }
+    return primes;
+}
+
+// Packs bytes of 0 or 1 into bits, 64 bytes to a word; count is a multiple of 64.
+void packBytes(const std::uint8_t* bytes, std::int64_t count, std::uint64_t* words) {
+    for (std::int64_t w = 0; w < count / 64; ++w) {
+        const std::uint8_t* chunk = bytes + 64 * w;
+        std::uint64_t bits = 0;
+#ifdef __SSE2__
+        for (int k = 0; k < 4; ++k) {
+            __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * k));
+            v = _mm_slli_epi16(v, 7);
+            bits |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(v))} << (16 * k);
+        }
+#else
+        for (int k = 0; k < 64; ++k) {
+            bits |= std::uint64_t{chunk[k]} << k;
+        }
+#endif
+        words[w] = bits;
+    }
+}
+
+// The bits b..b+n-1 of the byte array, n <= 56: eight bytes from the byte holding bit b cover
+// them all.
+inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int64_t n) {
+    std::uint64_t chunk = 0;
+    std::memcpy(&chunk, bytes + b / 8, sizeof chunk);
+    return (chunk >> (b % 8)) & ((std::uint64_t{1} << n) - 1);
+}
+
+// Rows of odd bits: a row starting d numbers after the first odd number (d >= -1) holds the odd
+// numbers with bit indices (d + 1) / 2 up to (d + length - 1) / 2. Built twice, so the hot loop
+// uses the processor's population count where it has one.
+__attribute__((target_clones("popcnt", "default"))) void tallyOddRows(
+    const unsigned char* bytes, std::int64_t d, std::int64_t length, std::int64_t rows,
+    std::int32_t* tally, std::int64_t tallySize, std::int64_t* total) {
+    // Neighbouring rows often hold the same count; four tallies in turn keep one increment from
+    // waiting for the previous one.
+    constexpr std::int64_t kMaxTally = 32;
+    std::int32_t partial[4][kMaxTally] = {};
+    tallySize = std::min(tallySize, kMaxTally);
+    std::int64_t sum = 0;
+    for (std::int64_t r = 0; r < rows; ++r, d += length) {
+        std::int64_t begin = (d + 1) >> 1;
+        const std::int64_t end = ((d + length - 1) >> 1) + 1;
+        std::int64_t k = 0;
+        while (end - begin > 56) {
+            k += std::popcount(bitsAt(bytes, begin, 56));
+            begin += 56;
+        }
+        k += std::popcount(bitsAt(bytes, begin, end - begin));
+        sum += k;
+        if (k < tallySize) {
+            ++partial[r & 3][k];
+        }
+    }
+    for (std::int64_t k = 0; k < tallySize; ++k) {
+        tally[k] += partial[0][k] + partial[1][k] + partial[2][k] + partial[3][k];
+    }
+    *total += sum;
+}
+
+}  // namespace
+
+PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last) : m_first(first), m_last(last) {
+    m_oddBase = std::max<std::int64_t>(first, 3) | 1;
+    if (last < m_oddBase) {
+        m_bits.assign(1, 0);
+        return;
+    }
+    m_oddCount = (last - m_oddBase) / 2 + 1;
+    const std::int64_t words = (m_oddCount + 63) / 64;
+    m_bits.assign(static_cast<std::size_t>(words + 1), 0);
+
+    struct Crossing {
+        std::int64_t prime;
+        std::int64_t next;  // bit index of the next odd multiple to cross off
+    };
+    std::vector<Crossing> crossings;
+    for (const std::int64_t p : oddPrimesUpTo(integerSqrt(last))) {
+        if (p <= kPresieved.back()) {
+            continue;
+        }
+        std::int64_t m = std::max(p * p, (m_oddBase + p - 1) / p * p);
+        if (m % 2 == 0) {
+            m += p;
+        }
+        crossings.push_back({p, (m - m_oddBase) / 2});
+    }
+
+    const std::vector<std::uint8_t>& pattern = presievePattern();
+    std::vector<std::uint8_t> segment(kSegment);
+    for (std::int64_t start = 0; start < m_oddCount; start += kSegment) {
+        const std::int64_t size = std::min(kSegment, m_oddCount - start);
+        const std::int64_t firstNumber = m_oddBase + 2 * start;
+        std::memcpy(segment.data(), pattern.data() + ((firstNumber - 1) / 2) % kPeriod,
+                    static_cast<std::size_t>(size));
+        for (const std::int64_t p : kPresieved) {
+            if (p >= firstNumber && p < firstNumber + 2 * size) {
+                segment[static_cast<std::size_t>((p - firstNumber) / 2)] = 1;
+            }
+        }
+        for (Crossing& c : crossings) {
+            std::int64_t j = c.next - start;
+            for (; j < size; j += c.prime) {
+                segment[static_cast<std::size_t>(j)] = 0;
+            }
+            c.next = j + start;
+        }
+        const std::int64_t packed = (size + 63) / 64 * 64;
+        std::fill(segment.begin() + size, segment.begin() + packed, std::uint8_t{0});
+        packBytes(segment.data(), packed, m_bits.data() + start / 64);
+    }
+}
+
+bool PrimeMarks::isPrime(std::int64_t n) const {
+    if (n == 2) {
+        return m_first <= 2 && 2 <= m_last;
+    }
+    if (n < m_oddBase || n > m_last || n % 2 == 0) {
+        return false;
+    }
+    const std::int64_t i = (n - m_oddBase) / 2;
+    return (m_bits[static_cast<std::size_t>(i / 64)] >> (i % 64)) & 1U;
+}
+
+std::int64_t PrimeMarks::countPrimes(std::int64_t from, std::int64_t to) const {
+    from = std::max(from, m_first);
+    to = std::min(to, m_last);
+    std::int64_t count = (from <= 2 && 2 <= to) ? 1 : 0;
+    const std::int64_t a = std::max(from, m_oddBase) | 1;
+    const std::int64_t b = (to & 1) != 0 ? to : to - 1;
+    if (a <= b) {
+        count += countOddBits((a - m_oddBase) / 2, (b - m_oddBase) / 2 + 1);
+    }
+    return count;
+}
+
+std::int64_t PrimeMarks::countOddBits(std::int64_t begin, std::int64_t end) const {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(m_bits.data());
+    std::int64_t count = 0;
+    while (begin < end) {
+        const std::int64_t n = std::min<std::int64_t>(end - begin, 56);
+        count += std::popcount(bitsAt(bytes, begin, n));
+        begin += n;
+    }
+    return count;
+}
+
+void PrimeMarks::tallyRows(std::int64_t first, std::int32_t length, std::int64_t rows,
+                           std::span<std::int32_t> tally, std::int64_t& total) const {
+    const auto tallySize = static_cast<std::int64_t>(tally.size());
+    // Rows that reach down to 2 or below, where the odd bits do not tell everything.
+    for (; rows > 0 && first <= 2; --rows, first += length) {
+        const std::int64_t k = countPrimes(first, first + length - 1);
+        total += k;
+        if (k < tallySize) {
+            ++tally[static_cast<std::size_t>(k)];
+        }
+    }
+    if (rows > 0) {
+        tallyOddRows(reinterpret_cast<const unsigned char*>(m_bits.data()), first - m_oddBase,
+                     length, rows, tally.data(), tallySize, &total);
+    }
+}
+
+}  // namespace analysis

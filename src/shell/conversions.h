@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <cstdint>
+
+namespace shell {
+
+// The decimal separator that every real-number conversion writes and reads. It follows the
+// user's locale until someone sets it (tests pin it to ',' or '.').
+[[nodiscard]] QChar DecimalSeparator();
+void SetDecimalSeparator(QChar separator);
+
+// Sets the separator for the lifetime of the object and restores the previous one.
+class DecimalSeparatorScope final {
+public:
+    explicit DecimalSeparatorScope(QChar separator);
+    ~DecimalSeparatorScope();
+    DecimalSeparatorScope(const DecimalSeparatorScope&) = delete;
+    DecimalSeparatorScope& operator=(const DecimalSeparatorScope&) = delete;
+
+private:
+    QChar m_previous;
+};
+
+enum class FloatFormat { Fixed };
+inline constexpr FloatFormat ffFixed = FloatFormat::Fixed;
+
+// Decimal text, with a leading "-" when negative.
+[[nodiscard]] QString IntToStr(std::int64_t value);
+
+// Decimal digits with an optional sign, blanks around them allowed, within the 32-bit range.
+// Anything else raises ConversionError.
+[[nodiscard]] std::int32_t StrToInt(const QString& text);
+
+// The integer right-aligned in `width` characters, padded with spaces, never cut.
+[[nodiscard]] QString Str(std::int64_t value, int width);
+
+// Fixed notation with exactly `digits` decimals. The exact value is rounded, halves away from
+// zero, to at most `precision` significant digits and at most `digits` decimals. A value whose
+// integer part needs more than `precision` digits is written in scientific form ("1,2346E10").
+// A value that shows as zero never carries a minus.
+[[nodiscard]] QString FloatToStrF(long double value, FloatFormat format, int precision,
+                                  int digits);
+
+// The shortest text with at most 15 significant digits; scientific form below 0.00001 and
+// from 10^15 on.
+[[nodiscard]] QString FloatToStr(long double value);
+
+// The nearest 32-bit integer, halves to the even neighbour. A value outside the 32-bit range
+// (or not a number) raises InvalidFloatOperation.
+[[nodiscard]] std::int32_t Round(long double value);
+
+}  // namespace shell

@@ -1,0 +1,20 @@
+#include "failures.h"
+
+#include <utility>
+
+namespace shell {
+
+Failure::Failure(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+
+ConversionError::ConversionError(const QString& text)
+    : Failure(QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(text)) {}
+
+IntegerDivisionByZero::IntegerDivisionByZero() : Failure(QStringLiteral("Division durch Null.")) {}
+
+FloatDivisionByZero::FloatDivisionByZero()
+    : Failure(QStringLiteral("Gleitkommadivision durch Null.")) {}
+
+InvalidFloatOperation::InvalidFloatOperation()
+    : Failure(QStringLiteral("Ungültige Gleitkommaoperation.")) {}
+
+}  // namespace shell

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace shell {
+
+// A block of list lines that produces each line when asked, so a long listing costs memory in
+// proportion to its data rather than to its number of lines.
+class LineSource {
+public:
+    virtual ~LineSource() = default;
+    [[nodiscard]] virtual qsizetype count() const = 0;
+    [[nodiscard]] virtual QString line(qsizetype index) const = 0;
+};
+
+// What code that fills a list box may do with it: clear it, and add lines in order, one by one
+// or as a whole block.
+class ListBoxItems {
+public:
+    virtual ~ListBoxItems() = default;
+    virtual void Clear() = 0;
+    virtual void Add(const QString& line) = 0;
+    virtual void AddLines(std::shared_ptr<const LineSource> lines) = 0;
+};
+
+// The lines of a list box in the order added; blocks stay blocks.
+class LineList final : public ListBoxItems {
+public:
+    void Clear() override;
+    void Add(const QString& line) override;
+    void AddLines(std::shared_ptr<const LineSource> lines) override;
+
+    [[nodiscard]] qsizetype count() const { return m_count; }
+    [[nodiscard]] QString line(qsizetype index) const;
+
+private:
+    struct Block {
+        qsizetype first = 0;
+        std::shared_ptr<const LineSource> source;  // null: the lines are in `texts`
+        QStringList texts;
+    };
+    std::vector<Block> m_blocks;
+    qsizetype m_count = 0;
+};
+
+}  // namespace shell

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+#include "shell/list_lines.h"
+
+namespace ui {
+
+// The lines of a list box for a QListView. Blocks of lines stay blocks, so a listing of a
+// million rows is shown without a million strings.
+class ListBoxModel final : public QAbstractListModel, public shell::ListBoxItems {
+    Q_OBJECT
+public:
+    explicit ListBoxModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+
+    void Clear() override;
+    void Add(const QString& line) override;
+    void AddLines(std::shared_ptr<const shell::LineSource> lines) override;
+
+    [[nodiscard]] const shell::LineList& lines() const { return m_lines; }
+
+private:
+    shell::LineList m_lines;
+};
+
+}  // namespace ui

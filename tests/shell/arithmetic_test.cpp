@@ -1,0 +1,31 @@
+#include "shell/arithmetic.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/failures.h"
+
+namespace shell {
+namespace {
+
+TEST(FloatDivide, ZeroDivisorsRaiseTheMatchingFailure) {
+    EXPECT_EQ(FloatDivide(1.0L, 4.0L), 0.25L);
+    EXPECT_THROW((void)FloatDivide(0.0L, 0.0L), InvalidFloatOperation);
+    EXPECT_THROW((void)FloatDivide(8.0L, 0.0L), FloatDivisionByZero);
+    EXPECT_THROW((void)FloatDivide(-8.0L, -0.0L), FloatDivisionByZero);
+}
+
+TEST(SquareRoot, NegativeRadicandIsAnInvalidOperation) {
+    EXPECT_EQ(SquareRoot(0.25L), 0.5L);
+    EXPECT_EQ(SquareRoot(0.0L), 0.0L);
+    EXPECT_THROW((void)SquareRoot(-1e-30L), InvalidFloatOperation);
+}
+
+TEST(Failures, CarryTheirGermanTexts) {
+    EXPECT_EQ(IntegerDivisionByZero().message(), "Division durch Null.");
+    EXPECT_EQ(FloatDivisionByZero().message(), "Gleitkommadivision durch Null.");
+    EXPECT_EQ(InvalidFloatOperation().message(), "Ungültige Gleitkommaoperation.");
+    EXPECT_STREQ(ConversionError("abc").what(), "„abc“ ist keine gültige ganze Zahl.");
+}
+
+}  // namespace
+}  // namespace shell

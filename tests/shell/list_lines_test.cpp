@@ -1,0 +1,51 @@
+#include "shell/list_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace shell {
+namespace {
+
+class Numbered final : public LineSource {
+public:
+    explicit Numbered(qsizetype count) : m_count(count) {}
+    [[nodiscard]] qsizetype count() const override { return m_count; }
+    [[nodiscard]] QString line(qsizetype index) const override {
+        return QStringLiteral("row %1").arg(index);
+    }
+
+private:
+    qsizetype m_count;
+};
+
+TEST(LineList, KeepsSingleLinesAndBlocksInTheOrderAdded) {
+    LineList list;
+    list.Add("first");
+    list.AddLines(std::make_shared<Numbered>(3));
+    list.AddLines(std::make_shared<Numbered>(0));
+    list.Add(" ");
+    list.Add(QString());
+    list.AddLines(std::make_shared<Numbered>(2));
+
+    ASSERT_EQ(list.count(), 8);
+    const QStringList expected = {"first", "row 0", "row 1", "row 2", " ", "", "row 0", "row 1"};
+    for (qsizetype i = 0; i < list.count(); ++i) {
+        EXPECT_EQ(list.line(i), expected.at(i)) << i;
+    }
+    EXPECT_EQ(list.line(8), QString());
+    EXPECT_EQ(list.line(-1), QString());
+}
+
+TEST(LineList, ClearEmptiesIt) {
+    LineList list;
+    list.AddLines(std::make_shared<Numbered>(1'000'000));
+    list.Add("tail");
+    EXPECT_EQ(list.line(1'000'000), "tail");
+    list.Clear();
+    EXPECT_EQ(list.count(), 0);
+    list.Add("again");
+    EXPECT_EQ(list.count(), 1);
+    EXPECT_EQ(list.line(0), "again");
+}
+
+}  // namespace
+}  // namespace shell

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Checks the scan tool's output format: bounds line, list lines, refusals and failures.
+set -u
+tool=$1
+failures=0
+check() {  # description, expected, actual
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    fi
+}
+
+out=$(LC_ALL=de_DE.UTF-8 "$tool" 5 100 10)
+check "bounds line" $'1\t100' "$(sed -n 1p <<<"$out")"
+check "first row" "     1  +OO+O+O+++  4" "$(sed -n 2p <<<"$out")"
+check "line count" 38 "$(wc -l <<<"$out")"
+check "German separator" "  2   :      5-mal,     0,50000" "$(sed -n 16p <<<"$out")"
+
+out=$(LC_ALL=C "$tool" 1 100 10)
+check "C separator" " Summe:    10       1.00000" "$(sed -n 36p <<<"$out")"
+
+out=$("$tool" 100 150 90)
+check "refused scan prints the bounds only" $'91\t90' "$out"
+
+err=$("$tool" 1 abc 90 2>&1 >/dev/null)
+status=$?
+check "failure status" 1 "$status"
+check "failure message" "„abc“ ist keine gültige ganze Zahl." "$err"
+
+err=$("$tool" 1 100 0 2>&1 >/dev/null)
+check "row length message" "Die Anzahl Zahlen pro Zeile muss mindestens 1 sein." "$err"
+
+err=$("$tool" 1 45000 90 --repeat 3 2>&1 >/dev/null)
+[[ "$err" =~ ^[0-9]+\.[0-9]+$ ]] || check "median time" "<milliseconds>" "$err"
+
+"$tool" 1 2 >/dev/null 2>&1
+check "usage status" 2 "$?"
+
+[ "$failures" -eq 0 ] && echo "scan tool: all checks passed"
+exit "$failures"
