@@ -26,7 +26,9 @@ void BM_ScanOneToTenMillionRowsOfTen(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanOneToTenMillionRowsOfTen)->Unit(benchmark::kMillisecond);
 
-void BM_ScanStartUpRange(benchmark::State& state) { runScan(state, "1", "45000", "90"); }
+void BM_ScanStartUpRange(benchmark::State& state) {
+    runScan(state, "1", "45000", "90");
+}
 BENCHMARK(BM_ScanStartUpRange)->Unit(benchmark::kMicrosecond);
 
 // Producing the lines a list shows on one screen, at the end of the largest listing.

@@ -5,6 +5,8 @@
 // median time in milliseconds goes to stderr. With --memory the growth of resident memory from
 // before the first scan to after the last one, with its listing held, goes to stderr in MB.
 
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QString>
 #include <algorithm>
@@ -13,8 +15,6 @@
 #include <cstring>
 #include <fstream>
 #include <vector>
-
-#include <unistd.h>
 
 #include "analysis/berechnen.h"
 

@@ -12,8 +12,7 @@
 
 namespace analysis {
 
-static_assert(std::endian::native == std::endian::little,
-              "counting reads the bit words as bytes");
+static_assert(std::endian::native == std::endian::little, "counting reads the bit words as bytes");
 
 namespace {
 

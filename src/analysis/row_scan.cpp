@@ -19,8 +19,8 @@ int headerWidth(std::int64_t firstOfFirstRow, std::int64_t firstOfLastRow) {
 
 }  // namespace
 
-RowLines::RowLines(std::shared_ptr<const PrimeMarks> marks, std::int64_t first,
-                   std::int32_t length, std::int64_t rows)
+RowLines::RowLines(std::shared_ptr<const PrimeMarks> marks, std::int64_t first, std::int32_t length,
+                   std::int64_t rows)
     : m_marks(std::move(marks)),
       m_first(first),
       m_length(length),

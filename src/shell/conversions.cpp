@@ -18,7 +18,9 @@ std::optional<QChar>& separatorSetting() {
     return separator;
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 // The exact decimal expansion of a finite value: sign, digits without leading zeros, and the
 // power of ten of the first digit. No digits means zero.
@@ -149,15 +151,21 @@ QChar DecimalSeparator() {
     return *separator;
 }
 
-void SetDecimalSeparator(QChar separator) { separatorSetting() = separator; }
+void SetDecimalSeparator(QChar separator) {
+    separatorSetting() = separator;
+}
 
 DecimalSeparatorScope::DecimalSeparatorScope(QChar separator) : m_previous(DecimalSeparator()) {
     SetDecimalSeparator(separator);
 }
 
-DecimalSeparatorScope::~DecimalSeparatorScope() { SetDecimalSeparator(m_previous); }
+DecimalSeparatorScope::~DecimalSeparatorScope() {
+    SetDecimalSeparator(m_previous);
+}
 
-QString IntToStr(std::int64_t value) { return QString::number(value); }
+QString IntToStr(std::int64_t value) {
+    return QString::number(value);
+}
 
 std::int32_t StrToInt(const QString& text) {
     qsizetype begin = 0;

@@ -40,8 +40,7 @@ inline constexpr FloatFormat ffFixed = FloatFormat::Fixed;
 // zero, to at most `precision` significant digits and at most `digits` decimals. A value whose
 // integer part needs more than `precision` digits is written in scientific form ("1,2346E10").
 // A value that shows as zero never carries a minus.
-[[nodiscard]] QString FloatToStrF(long double value, FloatFormat format, int precision,
-                                  int digits);
+[[nodiscard]] QString FloatToStrF(long double value, FloatFormat format, int precision, int digits);
 
 // The shortest text with at most 15 significant digits; scientific form below 0.00001 and
 // from 10^15 on.

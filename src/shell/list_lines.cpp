@@ -31,9 +31,9 @@ QString LineList::line(qsizetype index) const {
     if (index < 0 || index >= m_count) {
         return {};
     }
-    const auto block = std::prev(std::upper_bound(
-        m_blocks.begin(), m_blocks.end(), index,
-        [](qsizetype i, const Block& b) { return i < b.first; }));
+    const auto block =
+        std::prev(std::upper_bound(m_blocks.begin(), m_blocks.end(), index,
+                                   [](qsizetype i, const Block& b) { return i < b.first; }));
     const qsizetype offset = index - block->first;
     return block->source ? block->source->line(offset) : block->texts.at(offset);
 }

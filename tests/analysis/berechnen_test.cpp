@@ -107,7 +107,7 @@ TEST_F(ScanTest, BoundsAreAdjustedToWholeRows) {
     const struct {
         const char* from;
         const char* adjusted;
-    } lower[] = {{"45", "1"},    {"89", "1"},   {"90", "91"}, {"91", "91"},  {"179", "91"},
+    } lower[] = {{"45", "1"},    {"89", "1"},  {"90", "91"}, {"91", "91"},    {"179", "91"},
                  {"180", "181"}, {"-89", "1"}, {"0", "1"},   {"-100", "-89"}, {"-180", "-179"}};
     for (const auto& c : lower) {
         scan(c.from, "45000", "90");
@@ -116,8 +116,8 @@ TEST_F(ScanTest, BoundsAreAdjustedToWholeRows) {
     const struct {
         const char* to;
         const char* adjusted;
-    } upper[] = {{"45089", "45000"}, {"45090", "45090"}, {"50", "0"}, {"-50", "0"},
-                 {"-100", "-90"}};
+    } upper[] = {
+        {"45089", "45000"}, {"45090", "45090"}, {"50", "0"}, {"-50", "0"}, {"-100", "-90"}};
     for (const auto& c : upper) {
         scan("-1000", c.to, "90");
         EXPECT_EQ(m_to.Text(), c.adjusted) << c.to;

@@ -15,12 +15,25 @@ TEST(IsPrime, SingleNumbers) {
         std::int32_t n;
         bool prime;
     } cases[] = {
-        {1, false},       {2, true},         {3, true},          {4, false},
-        {9, false},       {25, false},       {49, false},        {97, true},
-        {0, false},       {-1, false},       {-2, false},        {-7, false},
-        {9'999'991, true}, {10'000'000, false}, {2'147'483'647, true}, {2'147'483'646, false},
+        {1, false},
+        {2, true},
+        {3, true},
+        {4, false},
+        {9, false},
+        {25, false},
+        {49, false},
+        {97, true},
+        {0, false},
+        {-1, false},
+        {-2, false},
+        {-7, false},
+        {9'999'991, true},
+        {10'000'000, false},
+        {2'147'483'647, true},
+        {2'147'483'646, false},
         {std::numeric_limits<std::int32_t>::min(), false},
-        {46'337, true},   {46'337 * 46'337, false},  // a square-root bound off by one misses it
+        {46'337, true},
+        {46'337 * 46'337, false},  // a square-root bound off by one misses it
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsPrime(c.n), c.prime) << c.n;
@@ -34,9 +47,8 @@ TEST(IsPrime, ThePrimesUpToOneHundred) {
             primes.push_back(n);
         }
     }
-    EXPECT_EQ(primes, (std::vector<std::int32_t>{2,  3,  5,  7,  11, 13, 17, 19, 23,
-                                                  29, 31, 37, 41, 43, 47, 53, 59, 61,
-                                                  67, 71, 73, 79, 83, 89, 97}));
+    EXPECT_EQ(primes, (std::vector<std::int32_t>{2,  3,  5,  7,  11, 13, 17, 19, 23, 29, 31, 37, 41,
+                                                 43, 47, 53, 59, 61, 67, 71, 73, 79, 83, 89, 97}));
 }
 
 // Compares every number of first..last, and the counts of some of its subranges, with IsPrime.
@@ -85,9 +97,22 @@ TEST(PrimeMarks, AgreesWithIsPrimeOnRandomRangesUpToTenMillion) {
 
 TEST(PrimeMarks, SmallRangesAroundTheStartOfTheNumberLine) {
     std::mt19937 random(3);
-    for (const auto& [first, last] : std::vector<std::pair<std::int64_t, std::int64_t>>{
-             {-10, 10}, {-5, -1}, {0, 0}, {1, 1}, {2, 2}, {1, 2}, {2, 3}, {3, 3}, {4, 4},
-             {13, 13}, {11, 20}, {5, 17}, {15015, 15030}, {65535, 65539}, {-10'000'000, 40}}) {
+    for (const auto& [first, last] :
+         std::vector<std::pair<std::int64_t, std::int64_t>>{{-10, 10},
+                                                            {-5, -1},
+                                                            {0, 0},
+                                                            {1, 1},
+                                                            {2, 2},
+                                                            {1, 2},
+                                                            {2, 3},
+                                                            {3, 3},
+                                                            {4, 4},
+                                                            {13, 13},
+                                                            {11, 20},
+                                                            {5, 17},
+                                                            {15015, 15030},
+                                                            {65535, 65539},
+                                                            {-10'000'000, 40}}) {
         expectAgreesWithIsPrime(first, last, random);
     }
 }

@@ -15,9 +15,15 @@ TEST(StrToInt, ReadsDecimalIntegersWithSignAndBlanks) {
         const char16_t* text;
         std::int32_t value;
     } cases[] = {
-        {u"0", 0},           {u"45000", 45000},         {u"  90 ", 90},
-        {u"+7", 7},          {u"-100", -100},            {u"\t12\t", 12},
-        {u"007", 7},         {u"2147483647", 2147483647}, {u"-2147483648", -2147483647 - 1},
+        {u"0", 0},
+        {u"45000", 45000},
+        {u"  90 ", 90},
+        {u"+7", 7},
+        {u"-100", -100},
+        {u"\t12\t", 12},
+        {u"007", 7},
+        {u"2147483647", 2147483647},
+        {u"-2147483648", -2147483647 - 1},
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf16(c.text);
@@ -27,8 +33,8 @@ TEST(StrToInt, ReadsDecimalIntegersWithSignAndBlanks) {
 
 TEST(StrToInt, RefusesEverythingElseNamingTheText) {
     for (const char16_t* text :
-         {u"", u"   ", u"abc", u"1,5", u"1.5", u"2147483648", u"-2147483649", u"12a", u"--1",
-          u"+", u"- 1", u"1 2", u"0x10", u"$10", u"\uFF11\uFF12", u"99999999999999999999"}) {
+         {u"", u"   ", u"abc", u"1,5", u"1.5", u"2147483648", u"-2147483649", u"12a", u"--1", u"+",
+          u"- 1", u"1 2", u"0x10", u"$10", u"\uFF11\uFF12", u"99999999999999999999"}) {
         const QString input = QString::fromUtf16(text);
         try {
             (void)StrToInt(input);
@@ -148,9 +154,18 @@ TEST(Round, HalvesGoToTheEvenNeighbour) {
         long double value;
         std::int32_t rounded;
     } cases[] = {
-        {8.5L, 8},     {9.5L, 10},  {-8.5L, -8},    {-9.5L, -10},         {0.5L, 0},
-        {-0.5L, 0},    {1.5L, 2},   {2.4999L, 2},   {8.5333333333L, 9},   {-2.6L, -3},
-        {2147483647.4L, 2147483647}, {-2147483648.5L, -2147483647 - 1},
+        {8.5L, 8},
+        {9.5L, 10},
+        {-8.5L, -8},
+        {-9.5L, -10},
+        {0.5L, 0},
+        {-0.5L, 0},
+        {1.5L, 2},
+        {2.4999L, 2},
+        {8.5333333333L, 9},
+        {-2.6L, -3},
+        {2147483647.4L, 2147483647},
+        {-2147483648.5L, -2147483647 - 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Round(c.value), c.rounded) << static_cast<double>(c.value);
@@ -158,10 +173,9 @@ TEST(Round, HalvesGoToTheEvenNeighbour) {
 }
 
 TEST(Round, OutsideTheIntegerRangeIsAnInvalidOperation) {
-    for (const long double value :
-         {2147483647.5L, 2147483648.0L, -2147483649.0L, 3e9L, 1e300L,
-          std::numeric_limits<long double>::infinity(),
-          std::numeric_limits<long double>::quiet_NaN()}) {
+    for (const long double value : {2147483647.5L, 2147483648.0L, -2147483649.0L, 3e9L, 1e300L,
+                                    std::numeric_limits<long double>::infinity(),
+                                    std::numeric_limits<long double>::quiet_NaN()}) {
         EXPECT_THROW((void)Round(value), InvalidFloatOperation) << static_cast<double>(value);
     }
 }

@@ -1,0 +1,46 @@
+#include "analysis/row_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "analysis/is_prime.h"
+
+namespace analysis {
+namespace {
+
+// Row lengths odd and even, shorter and longer than one word of marks, on ranges that start
+// below zero, at 1, and anywhere up to the limit.
+TEST(ScanRows, TallyAgreesWithCountingEveryRowByItself) {
+    std::mt19937 random(4);
+    std::uniform_int_distribution<std::int64_t> anywhere(-200, 9'900'000);
+    for (const std::int32_t length : {1, 2, 3, 7, 10, 56, 57, 90, 113, 120, 200, 1001}) {
+        for (const std::int64_t start :
+             {std::int64_t{-2 * length}, std::int64_t{0}, anywhere(random)}) {
+            const std::int64_t first = start / length * length + 1;
+            const std::int64_t rows = std::max<std::int64_t>(1, 20'000 / length);
+            const std::int64_t last = first + rows * length - 1;
+            const RowScan scan = ScanRows(first, last, length);
+
+            std::array<std::int32_t, 21> tally{};
+            std::int64_t primes = 0;
+            for (std::int64_t row = 0; row < rows; ++row) {
+                std::int64_t k = 0;
+                for (std::int64_t n = first + row * length; n < first + (row + 1) * length; ++n) {
+                    k += IsPrime(static_cast<std::int32_t>(n)) ? 1 : 0;
+                }
+                primes += k;
+                if (k <= 20) {
+                    ++tally[static_cast<std::size_t>(k)];
+                }
+                ASSERT_EQ(scan.rows->primesInRow(row), k) << "row " << row << " of " << first;
+            }
+            EXPECT_EQ(scan.Haeufigkeit, tally) << first << ", length " << length;
+            EXPECT_EQ(scan.P, primes) << first << ", length " << length;
+            EXPECT_EQ(scan.rows->count(), rows);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace analysis
