@@ -1,27 +1,35 @@
-// primzeilen-scan FROM TO LENGTH [--repeat N] [--memory]
+// primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE.png]
 //
 // Runs the main window's scan on these three field texts and prints the adjusted bounds
 // (from, tab, to) and then every list line. With --repeat N the scan runs N times and the
 // median time in milliseconds goes to stderr. With --memory the growth of resident memory from
 // before the first scan to after the last one, with its listing held, goes to stderr in MB.
+// With --graph it then redraws the graph as the main window's Graph button does, prints the
+// nine result fields (Edit1=...) and the table's three rows (cells separated by tabs), and
+// writes the picture as a PNG.
 
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <vector>
 
 #include "analysis/berechnen.h"
+#include "distribution/graph_redraw.h"
 
 namespace {
 
 int usage() {
-    std::fputs("usage: primzeilen-scan FROM TO LENGTH [--repeat N] [--memory]\n", stderr);
+    std::fputs("usage: primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE.png]\n",
+               stderr);
     return 2;
 }
 
@@ -34,12 +42,36 @@ double residentMegabytes() {
            (1024.0 * 1024.0);
 }
 
-void print(const QString& text, QByteArray& buffer) {
-    buffer += text.toUtf8();
-    buffer += '\n';
-    if (buffer.size() > (1 << 20)) {
-        std::fwrite(buffer.constData(), 1, static_cast<std::size_t>(buffer.size()), stdout);
-        buffer.clear();
+class Output {
+public:
+    ~Output() { flush(); }
+    void line(const QString& text) {
+        m_buffer += text.toUtf8();
+        m_buffer += '\n';
+        if (m_buffer.size() > (1 << 20)) {
+            flush();
+        }
+    }
+    void flush() {
+        std::fwrite(m_buffer.constData(), 1, static_cast<std::size_t>(m_buffer.size()), stdout);
+        std::fflush(stdout);
+        m_buffer.clear();
+    }
+
+private:
+    QByteArray m_buffer;
+};
+
+void printGraph(const distribution::PlainGraph& graph, Output& out) {
+    for (std::size_t i = 0; i < graph.Edit.size(); ++i) {
+        out.line(QStringLiteral("Edit%1=%2").arg(i + 1).arg(graph.Edit[i].Text()));
+    }
+    for (int row = 0; row < 3; ++row) {
+        QStringList cells;
+        for (int column = 0; column < 20; ++column) {
+            cells.append(graph.Tab.Cell(column, row));
+        }
+        out.line(cells.join(u'\t'));
     }
 }
 
@@ -49,11 +81,14 @@ int main(int argc, char** argv) {
     std::vector<QString> fields;
     int repeat = 1;
     bool memory = false;
+    std::optional<QString> graphFile;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--memory") == 0) {
             memory = true;
         } else if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) {
             repeat = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--graph") == 0 && i + 1 < argc) {
+            graphFile = QString::fromLocal8Bit(argv[++i]);
         } else {
             fields.push_back(QString::fromLocal8Bit(argv[i]));
         }
@@ -80,6 +115,7 @@ int main(int argc, char** argv) {
                 std::chrono::steady_clock::now() - start;
             milliseconds.push_back(took.count());
         }
+        state.Berechnet = 1;
     } catch (const shell::Failure& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 1;
@@ -88,18 +124,44 @@ int main(int argc, char** argv) {
     if (memory) {
         std::fprintf(stderr, "%.1f MB\n", residentMegabytes() - baseline);
     }
-
-    QByteArray buffer;
-    print(from.Text() + u'\t' + to.Text(), buffer);
-    for (qsizetype i = 0; i < list.count(); ++i) {
-        print(list.line(i), buffer);
-    }
-    std::fwrite(buffer.constData(), 1, static_cast<std::size_t>(buffer.size()), stdout);
-
     if (repeat > 1) {
         std::nth_element(milliseconds.begin(), milliseconds.begin() + repeat / 2,
                          milliseconds.end());
         std::fprintf(stderr, "%.3f\n", milliseconds[static_cast<std::size_t>(repeat / 2)]);
     }
-    return 0;
+
+    Output out;
+    out.line(from.Text() + u'\t' + to.Text());
+    for (qsizetype i = 0; i < list.count(); ++i) {
+        out.line(list.line(i));
+    }
+    if (!graphFile) {
+        return 0;
+    }
+
+    // Text on the picture needs a font system; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int appArgc = 1;
+    QGuiApplication application(appArgc, argv);
+    distribution::PlainGraph graph;
+    distribution::ChartState chart;
+    int status = 0;
+    try {
+        distribution::FullRedraw(graph.controls(), chart, state, {from, to});
+    } catch (const shell::Failure& failure) {
+        printGraph(graph, out);
+        out.flush();
+        std::fprintf(stderr, "%s\n", failure.what());
+        status = 1;
+    }
+    if (status == 0) {
+        printGraph(graph, out);
+    }
+    if (!graph.Bild.image().save(*graphFile, "PNG")) {
+        std::fprintf(stderr, "%s kann nicht geschrieben werden.\n", qPrintable(*graphFile));
+        return 1;
+    }
+    return status;
 }

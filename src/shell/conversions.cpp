@@ -53,8 +53,9 @@ Decimal exactDecimal(long double value) {
 
     const std::size_t e = text.find('e');
     result.digits.reserve(e);
+    // Whatever the C library takes for its decimal point, only the digits count.
     for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.') {
+        if (text[i] >= '0' && text[i] <= '9') {
             result.digits.push_back(text[i]);
         }
     }
@@ -182,24 +183,70 @@ std::int32_t StrToInt(const QString& text) {
         ++begin;
     }
     if (begin == end) {
-        throw ConversionError(text);
+        throw ConversionError::NotAnInteger(text);
     }
     constexpr std::int64_t limit = std::int64_t{1} << 31;
     std::int64_t magnitude = 0;
     for (qsizetype i = begin; i < end; ++i) {
         const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9') {
-            throw ConversionError(text);
+            throw ConversionError::NotAnInteger(text);
         }
         magnitude = magnitude * 10 + (c - u'0');
         if (magnitude > limit) {
-            throw ConversionError(text);
+            throw ConversionError::NotAnInteger(text);
         }
     }
     if (!negative && magnitude == limit) {
-        throw ConversionError(text);
+        throw ConversionError::NotAnInteger(text);
     }
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+double StrToFloat(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    // Sign, digits, the separator and digits, an exponent; at least one digit before the
+    // exponent.
+    QString plain;
+    qsizetype i = begin;
+    const auto digits = [&] {
+        const qsizetype start = i;
+        while (i < end && text[i] >= u'0' && text[i] <= u'9') {
+            plain += text[i++];
+        }
+        return i - start;
+    };
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+        plain += text[i++];
+    }
+    qsizetype mantissa = digits();
+    if (i < end && text[i] == DecimalSeparator()) {
+        plain += u'.';
+        ++i;
+        mantissa += digits();
+    }
+    bool valid = mantissa > 0;
+    if (valid && i < end && (text[i] == u'e' || text[i] == u'E')) {
+        plain += u'e';
+        ++i;
+        if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+            plain += text[i++];
+        }
+        valid = digits() > 0;
+    }
+    bool converted = false;
+    const double value = QLocale::c().toDouble(plain, &converted);
+    if (!valid || i != end || !converted) {
+        throw ConversionError::NotAFloat(text);
+    }
+    return value;
 }
 
 QString Str(std::int64_t value, int width) {

@@ -33,6 +33,11 @@ inline constexpr FloatFormat ffFixed = FloatFormat::Fixed;
 // Anything else raises ConversionError.
 [[nodiscard]] std::int32_t StrToInt(const QString& text);
 
+// Decimal text with the separator setting: optional sign, digits, separator and decimals, an
+// optional exponent ("1,5E3"), blanks around it allowed. Anything else, and a value beyond the
+// range of a double, raises ConversionError.
+[[nodiscard]] double StrToFloat(const QString& text);
+
 // The integer right-aligned in `width` characters, padded with spaces, never cut.
 [[nodiscard]] QString Str(std::int64_t value, int width);
 

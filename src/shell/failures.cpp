@@ -6,8 +6,13 @@ namespace shell {
 
 Failure::Failure(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
 
-ConversionError::ConversionError(const QString& text)
-    : Failure(QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(text)) {}
+ConversionError ConversionError::NotAnInteger(const QString& text) {
+    return ConversionError(QStringLiteral("„%1“ ist keine gültige ganze Zahl.").arg(text));
+}
+
+ConversionError ConversionError::NotAFloat(const QString& text) {
+    return ConversionError(QStringLiteral("„%1“ ist kein gültiger Gleitkommawert.").arg(text));
+}
 
 IntegerDivisionByZero::IntegerDivisionByZero() : Failure(QStringLiteral("Division durch Null.")) {}
 

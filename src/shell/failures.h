@@ -20,10 +20,14 @@ private:
     QByteArray m_utf8;
 };
 
+// A text that is not the number it should be; the message quotes the text as it stood.
 class ConversionError final : public Failure {
 public:
-    // text is the input as it stood, quoted in the message.
-    explicit ConversionError(const QString& text);
+    [[nodiscard]] static ConversionError NotAnInteger(const QString& text);
+    [[nodiscard]] static ConversionError NotAFloat(const QString& text);
+
+private:
+    using Failure::Failure;
 };
 
 class IntegerDivisionByZero final : public Failure {

@@ -24,7 +24,10 @@ TEST(Failures, CarryTheirGermanTexts) {
     EXPECT_EQ(IntegerDivisionByZero().message(), "Division durch Null.");
     EXPECT_EQ(FloatDivisionByZero().message(), "Gleitkommadivision durch Null.");
     EXPECT_EQ(InvalidFloatOperation().message(), "Ungültige Gleitkommaoperation.");
-    EXPECT_STREQ(ConversionError("abc").what(), "„abc“ ist keine gültige ganze Zahl.");
+    EXPECT_STREQ(ConversionError::NotAnInteger("abc").what(),
+                 "„abc“ ist keine gültige ganze Zahl.");
+    EXPECT_EQ(ConversionError::NotAFloat("0;5").message(),
+              "„0;5“ ist kein gültiger Gleitkommawert.");
 }
 
 }  // namespace

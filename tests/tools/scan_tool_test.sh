@@ -33,6 +33,23 @@ check "row length message" "Die Anzahl Zahlen pro Zeile muss mindestens 1 sein."
 err=$("$tool" 1 45000 90 --repeat 3 2>&1 >/dev/null)
 [[ "$err" =~ ^[0-9]+\.[0-9]+$ ]] || check "median time" "<milliseconds>" "$err"
 
+png=$(mktemp --suffix=.png)
+trap 'rm -f "$png"' EXIT
+out=$(LC_ALL=de_DE.UTF-8 "$tool" 1 100 10 --graph "$png" 2>/dev/null)
+check "graph status" 0 "$?"
+check "fitted n" "Edit1=4" "$(grep '^Edit1=' <<<"$out")"
+check "range copied" "Edit9=100" "$(grep '^Edit9=' <<<"$out")"
+check "table rows" "3" "$(grep -c -E '^(x|h\(x\)|B\(n;p\))'$'\t' <<<"$out")"
+check "picture size (769 x 377)" "00000301 00000179" "$(od -A n -t x1 -j 16 -N 8 "$png" | tr -d ' \n' | sed 's/\(.\{8\}\)/\1 /; s/ $//')"
+
+out=$("$tool" 1 50 90 --graph "$png" 2>/tmp/scan_tool_err.$$)
+status=$?
+err=$(cat /tmp/scan_tool_err.$$; rm -f /tmp/scan_tool_err.$$)
+check "graph failure status" 1 "$status"
+check "graph failure message" "Ungültige Gleitkommaoperation." "$(grep -v QStandardPaths <<<"$err")"
+check "only headings written" $'x'"$(printf '\t%.0s' $(seq 19))" "$(grep '^x' <<<"$out")"
+check "fields keep their texts" "Edit1=20" "$(grep '^Edit1=' <<<"$out")"
+
 "$tool" 1 2 >/dev/null 2>&1
 check "usage status" 2 "$?"
 

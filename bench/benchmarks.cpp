@@ -1,6 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
+
 #include "analysis/berechnen.h"
+#include "distribution/graph_redraw.h"
 #include "shell/conversions.h"
 
 namespace {
@@ -48,6 +51,33 @@ void BM_LastScreenOfRowLines(benchmark::State& state) {
 }
 BENCHMARK(BM_LastScreenOfRowLines)->Unit(benchmark::kMicrosecond);
 
+// The Graph button's redraw after the start-up scan: clear, fit and table, axes, sticks, bars.
+void BM_FullRedrawOfTheStartUpScan(benchmark::State& state) {
+    const shell::DecimalSeparatorScope separator(u',');
+    shell::PlainTextField lower("1");
+    shell::PlainTextField upper("45000");
+    shell::PlainTextField rowLength("90");
+    shell::SharedState shared;
+    shell::LineList list;
+    analysis::Berechnen({upper, lower, rowLength, list}, shared);
+    distribution::PlainGraph graph;
+    distribution::ChartState chart;
+    for (auto _ : state) {
+        distribution::FullRedraw(graph.controls(), chart, shared, {lower, upper});
+    }
+}
+BENCHMARK(BM_FullRedrawOfTheStartUpScan)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // Text on the picture needs a font system; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+
+#include "distribution/chart.h"
+#include "distribution/result_table.h"
+#include "shell/shared_state.h"
+#include "shell/string_grid.h"
+
+namespace distribution {
+
+// The graph window's controls that fitting and drawing use.
+struct GraphControls {
+    shell::StringGrid& Tab;
+    std::array<shell::TextField*, 9> Edit;  // Edit1 (n) .. Edit9
+    shell::Picture& Bild;
+    const shell::ColorChoice& Farbwahl;
+};
+
+// Clear, fit and table, axes, sticks, bars: the full redraw of the graph. A failure ends it
+// where it occurs; what was drawn and written before stays.
+void FullRedraw(const GraphControls& graph, ChartState& chart, const shell::SharedState& state,
+                const MainRange& range);
+
+// The graph window's controls as plain values with the texts they start with, for tools and
+// benchmarks that draw without a window.
+class PlainGraph final : public shell::ColorChoice {
+public:
+    PlainGraph();
+    [[nodiscard]] int ForegroundIndex() const override { return m_colorIndex; }
+    [[nodiscard]] GraphControls controls();
+
+    shell::PlainStringGrid Tab{20, 3};
+    std::array<shell::PlainTextField, 9> Edit;
+    shell::Picture Bild{769, 377};
+
+private:
+    int m_colorIndex = 4;
+};
+
+}  // namespace distribution

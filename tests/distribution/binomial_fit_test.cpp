@@ -1,0 +1,97 @@
+#include "distribution/binomial_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "shell/failures.h"
+
+namespace distribution {
+namespace {
+
+Frequencies workedExample() {
+    Frequencies h{};
+    h[7] = 0.25;
+    h[8] = 0.5;
+    h[9] = 0.25;
+    return h;
+}
+
+TEST(BinomialFit, WorkedExample) {
+    const Frequencies h = workedExample();
+    EXPECT_EQ(Erwartungswert(h), 8.0);
+    EXPECT_EQ(Standardabweichung(h), std::sqrt(0.5));
+    const BinomialFit fit = FitBinomial(h);
+    EXPECT_EQ(fit.p, 0.9375);
+    EXPECT_EQ(fit.n, 9);  // m/p = 8.5333...
+    EXPECT_EQ(fit.n * fit.p, 8.4375);
+    EXPECT_NEAR(std::sqrt(fit.n * fit.p * (1 - fit.p)), 0.72618, 5e-6);
+}
+
+TEST(Binomialwert, WorkedExampleForEveryK) {
+    const double expected[] = {1.4552e-11, 1.9645e-9, 1.1787e-7, 4.1255e-6, 9.2823e-5,
+                               0.0013923,  0.0139235, 0.0895079, 0.3356547, 0.5594245};
+    for (int k = 0; k <= 9; ++k) {
+        const double value = Binomialwert(9, k, 0.9375);
+        EXPECT_NEAR(value / expected[k], 1.0, 5e-5) << k;
+    }
+    EXPECT_EQ(Binomialwert(9, 10, 0.9375), 0.0);
+    EXPECT_FALSE(std::signbit(Binomialwert(9, 10, 0.9375)));
+    EXPECT_EQ(Binomialwert(9, 11, 0.9375), 0.0);
+    EXPECT_TRUE(std::signbit(Binomialwert(9, 11, 0.9375)));
+    EXPECT_FALSE(std::signbit(Binomialwert(9, 12, 0.9375)));
+}
+
+TEST(Binomialwert, SmallCasesAndPZero) {
+    EXPECT_NEAR(Binomialwert(3, 3, 0.4), 0.064, 1e-15);
+    EXPECT_EQ(Binomialwert(3, 5, 0.4), 0.0);
+    EXPECT_EQ(Binomialwert(3, -2, 0.4), Binomialwert(3, 0, 0.4));  // k <= 0 gives q^n
+    EXPECT_NEAR(Binomialwert(3, 0, 0.4), 0.216, 1e-15);
+    for (const std::int32_t n : {0, 1, 9, 1000}) {
+        EXPECT_EQ(Binomialwert(n, 0, 0.0), 1.0) << n;
+        for (const std::int32_t k : {1, 2, 18}) {
+            EXPECT_EQ(Binomialwert(n, k, 0.0), 0.0) << n << ", " << k;
+        }
+    }
+    // A negative n is not rejected: q^n is 1/q^-n.
+    EXPECT_NEAR(Binomialwert(-2, 0, 0.5), 4.0, 1e-15);
+    // A huge n is reached by squaring, not by two billion products.
+    EXPECT_EQ(Binomialwert(2'147'483'647, 0, 0.5), 0.0);
+}
+
+TEST(BinomialFit, DegenerateFrequenciesRaiseTheirFailures) {
+    EXPECT_THROW((void)FitBinomial(Frequencies{}), shell::InvalidFloatOperation);
+
+    Frequencies varianceEqualsMean{};  // p = 0
+    varianceEqualsMean[0] = 0.5;
+    varianceEqualsMean[2] = 0.5;
+    EXPECT_THROW((void)FitBinomial(varianceEqualsMean), shell::FloatDivisionByZero);
+
+    Frequencies singleRow{};  // p = 1: q = 0 in Binomialwert
+    singleRow[17] = 1.0;
+    const BinomialFit fit = FitBinomial(singleRow);
+    EXPECT_EQ(fit.p, 1.0);
+    EXPECT_EQ(fit.n, 17);
+    EXPECT_THROW((void)Binomialwert(fit.n, 0, fit.p), shell::FloatDivisionByZero);
+
+    Frequencies negative{};
+    negative[1] = -1.0;
+    EXPECT_THROW((void)Standardabweichung(negative), shell::InvalidFloatOperation);
+
+    // p close to 0 puts m/p beyond the 32-bit range.
+    Frequencies nearlyPoisson = varianceEqualsMean;
+    nearlyPoisson[1] = 0x1p-40;
+    EXPECT_THROW((void)FitBinomial(nearlyPoisson), shell::InvalidFloatOperation);
+}
+
+TEST(BinomialFit, VarianceAboveTheMeanGivesANegativeP) {
+    Frequencies wide{};
+    wide[0] = 0.5;
+    wide[10] = 0.5;  // m = 5, v = 25
+    const BinomialFit fit = FitBinomial(wide);
+    EXPECT_EQ(fit.p, -4.0);
+    EXPECT_EQ(fit.n, -1);  // Round(-1.25)
+}
+
+}  // namespace
+}  // namespace distribution
