@@ -45,6 +45,33 @@ TEST(StrToInt, RefusesEverythingElseNamingTheText) {
     }
 }
 
+TEST(StrToFloat, ReadsTheSeparatorSetting) {
+    const DecimalSeparatorScope separator(u',');
+    const struct {
+        const char16_t* text;
+        double value;
+    } cases[] = {{u"0,9375", 0.9375}, {u" -1,5E3 ", -1500.0}, {u"1e-2", 0.01}, {u"+7", 7.0},
+                 {u",5", 0.5},        {u"5,", 5.0},           {u"0,32", 0.32}};
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(StrToFloat(text), c.value) << text.toStdString();
+    }
+    for (const char16_t* text : {u"", u"abc", u"1,2,3", u"1.5", u"1e", u"e5", u"0;5", u",",
+                                 u"1e400", u"inf", u"nan", u"1 5"}) {
+        const QString input = QString::fromUtf16(text);
+        try {
+            (void)StrToFloat(input);
+            ADD_FAILURE() << "accepted " << input.toStdString();
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.message(),
+                      QStringLiteral("„%1“ ist kein gültiger Gleitkommawert.").arg(input));
+        }
+    }
+    const DecimalSeparatorScope point(u'.');
+    EXPECT_EQ(StrToFloat("0.9375"), 0.9375);
+    EXPECT_THROW((void)StrToFloat("0,9375"), ConversionError);
+}
+
 TEST(IntegerTexts, IntToStrAndPaddedStr) {
     EXPECT_EQ(IntToStr(-5), "-5");
     EXPECT_EQ(IntToStr(4675), "4675");
