@@ -47,6 +47,11 @@ QString RowLines::line(qsizetype index) const {
     return rowText(index) + QLatin1String("  ") + shell::IntToStr(primesInRow(index));
 }
 
+qsizetype RowLines::longestLine() const {
+    // A row holds at most `length` primes.
+    return m_headerWidth + 2 + m_length + 2 + shell::IntToStr(m_length).size();
+}
+
 RowScan ScanRows(std::int64_t first, std::int64_t last, std::int32_t length) {
     auto marks = std::make_shared<const PrimeMarks>(first, last);
     const std::int64_t rows = (last - first + 1) / length;

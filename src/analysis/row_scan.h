@@ -19,6 +19,7 @@ public:
 
     [[nodiscard]] qsizetype count() const override { return m_rows; }
     [[nodiscard]] QString line(qsizetype index) const override;
+    [[nodiscard]] qsizetype longestLine() const override;
 
     // The header and marks of a row, without its count.
     [[nodiscard]] QString rowText(qsizetype index) const;

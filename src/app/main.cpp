@@ -1,11 +1,25 @@
 #include <QApplication>
 
+#include "distribution/chart.h"
 #include "shell/shared_state.h"
+#include "ui/edit_field.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/glyphs.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Closing the main window ends the program; closing the graph window only hides it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ui::ProgramIcon());
+
     ui::TForm1 form1(shell::Shared());
+    ui::TForm2 form2(shell::Shared(), {*form1.Edit2, *form1.Edit1}, distribution::Chart());
+    form1.SetForm2(&form2);
+
+    form2.show();
     form1.show();
+    form1.raise();
+    form1.activateWindow();
     return QApplication::exec();
 }

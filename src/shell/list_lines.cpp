@@ -8,6 +8,7 @@ namespace shell {
 void LineList::Clear() {
     m_blocks.clear();
     m_count = 0;
+    m_longest = 0;
 }
 
 void LineList::Add(const QString& line) {
@@ -16,6 +17,7 @@ void LineList::Add(const QString& line) {
     }
     m_blocks.back().texts.append(line);
     ++m_count;
+    m_longest = std::max(m_longest, line.size());
 }
 
 void LineList::AddLines(std::shared_ptr<const LineSource> lines) {
@@ -23,6 +25,7 @@ void LineList::AddLines(std::shared_ptr<const LineSource> lines) {
     if (added == 0) {
         return;
     }
+    m_longest = std::max(m_longest, lines->longestLine());
     m_blocks.push_back(Block{m_count, std::move(lines), {}});
     m_count += added;
 }

@@ -14,6 +14,8 @@ public:
     virtual ~LineSource() = default;
     [[nodiscard]] virtual qsizetype count() const = 0;
     [[nodiscard]] virtual QString line(qsizetype index) const = 0;
+    // No line is longer; a list box sizes its width by it.
+    [[nodiscard]] virtual qsizetype longestLine() const = 0;
 };
 
 // What code that fills a list box may do with it: clear it, and add lines in order, one by one
@@ -35,6 +37,7 @@ public:
 
     [[nodiscard]] qsizetype count() const { return m_count; }
     [[nodiscard]] QString line(qsizetype index) const;
+    [[nodiscard]] qsizetype longestLine() const { return m_longest; }
 
 private:
     struct Block {
@@ -44,6 +47,7 @@ private:
     };
     std::vector<Block> m_blocks;
     qsizetype m_count = 0;
+    qsizetype m_longest = 0;
 };
 
 }  // namespace shell

@@ -6,13 +6,22 @@
 
 namespace ui {
 
-// An edit field whose text the program's routines read and write.
+// An edit field whose text the program's routines read and write. It reports each typed
+// character before the field takes it, Shift+Enter as a carriage return, and gaining the focus.
 class TEdit final : public QLineEdit, public shell::TextField {
     Q_OBJECT
 public:
     explicit TEdit(QWidget* parent = nullptr) : QLineEdit(parent) {}
     [[nodiscard]] QString Text() const override { return text(); }
     void SetText(const QString& text) override { setText(text); }
+
+signals:
+    void keyPressed(char16_t key);
+    void entered();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 }  // namespace ui

@@ -1,93 +1,205 @@
 #include "form1.h"
 
-#include <QFont>
-#include <QLabel>
-#include <QListView>
-#include <QMessageBox>
-#include <QPushButton>
-#include <utility>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <array>
 
 #include "analysis/berechnen.h"
-#include "ui/edit_field.h"
-#include "ui/list_box_model.h"
+#include "analysis/is_prime.h"
+#include "shell/conversions.h"
+#include "ui/form2.h"
+#include "ui/form_layout.h"
 
 namespace ui {
 
 namespace {
 
-template <class Widget>
-Widget* place(QWidget* parent, const char* name, QRect geometry) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
+using C = Control<TForm1>;
+constexpr Font kSystemBold{"System", 13, true};
 
-QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-    auto* l = place<QLabel>(parent, name, geometry);
-    l->setText(text);
-    return l;
-}
+const Window kWindow{u" Häufigkeit von Primzahlen", {10, 0}, {967, 678}, {"System", 13, false}};
+
+// In the order of the window's controls.
+const std::array kControls{
+    C{.name = "ListBox1",
+      .kind = Kind::ListBox,
+      .geometry = {0, 96, 967, 582},
+      .accessibleName = u"Zeilen und Häufigkeiten",
+      .font = {"Courier New", 15, true},
+      .tabOrder = 7,
+      .tabStop = false,
+      .dockBottom = true,
+      .rowHeight = 17},
+    C{.name = "Edit1",
+      .kind = Kind::Edit,
+      .geometry = {240, 12, 73, 24},
+      .text = u"45000",
+      .accessibleName = u"bis",
+      .font = kSystemBold,
+      .tabOrder = 4,
+      .OnKeyPress = &TForm1::Edit1KeyPress},
+    C{.name = "Label1",
+      .kind = Kind::Label,
+      .geometry = {9, 14, 114, 16},
+      .text = u"Primzahlen von : ",
+      .font = kSystemBold},
+    C{.name = "Label2", .kind = Kind::Label, .geometry = {209, 14, 24, 16}, .text = u"bis "},
+    C{.name = "Label4", .kind = Kind::Label, .geometry = {8, 59, 86, 16}, .text = u"Zahl 1.Spalte"},
+    C{.name = "Label5",
+      .kind = Kind::Label,
+      .geometry = {520, 59, 107, 16},
+      .text = u"Zahlen pro Zeile"},
+    C{.name = "Label6", .kind = Kind::Label, .geometry = {880, 48, 44, 16}, .text = u"Anzahl"},
+    C{.name = "Label7",
+      .kind = Kind::Label,
+      .geometry = {840, 72, 116, 16},
+      .text = u"Primzahlen/Reihe"},
+    C{.name = "Edit2",
+      .kind = Kind::Edit,
+      .geometry = {128, 12, 65, 24},
+      .text = u"1",
+      .accessibleName = u"Primzahlen von",
+      .tabOrder = 3},
+    C{.name = "Graph1",
+      .kind = Kind::Button,
+      .geometry = {479, 8, 89, 33},
+      .text = u"&Graph",
+      .tabOrder = 1,
+      .glyph = Glyph::Check,
+      .role = Role::Default,
+      .OnClick = &TForm1::Graph1Click},
+    C{.name = "BitBtn1",
+      .kind = Kind::Button,
+      .geometry = {336, 8, 113, 33},
+      .text = u"&Berechnen",
+      .tabOrder = 0,
+      .glyph = Glyph::Check,
+      .OnClick = &TForm1::BitBtn1Click},
+    C{.name = "BitBtn2",
+      .kind = Kind::Button,
+      .geometry = {850, 8, 95, 33},
+      .text = u"&Schließen",
+      .tabOrder = 2,
+      .glyph = Glyph::Close,
+      .OnClick = &TForm1::BitBtn2Click},
+    C{.name = "Label3",
+      .kind = Kind::Label,
+      .geometry = {128, 59, 225, 16},
+      .text = u"O = Primzahl,    + = keine Primzahl"},
+    C{.name = "ScrollBar1",
+      .kind = Kind::ScrollBar,
+      .geometry = {384, 56, 81, 25},
+      .accessibleName = u"Zahlen pro Zeile",
+      .tabOrder = 5,
+      .tabStop = false,
+      .minimum = 10,
+      .maximum = 120,
+      .position = 90,
+      .OnChange = &TForm1::ScrollBar1Change},
+    C{.name = "Edit3",
+      .kind = Kind::Edit,
+      .geometry = {480, 56, 33, 24},
+      .text = u"90",
+      .accessibleName = u"Zahlen pro Zeile",
+      .tabOrder = 6,
+      .tabStop = false,
+      .OnKeyPress = &TForm1::Edit3KeyPress,
+      .OnEnter = &TForm1::ScrollBar1Change},
+    C{.name = "Label8",
+      .kind = Kind::Label,
+      .geometry = {8, 32, 80, 16},
+      .text = u"<10 000 001",
+      .font = kSystemBold},
+};
 
 }  // namespace
 
-TForm1::TForm1(shell::SharedState& state, FailureReporter reporter, QWidget* parent)
+TForm1::TForm1(shell::SharedState& state, shell::FailureReporter reporter, QWidget* parent)
     : QWidget(parent), m_state(state), m_report(std::move(reporter)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral(" Häufigkeit von Primzahlen"));
-    resize(967, 678);
     if (!m_report) {
-        m_report = [this](const QString& message) {
-            QMessageBox::critical(this, windowTitle(), message);
-        };
+        m_report = shell::MessageBoxReporter(this);
     }
-
-    auto* from = label(this, "Label1", {9, 14, 114, 16}, QStringLiteral("Primzahlen von : "));
-    auto* to = label(this, "Label2", {209, 14, 24, 16}, QStringLiteral("bis "));
-    auto* length = label(this, "Label5", {520, 59, 107, 16}, QStringLiteral("Zahlen pro Zeile"));
-    label(this, "Label8", {8, 32, 80, 16}, QStringLiteral("<10 000 001"));
-
-    BitBtn1 = place<QPushButton>(this, "BitBtn1", {336, 8, 113, 33});
-    BitBtn1->setText(QStringLiteral("&Berechnen"));
-    Edit2 = place<TEdit>(this, "Edit2", {128, 12, 65, 24});
-    Edit2->setText(QStringLiteral("1"));
-    Edit1 = place<TEdit>(this, "Edit1", {240, 12, 73, 24});
-    Edit1->setText(QStringLiteral("45000"));
-    Edit3 = place<TEdit>(this, "Edit3", {480, 56, 33, 24});
-    Edit3->setText(QStringLiteral("90"));
-    from->setBuddy(Edit2);
-    to->setBuddy(Edit1);
-    length->setBuddy(Edit3);
-    Edit2->setAccessibleName(QStringLiteral("Primzahlen von"));
-    Edit1->setAccessibleName(QStringLiteral("bis"));
-    Edit3->setAccessibleName(QStringLiteral("Zahlen pro Zeile"));
-
-    ListBox1 = place<QListView>(this, "ListBox1", {0, 96, 967, 582});
-    ListBox1->setUniformItemSizes(true);
-    ListBox1->setFocusPolicy(Qt::ClickFocus);
-    QFont listFont(QStringLiteral("Liberation Mono"));
-    listFont.setStyleHint(QFont::TypeWriter);
-    listFont.setPixelSize(15);
-    listFont.setBold(true);
-    ListBox1->setFont(listFont);
-    ListBox1Items = new ListBoxModel(this);
-    ListBox1->setModel(ListBox1Items);
-
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    BuildForm<TForm1>(*this, kWindow, kControls);
+    ListBox1 = Child<TListBox>(*this, "ListBox1");
+    Edit1 = Child<TEdit>(*this, "Edit1");
+    Label1 = Child<QLabel>(*this, "Label1");
+    Label2 = Child<QLabel>(*this, "Label2");
+    Label4 = Child<QLabel>(*this, "Label4");
+    Label5 = Child<QLabel>(*this, "Label5");
+    Label6 = Child<QLabel>(*this, "Label6");
+    Label7 = Child<QLabel>(*this, "Label7");
+    Edit2 = Child<TEdit>(*this, "Edit2");
+    Graph1 = Child<QPushButton>(*this, "Graph1");
+    BitBtn1 = Child<QPushButton>(*this, "BitBtn1");
+    BitBtn2 = Child<QPushButton>(*this, "BitBtn2");
+    Label3 = Child<QLabel>(*this, "Label3");
+    ScrollBar1 = Child<QScrollBar>(*this, "ScrollBar1");
+    Edit3 = Child<TEdit>(*this, "Edit3");
+    Label8 = Child<QLabel>(*this, "Label8");
+    Label1->setBuddy(Edit2);
+    Label2->setBuddy(Edit1);
+    Label5->setBuddy(Edit3);
     BitBtn1->setFocus();
 }
 
 void TForm1::Berechnen() {
-    analysis::Berechnen({*Edit1, *Edit2, *Edit3, *ListBox1Items}, m_state);
+    analysis::Berechnen({*Edit1, *Edit2, *Edit3, ListBox1->items()}, m_state);
+}
+
+bool TForm1::IsPrime(std::int32_t n) {
+    return analysis::IsPrime(n);
 }
 
 void TForm1::BitBtn1Click() {
-    try {
+    shell::RunHandler(m_report, [this] {
         Berechnen();
         m_state.Berechnet = 1;
-    } catch (const shell::Failure& failure) {
-        m_report(failure.message());
+    });
+}
+
+void TForm1::Edit1KeyPress(char16_t key) {
+    if (key == u'\r') {
+        BitBtn1Click();
     }
+}
+
+void TForm1::Graph1Click() {
+    if (m_state.Berechnet != 1 || Form2 == nullptr) {
+        return;
+    }
+    shell::RunHandler(m_report, [this] {
+        Form2->Show();
+        Form2->FullRedraw();
+    });
+}
+
+void TForm1::ScrollBar1Change() {
+    Edit3->SetText(shell::IntToStr(ScrollBar1->value()));
+    ScrollBar1->setValue(shell::StrToInt(Edit3->Text()));
+    m_state.ZahlenProZeile = shell::StrToInt(Edit3->Text());
+}
+
+void TForm1::Edit3KeyPress(char16_t key) {
+    if (key != u'\r') {
+        return;
+    }
+    // The bar clamps to 10..120 and runs ScrollBar1Change only when its position changes.
+    shell::RunHandler(m_report, [this] { ScrollBar1->setValue(shell::StrToInt(Edit3->Text())); });
+}
+
+void TForm1::BitBtn2Click() {
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    DockBottom(*this);
 }
 
 }  // namespace ui

@@ -1,42 +1,67 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
+#include <cstdint>
 
+#include "shell/handler.h"
 #include "shell/shared_state.h"
 
 class QLabel;
-class QListView;
 class QPushButton;
+class QScrollBar;
 
 namespace ui {
 
-class ListBoxModel;
 class TEdit;
+class TForm2;
+class TListBox;
 
-// Shows a failure's text to the user; tests hand in their own.
-using FailureReporter = std::function<void(const QString& message)>;
-
-// The main window: the range and row-length fields, the scan button and the list of rows.
+// The main window: the range and the row length, the scan, the list of rows and the way to the
+// graph window.
 class TForm1 final : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(shell::SharedState& state, FailureReporter reporter = {},
+    explicit TForm1(shell::SharedState& state, shell::FailureReporter reporter = {},
                     QWidget* parent = nullptr);
 
-    void Berechnen();
-    void BitBtn1Click();
+    // The graph window, which the Graph button shows and redraws.
+    void SetForm2(TForm2* form2) { Form2 = form2; }
 
+    void Berechnen();
+    [[nodiscard]] static bool IsPrime(std::int32_t n);
+
+    void BitBtn1Click();
+    void Edit1KeyPress(char16_t key);
+    void Graph1Click();
+    void ScrollBar1Change();
+    void Edit3KeyPress(char16_t key);
+    void BitBtn2Click();
+
+    TListBox* ListBox1;
     TEdit* Edit1;  // upper bound
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
     TEdit* Edit2;  // lower bound
-    TEdit* Edit3;  // row length
+    QPushButton* Graph1;
     QPushButton* BitBtn1;
-    QListView* ListBox1;
-    ListBoxModel* ListBox1Items;
+    QPushButton* BitBtn2;
+    QLabel* Label3;
+    QScrollBar* ScrollBar1;
+    TEdit* Edit3;  // row length
+    QLabel* Label8;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     shell::SharedState& m_state;
-    FailureReporter m_report;
+    shell::FailureReporter m_report;
+    TForm2* Form2 = nullptr;
 };
 
 }  // namespace ui

@@ -38,6 +38,9 @@ TEST(ScanRows, TallyAgreesWithCountingEveryRowByItself) {
             EXPECT_EQ(scan.Haeufigkeit, tally) << first << ", length " << length;
             EXPECT_EQ(scan.P, primes) << first << ", length " << length;
             EXPECT_EQ(scan.rows->count(), rows);
+            for (const qsizetype row : {qsizetype{0}, qsizetype(rows - 1)}) {
+                EXPECT_LE(scan.rows->line(row).size(), scan.rows->longestLine());
+            }
         }
     }
 }

@@ -12,6 +12,7 @@ public:
     [[nodiscard]] QString line(qsizetype index) const override {
         return QStringLiteral("row %1").arg(index);
     }
+    [[nodiscard]] qsizetype longestLine() const override { return 11; }
 
 private:
     qsizetype m_count;
@@ -32,6 +33,9 @@ TEST(LineList, KeepsSingleLinesAndBlocksInTheOrderAdded) {
         EXPECT_EQ(list.line(i), expected.at(i)) << i;
     }
     EXPECT_EQ(list.line(8), QString());
+    EXPECT_EQ(list.longestLine(), 11);
+    list.Add("a line longer than the rows");
+    EXPECT_EQ(list.longestLine(), 27);
     EXPECT_EQ(list.line(-1), QString());
 }
 
@@ -42,6 +46,7 @@ TEST(LineList, ClearEmptiesIt) {
     EXPECT_EQ(list.line(1'000'000), "tail");
     list.Clear();
     EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(list.longestLine(), 0);
     list.Add("again");
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(list.line(0), "again");

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QListView>
 
 #include "shell/list_lines.h"
 
 namespace ui {
 
-// The lines of a list box for a QListView. Blocks of lines stay blocks, so a listing of a
-// million rows is shown without a million strings.
+// The lines of a list box for a view. Blocks of lines stay blocks, so a listing of a million
+// rows is shown without a million strings.
 class ListBoxModel final : public QAbstractListModel, public shell::ListBoxItems {
     Q_OBJECT
 public:
@@ -24,6 +25,18 @@ public:
 
 private:
     shell::LineList m_lines;
+};
+
+// A list box of fixed-pitch lines with rows of one height. Only the visible part of a line is
+// drawn, so rows of millions of characters scroll as smoothly as short ones.
+class TListBox final : public QListView {
+    Q_OBJECT
+public:
+    TListBox(int rowHeight, QWidget* parent = nullptr);
+    [[nodiscard]] ListBoxModel& items() { return *m_model; }
+
+private:
+    ListBoxModel* m_model;
 };
 
 }  // namespace ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include "shell/string_grid.h"
+
+namespace ui {
+
+// Sixteen colour cells, eight by two, indices 0 to 7 in the top row and 8 to 15 below. A left
+// click or an arrow key chooses the foreground cell, which is marked "FG". Choosing redraws
+// nothing; the next chart uses the colour.
+class TColorGrid final : public QWidget, public shell::ColorChoice {
+    Q_OBJECT
+public:
+    explicit TColorGrid(QWidget* parent = nullptr);
+    [[nodiscard]] int ForegroundIndex() const override { return m_index; }
+    void SetForegroundIndex(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    [[nodiscard]] QRect cell(int index) const;
+
+    int m_index = 4;
+};
+
+}  // namespace ui

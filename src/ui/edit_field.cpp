@@ -1,0 +1,29 @@
+#include "edit_field.h"
+
+#include <QKeyEvent>
+
+namespace ui {
+
+void TEdit::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter) {
+        // Plain Enter is the window's; what arrives here carries Shift.
+        emit keyPressed(u'\r');
+        event->accept();
+        return;
+    }
+    if (!event->text().isEmpty() && event->text().front().isPrint()) {
+        emit keyPressed(event->text().front().unicode());
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // Coming back to the window is not entering the field.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        emit entered();
+    }
+}
+
+}  // namespace ui

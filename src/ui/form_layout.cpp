@@ -1,0 +1,97 @@
+#include "form_layout.h"
+
+#include <QScrollBar>
+
+namespace ui {
+
+QFont MakeFont(const Font& font, const QFont& windowFont) {
+    if (font.face == nullptr) {
+        return windowFont;
+    }
+    QFont result(shell::SubstituteFont(QString::fromLatin1(font.face)));
+    result.setPixelSize(font.pixels);
+    result.setBold(font.bold);
+    return result;
+}
+
+namespace detail {
+
+QWidget* CreateControl(QWidget& form, Kind kind, const QString& text, int rowHeight, QSize cells,
+                       QSize cellSize, QSize size, int minimum, int maximum, int position) {
+    switch (kind) {
+        case Kind::Label:
+            return new QLabel(text, &form);
+        case Kind::Edit: {
+            auto* edit = new TEdit(&form);
+            edit->setText(text);
+            return edit;
+        }
+        case Kind::Button:
+            return new QPushButton(text, &form);
+        case Kind::ListBox:
+            return new TListBox(rowHeight, &form);
+        case Kind::ScrollBar: {
+            auto* bar = new QScrollBar(Qt::Horizontal, &form);
+            bar->setRange(minimum, maximum);
+            bar->setValue(position);
+            // An arrow and the trough both move the bar by one.
+            bar->setSingleStep(1);
+            bar->setPageStep(1);
+            return bar;
+        }
+        case Kind::StringGrid:
+            return new TStringGrid(cells.width(), cells.height(), cellSize.width(),
+                                   cellSize.height(), &form);
+        case Kind::ColorGrid:
+            return new TColorGrid(&form);
+        case Kind::Image:
+            return new TImage(size.width(), size.height(), &form);
+    }
+    return nullptr;
+}
+
+QIcon GlyphIcon(Glyph glyph) {
+    switch (glyph) {
+        case Glyph::Check:
+            return CheckGlyph();
+        case Glyph::Cancel:
+            return CancelGlyph();
+        case Glyph::Close:
+            return CloseGlyph();
+        case Glyph::None:
+            break;
+    }
+    return {};
+}
+
+void FitLabel(QLabel& label, int width) {
+    // The substitute fonts run wider than the ones the layout was made with: a caption that does
+    // not fit its place is set narrower, at the same height, rather than cut off or moved.
+    const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 1;
+    if (needed > width) {
+        QFont font = label.font();
+        font.setStretch(std::max(50, width * 100 / needed));
+        label.setFont(font);
+    }
+}
+
+void SetTabOrder(std::vector<std::pair<int, QWidget*>> stops) {
+    std::sort(stops.begin(), stops.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i + 1 < stops.size(); ++i) {
+        QWidget::setTabOrder(stops[i].second, stops[i + 1].second);
+    }
+}
+
+}  // namespace detail
+
+void DockBottom(QWidget& form) {
+    for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->property("dockBottom").toBool()) {
+            const int height = child->height();
+            child->setGeometry(0, form.height() - height, form.width(), height);
+        }
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,167 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QFont>
+#include <QLabel>
+#include <QPoint>
+#include <QPushButton>
+#include <QRect>
+#include <QScrollBar>
+#include <QSize>
+#include <QWidget>
+#include <algorithm>
+#include <span>
+#include <vector>
+
+#include "shell/canvas.h"
+#include "shell/keyboard.h"
+#include "ui/color_grid.h"
+#include "ui/edit_field.h"
+#include "ui/glyphs.h"
+#include "ui/list_box.h"
+#include "ui/picture_box.h"
+#include "ui/string_grid.h"
+
+namespace ui {
+
+// A window's layout as data: every control with its kind, place, text, font, tab order and the
+// handlers its events run. Positions and sizes are device-independent pixels of the client area.
+
+enum class Kind { Label, Edit, Button, ListBox, ScrollBar, StringGrid, ColorGrid, Image };
+enum class Glyph { None, Check, Cancel, Close };
+enum class Role { None, Default, Cancel };
+
+struct Font {
+    const char* face = nullptr;  // none: the window's font
+    int pixels = 0;              // character height
+    bool bold = false;
+};
+
+inline constexpr int kNoTab = -1;
+
+template <class Form>
+struct Control {
+    const char* name;
+    Kind kind;
+    QRect geometry;
+    const char16_t* text = nullptr;
+    const char16_t* accessibleName = nullptr;  // for controls without a text of their own
+    Font font{};
+    int tabOrder = kNoTab;
+    bool tabStop = true;
+    Glyph glyph = Glyph::None;
+    Role role = Role::None;
+    bool dockBottom = false;
+    // Scroll bar: range and start; list box: row height; string grid: columns, rows, cell size.
+    int minimum = 0;
+    int maximum = 0;
+    int position = 0;
+    int rowHeight = 0;
+    QSize cells{};
+    QSize cellSize{};
+    void (Form::*OnClick)() = nullptr;
+    void (Form::*OnKeyPress)(char16_t key) = nullptr;
+    void (Form::*OnChange)() = nullptr;
+    void (Form::*OnEnter)() = nullptr;
+};
+
+struct Window {
+    const char16_t* caption;
+    QPoint position;  // of the frame, on the screen
+    QSize clientSize;
+    Font font;
+};
+
+[[nodiscard]] QFont MakeFont(const Font& font, const QFont& windowFont);
+
+// The control of that name, which must exist.
+template <class Widget>
+[[nodiscard]] Widget* Child(QWidget& form, const char* name) {
+    auto* widget = form.findChild<Widget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(widget != nullptr, "ui::Child", name);
+    return widget;
+}
+
+namespace detail {
+QWidget* CreateControl(QWidget& form, Kind kind, const QString& text, int rowHeight, QSize cells,
+                       QSize cellSize, QSize size, int minimum, int maximum, int position);
+QIcon GlyphIcon(Glyph glyph);
+void SetTabOrder(std::vector<std::pair<int, QWidget*>> stops);
+void FitLabel(QLabel& label, int width);
+}  // namespace detail
+
+// Builds the window and its controls from the tables, wires the handlers and the keys of its
+// default and cancel buttons.
+template <class Form>
+void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> controls) {
+    form.setWindowTitle(QString::fromUtf16(window.caption));
+    form.setWindowIcon(ProgramIcon());
+    form.setFont(MakeFont(window.font, form.font()));
+    form.move(window.position);
+    form.resize(window.clientSize);
+
+    QAbstractButton* defaultButton = nullptr;
+    QAbstractButton* cancelButton = nullptr;
+    std::vector<std::pair<int, QWidget*>> stops;
+    for (const Control<Form>& c : controls) {
+        const QString text = c.text != nullptr ? QString::fromUtf16(c.text) : QString();
+        QWidget* widget =
+            detail::CreateControl(form, c.kind, text, c.rowHeight, c.cells, c.cellSize,
+                                  c.geometry.size(), c.minimum, c.maximum, c.position);
+        widget->setObjectName(QLatin1String(c.name));
+        if (c.font.face != nullptr) {
+            widget->setFont(MakeFont(c.font, form.font()));
+        }
+        if (c.kind == Kind::Label) {
+            detail::FitLabel(*static_cast<QLabel*>(widget), c.geometry.width());
+        }
+        widget->setGeometry(c.geometry);
+        QString accessible = c.accessibleName != nullptr ? QString::fromUtf16(c.accessibleName)
+                                                         : QString(text).remove(u'&').trimmed();
+        widget->setAccessibleName(accessible);
+        if (c.tabOrder != kNoTab && c.tabStop) {
+            stops.emplace_back(c.tabOrder, widget);
+        } else if (c.kind != Kind::Label && c.kind != Kind::StringGrid) {
+            widget->setFocusPolicy(Qt::ClickFocus);
+        }
+        if (c.dockBottom) {
+            widget->setProperty("dockBottom", true);
+        }
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->setIcon(detail::GlyphIcon(c.glyph));
+            button->setIconSize({18, 18});
+            button->setAutoDefault(false);
+            if (c.role == Role::Default) {
+                defaultButton = button;
+            } else if (c.role == Role::Cancel) {
+                cancelButton = button;
+            }
+            if (c.OnClick != nullptr) {
+                QObject::connect(button, &QAbstractButton::clicked, &form,
+                                 [f = &form, h = c.OnClick] { (f->*h)(); });
+            }
+        }
+        if (auto* edit = qobject_cast<TEdit*>(widget)) {
+            if (c.OnKeyPress != nullptr) {
+                QObject::connect(edit, &TEdit::keyPressed, &form,
+                                 [f = &form, h = c.OnKeyPress](char16_t key) { (f->*h)(key); });
+            }
+            if (c.OnEnter != nullptr) {
+                QObject::connect(edit, &TEdit::entered, &form,
+                                 [f = &form, h = c.OnEnter] { (f->*h)(); });
+            }
+        }
+        if (auto* bar = qobject_cast<QScrollBar*>(widget); bar != nullptr && c.OnChange) {
+            QObject::connect(bar, &QScrollBar::valueChanged, &form,
+                             [f = &form, h = c.OnChange] { (f->*h)(); });
+        }
+    }
+    detail::SetTabOrder(std::move(stops));
+    new shell::ButtonKeys(&form, defaultButton, cancelButton);
+}
+
+// Keeps the controls marked dockBottom along the bottom edge, as wide as the client area and as
+// high as they are; call from the window's resize event.
+void DockBottom(QWidget& form);
+
+}  // namespace ui

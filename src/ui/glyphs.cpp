@@ -1,0 +1,91 @@
+#include "glyphs.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygon>
+
+namespace ui {
+
+namespace {
+
+constexpr int kGlyph = 18;
+
+QImage transparent(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// The check mark's outline on the 18 x 18 grid.
+const QPolygon& checkShape() {
+    static const QPolygon shape({{2, 9}, {5, 6}, {7, 9}, {14, 2}, {17, 5}, {7, 15}});
+    return shape;
+}
+
+QPixmap check(bool enabled) {
+    QImage image = transparent(kGlyph);
+    QPainter painter(&image);
+    if (enabled) {
+        painter.setPen(QColor(0, 96, 0));
+        painter.setBrush(QColor(0, 170, 0));
+    } else {
+        painter.setPen(QColor(128, 128, 128));
+        painter.setBrush(Qt::NoBrush);
+    }
+    painter.drawPolygon(checkShape());
+    return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+QIcon CheckGlyph() {
+    QIcon icon;
+    icon.addPixmap(check(true), QIcon::Normal);
+    icon.addPixmap(check(false), QIcon::Disabled);
+    return icon;
+}
+
+QIcon CancelGlyph() {
+    QImage image = transparent(kGlyph);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(4, 4, 14, 14);
+    painter.drawLine(14, 4, 4, 14);
+    return QIcon(QPixmap::fromImage(image));
+}
+
+QIcon CloseGlyph() {
+    QImage image = transparent(kGlyph);
+    QPainter painter(&image);
+    painter.setPen(QColor(64, 64, 64));
+    painter.setBrush(QColor(200, 200, 200));
+    painter.drawRect(4, 1, 10, 15);  // the frame
+    painter.setBrush(QColor(140, 90, 40));
+    painter.drawPolygon(QPolygon({{4, 1}, {10, 3}, {10, 17}, {4, 16}}));  // the open door
+    painter.setPen(Qt::black);
+    painter.drawPoint(9, 9);  // its handle
+    return QIcon(QPixmap::fromImage(image));
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {32, 16}) {
+        QImage image(size, size, QImage::Format_RGB32);
+        image.fill(QColor(255, 255, 0));
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        const int base = size - size / 8;
+        painter.drawLine(size / 8, base, size - size / 8, base);
+        const int heights[] = {2, 5, 8, 6, 3};
+        for (int i = 0; i < 5; ++i) {
+            const int x = size / 8 + (i + 1) * size / 7;
+            painter.drawLine(x, base, x, base - heights[i] * size / 11);
+        }
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+}  // namespace ui

@@ -1,0 +1,100 @@
+#include "list_box.h"
+
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <utility>
+
+namespace ui {
+
+int ListBoxModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_lines.count());
+}
+
+QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
+        return {};
+    }
+    return m_lines.line(index.row());
+}
+
+void ListBoxModel::Clear() {
+    beginResetModel();
+    m_lines.Clear();
+    endResetModel();
+}
+
+void ListBoxModel::Add(const QString& line) {
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    m_lines.Add(line);
+    endInsertRows();
+}
+
+void ListBoxModel::AddLines(std::shared_ptr<const shell::LineSource> lines) {
+    const auto added = static_cast<int>(lines->count());
+    if (added == 0) {
+        return;
+    }
+    const int row = rowCount();
+    beginInsertRows({}, row, row + added - 1);
+    m_lines.AddLines(std::move(lines));
+    endInsertRows();
+}
+
+namespace {
+
+class FixedPitchLines final : public QStyledItemDelegate {
+public:
+    FixedPitchLines(int rowHeight, const ListBoxModel& model, QObject* parent)
+        : QStyledItemDelegate(parent), m_rowHeight(rowHeight), m_model(model) {}
+
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& /*index*/) const override {
+        const int advance = option.fontMetrics.horizontalAdvance(QLatin1Char('O'));
+        const qsizetype width = 4 + advance * m_model.lines().longestLine();
+        return {static_cast<int>(std::min<qsizetype>(width, 1 << 30)), m_rowHeight};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        if (selected) {
+            painter->fillRect(option.rect, option.palette.highlight());
+        }
+        painter->setPen(selected ? option.palette.highlightedText().color() : Qt::black);
+        painter->setFont(option.font);
+        const QString text = index.data().toString();
+        const int advance = option.fontMetrics.horizontalAdvance(QLatin1Char('O'));
+        const QRect visible = painter->clipBoundingRect().toAlignedRect().isEmpty()
+                                  ? option.rect
+                                  : painter->clipBoundingRect().toAlignedRect();
+        const int textLeft = option.rect.left() + 2;
+        const qsizetype first = std::max(0, (visible.left() - textLeft) / advance);
+        const qsizetype count = visible.width() / advance + 2;
+        if (first >= text.size()) {
+            return;
+        }
+        const QRect target(textLeft + static_cast<int>(first) * advance, option.rect.top(),
+                           static_cast<int>(count) * advance, option.rect.height());
+        painter->drawText(target, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          text.mid(first, count));
+    }
+
+private:
+    int m_rowHeight;
+    const ListBoxModel& m_model;
+};
+
+}  // namespace
+
+TListBox::TListBox(int rowHeight, QWidget* parent)
+    : QListView(parent), m_model(new ListBoxModel(this)) {
+    setModel(m_model);
+    setUniformItemSizes(true);
+    setItemDelegate(new FixedPitchLines(rowHeight, *m_model, this));
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+}
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+#include "shell/canvas.h"
+
+namespace ui {
+
+// A picture control: shows the image its canvas draws on, pixel for pixel, and the window's
+// background until the canvas is first used.
+class TImage final : public QWidget {
+    Q_OBJECT
+public:
+    TImage(int width, int height, QWidget* parent = nullptr);
+    [[nodiscard]] shell::Picture& picture() { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    shell::Picture m_picture;
+};
+
+}  // namespace ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QTableWidget>
+
+#include "shell/string_grid.h"
+
+namespace ui {
+
+// A grid of texts with a fixed heading column, lines between all cells and no scroll bars. It
+// shows; it is not edited, selected or focused.
+class TStringGrid final : public QTableWidget, public shell::StringGrid {
+    Q_OBJECT
+public:
+    TStringGrid(int columns, int rows, int cellWidth, int cellHeight, QWidget* parent = nullptr);
+    [[nodiscard]] QString Cell(int column, int row) const override;
+    void SetCell(int column, int row, const QString& text) override;
+};
+
+}  // namespace ui
