@@ -1,0 +1,210 @@
+#!/usr/bin/python3
+"""Drives the real program on a virtual X display (Xvfb) with real key presses.
+
+  xsession.py demo PROGRAM OUTDIR   scan, draw the graph, save screenshots of both windows
+  xsession.py check PROGRAM         the same, then check pixels of the chart and that the
+                                    program ends with 0 when its main window closes
+
+Every wait is on a condition (a window mapped, the focus, a pixel, the exit), bounded in time.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from PIL import Image
+from Xlib import X, display as xdisplay, protocol
+
+MAIN_TITLE = " Häufigkeit von Primzahlen"
+GRAPH_TITLE = " Graphische Darstellung und Tabelle"
+# Where the picture lies in the graph window's client area.
+PICTURE_LEFT, PICTURE_TOP = 16, 8
+NAVY = (0, 0, 128)
+BLACK = (0, 0, 0)
+WHITE = (255, 255, 255)
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, condition, timeout=20.0):
+    deadline = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(0.02)
+
+
+class Session:
+    def __init__(self, program):
+        self.program = program
+        self.tmp = tempfile.mkdtemp(prefix="primzeilen-x-")
+        self.xvfb = None
+        self.app = None
+        self.env = None
+
+    def __enter__(self):
+        # -displayfd lets Xvfb pick a free display and tell us once it accepts clients.
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+             "-noreset", "-dpi", "96", "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise Failure("Xvfb did not start")
+        self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb",
+                        QT_ENABLE_HIGHDPI_SCALING="0", XDG_RUNTIME_DIR=self.tmp)
+        self.env.pop("QT_SCALE_FACTOR", None)
+        self.x = xdisplay.Display(self.env["DISPLAY"])
+        return self
+
+    def __exit__(self, *exc):
+        if self.app and self.app.poll() is None:
+            self.app.kill()
+            self.app.wait()
+        if self.xvfb:
+            self.xvfb.terminate()
+            self.xvfb.wait()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, check=True,
+                              capture_output=True, text=True).stdout.strip()
+
+    def start(self):
+        started = time.monotonic()
+        self.app = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL)
+        self.main = self.window(MAIN_TITLE)
+        self.graph = self.window(GRAPH_TITLE)
+        return time.monotonic() - started
+
+    def window(self, title):
+        def find():
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"],
+                                   env=self.env, capture_output=True, text=True).stdout.split()
+            return found[0] if found else None
+        return wait_for("the window " + title.strip(), find)
+
+    def focus(self, window):
+        # Without a window manager windowactivate fails; raising and focusing works.
+        self.xdotool("windowraise", window)
+        self.xdotool("windowfocus", "--sync", window)
+        wait_for("the focus", lambda: self.xdotool("getwindowfocus") == window)
+
+    def key(self, window, *keys):
+        self.focus(window)
+        self.xdotool("key", "--clearmodifiers", *keys)
+
+    def screenshot(self, window, path):
+        # A covered window gives garbage: raise it first.
+        self.xdotool("windowraise", window)
+        self.x.sync()
+        subprocess.run(["import", "-window", window, path], env=self.env, check=True,
+                       capture_output=True)
+        return Image.open(path).convert("RGB")
+
+    def picture(self, path):
+        shot = self.screenshot(self.graph, path)
+        return shot.crop((PICTURE_LEFT, PICTURE_TOP, PICTURE_LEFT + 769, PICTURE_TOP + 377))
+
+    def close(self, window):
+        """Asks the window to close, as its close box does."""
+        target = self.x.create_resource_object("window", int(window))
+        protocols = self.x.intern_atom("WM_PROTOCOLS")
+        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        event = protocol.event.ClientMessage(window=target, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        target.send_event(event, event_mask=X.NoEventMask)
+        self.x.sync()
+
+    def exit_code(self, timeout=10.0):
+        return wait_for("the program to end", lambda: self.app.poll() is not None and [self.app.returncode],
+                        timeout)[0]
+
+
+def scan_and_draw(session, workdir):
+    """The start-up scan with Enter, then the graph with Alt+G, until the chart is on screen."""
+    session.key(session.main, "Return")
+    session.key(session.main, "alt+g")
+    shot = os.path.join(workdir, "graph.png")
+    # The axes end at x 729 on line 329 of the picture; they are there once the graph is drawn.
+    wait_for("the chart", lambda: session.picture(shot).getpixel((729, 329)) == BLACK)
+    return shot
+
+
+def demo(program, outdir):
+    os.makedirs(outdir, exist_ok=True)
+    with Session(program) as session:
+        session.start()
+        scan_and_draw(session, session.tmp)
+        paths = [os.path.join(outdir, "hauptfenster.png"), os.path.join(outdir, "graphfenster.png")]
+        session.screenshot(session.main, paths[0])
+        session.screenshot(session.graph, paths[1])
+        session.key(session.main, "alt+s")
+        code = session.exit_code()
+    for path in paths:
+        print(path)
+    return code
+
+
+def check(program):
+    failures = []
+
+    def expect(what, actual, expected):
+        if actual != expected:
+            failures.append("%s: expected %s, got %s" % (what, expected, actual))
+
+    with Session(program) as session:
+        startup = session.start()
+        print("start-up until both windows are shown: %.0f ms" % (startup * 1000))
+        shot = scan_and_draw(session, session.tmp)
+        picture = session.picture(shot)
+        expect("picture size", picture.size, (769, 377))
+        for x in (400, 700, 729):  # left of 66 the tops of empty bars lie on the axis
+            expect("x axis at (%d, 329)" % x, picture.getpixel((x, 329)), BLACK)
+        for y in (20, 200, 347):
+            expect("y axis at (48, %d)" % y, picture.getpixel((48, y)), BLACK)
+        for point in ((721, 326), (721, 332), (51, 28), (45, 28)):
+            expect("arrow head at %s" % (point,), picture.getpixel(point), BLACK)
+        for y in (259, 189, 119, 49):
+            expect("y tick at (45, %d)" % y, picture.getpixel((45, y)), BLACK)
+        # h(9) = 0.1944 of the start-up scan: a navy stick from the axis up to y 193.
+        expect("stick of h(9) at its top", picture.getpixel((363, 193)), NAVY)
+        expect("stick of h(9) half way", picture.getpixel((363, 260)), NAVY)
+        expect("above the stick of h(9)", picture.getpixel((363, 192)), WHITE)
+        expect("the picture's frame", picture.getpixel((0, 0)), BLACK)
+        session.close(session.main)
+        expect("exit code when the main window closes", session.exit_code(), 0)
+    for failure in failures:
+        print("FAIL " + failure)
+    if not failures:
+        print("end-to-end: all checks passed")
+    return 1 if failures else 0
+
+
+def main(argv):
+    try:
+        if len(argv) == 4 and argv[1] == "demo":
+            return demo(argv[2], argv[3])
+        if len(argv) == 3 and argv[1] == "check":
+            return check(argv[2])
+    except Failure as failure:
+        print("FAIL " + str(failure))
+        return 1
+    print(__doc__)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
