@@ -1,10 +1,18 @@
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <fstream>
 
 #include "analysis/berechnen.h"
 #include "distribution/graph_redraw.h"
 #include "shell/conversions.h"
+#include "ui/edit_field.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/list_box.h"
 
 namespace {
 
@@ -68,14 +76,72 @@ void BM_FullRedrawOfTheStartUpScan(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRedrawOfTheStartUpScan)->Unit(benchmark::kMicrosecond);
 
+double residentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+           (1024.0 * 1024.0);
+}
+
+// Both windows as the program shows them, offscreen.
+struct Windows {
+    Windows() {
+        form1.SetForm2(&form2);
+        form2.show();
+        form1.show();
+        QApplication::processEvents();
+    }
+    shell::SharedState state;
+    distribution::ChartState chart;
+    ui::TForm1 form1{state, [](const QString&) {}};
+    ui::TForm2 form2{state, {*form1.Edit2, *form1.Edit1}, chart, [](const QString&) {}};
+};
+
+// From pressing the scan button on 1..10,000,000 in rows of ten until the list has painted its
+// first rows; the resident memory of the process after it.
+void BM_ScanUntilTheListShowsItsFirstRows(benchmark::State& state) {
+    const shell::DecimalSeparatorScope separator(u',');
+    Windows windows;
+    for (auto _ : state) {
+        windows.form1.Edit2->setText(QStringLiteral("1"));
+        windows.form1.Edit1->setText(QStringLiteral("10000000"));
+        windows.form1.Edit3->setText(QStringLiteral("10"));
+        QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+        windows.form1.ListBox1->viewport()->repaint();
+    }
+    state.counters["rss_MB"] = residentMegabytes();
+}
+BENCHMARK(BM_ScanUntilTheListShowsItsFirstRows)->Unit(benchmark::kMillisecond);
+
+// Jumping between the first and the last of a million rows, painted each time.
+void BM_ScrollToTheLastRow(benchmark::State& state) {
+    Windows windows;
+    windows.form1.Edit1->setText(QStringLiteral("10000000"));
+    windows.form1.Edit3->setText(QStringLiteral("10"));
+    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+    bool bottom = false;
+    for (auto _ : state) {
+        bottom = !bottom;
+        if (bottom) {
+            windows.form1.ListBox1->scrollToBottom();
+        } else {
+            windows.form1.ListBox1->scrollToTop();
+        }
+        windows.form1.ListBox1->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_ScrollToTheLastRow)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Text on the picture needs a font system; no display is needed.
+    // Text on the picture and the windows need a font system; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,14 +4,14 @@
 // (from, tab, to) and then every list line. With --repeat N the scan runs N times and the
 // median time in milliseconds goes to stderr. With --memory the growth of resident memory from
 // before the first scan to after the last one, with its listing held, goes to stderr in MB.
-// With --graph it then redraws the graph as the main window's Graph button does, prints the
-// nine result fields (Edit1=...) and the table's three rows (cells separated by tabs), and
-// writes the picture as a PNG.
+// With --graph the scan runs through the program's windows, offscreen, and is followed by the
+// Graph button; the nine result fields (Edit1=...) and the table's three rows (cells separated
+// by tabs) are printed and the picture is written as a PNG.
 
 #include <unistd.h>
 
+#include <QApplication>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -23,7 +23,13 @@
 #include <vector>
 
 #include "analysis/berechnen.h"
-#include "distribution/graph_redraw.h"
+#include "distribution/chart.h"
+#include "ui/edit_field.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/list_box.h"
+#include "ui/picture_box.h"
+#include "ui/string_grid.h"
 
 namespace {
 
@@ -62,17 +68,69 @@ private:
     QByteArray m_buffer;
 };
 
-void printGraph(const distribution::PlainGraph& graph, Output& out) {
-    for (std::size_t i = 0; i < graph.Edit.size(); ++i) {
-        out.line(QStringLiteral("Edit%1=%2").arg(i + 1).arg(graph.Edit[i].Text()));
+void printGraph(const ui::TForm2& form2, Output& out) {
+    const std::array<const ui::TEdit*, 9> edits = {form2.Edit1, form2.Edit2, form2.Edit3,
+                                                   form2.Edit4, form2.Edit5, form2.Edit6,
+                                                   form2.Edit7, form2.Edit8, form2.Edit9};
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        out.line(QStringLiteral("Edit%1=%2").arg(i + 1).arg(edits[i]->Text()));
     }
     for (int row = 0; row < 3; ++row) {
         QStringList cells;
         for (int column = 0; column < 20; ++column) {
-            cells.append(graph.Tab.Cell(column, row));
+            cells.append(form2.Tab->Cell(column, row));
         }
         out.line(cells.join(u'\t'));
     }
+}
+
+// The scan and the Graph button through both windows, offscreen.
+int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
+                 const QString& graphFile) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Standard error carries the program's own messages only, not the notes of Qt's plugins.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    QApplication application(argc, argv);
+    shell::SharedState state;
+    distribution::ChartState chart;
+    QStringList failures;
+    const shell::FailureReporter report = [&failures](const QString& message) {
+        failures.append(message);
+    };
+    ui::TForm1 form1(state, report);
+    ui::TForm2 form2(state, {*form1.Edit2, *form1.Edit1}, chart, report);
+    form1.SetForm2(&form2);
+
+    form1.Edit2->SetText(fields[0]);
+    form1.Edit1->SetText(fields[1]);
+    form1.Edit3->SetText(fields[2]);
+    form1.BitBtn1Click();
+    if (!failures.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failures.front()));
+        return 1;
+    }
+    Output out;
+    out.line(form1.Edit2->Text() + u'\t' + form1.Edit1->Text());
+    const shell::LineList& lines = form1.ListBox1->items().lines();
+    for (qsizetype i = 0; i < lines.count(); ++i) {
+        out.line(lines.line(i));
+    }
+
+    form1.Graph1Click();
+    printGraph(form2, out);
+    out.flush();
+    int status = 0;
+    if (!failures.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failures.front()));
+        status = 1;
+    }
+    if (!form2.Bild->picture().image().save(graphFile, "PNG")) {
+        std::fprintf(stderr, "%s kann nicht geschrieben werden.\n", qPrintable(graphFile));
+        return 1;
+    }
+    return status;
 }
 
 }  // namespace
@@ -95,6 +153,10 @@ int main(int argc, char** argv) {
     }
     if (fields.size() != 3) {
         return usage();
+    }
+
+    if (graphFile) {
+        return scanAndGraph(argc, argv, fields, *graphFile);
     }
 
     shell::PlainTextField from;
@@ -135,33 +197,5 @@ int main(int argc, char** argv) {
     for (qsizetype i = 0; i < list.count(); ++i) {
         out.line(list.line(i));
     }
-    if (!graphFile) {
-        return 0;
-    }
-
-    // Text on the picture needs a font system; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    int appArgc = 1;
-    QGuiApplication application(appArgc, argv);
-    distribution::PlainGraph graph;
-    distribution::ChartState chart;
-    int status = 0;
-    try {
-        distribution::FullRedraw(graph.controls(), chart, state, {from, to});
-    } catch (const shell::Failure& failure) {
-        printGraph(graph, out);
-        out.flush();
-        std::fprintf(stderr, "%s\n", failure.what());
-        status = 1;
-    }
-    if (status == 0) {
-        printGraph(graph, out);
-    }
-    if (!graph.Bild.image().save(*graphFile, "PNG")) {
-        std::fprintf(stderr, "%s kann nicht geschrieben werden.\n", qPrintable(*graphFile));
-        return 1;
-    }
-    return status;
+    return 0;
 }

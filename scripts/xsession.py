@@ -168,6 +168,8 @@ def check(program):
     with Session(program) as session:
         startup = session.start()
         print("start-up until both windows are shown: %.0f ms" % (startup * 1000))
+        wait_for("the main window to have the focus",
+                 lambda: session.xdotool("getwindowfocus") == session.main)
         shot = scan_and_draw(session, session.tmp)
         picture = session.picture(shot)
         expect("picture size", picture.size, (769, 377))

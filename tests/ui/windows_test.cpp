@@ -212,6 +212,29 @@ TEST_F(WindowsTest, TabPassesOverTheControlsWithoutTabStop) {
     }
 }
 
+TEST_F(WindowsTest, TheGraphWindowsTabOrder) {
+    activate(m_form2);
+    m_form2.Farbwahl->setFocus();
+    const QList<QWidget*> expected = {m_form2.BitBtn3, m_form2.graph1,  m_form2.graph2,
+                                      m_form2.BitBtn1, m_form2.Edit7,   m_form2.Edit8,
+                                      m_form2.Edit9,   m_form2.Farbwahl};
+    for (QWidget* next : expected) {
+        type(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+}
+
+TEST_F(WindowsTest, EscInTheMainWindowDoesNothing) {
+    scan();
+    m_form1.Edit1->setFocus();
+    m_form1.Edit1->setText(QStringLiteral("77"));
+    type(Qt::Key_Escape);
+    EXPECT_EQ(m_form1.Edit1->text(), "77");
+    EXPECT_EQ(listed(), 527);
+    EXPECT_TRUE(m_form1.isVisible());
+    EXPECT_TRUE(picture().isNull());
+}
+
 TEST_F(WindowsTest, EscInTheGraphWindowClearsAndDrawsTheAxes) {
     scan();
     QTest::mouseClick(m_form1.Graph1, Qt::LeftButton);
