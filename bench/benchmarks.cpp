@@ -1,12 +1,11 @@
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
-#include <fstream>
 
 #include "analysis/berechnen.h"
+#include "bench/process_memory.h"
 #include "distribution/graph_redraw.h"
 #include "shell/conversions.h"
 #include "ui/edit_field.h"
@@ -76,15 +75,6 @@ void BM_FullRedrawOfTheStartUpScan(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRedrawOfTheStartUpScan)->Unit(benchmark::kMicrosecond);
 
-double residentMegabytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
-           (1024.0 * 1024.0);
-}
-
 // Both windows as the program shows them, offscreen.
 struct Windows {
     Windows() {
@@ -111,7 +101,7 @@ void BM_ScanUntilTheListShowsItsFirstRows(benchmark::State& state) {
         QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
         windows.form1.ListBox1->viewport()->repaint();
     }
-    state.counters["rss_MB"] = residentMegabytes();
+    state.counters["rss_MB"] = ResidentMegabytes();
 }
 BENCHMARK(BM_ScanUntilTheListShowsItsFirstRows)->Unit(benchmark::kMillisecond);
 

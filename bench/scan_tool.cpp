@@ -8,8 +8,6 @@
 // Graph button; the nine result fields (Edit1=...) and the table's three rows (cells separated
 // by tabs) are printed and the picture is written as a PNG.
 
-#include <unistd.h>
-
 #include <QApplication>
 #include <QByteArray>
 #include <QString>
@@ -18,11 +16,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <vector>
 
 #include "analysis/berechnen.h"
+#include "bench/process_memory.h"
 #include "distribution/chart.h"
 #include "ui/edit_field.h"
 #include "ui/form1.h"
@@ -37,15 +35,6 @@ int usage() {
     std::fputs("usage: primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE.png]\n",
                stderr);
     return 2;
-}
-
-double residentMegabytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
-           (1024.0 * 1024.0);
 }
 
 class Output {
@@ -165,7 +154,7 @@ int main(int argc, char** argv) {
     shell::LineList list;
     shell::SharedState state;
     std::vector<double> milliseconds;
-    const double baseline = residentMegabytes();
+    const double baseline = ResidentMegabytes();
     try {
         for (int run = 0; run < repeat; ++run) {
             from.SetText(fields[0]);
@@ -184,7 +173,7 @@ int main(int argc, char** argv) {
     }
 
     if (memory) {
-        std::fprintf(stderr, "%.1f MB\n", residentMegabytes() - baseline);
+        std::fprintf(stderr, "%.1f MB\n", ResidentMegabytes() - baseline);
     }
     if (repeat > 1) {
         std::nth_element(milliseconds.begin(), milliseconds.begin() + repeat / 2,

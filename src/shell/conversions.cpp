@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "failures.h"
 
@@ -20,6 +21,19 @@ std::optional<QChar>& separatorSetting() {
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
+}
+
+// The positions of the text without the blanks around it.
+std::pair<qsizetype, qsizetype> withoutBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    return {begin, end};
 }
 
 // The exact decimal expansion of a finite value: sign, digits without leading zeros, and the
@@ -169,14 +183,7 @@ QString IntToStr(std::int64_t value) {
 }
 
 std::int32_t StrToInt(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
+    auto [begin, end] = withoutBlanks(text);
     bool negative = false;
     if (begin < end && (text[begin] == u'+' || text[begin] == u'-')) {
         negative = text[begin] == u'-';
@@ -204,14 +211,7 @@ std::int32_t StrToInt(const QString& text) {
 }
 
 double StrToFloat(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
+    auto [begin, end] = withoutBlanks(text);
     // Sign, digits, the separator and digits, an exponent; at least one digit before the
     // exponent.
     QString plain;

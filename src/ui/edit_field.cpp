@@ -7,8 +7,14 @@ namespace ui {
 void TEdit::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter) {
-        // Plain Enter is the window's; what arrives here carries Shift.
-        emit keyPressed(u'\r');
+        // Plain Enter is the window's. Shift+Enter types a carriage return, Ctrl+Enter a line
+        // feed; neither goes into the field's text.
+        const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+        if (modifiers == Qt::ShiftModifier) {
+            emit keyPressed(u'\r');
+        } else if (modifiers == Qt::ControlModifier) {
+            emit keyPressed(u'\n');
+        }
         event->accept();
         return;
     }

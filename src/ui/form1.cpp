@@ -5,7 +5,6 @@
 #include <array>
 
 #include "analysis/berechnen.h"
-#include "analysis/is_prime.h"
 #include "shell/conversions.h"
 #include "ui/form2.h"
 #include "ui/form_layout.h"
@@ -145,10 +144,6 @@ TForm1::TForm1(shell::SharedState& state, shell::FailureReporter reporter, QWidg
 
 void TForm1::Berechnen() {
     analysis::Berechnen({*Edit1, *Edit2, *Edit3, ListBox1->items()}, m_state);
-}
-
-bool TForm1::IsPrime(std::int32_t n) {
-    return analysis::IsPrime(n);
 }
 
 void TForm1::BitBtn1Click() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
 
 #include "shell/handler.h"
 #include "shell/shared_state.h"
@@ -28,7 +27,6 @@ public:
     void SetForm2(TForm2* form2) { Form2 = form2; }
 
     void Berechnen();
-    [[nodiscard]] static bool IsPrime(std::int32_t n);
 
     void BitBtn1Click();
     void Edit1KeyPress(char16_t key);

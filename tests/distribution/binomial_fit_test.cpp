@@ -4,21 +4,14 @@
 
 #include <cmath>
 
+#include "distribution/worked_example.h"
 #include "shell/failures.h"
 
 namespace distribution {
 namespace {
 
-Frequencies workedExample() {
-    Frequencies h{};
-    h[7] = 0.25;
-    h[8] = 0.5;
-    h[9] = 0.25;
-    return h;
-}
-
 TEST(BinomialFit, WorkedExample) {
-    const Frequencies h = workedExample();
+    const Frequencies h = WorkedExample();
     EXPECT_EQ(Erwartungswert(h), 8.0);
     EXPECT_EQ(Standardabweichung(h), std::sqrt(0.5));
     const BinomialFit fit = FitBinomial(h);

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include "distribution/worked_example.h"
 #include "shell/conversions.h"
 #include "shell/failures.h"
 
@@ -46,21 +47,13 @@ protected:
     shell::PlainTextField m_mainTo{"45000"};
 };
 
-Frequencies workedExample() {
-    Frequencies h{};
-    h[7] = 0.25;
-    h[8] = 0.5;
-    h[9] = 0.25;
-    return h;
-}
-
 QStringList zeros(int count, const QString& zero) {
     return QStringList(count, zero);
 }
 
 TEST_F(ResultTableTest, WorkedExampleWithComma) {
     const shell::DecimalSeparatorScope separator(u',');
-    fill(workedExample(), 10);
+    fill(WorkedExample(), 10);
     EXPECT_EQ(fields(), (QStringList{"9", "0,9375", "8,0000", "8,4375", "0,7071", "0,7262", "10",
                                      "1", "45000"}));
     QStringList x{"x"};
@@ -79,7 +72,7 @@ TEST_F(ResultTableTest, WorkedExampleWithComma) {
 
 TEST_F(ResultTableTest, WorkedExampleWithPoint) {
     const shell::DecimalSeparatorScope separator(u'.');
-    fill(workedExample(), 10);
+    fill(WorkedExample(), 10);
     EXPECT_EQ(fields().mid(0, 6),
               (QStringList{"9", "0.9375", "8.0000", "8.4375", "0.7071", "0.7262"}));
     EXPECT_EQ(row(1).at(9), "0.5000");
@@ -98,7 +91,7 @@ TEST_F(ResultTableTest, AFailedFitWritesOnlyTheHeadings) {
 
 TEST_F(ResultTableTest, PEqualToOneStopsAtTheFirstBinomialValue) {
     const shell::DecimalSeparatorScope separator(u',');
-    fill(workedExample());  // an earlier complete fill
+    fill(WorkedExample());  // an earlier complete fill
     Frequencies singleRow{};
     singleRow[17] = 1.0;
     EXPECT_THROW(fill(singleRow, 120), shell::FloatDivisionByZero);
@@ -122,7 +115,7 @@ TEST_F(ResultTableTest, SmallNGivesUnsignedZerosBeyondIt) {
 
 TEST_F(ResultTableTest, SharesBeyondTheColumnsStillCount) {
     const shell::DecimalSeparatorScope separator(u',');
-    Frequencies h = workedExample();
+    Frequencies h = WorkedExample();
     h[8] = 0.25;
     h[20] = 0.25;
     fill(h);
@@ -136,7 +129,7 @@ TEST_F(ResultTableTest, RangeAndRowLengthAreCopiedAsTheyReadNow) {
     const shell::DecimalSeparatorScope separator(u',');
     m_mainFrom.SetText(" 7x");
     m_mainTo.SetText("");
-    fill(workedExample(), 33);
+    fill(WorkedExample(), 33);
     EXPECT_EQ(fields().mid(6), (QStringList{"33", " 7x", ""}));
 }
 

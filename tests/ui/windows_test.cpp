@@ -126,6 +126,8 @@ TEST_F(WindowsTest, EnterInAFieldAfterAScanRedrawsAndDoesNotScan) {
     EXPECT_EQ(m_form2.Edit9->text(), "100");  // copied as it reads now
     EXPECT_EQ(m_form2.Edit1->text(), "18");
 
+    type(Qt::Key_Return, Qt::ControlModifier);  // a line feed, not a carriage return
+    EXPECT_EQ(listed(), 527);
     type(Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(m_form1.Edit1->text(), "90");
     EXPECT_EQ(listed(), 1 + 27);
