@@ -66,12 +66,12 @@ public:
         painter->setFont(option.font);
         const QString text = index.data().toString();
         const int advance = option.fontMetrics.horizontalAdvance(QLatin1Char('O'));
-        const QRect visible = painter->clipBoundingRect().toAlignedRect().isEmpty()
-                                  ? option.rect
-                                  : painter->clipBoundingRect().toAlignedRect();
+        // Only the characters that fall within the view's visible width are laid out.
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        const int visibleWidth = view != nullptr ? view->viewport()->width() : option.rect.width();
         const int textLeft = option.rect.left() + 2;
-        const qsizetype first = std::max(0, (visible.left() - textLeft) / advance);
-        const qsizetype count = visible.width() / advance + 2;
+        const qsizetype first = std::max(0, -textLeft / advance);
+        const qsizetype count = visibleWidth / advance + 2;
         if (first >= text.size()) {
             return;
         }

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -269,6 +270,17 @@ TEST_F(WindowsTest, ShiftEnterInTheGraphFieldsRedrawsTheFit) {
     }
 }
 
+TEST_F(WindowsTest, AChartBeforeAnyAxesFillsTheTableButDrawsNothing) {
+    scan();
+    QTest::mouseClick(m_form2.graph1, Qt::LeftButton);
+    EXPECT_EQ(m_form2.Edit1->text(), "18");
+    EXPECT_EQ(m_form2.Tab->Cell(10, 1), "0,1944");
+    ASSERT_FALSE(picture().isNull());  // the first drawing gives a white surface
+    QImage white(picture().size(), picture().format());
+    white.fill(Qt::white);
+    EXPECT_EQ(picture(), white);
+}
+
 TEST_F(WindowsTest, GraphAfterARefusedFirstScanReportsTheFailure) {
     m_form1.Edit1->setText(QStringLiteral("0"));
     scan();
@@ -310,6 +322,21 @@ TEST_F(WindowsTest, TheListModelStaysConsistent) {
     m_form1.Edit1->setText(QStringLiteral("0"));
     scan();
     EXPECT_EQ(listed(), 0);
+}
+
+TEST_F(WindowsTest, RowsOfMillionsOfMarksCanBeScrolledToTheirEnd) {
+    m_form1.Edit1->setText(QStringLiteral("10000000"));
+    m_form1.Edit3->setText(QStringLiteral("5000000"));
+    scan();
+    ASSERT_EQ(listed(), 2 + 27);
+    TListBox& list = *m_form1.ListBox1;
+    // The view lays its rows out when the event loop comes round.
+    EXPECT_TRUE(QTest::qWaitFor([&list] { return list.horizontalScrollBar()->maximum() > 0; }));
+    const int advance = QFontMetrics(list.font()).horizontalAdvance(QLatin1Char('O'));
+    const int lineWidth = static_cast<int>(line(0).size()) * advance;
+    EXPECT_GE(list.horizontalScrollBar()->maximum() + list.viewport()->width(), lineWidth);
+    list.horizontalScrollBar()->setValue(list.horizontalScrollBar()->maximum());
+    list.viewport()->repaint();
 }
 
 TEST_F(WindowsTest, AMillionRowsAreListedAndTheLastIsReached) {
