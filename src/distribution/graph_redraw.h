@@ -22,20 +22,4 @@ struct GraphControls {
 void FullRedraw(const GraphControls& graph, ChartState& chart, const shell::SharedState& state,
                 const MainRange& range);
 
-// The graph window's controls as plain values with the texts they start with, for tools and
-// benchmarks that draw without a window.
-class PlainGraph final : public shell::ColorChoice {
-public:
-    PlainGraph();
-    [[nodiscard]] int ForegroundIndex() const override { return m_colorIndex; }
-    [[nodiscard]] GraphControls controls();
-
-    shell::PlainStringGrid Tab{20, 3};
-    std::array<shell::PlainTextField, 9> Edit;
-    shell::Picture Bild{769, 377};
-
-private:
-    int m_colorIndex = 4;
-};
-
 }  // namespace distribution
