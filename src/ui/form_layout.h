@@ -121,7 +121,10 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
         widget->setAccessibleName(accessible);
         if (c.tabOrder != kNoTab && c.tabStop) {
             stops.emplace_back(c.tabOrder, widget);
+        } else if (c.kind == Kind::Image) {
+            widget->setFocusPolicy(Qt::NoFocus);
         } else if (c.kind != Kind::Label && c.kind != Kind::StringGrid) {
+            // Reached with the mouse only.
             widget->setFocusPolicy(Qt::ClickFocus);
         }
         if (c.dockBottom) {
