@@ -69,6 +69,64 @@ std::vector<std::int64_t> oddPrimesUpTo(std::int64_t limit) {
     return primes;
 }
 
+// The multipliers prime to 30 within one turn of the wheel, and half the gaps between them: the
+// bit index of p * m moves by p times that half gap.
+constexpr std::array<std::int64_t, 8> kWheel = {1, 7, 11, 13, 17, 19, 23, 29};
+constexpr std::array<std::int64_t, 8> kHalfGap = {3, 2, 1, 2, 1, 2, 3, 1};
+
+struct Crossing {
+    std::int64_t prime;
+    std::int64_t next;  // bit index of the next multiple to cross off
+    std::size_t wheel;  // the multiplier's place on the wheel
+};
+
+// The first multiple to cross off: p * m with m >= p, p * m >= oddBase and m prime to 30.
+Crossing firstCrossing(std::int64_t p, std::int64_t oddBase) {
+    std::int64_t m = std::max(p, (oddBase + p - 1) / p);
+    const std::int64_t turn = m - m % 30;
+    std::size_t wheel = 0;
+    while (wheel < kWheel.size() && turn + kWheel[wheel] < m) {
+        ++wheel;
+    }
+    m = wheel < kWheel.size() ? turn + kWheel[wheel] : turn + 30 + kWheel[0];
+    return {p, (p * m - oddBase) / 2, wheel % kWheel.size()};
+}
+
+// Crosses off the prime's multiples within one segment of `size` odd numbers from bit `start`.
+void crossOff(Crossing& c, std::uint8_t* segment, std::int64_t start, std::int64_t size) {
+    const std::int64_t p = c.prime;
+    std::int64_t j = c.next - start;
+    std::size_t w = c.wheel;
+    while (w != 0 && j < size) {
+        segment[j] = 0;
+        j += p * kHalfGap[w];
+        w = (w + 1) % kWheel.size();
+    }
+    // Whole turns of the wheel: eight multiples in 15 p bits.
+    const std::int64_t o1 = 3 * p, o2 = 5 * p, o3 = 6 * p, o4 = 8 * p, o5 = 9 * p, o6 = 11 * p,
+                       o7 = 14 * p, turn = 15 * p;
+    if (w == 0) {
+        for (; j + o7 < size; j += turn) {
+            std::uint8_t* at = segment + j;
+            at[0] = 0;
+            at[o1] = 0;
+            at[o2] = 0;
+            at[o3] = 0;
+            at[o4] = 0;
+            at[o5] = 0;
+            at[o6] = 0;
+            at[o7] = 0;
+        }
+    }
+    while (j < size) {
+        segment[j] = 0;
+        j += p * kHalfGap[w];
+        w = (w + 1) % kWheel.size();
+    }
+    c.next = j + start;
+    c.wheel = w;
+}
+
 // Packs bytes of 0 or 1 into bits, 64 bytes to a word; count is a multiple of 64.
 void packBytes(const std::uint8_t* bytes, std::int64_t count, std::uint64_t* words) {
     for (std::int64_t w = 0; w < count / 64; ++w) {
@@ -109,7 +167,20 @@ __attribute__((target_clones("popcnt", "default"))) void tallyOddRows(
     std::int32_t partial[4][kMaxTally] = {};
     tallySize = std::min(tallySize, kMaxTally);
     std::int64_t sum = 0;
-    for (std::int64_t r = 0; r < rows; ++r, d += length) {
+    std::int64_t r = 0;
+    if (length % 2 == 0 && d % 2 == 0 && length / 2 <= 56) {
+        // Rows of an even length that start on odd numbers hold the same number of odd bits,
+        // length / 2, one row after the other.
+        const std::int64_t n = length / 2;
+        for (std::int64_t b = d / 2; r < rows; ++r, b += n) {
+            const std::int64_t k = std::popcount(bitsAt(bytes, b, n));
+            sum += k;
+            if (k < tallySize) {
+                ++partial[r & 3][k];
+            }
+        }
+    }
+    for (; r < rows; ++r, d += length) {
         std::int64_t begin = (d + 1) >> 1;
         const std::int64_t end = ((d + length - 1) >> 1) + 1;
         std::int64_t k = 0;
@@ -141,20 +212,13 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last) : m_first(first), 
     const std::int64_t words = (m_oddCount + 63) / 64;
     m_bits.assign(static_cast<std::size_t>(words + 1), 0);
 
-    struct Crossing {
-        std::int64_t prime;
-        std::int64_t next;  // bit index of the next odd multiple to cross off
-    };
+    // Multiples p * m with m divisible by 3 or 5 are gone with the pattern already, so each
+    // prime steps only through the multipliers m that are prime to 30.
     std::vector<Crossing> crossings;
     for (const std::int64_t p : oddPrimesUpTo(integerSqrt(last))) {
-        if (p <= kPresieved.back()) {
-            continue;
+        if (p > kPresieved.back()) {
+            crossings.push_back(firstCrossing(p, m_oddBase));
         }
-        std::int64_t m = std::max(p * p, (m_oddBase + p - 1) / p * p);
-        if (m % 2 == 0) {
-            m += p;
-        }
-        crossings.push_back({p, (m - m_oddBase) / 2});
     }
 
     const std::vector<std::uint8_t>& pattern = presievePattern();
@@ -170,11 +234,7 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last) : m_first(first), 
             }
         }
         for (Crossing& c : crossings) {
-            std::int64_t j = c.next - start;
-            for (; j < size; j += c.prime) {
-                segment[static_cast<std::size_t>(j)] = 0;
-            }
-            c.next = j + start;
+            crossOff(c, segment.data(), start, size);
         }
         const std::int64_t packed = (size + 63) / 64 * 64;
         std::fill(segment.begin() + size, segment.begin() + packed, std::uint8_t{0});
