@@ -161,11 +161,6 @@ inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int
 __attribute__((target_clones("popcnt", "default"))) void tallyOddRows(
     const unsigned char* bytes, std::int64_t d, std::int64_t length, std::int64_t rows,
     std::int32_t* tally, std::int64_t tallySize, std::int64_t* total) {
-    // Neighbouring rows often hold the same count; four tallies in turn keep one increment from
-    // waiting for the previous one.
-    constexpr std::int64_t kMaxTally = 32;
-    std::int32_t partial[4][kMaxTally] = {};
-    tallySize = std::min(tallySize, kMaxTally);
     std::int64_t sum = 0;
     std::int64_t r = 0;
     if (length % 2 == 0 && d % 2 == 0 && length / 2 <= 56) {
@@ -176,7 +171,7 @@ __attribute__((target_clones("popcnt", "default"))) void tallyOddRows(
             const std::int64_t k = std::popcount(bitsAt(bytes, b, n));
             sum += k;
             if (k < tallySize) {
-                ++partial[r & 3][k];
+                ++tally[k];
             }
         }
     }
@@ -191,11 +186,8 @@ __attribute__((target_clones("popcnt", "default"))) void tallyOddRows(
         k += std::popcount(bitsAt(bytes, begin, end - begin));
         sum += k;
         if (k < tallySize) {
-            ++partial[r & 3][k];
+            ++tally[k];
         }
-    }
-    for (std::int64_t k = 0; k < tallySize; ++k) {
-        tally[k] += partial[0][k] + partial[1][k] + partial[2][k] + partial[3][k];
     }
     *total += sum;
 }

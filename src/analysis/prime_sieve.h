@@ -24,10 +24,6 @@ public:
     void tallyRows(std::int64_t first, std::int32_t length, std::int64_t rows,
                    std::span<std::int32_t> tally, std::int64_t& total) const;
 
-    [[nodiscard]] std::size_t memoryBytes() const {
-        return m_bits.capacity() * sizeof(std::uint64_t);
-    }
-
 private:
     [[nodiscard]] std::int64_t countOddBits(std::int64_t begin, std::int64_t end) const;
 
