@@ -1,4 +1,4 @@
-// primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE.png]
+// primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE] [--scale S]
 //
 // Runs the main window's scan on these three field texts and prints the adjusted bounds
 // (from, tab, to) and then every list line. With --repeat N the scan runs N times and the
@@ -6,7 +6,8 @@
 // before the first scan to after the last one, with its listing held, goes to stderr in MB.
 // With --graph the scan runs through the program's windows, offscreen, and is followed by the
 // Graph button; the nine result fields (Edit1=...) and the table's three rows (cells separated
-// by tabs) are printed and the picture is written as a PNG.
+// by tabs) are printed and the picture is written by the file's ending: ".png" rasterised at
+// --scale S (1, the screen's pixels, unless given), ".svg" as vectors, ".pdf" the printed page.
 
 #include <QApplication>
 #include <QByteArray>
@@ -32,8 +33,9 @@
 namespace {
 
 int usage() {
-    std::fputs("usage: primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE.png]\n",
-               stderr);
+    std::fputs(
+        "usage: primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE] [--scale S]\n",
+        stderr);
     return 2;
 }
 
@@ -75,7 +77,7 @@ void printGraph(const ui::TForm2& form2, Output& out) {
 
 // The scan and the Graph button through both windows, offscreen.
 int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
-                 const QString& graphFile) {
+                 const QString& graphFile, double scale) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -115,8 +117,10 @@ int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
         std::fprintf(stderr, "%s\n", qPrintable(failures.front()));
         status = 1;
     }
-    if (!form2.Bild->picture().image().save(graphFile, "PNG")) {
-        std::fprintf(stderr, "%s kann nicht geschrieben werden.\n", qPrintable(graphFile));
+    const QString failure =
+        form2.WritePicture({graphFile, distribution::ChartFormatOf(graphFile), scale});
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
         return 1;
     }
     return status;
@@ -129,6 +133,7 @@ int main(int argc, char** argv) {
     int repeat = 1;
     bool memory = false;
     std::optional<QString> graphFile;
+    double scale = 1.0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--memory") == 0) {
             memory = true;
@@ -136,6 +141,11 @@ int main(int argc, char** argv) {
             repeat = std::max(1, std::atoi(argv[++i]));
         } else if (std::strcmp(argv[i], "--graph") == 0 && i + 1 < argc) {
             graphFile = QString::fromLocal8Bit(argv[++i]);
+        } else if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
+            scale = std::atof(argv[++i]);
+            if (!(scale >= 1.0 && scale <= 8.0)) {
+                return usage();
+            }
         } else {
             fields.push_back(QString::fromLocal8Bit(argv[i]));
         }
@@ -145,7 +155,7 @@ int main(int argc, char** argv) {
     }
 
     if (graphFile) {
-        return scanAndGraph(argc, argv, fields, *graphFile);
+        return scanAndGraph(argc, argv, fields, *graphFile, scale);
     }
 
     shell::PlainTextField from;

@@ -2,24 +2,18 @@
 
 #include <QImage>
 #include <QString>
-#include <cstdint>
+#include <functional>
 #include <optional>
+
+#include "shell/drawing.h"
 
 namespace shell {
 
-// Colours as 0x00BBGGRR.
-using TColor = std::uint32_t;
-inline constexpr TColor clBlack = 0x00000000;
-inline constexpr TColor clWhite = 0x00FFFFFF;
-
-[[nodiscard]] QRgb ToRgb(TColor color);
-
-// Drawing on an image: one-pixel lines at exact integer coordinates, no antialiasing; whatever
-// falls outside the image is clipped.
+// Drawing on a picture: one-pixel lines at exact integer coordinates, no antialiasing; whatever
+// falls outside the picture is clipped. What is drawn is kept as a list of commands.
 class Canvas final {
 public:
-    explicit Canvas(QImage& image) : m_image(image) {}
-
+    explicit Canvas(Drawing& drawing) : m_drawing(drawing) {}
     void MoveTo(int x, int y);
     // A line with the pen from the current point to (x, y), both ends painted (a line of no
     // length paints nothing); (x, y) becomes the current point.
@@ -42,11 +36,7 @@ public:
     void SetFontSize(int points) { m_fontSize = points; }
 
 private:
-    void plot(std::int64_t x, std::int64_t y, QRgb color);
-    // left..right by top..bottom, clipped to the image.
-    void fill(int left, int top, int right, int bottom, QRgb color);
-
-    QImage& m_image;
+    Drawing& m_drawing;
     int m_x = 0;
     int m_y = 0;
     TColor m_pen = clBlack;
@@ -55,8 +45,8 @@ private:
     int m_fontSize = 8;
 };
 
-// The drawing surface of a picture control. Its first use gives it a white image of the control's
-// size, which keeps what is drawn.
+// The drawing surface of a picture control. Its first use gives it a white surface of the
+// control's size, which keeps what is drawn.
 class Picture final {
 public:
     Picture(int width, int height) : m_width(width), m_height(height) {}
@@ -64,18 +54,24 @@ public:
     [[nodiscard]] int Width() const { return m_width; }
     [[nodiscard]] int Height() const { return m_height; }
     [[nodiscard]] Canvas& canvas();
-    // Empty until the canvas was first used.
-    [[nodiscard]] const QImage& image() const { return m_image; }
+    // Whether the canvas was used: until then the picture shows its window's background.
+    [[nodiscard]] bool IsDrawn() const { return m_drawing.has_value(); }
+    // Called once, when the canvas is first used.
+    void OnFirstUse(std::function<void()> callback) { m_firstUse = std::move(callback); }
+    // What was drawn since the picture was last cleared; only while IsDrawn().
+    [[nodiscard]] const Drawing& drawing() const { return *m_drawing; }
+    // The picture's pixels at scale 1; empty until the canvas was first used.
+    [[nodiscard]] const QImage& image() const;
+    // The picture rasterised at a device pixel ratio; empty until the canvas was first used.
+    [[nodiscard]] const QImage& Raster(double scale) const;
 
 private:
     int m_width;
     int m_height;
-    QImage m_image;
+    std::optional<Drawing> m_drawing;
     std::optional<Canvas> m_canvas;
+    std::function<void()> m_firstUse;
+    mutable RasterCache m_raster;
 };
-
-// The font that stands in on this system for a font name of the windows the program was drawn
-// for ("Arial" becomes "Liberation Sans", "Courier New" "Liberation Mono").
-[[nodiscard]] QString SubstituteFont(const QString& name);
 
 }  // namespace shell

@@ -1,9 +1,18 @@
 #include "form2.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <array>
 
+#include "shell/save_file.h"
 #include "ui/form_layout.h"
 
 namespace ui {
@@ -243,6 +252,141 @@ TForm2::TForm2(shell::SharedState& state, const distribution::MainRange& mainRan
     Edit8 = Child<TEdit>(*this, "Edit8");
     Label13 = Child<QLabel>(*this, "Label13");
     Edit9 = Child<TEdit>(*this, "Edit9");
+    createPictureActions();
+}
+
+void TForm2::createPictureActions() {
+    const auto add = [this](const QString& text, QKeySequence::StandardKey key,
+                            void (TForm2::*slot)()) {
+        auto* action = new QAction(text, Bild);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(Bild->picture().IsDrawn());
+        connect(action, &QAction::triggered, this, slot);
+        Bild->addAction(action);
+        return action;
+    };
+    BildKopieren = add(QStringLiteral("Bild &kopieren"), QKeySequence::Copy, &TForm2::CopyPicture);
+    BildSpeichern = add(QStringLiteral("Bild &speichern unter …"), QKeySequence::Save,
+                        &TForm2::SavePicture);
+    BildDrucken = add(QStringLiteral("&Drucken …"), QKeySequence::Print, &TForm2::PrintPicture);
+    Bild->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Bild->picture().OnFirstUse([this] {
+        for (QAction* action : {BildKopieren, BildSpeichern, BildDrucken}) {
+            action->setEnabled(true);
+        }
+    });
+}
+
+void TForm2::CopyPicture() {
+    if (!Bild->picture().IsDrawn()) {
+        return;
+    }
+    auto* data = new QMimeData;
+    data->setImageData(Bild->picture().Raster(devicePixelRatioF()));
+    data->setData(QStringLiteral("image/svg+xml"),
+                  distribution::ChartSvg(Bild->picture().drawing()));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QString TForm2::pictureFileName(const QString& suffix) const {
+    // Only while the fields hold a scanned range: before the first fit they hold their names.
+    bool numbers = true;
+    for (const TEdit* field : {Edit8, Edit9, Edit7}) {
+        bool isNumber = false;
+        field->text().toLongLong(&isNumber);
+        numbers = numbers && isNumber;
+    }
+    const QString stem = numbers ? QStringLiteral("primzeilen_%1_%2_%3")
+                                       .arg(Edit8->text(), Edit9->text(), Edit7->text())
+                                 : QStringLiteral("primzeilen");
+    return stem + u'.' + suffix;
+}
+
+void TForm2::SavePicture() {
+    if (!Bild->picture().IsDrawn()) {
+        return;
+    }
+    const std::optional<PictureFile> file =
+        m_askForFile(this, LastPictureFolder(), pictureFileName(QStringLiteral("png")));
+    if (!file) {
+        return;
+    }
+    RememberPictureFolder(QFileInfo(file->path).absolutePath());
+    const QString failure = WritePicture(*file);
+    if (!failure.isEmpty()) {
+        m_report(failure);
+    }
+}
+
+QString TForm2::WritePicture(const PictureFile& file) const {
+    if (!Bild->picture().IsDrawn()) {
+        return QStringLiteral("Es ist noch kein Bild gezeichnet.");
+    }
+    const distribution::ChartTexts texts = ChartTexts();
+    const QString reason = shell::SaveFile(file.path, [&](QIODevice& device) {
+        distribution::WriteChart(device, file.format, Bild->picture().drawing(), file.scale,
+                                 texts);
+    });
+    if (reason.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.\n%2")
+        .arg(QDir::toNativeSeparators(file.path), reason);
+}
+
+void TForm2::PrintPicture() {
+    if (!Bild->picture().IsDrawn()) {
+        return;
+    }
+    auto* preview = new QPrintPreviewDialog(this);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(QStringLiteral("Druckvorschau"));
+    preview->printer()->setPageOrientation(QPageLayout::Landscape);
+    preview->printer()->setDocName(QStringLiteral("Primzeilen"));
+    // The page shows the chart as it was when the preview opened.
+    connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+            [drawing = Bild->picture().drawing(), texts = ChartTexts()](QPrinter* printer) {
+                distribution::PaintChartPage(*printer, drawing, texts);
+            });
+    preview->open();
+}
+
+void TForm2::PaintPrintPage(QPrinter& printer) const {
+    distribution::PaintChartPage(printer, Bild->picture().drawing(), ChartTexts());
+}
+
+std::vector<std::pair<QString, QString>> TForm2::ResultFields() const {
+    const auto label = [](const QLabel* label) {
+        QString text = label->text();
+        if (text.endsWith(u':')) {
+            text.chop(1);
+        }
+        return text;
+    };
+    return {{QStringLiteral("n"), Edit1->text()},   {QStringLiteral("p"), Edit2->text()},
+            {label(Label5), Edit3->text()},         {label(Label6), Edit4->text()},
+            {label(Label7), Edit5->text()},         {label(Label8), Edit6->text()},
+            {label(Label11), Edit7->text()},        {label(Label12), Edit8->text()},
+            {label(Label13), Edit9->text()}};
+}
+
+distribution::ChartTexts TForm2::ChartTexts() const {
+    distribution::ChartTexts texts;
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < Tab->columnCount(); ++column) {
+            texts.table[static_cast<std::size_t>(row)].append(Tab->Cell(column, row));
+        }
+    }
+    // n and p; the two means; the two deviations; the scanned rows.
+    const auto fields = ResultFields();
+    for (const auto& column : {std::vector{0, 1}, {2, 4}, {3, 5}, {6, 7, 8}}) {
+        auto& placed = texts.fieldColumns.emplace_back();
+        for (const int field : column) {
+            placed.push_back(fields[static_cast<std::size_t>(field)]);
+        }
+    }
+    return texts;
 }
 
 distribution::GraphControls TForm2::controls() {

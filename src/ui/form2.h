@@ -1,14 +1,20 @@
 #pragma once
 
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 #include "distribution/chart.h"
+#include "distribution/chart_export.h"
 #include "distribution/graph_redraw.h"
 #include "shell/handler.h"
 #include "shell/shared_state.h"
 #include "shell/text_field.h"
+#include "ui/picture_export.h"
 
+class QAction;
 class QLabel;
+class QPrinter;
 class QPushButton;
 
 namespace ui {
@@ -49,6 +55,27 @@ public:
     void Edit2KeyPress(char16_t key);
     void BitBtn1Click();
 
+    // Getting the chart out, from the picture's context menu or by Ctrl+C, Ctrl+S and Ctrl+P
+    // anywhere in the window but a text field; disabled until the picture was first drawn.
+    QAction* BildKopieren;
+    QAction* BildSpeichern;
+    QAction* BildDrucken;
+    // The picture on the clipboard: an image at the window's scale, and the chart as SVG.
+    void CopyPicture();
+    // Asks for a file and writes the picture there; a failure is reported, nothing else changes.
+    void SavePicture();
+    // The print preview: the chart on a landscape page with the table and the fields below.
+    void PrintPicture();
+    // Writes the picture to a file. Returns an empty text, or the message naming the file and
+    // the reason it could not be written.
+    [[nodiscard]] QString WritePicture(const PictureFile& file) const;
+    // The page the print preview shows and prints.
+    void PaintPrintPage(QPrinter& printer) const;
+    // The nine result fields, Edit1 to Edit9, with the labels the window shows them by.
+    [[nodiscard]] std::vector<std::pair<QString, QString>> ResultFields() const;
+    [[nodiscard]] distribution::ChartTexts ChartTexts() const;
+    void SetPictureFileDialog(PictureFileDialog dialog) { m_askForFile = std::move(dialog); }
+
     TColorGrid* Farbwahl;
     QPushButton* BitBtn3;
     QPushButton* BitBtn1;
@@ -81,11 +108,15 @@ public:
 
 private:
     [[nodiscard]] distribution::GraphControls controls();
+    void createPictureActions();
+    // The name offered for a saved picture, from the scanned range and row length.
+    [[nodiscard]] QString pictureFileName(const QString& suffix) const;
 
     shell::SharedState& m_state;
     distribution::MainRange m_mainRange;
     distribution::ChartState& m_chart;
     shell::FailureReporter m_report;
+    PictureFileDialog m_askForFile = AskForPictureFile;
 };
 
 }  // namespace ui

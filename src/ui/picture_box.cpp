@@ -9,9 +9,11 @@ TImage::TImage(int width, int height, QWidget* parent) : QWidget(parent), m_pict
 }
 
 void TImage::paintEvent(QPaintEvent* /*event*/) {
-    if (!m_picture.image().isNull()) {
+    if (m_picture.IsDrawn()) {
+        // Rasterised at the screen's own ratio, so each of its device pixels is painted once;
+        // a window moved to a screen of another ratio is painted anew at that one.
         QPainter painter(this);
-        painter.drawImage(0, 0, m_picture.image());
+        painter.drawImage(QPointF(0, 0), m_picture.Raster(devicePixelRatioF()));
     }
 }
 

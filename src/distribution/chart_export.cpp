@@ -1,0 +1,151 @@
+#include "chart_export.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFont>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+
+namespace distribution {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Primzeilen: h(x) und B(n;p)");
+
+QFont pageFont(double points, bool bold = false) {
+    QFont font(shell::SubstituteFont(QStringLiteral("Arial")));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+QByteArray ChartSvg(const shell::Drawing& drawing) {
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(drawing.size());
+    generator.setViewBox(QRect(QPoint(0, 0), drawing.size()));
+    generator.setResolution(96);
+    generator.setTitle(kTitle);
+    {
+        QPainter painter(&generator);
+        shell::Replay(drawing, painter, shell::Surface::Vector);
+    }
+    return svg;
+}
+
+void PaintChartPage(QPagedPaintDevice& device, const shell::Drawing& drawing,
+                    const ChartTexts& texts) {
+    QPainter painter(&device);
+    // Lengths in points, the page's paintable area in device units.
+    const double pt = device.logicalDpiY() / 72.0;
+    const QRectF page(0, 0, device.width(), device.height());
+
+    const QFont tableFont = pageFont(8);
+    const QFont headingFont = pageFont(8, true);
+    const QFont fieldFont = pageFont(9);
+    const double rowHeight = 14 * pt;
+    const double fieldHeight = 13 * pt;
+    std::size_t fieldRows = 0;
+    for (const auto& column : texts.fieldColumns) {
+        fieldRows = std::max(fieldRows, column.size());
+    }
+    const double textsHeight = 3 * rowHeight + 10 * pt + static_cast<double>(fieldRows) * fieldHeight;
+    const double gap = 12 * pt;
+
+    const QSizeF chart = drawing.size();
+    const double chartHeight = std::max(0.0, page.height() - textsHeight - gap);
+    const double factor = std::min(page.width() / chart.width(), chartHeight / chart.height());
+    const QRectF chartArea((page.width() - chart.width() * factor) / 2, 0,
+                           chart.width() * factor, chart.height() * factor);
+    painter.save();
+    painter.translate(chartArea.topLeft());
+    painter.scale(factor, factor);
+    painter.setClipRect(QRectF(QPointF(0, 0), chart));
+    shell::Replay(drawing, painter, shell::Surface::Vector);
+    painter.restore();
+
+    // The table, as many columns as its widest row, the first one as its headings.
+    double top = chartArea.bottom() + gap;
+    qsizetype columns = 1;
+    for (const QStringList& row : texts.table) {
+        columns = std::max(columns, row.size());
+    }
+    const double cellWidth = page.width() / static_cast<double>(columns);
+    painter.setPen(QPen(Qt::black, 0.5 * pt));
+    for (std::size_t row = 0; row < texts.table.size(); ++row) {
+        for (qsizetype column = 0; column < columns; ++column) {
+            const QRectF cell(static_cast<double>(column) * cellWidth,
+                              top + static_cast<double>(row) * rowHeight, cellWidth, rowHeight);
+            painter.drawRect(cell);
+            if (column < texts.table[row].size()) {
+                painter.setFont(column == 0 ? headingFont : tableFont);
+                painter.drawText(cell.adjusted(2 * pt, 0, -pt, 0),
+                                 Qt::AlignLeft | Qt::AlignVCenter, texts.table[row][column]);
+            }
+        }
+    }
+
+    top += 3 * rowHeight + 10 * pt;
+    painter.setFont(fieldFont);
+    const double fieldWidth =
+        page.width() / static_cast<double>(std::max<std::size_t>(1, texts.fieldColumns.size()));
+    for (std::size_t column = 0; column < texts.fieldColumns.size(); ++column) {
+        const auto& fields = texts.fieldColumns[column];
+        for (std::size_t row = 0; row < fields.size(); ++row) {
+            const QRectF place(static_cast<double>(column) * fieldWidth,
+                               top + static_cast<double>(row) * fieldHeight, fieldWidth,
+                               fieldHeight);
+            painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter,
+                             fields[row].first + QStringLiteral(": ") + fields[row].second);
+        }
+    }
+}
+
+void WriteChartPdf(QIODevice& device, const shell::Drawing& drawing, const ChartTexts& texts) {
+    QPdfWriter writer(&device);
+    writer.setTitle(kTitle);
+    writer.setCreator(QStringLiteral("Primzeilen"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    PaintChartPage(writer, drawing, texts);
+}
+
+ChartFormat ChartFormatOf(const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix();
+    if (suffix.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        return ChartFormat::Svg;
+    }
+    if (suffix.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) {
+        return ChartFormat::Pdf;
+    }
+    return ChartFormat::Png;
+}
+
+void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& drawing,
+                double scale, const ChartTexts& texts) {
+    switch (format) {
+        case ChartFormat::Png: {
+            QImageWriter writer(&device, "png");
+            writer.write(shell::Rasterise(drawing, scale));
+            break;
+        }
+        case ChartFormat::Svg:
+            device.write(ChartSvg(drawing));
+            break;
+        case ChartFormat::Pdf:
+            WriteChartPdf(device, drawing, texts);
+            break;
+    }
+}
+
+}  // namespace distribution

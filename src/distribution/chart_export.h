@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "shell/drawing.h"
+
+class QIODevice;
+class QPagedPaintDevice;
+
+namespace distribution {
+
+// What a printed chart carries below the picture: the table's three rows, cell by cell as
+// shown, and the result fields as label and value, in columns side by side.
+struct ChartTexts {
+    std::array<QStringList, 3> table;
+    std::vector<std::vector<std::pair<QString, QString>>> fieldColumns;
+};
+
+enum class ChartFormat { Png, Svg, Pdf };
+
+// The format a file name asks for by its ending: ".svg", ".pdf", and PNG for any other.
+[[nodiscard]] ChartFormat ChartFormatOf(const QString& fileName);
+
+// The chart in a format: PNG rasterised at `scale` (at 1 the screen's pixels), SVG, or the
+// printed page as PDF.
+void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& drawing,
+                double scale, const ChartTexts& texts);
+
+// The chart as SVG: the picture's size as its view box, lines and texts as vectors.
+[[nodiscard]] QByteArray ChartSvg(const shell::Drawing& drawing);
+
+// One landscape page: the chart scaled to the page's width or to what the texts below leave
+// of its height, its proportions kept; below it the table and the result fields.
+void PaintChartPage(QPagedPaintDevice& device, const shell::Drawing& drawing,
+                    const ChartTexts& texts);
+
+// The page as a PDF document, A4 landscape. Write errors are the device's to keep.
+void WriteChartPdf(QIODevice& device, const shell::Drawing& drawing,
+                                 const ChartTexts& texts);
+
+}  // namespace distribution
