@@ -105,6 +105,11 @@ public:
         if (exact) {
             font.setStyleStrategy(QFont::NoAntialias);
         }
+        if (m_surface == Surface::Raster) {
+            // What the screen's own scale would choose (no hinting on scaled screens) must not
+            // change a raster, so it is fixed here: the outlines fitted to whole pixel rows.
+            font.setHintingPreference(QFont::PreferVerticalHinting);
+        }
         m_painter.save();
         if (m_surface == Surface::Raster && !exact) {
             m_painter.scale(m_scale, m_scale);

@@ -16,62 +16,10 @@
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
 #include "ui/string_grid.h"
+#include "ui/windows_fixture.h"
 
 namespace ui {
 namespace {
-
-constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kNavy = 0xFF000080;
-
-// Both windows as the program starts them, with the failures collected instead of shown.
-class WindowsTest : public ::testing::Test {
-protected:
-    WindowsTest() {
-        m_form1.SetForm2(&m_form2);
-        m_form2.show();
-        m_form1.show();
-        activate(m_form1);
-    }
-
-    static void activate(QWidget& window) {
-        window.raise();
-        window.activateWindow();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    // A key as the user types it: to whatever has the focus.
-    static void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_NE(target, nullptr);
-        QTest::keyClick(target, key, modifiers);
-    }
-    // Alt with a button's letter: the button shows itself pressed for a moment, then clicks.
-    static void pressMnemonic(Qt::Key letter, QAbstractButton* button) {
-        type(letter, Qt::AltModifier);
-        EXPECT_TRUE(button->isDown()) << button->objectName().toStdString();
-        EXPECT_TRUE(QTest::qWaitFor([button] { return !button->isDown(); }));
-    }
-    [[nodiscard]] int listed() { return m_form1.ListBox1->items().rowCount(); }
-    [[nodiscard]] QString line(int row) {
-        return m_form1.ListBox1->items().index(row).data().toString();
-    }
-    [[nodiscard]] const QImage& picture() { return m_form2.Bild->picture().image(); }
-    void scan() {
-        QTest::mouseClick(m_form1.BitBtn1, Qt::LeftButton);
-        ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
-    }
-
-    shell::DecimalSeparatorScope m_separator{u','};
-    shell::SharedState m_state;
-    distribution::ChartState m_chart;
-    QStringList m_reported;
-    shell::FailureReporter m_report = [this](const QString& message) {
-        m_reported.append(message);
-    };
-    TForm1 m_form1{m_state, m_report};
-    TForm2 m_form2{m_state, {*m_form1.Edit2, *m_form1.Edit1}, m_chart, m_report};
-};
 
 TEST_F(WindowsTest, StartUpState) {
     EXPECT_EQ(QApplication::focusWidget(), m_form1.BitBtn1);

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "ui/color_grid.h"
+#include "ui/windows_fixture.h"
+
+namespace ui {
+namespace {
+
+QImage reference(const char* name) {
+    const QImage image(QStringLiteral(PRIMZEILEN_TEST_DATA "/%1.png").arg(QLatin1String(name)));
+    EXPECT_FALSE(image.isNull()) << name;
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// What a command-line tool prints for a file; fails the test if it cannot be run.
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(20000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class PictureTest : public WindowsTest {
+protected:
+    PictureTest() {
+        m_form2.SetPictureFileDialog([this](QWidget*, const QString& folder, const QString& name) {
+            m_offered = {folder, name};
+            return m_choice;
+        });
+    }
+    void scanAndDraw() {
+        scan();
+        m_form1.Graph1Click();
+        ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
+    }
+    [[nodiscard]] QImage shown() const {
+        return m_form2.Bild->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    std::optional<PictureFile> m_choice;
+    std::pair<QString, QString> m_offered;
+    QTemporaryDir m_folder;
+};
+
+TEST_F(PictureTest, AtScaleOneTheReplayIsTheCanvasPixelForPixel) {
+    scanAndDraw();
+    EXPECT_EQ(picture(), reference("chart_start_up"));
+
+    m_form2.Farbwahl->SetForegroundIndex(9);
+    m_form2.graph2Click();
+    m_form2.Farbwahl->SetForegroundIndex(2);
+    m_form2.graph1Click();
+    EXPECT_EQ(picture(), reference("chart_bars_over_sticks"));
+
+    m_form2.BitBtn3Click();
+    EXPECT_EQ(picture(), reference("chart_cleared"));
+
+    // A stick above the top edge and bars of a fitted n of 2401 running out on the right.
+    m_state.RelHaeufigkeit = {};
+    m_state.RelHaeufigkeit[0] = 0.5;
+    m_state.RelHaeufigkeit[1] = 0.02;
+    m_state.RelHaeufigkeit[2] = 0.48;
+    m_form2.Farbwahl->SetForegroundIndex(4);
+    m_form2.FullRedraw();
+    EXPECT_EQ(m_form2.Edit1->text(), "2401");
+    EXPECT_EQ(picture(), reference("chart_extreme_fit"));
+}
+
+// Also run on screens scaled to 150 % and 200 %.
+TEST_F(PictureTest, TheWidgetShowsTheReplayAtItsRatio) {
+    scanAndDraw();
+    const double ratio = m_form2.Bild->devicePixelRatioF();
+    const QImage expected = m_form2.Bild->picture().Raster(ratio).convertToFormat(QImage::Format_RGB32);
+    const QImage actual = shown();
+    // The widget's device size may round the last half pixel away.
+    ASSERT_LE(std::abs(actual.width() - expected.width()), 1);
+    ASSERT_LE(std::abs(actual.height() - expected.height()), 1);
+    const QRect common = actual.rect() & expected.rect();
+    int differing = 0;
+    for (int y = 0; y < common.height(); ++y) {
+        for (int x = 0; x < common.width(); ++x) {
+            differing += actual.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0) << "at a ratio of " << ratio;
+    if (ratio == 1.0) {
+        EXPECT_EQ(actual, reference("chart_start_up"));
+    }
+}
+
+TEST_F(PictureTest, ThePictureActionsWaitForAPicture) {
+    for (const QAction* action : {m_form2.BildKopieren, m_form2.BildSpeichern, m_form2.BildDrucken}) {
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        EXPECT_TRUE(m_form2.Bild->actions().contains(action));
+    }
+    m_form2.BitBtn3Click();  // the axes alone are a picture
+    for (const QAction* action : {m_form2.BildKopieren, m_form2.BildSpeichern, m_form2.BildDrucken}) {
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    }
+    EXPECT_EQ(m_form2.BildSpeichern->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(m_form2.BildDrucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+}
+
+TEST_F(PictureTest, CtrlCCopiesThePictureButInAFieldItsText) {
+    scanAndDraw();
+    activate(m_form2);
+    QGuiApplication::clipboard()->clear();
+    m_form2.graph1->setFocus();
+    type(Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    // At the window's scale: at scale 1 the picture itself.
+    const QImage copied = qvariant_cast<QImage>(data->imageData());
+    EXPECT_EQ(copied.devicePixelRatio(), m_form2.devicePixelRatioF());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              m_form2.Bild->picture().Raster(m_form2.devicePixelRatioF()));
+    EXPECT_TRUE(data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
+
+    m_form2.Edit3->setFocus();
+    m_form2.Edit3->selectAll();
+    type(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), m_form2.Edit3->text());
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
+}
+
+TEST_F(PictureTest, SavesPngAtTwiceTheSizeSvgAndPdfAndRemembersTheFolder) {
+    scanAndDraw();
+    const QString png = m_folder.filePath(QStringLiteral("bild.png"));
+    m_choice = PictureFile{png, distribution::ChartFormat::Png, 2.0};
+    m_form2.BildSpeichern->trigger();
+    EXPECT_EQ(m_offered.second, "primzeilen_1_45000_90.png");
+    const QImage saved(png);
+    EXPECT_EQ(saved.size(), QSize(1538, 754));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              m_form2.Bild->picture().Raster(2.0).convertToFormat(QImage::Format_RGB32));
+
+    const QString svg = m_folder.filePath(QStringLiteral("bild.svg"));
+    m_choice = PictureFile{svg, distribution::ChartFormat::Svg, 1.0};
+    m_form2.BildSpeichern->trigger();
+    EXPECT_EQ(m_offered.first, m_folder.path());
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(svgFile.readAll(), distribution::ChartSvg(m_form2.Bild->picture().drawing()));
+
+    const QString pdf = m_folder.filePath(QStringLiteral("bild.pdf"));
+    m_choice = PictureFile{pdf, distribution::ChartFormat::Pdf, 1.0};
+    m_form2.BildSpeichern->trigger();
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Pages: +1\n")));
+    EXPECT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
+    // Nothing but the three files: no temporary ones left behind.
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files).size(), 3);
+}
+
+TEST_F(PictureTest, AFailedSaveIsReportedAndChangesNothing) {
+    scanAndDraw();
+    const QImage before = picture().copy();
+    const std::size_t commands = m_form2.Bild->picture().drawing().commands().size();
+    const QString fields = m_form2.Edit3->text() + m_form2.Edit1->text();
+
+    m_choice = PictureFile{m_folder.path(), distribution::ChartFormat::Png, 2.0};
+    m_form2.SavePicture();
+    ASSERT_EQ(m_reported.size(), 1);
+    EXPECT_EQ(m_reported.front(),
+              QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.\n"
+                             "Unter diesem Namen gibt es einen Ordner.")
+                  .arg(m_folder.path()));
+
+    const QString missing = m_folder.filePath(QStringLiteral("fehlt/bild.svg"));
+    m_choice = PictureFile{missing, distribution::ChartFormat::Svg, 1.0};
+    m_form2.SavePicture();
+    ASSERT_EQ(m_reported.size(), 2);
+    EXPECT_TRUE(m_reported.back().contains(missing));
+    EXPECT_TRUE(m_reported.back().endsWith(QStringLiteral("Den Ordner gibt es nicht.")));
+
+    // A folder that takes no new files, even from the superuser.
+    m_choice = PictureFile{QStringLiteral("/proc/primzeilen.pdf"), distribution::ChartFormat::Pdf, 1.0};
+    m_form2.SavePicture();
+    ASSERT_EQ(m_reported.size(), 3);
+    EXPECT_TRUE(m_reported.back().startsWith(
+        QStringLiteral("Das Bild konnte nicht als „/proc/primzeilen.pdf“ gespeichert werden.\n")));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/primzeilen.pdf")));
+
+    EXPECT_EQ(picture(), before);
+    EXPECT_EQ(m_form2.Bild->picture().drawing().commands().size(), commands);
+    EXPECT_EQ(m_form2.Edit3->text() + m_form2.Edit1->text(), fields);
+    EXPECT_TRUE(QDir(m_folder.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(PictureTest, ThePrintedPageHoldsTheChartTheTableAndTheFields) {
+    scanAndDraw();
+    const QString pdf = m_folder.filePath(QStringLiteral("druck.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    m_form2.PaintPrintPage(printer);
+    ASSERT_TRUE(QFile::exists(pdf));
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    for (const QString& expected :
+         {QStringLiteral("h(x), B(n;p;k)"), QStringLiteral("B(n;p)"), QStringLiteral("0,1944"),
+          QStringLiteral("0,1852"), QStringLiteral("Erwartungswert von h(x): 9,3206"),
+          QStringLiteral("Anzahl Zahlen/Zeile: 90"), QStringLiteral("bis: 45000")}) {
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+    }
+
+    m_form2.PrintPicture();
+    auto* preview = m_form2.findChild<QPrintPreviewDialog*>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->printer()->pageLayout().orientation(), QPageLayout::Landscape);
+    preview->close();
+}
+
+}  // namespace
+}  // namespace ui
