@@ -1,16 +1,19 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QPushButton>
 #include <QTest>
 
 #include "analysis/berechnen.h"
 #include "bench/process_memory.h"
+#include "distribution/chart_export.h"
 #include "shell/conversions.h"
 #include "ui/edit_field.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/list_box.h"
+#include "ui/picture_box.h"
 
 namespace {
 
@@ -97,6 +100,42 @@ void BM_FullRedrawOfTheStartUpScan(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FullRedrawOfTheStartUpScan)->Unit(benchmark::kMicrosecond);
+
+// The start-up chart rasterised anew from its drawing commands, at a screen scale of 1 and 2.
+void BM_RepaintStartUpChartFromItsCommands(benchmark::State& state) {
+    const shell::DecimalSeparatorScope separator(u',');
+    Windows windows;
+    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+    windows.form1.Graph1Click();
+    const shell::Drawing& drawing = windows.form2.Bild->picture().drawing();
+    const double scale = static_cast<double>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(shell::Rasterise(drawing, scale));
+    }
+}
+BENCHMARK(BM_RepaintStartUpChartFromItsCommands)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// Saving the start-up chart: the file's bytes, as SVG and as a PNG at twice the size.
+void BM_SaveStartUpChart(benchmark::State& state) {
+    const shell::DecimalSeparatorScope separator(u',');
+    Windows windows;
+    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+    windows.form1.Graph1Click();
+    const auto format = static_cast<distribution::ChartFormat>(state.range(0));
+    const distribution::ChartTexts texts = windows.form2.ChartTexts();
+    for (auto _ : state) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        distribution::WriteChart(buffer, format, windows.form2.Bild->picture().drawing(), 2.0,
+                                 texts);
+        benchmark::DoNotOptimize(bytes.size());
+    }
+}
+BENCHMARK(BM_SaveStartUpChart)
+    ->ArgName("png0_svg1_pdf2")
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond);
 
 // Jumping between the first and the last of a million rows, painted each time.
 void BM_ScrollToTheLastRow(benchmark::State& state) {

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QHash>
 #include <QFont>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -23,6 +24,38 @@ QFont pageFont(double points, bool bold = false) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+// A chart has few colours, so its PNG is written with a palette of exactly them: the same
+// pixels in a third of the bytes to compress. An image of more than 256 colours stays as it is.
+QImage withPalette(const QImage& image) {
+    QList<QRgb> palette;
+    QHash<QRgb, uchar> indices;
+    QImage indexed(image.size(), QImage::Format_Indexed8);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        uchar* target = indexed.scanLine(y);
+        QRgb last = ~source[0];
+        uchar lastIndex = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            if (source[x] != last) {
+                last = source[x];
+                auto found = indices.constFind(last);
+                if (found == indices.constEnd()) {
+                    if (palette.size() == 256) {
+                        return image;
+                    }
+                    found = indices.insert(last, static_cast<uchar>(palette.size()));
+                    palette.append(last);
+                }
+                lastIndex = *found;
+            }
+            target[x] = lastIndex;
+        }
+    }
+    indexed.setColorTable(palette);
+    indexed.setDevicePixelRatio(image.devicePixelRatio());
+    return indexed;
 }
 
 }  // namespace
@@ -136,7 +169,7 @@ void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& dra
     switch (format) {
         case ChartFormat::Png: {
             QImageWriter writer(&device, "png");
-            writer.write(shell::Rasterise(drawing, scale));
+            writer.write(withPalette(shell::Rasterise(drawing, scale)));
             break;
         }
         case ChartFormat::Svg:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace shell {
 namespace {
 
@@ -78,6 +80,37 @@ TEST(Canvas, ALineOfNoLengthPaintsNothing) {
     canvas.MoveTo(0, 0);
     canvas.LineTo(0, 0);
     EXPECT_EQ(picture.image().pixel(0, 0), kWhite);
+}
+
+TEST(Canvas, ShapesFarBeyondThePictureAreClippedAtEveryScale) {
+    Picture picture(10, 10);
+    Canvas& canvas = picture.canvas();
+    canvas.SetPenColor(0x0000FF);
+    canvas.MoveTo(5, 2'000'000'000);
+    canvas.LineTo(5, -2'000'000'000);
+    canvas.MoveTo(-2'000'000'000, 9);
+    canvas.LineTo(2'000'000'000, 9);
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        const QImage image = picture.Raster(scale);
+        const int width = static_cast<int>(std::lround(scale));
+        const int column = static_cast<int>(5 * scale);
+        for (int y = 0; y < image.height(); ++y) {
+            ASSERT_EQ(image.pixel(column, y), kRed) << scale << ": " << y;
+            ASSERT_EQ(image.pixel(column + width - 1, y), kRed) << scale << ": " << y;
+        }
+        EXPECT_EQ(image.pixel(column - 1, 0), kWhite) << scale;
+        EXPECT_EQ(image.pixel(column + width, 0), kWhite) << scale;
+        EXPECT_EQ(image.pixel(0, image.height() - 1), kRed) << scale;
+    }
+    // A rectangle over everything is all brush inside, its frame outside the picture.
+    canvas.SetBrushColor(0xFF0000);
+    canvas.Rectangle(-2'000'000'000, -5, 2'000'000'000, 2'000'000'000);
+    EXPECT_EQ(picture.drawing().commands().size(), 1U);
+    for (const double scale : {1.0, 2.0}) {
+        const QImage image = picture.Raster(scale);
+        EXPECT_EQ(image.pixel(0, 0), kBlue);
+        EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1), kBlue);
+    }
 }
 
 TEST(Colors, AreStoredBlueGreenRed) {
