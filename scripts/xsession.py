@@ -1,9 +1,13 @@
 #!/usr/bin/python3
 """Drives the real program on a virtual X display (Xvfb) with real key presses.
 
-  xsession.py demo PROGRAM OUTDIR   scan, draw the graph, save screenshots of both windows
-  xsession.py check PROGRAM         the same, then check pixels of the chart and that the
-                                    program ends with 0 when its main window closes
+  xsession.py demo PROGRAM OUTDIR [SCALE]
+        scan, draw the graph, save screenshots of both windows; with SCALE (1.5, 2, ...) on a
+        screen scaled by that factor
+  xsession.py check PROGRAM SCAN_TOOL
+        the same, then check pixels of the chart, that Ctrl+C puts it on the clipboard, that
+        the chart on screens scaled by 1.5 and 2 is the scan tool's picture at that scale, and
+        that the program ends with 0 when its main window closes
 
 Every wait is on a condition (a window mapped, the focus, a pixel, the exit), bounded in time.
 """
@@ -43,8 +47,9 @@ def wait_for(what, condition, timeout=20.0):
 
 
 class Session:
-    def __init__(self, program):
+    def __init__(self, program, scale=None):
         self.program = program
+        self.scale = scale
         self.tmp = tempfile.mkdtemp(prefix="primzeilen-x-")
         self.xvfb = None
         self.app = None
@@ -54,7 +59,8 @@ class Session:
         # -displayfd lets Xvfb pick a free display and tell us once it accepts clients.
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+             "2560x1600x24" if self.scale else "1280x1024x24",
              "-noreset", "-dpi", "96", "-nolisten", "tcp"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
@@ -65,6 +71,9 @@ class Session:
         self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb",
                         QT_ENABLE_HIGHDPI_SCALING="0", XDG_RUNTIME_DIR=self.tmp)
         self.env.pop("QT_SCALE_FACTOR", None)
+        if self.scale:
+            self.env["QT_SCALE_FACTOR"] = str(self.scale)
+            self.env.pop("QT_ENABLE_HIGHDPI_SCALING")
         self.x = xdisplay.Display(self.env["DISPLAY"])
         return self
 
@@ -115,8 +124,23 @@ class Session:
         return Image.open(path).convert("RGB")
 
     def picture(self, path):
+        """The picture as the screen shows it, in device pixels."""
         shot = self.screenshot(self.graph, path)
-        return shot.crop((PICTURE_LEFT, PICTURE_TOP, PICTURE_LEFT + 769, PICTURE_TOP + 377))
+        s = float(self.scale or 1)
+        left, top = int(PICTURE_LEFT * s), int(PICTURE_TOP * s)
+        return shot.crop((left, top, min(shot.width, left + int(769 * s + 0.5)),
+                          min(shot.height, top + int(377 * s + 0.5))))
+
+    def at(self, x):
+        """The first device pixel of a logical one."""
+        return int(x * float(self.scale or 1))
+
+    def clipboard(self, target, binary=False):
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-t", target, "-o"],
+                                env=self.env, capture_output=True)
+        if result.returncode != 0:
+            return b"" if binary else ""
+        return result.stdout if binary else result.stdout.decode()
 
     def close(self, window):
         """Asks the window to close, as its close box does."""
@@ -133,19 +157,32 @@ class Session:
                         timeout)[0]
 
 
+def same_pixels(expected, shown):
+    """Whether the shown picture has the expected pixels, where both reach (a screen scaled by
+    1.5 may round the last half pixel of the picture away)."""
+    expected = expected.convert("RGB")
+    shown = shown.convert("RGB")
+    width, height = min(expected.width, shown.width), min(expected.height, shown.height)
+    if abs(expected.width - shown.width) > 1 or abs(expected.height - shown.height) > 1:
+        return False
+    box = (0, 0, width, height)
+    return expected.crop(box).tobytes() == shown.crop(box).tobytes()
+
+
 def scan_and_draw(session, workdir):
     """The start-up scan with Enter, then the graph with Alt+G, until the chart is on screen."""
     session.key(session.main, "Return")
     session.key(session.main, "alt+g")
     shot = os.path.join(workdir, "graph.png")
     # The axes end at x 729 on line 329 of the picture; they are there once the graph is drawn.
-    wait_for("the chart", lambda: session.picture(shot).getpixel((729, 329)) == BLACK)
+    wait_for("the chart",
+             lambda: session.picture(shot).getpixel((session.at(729), session.at(329))) == BLACK)
     return shot
 
 
-def demo(program, outdir):
+def demo(program, outdir, scale=None):
     os.makedirs(outdir, exist_ok=True)
-    with Session(program) as session:
+    with Session(program, scale) as session:
         session.start()
         scan_and_draw(session, session.tmp)
         paths = [os.path.join(outdir, "hauptfenster.png"), os.path.join(outdir, "graphfenster.png")]
@@ -158,7 +195,7 @@ def demo(program, outdir):
     return code
 
 
-def check(program):
+def check(program, scan_tool):
     failures = []
 
     def expect(what, actual, expected):
@@ -186,8 +223,31 @@ def check(program):
         expect("stick of h(9) half way", picture.getpixel((363, 260)), NAVY)
         expect("above the stick of h(9)", picture.getpixel((363, 192)), WHITE)
         expect("the picture's frame", picture.getpixel((0, 0)), BLACK)
+        # Ctrl+C in the graph window: the picture on the clipboard, as PNG and as SVG.
+        session.key(session.graph, "ctrl+c")
+        targets = wait_for("the clipboard", lambda: session.clipboard("TARGETS").split())
+        for target in ("image/png", "image/svg+xml"):
+            expect("clipboard offers " + target, target in targets, True)
+        copied = os.path.join(session.tmp, "copied.png")
+        with open(copied, "wb") as out:
+            out.write(session.clipboard("image/png", binary=True))
+        expect("clipboard image", same_pixels(Image.open(copied), picture), True)
         session.close(session.main)
         expect("exit code when the main window closes", session.exit_code(), 0)
+    # On scaled screens the chart is the one the scan tool draws at that scale: every line
+    # round(s) device pixels wide, the texts drawn anew at that size.
+    for scale in ("1.5", "2"):
+        expected = os.path.join(tempfile.mkdtemp(prefix="primzeilen-scale-"), "bild.png")
+        subprocess.run([scan_tool, "1", "45000", "90", "--graph", expected, "--scale", scale],
+                       check=True, capture_output=True, env=dict(os.environ, LC_ALL="C.UTF-8"))
+        with Session(program, scale) as session:
+            session.env["LC_ALL"] = "C.UTF-8"
+            session.start()
+            shot = scan_and_draw(session, session.tmp)
+            shown = session.picture(shot)
+            expect("chart at scale %s" % scale,
+                   same_pixels(Image.open(expected), shown), True)
+        shutil.rmtree(os.path.dirname(expected), ignore_errors=True)
     for failure in failures:
         print("FAIL " + failure)
     if not failures:
@@ -197,10 +257,10 @@ def check(program):
 
 def main(argv):
     try:
-        if len(argv) == 4 and argv[1] == "demo":
-            return demo(argv[2], argv[3])
-        if len(argv) == 3 and argv[1] == "check":
-            return check(argv[2])
+        if len(argv) in (4, 5) and argv[1] == "demo":
+            return demo(argv[2], argv[3], argv[4] if len(argv) == 5 else None)
+        if len(argv) == 4 and argv[1] == "check":
+            return check(argv[2], argv[3])
     except Failure as failure:
         print("FAIL " + str(failure))
         return 1

@@ -343,6 +343,7 @@ void TForm2::PrintPicture() {
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowTitle(QStringLiteral("Druckvorschau"));
     preview->printer()->setPageOrientation(QPageLayout::Landscape);
+    preview->printer()->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     preview->printer()->setDocName(QStringLiteral("Primzeilen"));
     // The page shows the chart as it was when the preview opened.
     connect(preview, &QPrintPreviewDialog::paintRequested, preview,
