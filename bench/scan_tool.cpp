@@ -34,7 +34,8 @@ namespace {
 
 int usage() {
     std::fputs(
-        "usage: primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE] [--scale S]\n",
+        "usage: primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE] [--scale "
+        "S]\n",
         stderr);
     return 2;
 }

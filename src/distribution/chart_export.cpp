@@ -2,8 +2,8 @@
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QHash>
 #include <QFont>
+#include <QHash>
 #include <QImageWriter>
 #include <QPageLayout>
 #include <QPageSize>
@@ -92,14 +92,15 @@ void PaintChartPage(QPagedPaintDevice& device, const shell::Drawing& drawing,
     for (const auto& column : texts.fieldColumns) {
         fieldRows = std::max(fieldRows, column.size());
     }
-    const double textsHeight = 3 * rowHeight + 10 * pt + static_cast<double>(fieldRows) * fieldHeight;
+    const double textsHeight =
+        3 * rowHeight + 10 * pt + static_cast<double>(fieldRows) * fieldHeight;
     const double gap = 12 * pt;
 
     const QSizeF chart = drawing.size();
     const double chartHeight = std::max(0.0, page.height() - textsHeight - gap);
     const double factor = std::min(page.width() / chart.width(), chartHeight / chart.height());
-    const QRectF chartArea((page.width() - chart.width() * factor) / 2, 0,
-                           chart.width() * factor, chart.height() * factor);
+    const QRectF chartArea((page.width() - chart.width() * factor) / 2, 0, chart.width() * factor,
+                           chart.height() * factor);
     painter.save();
     painter.translate(chartArea.topLeft());
     painter.scale(factor, factor);
@@ -122,8 +123,8 @@ void PaintChartPage(QPagedPaintDevice& device, const shell::Drawing& drawing,
             painter.drawRect(cell);
             if (column < texts.table[row].size()) {
                 painter.setFont(column == 0 ? headingFont : tableFont);
-                painter.drawText(cell.adjusted(2 * pt, 0, -pt, 0),
-                                 Qt::AlignLeft | Qt::AlignVCenter, texts.table[row][column]);
+                painter.drawText(cell.adjusted(2 * pt, 0, -pt, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                                 texts.table[row][column]);
             }
         }
     }
@@ -164,8 +165,8 @@ ChartFormat ChartFormatOf(const QString& fileName) {
     return ChartFormat::Png;
 }
 
-void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& drawing,
-                double scale, const ChartTexts& texts) {
+void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& drawing, double scale,
+                const ChartTexts& texts) {
     switch (format) {
         case ChartFormat::Png: {
             QImageWriter writer(&device, "png");

@@ -29,8 +29,8 @@ enum class ChartFormat { Png, Svg, Pdf };
 
 // The chart in a format: PNG rasterised at `scale` (at 1 the screen's pixels), SVG, or the
 // printed page as PDF.
-void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& drawing,
-                double scale, const ChartTexts& texts);
+void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& drawing, double scale,
+                const ChartTexts& texts);
 
 // The chart as SVG: the picture's size as its view box, lines and texts as vectors.
 [[nodiscard]] QByteArray ChartSvg(const shell::Drawing& drawing);
@@ -41,7 +41,6 @@ void PaintChartPage(QPagedPaintDevice& device, const shell::Drawing& drawing,
                     const ChartTexts& texts);
 
 // The page as a PDF document, A4 landscape. Write errors are the device's to keep.
-void WriteChartPdf(QIODevice& device, const shell::Drawing& drawing,
-                                 const ChartTexts& texts);
+void WriteChartPdf(QIODevice& device, const shell::Drawing& drawing, const ChartTexts& texts);
 
 }  // namespace distribution

@@ -1,6 +1,5 @@
 #include "canvas.h"
 
-
 namespace shell {
 
 void Canvas::MoveTo(int x, int y) {

@@ -125,7 +125,9 @@ public:
 private:
     // The first device pixel of logical pixel v.
     [[nodiscard]] std::int64_t device(std::int64_t v) const {
-        return m_scale == 1.0 ? v : static_cast<std::int64_t>(std::floor(m_scale * static_cast<double>(v)));
+        return m_scale == 1.0
+                   ? v
+                   : static_cast<std::int64_t>(std::floor(m_scale * static_cast<double>(v)));
     }
 
     // Logical pixels, clipped to the picture before they are mapped, so a stick reaching far
@@ -162,14 +164,16 @@ private:
         const std::int64_t dy = -std::llabs(y2 - y);
         const int sx = x < x2 ? 1 : -1;
         const int sy = y < y2 ? 1 : -1;
-        const QRect bounds(QPoint(0, 0), QPoint(static_cast<int>(device(m_size.width() - 1) + m_width - 1),
-                                                static_cast<int>(device(m_size.height() - 1) + m_width - 1)));
+        const QRect bounds(QPoint(0, 0),
+                           QPoint(static_cast<int>(device(m_size.width() - 1) + m_width - 1),
+                                  static_cast<int>(device(m_size.height() - 1) + m_width - 1)));
         std::int64_t error = dx + dy;
         for (;;) {
-            if (x >= bounds.left() - m_width && x <= bounds.right() && y >= bounds.top() - m_width &&
-                y <= bounds.bottom()) {
-                fillDevice(QRect(static_cast<int>(x), static_cast<int>(y), m_width, m_width) & bounds,
-                           color);
+            if (x >= bounds.left() - m_width && x <= bounds.right() &&
+                y >= bounds.top() - m_width && y <= bounds.bottom()) {
+                fillDevice(
+                    QRect(static_cast<int>(x), static_cast<int>(y), m_width, m_width) & bounds,
+                    color);
             }
             if (x == x2 && y == y2) {
                 break;

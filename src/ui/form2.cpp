@@ -267,8 +267,8 @@ void TForm2::createPictureActions() {
         return action;
     };
     BildKopieren = add(QStringLiteral("Bild &kopieren"), QKeySequence::Copy, &TForm2::CopyPicture);
-    BildSpeichern = add(QStringLiteral("Bild &speichern unter …"), QKeySequence::Save,
-                        &TForm2::SavePicture);
+    BildSpeichern =
+        add(QStringLiteral("Bild &speichern unter …"), QKeySequence::Save, &TForm2::SavePicture);
     BildDrucken = add(QStringLiteral("&Drucken …"), QKeySequence::Print, &TForm2::PrintPicture);
     Bild->setContextMenuPolicy(Qt::ActionsContextMenu);
     Bild->picture().OnFirstUse([this] {
@@ -297,9 +297,10 @@ QString TForm2::pictureFileName(const QString& suffix) const {
         field->text().toLongLong(&isNumber);
         numbers = numbers && isNumber;
     }
-    const QString stem = numbers ? QStringLiteral("primzeilen_%1_%2_%3")
-                                       .arg(Edit8->text(), Edit9->text(), Edit7->text())
-                                 : QStringLiteral("primzeilen");
+    const QString stem =
+        numbers
+            ? QStringLiteral("primzeilen_%1_%2_%3").arg(Edit8->text(), Edit9->text(), Edit7->text())
+            : QStringLiteral("primzeilen");
     return stem + u'.' + suffix;
 }
 
@@ -325,8 +326,7 @@ QString TForm2::WritePicture(const PictureFile& file) const {
     }
     const distribution::ChartTexts texts = ChartTexts();
     const QString reason = shell::SaveFile(file.path, [&](QIODevice& device) {
-        distribution::WriteChart(device, file.format, Bild->picture().drawing(), file.scale,
-                                 texts);
+        distribution::WriteChart(device, file.format, Bild->picture().drawing(), file.scale, texts);
     });
     if (reason.isEmpty()) {
         return {};
@@ -354,6 +354,9 @@ void TForm2::PrintPicture() {
 }
 
 void TForm2::PaintPrintPage(QPrinter& printer) const {
+    if (!Bild->picture().IsDrawn()) {
+        return;
+    }
     distribution::PaintChartPage(printer, Bild->picture().drawing(), ChartTexts());
 }
 
@@ -365,10 +368,10 @@ std::vector<std::pair<QString, QString>> TForm2::ResultFields() const {
         }
         return text;
     };
-    return {{QStringLiteral("n"), Edit1->text()},   {QStringLiteral("p"), Edit2->text()},
-            {label(Label5), Edit3->text()},         {label(Label6), Edit4->text()},
-            {label(Label7), Edit5->text()},         {label(Label8), Edit6->text()},
-            {label(Label11), Edit7->text()},        {label(Label12), Edit8->text()},
+    return {{QStringLiteral("n"), Edit1->text()}, {QStringLiteral("p"), Edit2->text()},
+            {label(Label5), Edit3->text()},       {label(Label6), Edit4->text()},
+            {label(Label7), Edit5->text()},       {label(Label8), Edit6->text()},
+            {label(Label11), Edit7->text()},      {label(Label12), Edit8->text()},
             {label(Label13), Edit9->text()}};
 }
 

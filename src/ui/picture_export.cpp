@@ -45,14 +45,14 @@ std::optional<PictureFile> AskForPictureFile(QWidget* parent, const QString& fol
     dialog.selectNameFilter(filters.front());
     dialog.setDefaultSuffix(QString::fromLatin1(kFilters.front().suffix));
     // The dialog itself adds the ending, so the name it asks about replacing is the one written.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, filters](const QString& chosen) {
-                         const auto index = filters.indexOf(chosen);
-                         if (index >= 0) {
-                             dialog.setDefaultSuffix(QString::fromLatin1(
-                                 kFilters[static_cast<std::size_t>(index)].suffix));
-                         }
-                     });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& chosen) {
+            const auto index = filters.indexOf(chosen);
+            if (index >= 0) {
+                dialog.setDefaultSuffix(
+                    QString::fromLatin1(kFilters[static_cast<std::size_t>(index)].suffix));
+            }
+        });
     dialog.setDirectory(folder);
     dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -102,10 +102,11 @@ TEST_P(ScaledChartTest, DigitsAreDrawnAnewNotEnlarged) {
     const QImage scaled = m_bild.Raster(GetParam());
     // The label "18" below the last tick.
     const QRect label(676, 334, 14, 12);
-    const QRect device(first(label.x()), first(label.y()), first(label.right() + 1) - first(label.x()),
+    const QRect device(first(label.x()), first(label.y()),
+                       first(label.right() + 1) - first(label.x()),
                        first(label.bottom() + 1) - first(label.y()));
-    const QImage enlarged = one.copy(label).scaled(device.size(), Qt::IgnoreAspectRatio,
-                                                   Qt::FastTransformation);
+    const QImage enlarged =
+        one.copy(label).scaled(device.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QImage drawn = scaled.copy(device);
     int ink = 0;
     int differing = 0;

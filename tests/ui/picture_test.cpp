@@ -81,7 +81,8 @@ TEST_F(PictureTest, AtScaleOneTheReplayIsTheCanvasPixelForPixel) {
 TEST_F(PictureTest, TheWidgetShowsTheReplayAtItsRatio) {
     scanAndDraw();
     const double ratio = m_form2.Bild->devicePixelRatioF();
-    const QImage expected = m_form2.Bild->picture().Raster(ratio).convertToFormat(QImage::Format_RGB32);
+    const QImage expected =
+        m_form2.Bild->picture().Raster(ratio).convertToFormat(QImage::Format_RGB32);
     const QImage actual = shown();
     // The widget's device size may round the last half pixel away.
     ASSERT_LE(std::abs(actual.width() - expected.width()), 1);
@@ -100,12 +101,14 @@ TEST_F(PictureTest, TheWidgetShowsTheReplayAtItsRatio) {
 }
 
 TEST_F(PictureTest, ThePictureActionsWaitForAPicture) {
-    for (const QAction* action : {m_form2.BildKopieren, m_form2.BildSpeichern, m_form2.BildDrucken}) {
+    for (const QAction* action :
+         {m_form2.BildKopieren, m_form2.BildSpeichern, m_form2.BildDrucken}) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
         EXPECT_TRUE(m_form2.Bild->actions().contains(action));
     }
     m_form2.BitBtn3Click();  // the axes alone are a picture
-    for (const QAction* action : {m_form2.BildKopieren, m_form2.BildSpeichern, m_form2.BildDrucken}) {
+    for (const QAction* action :
+         {m_form2.BildKopieren, m_form2.BildSpeichern, m_form2.BildDrucken}) {
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     }
     EXPECT_EQ(m_form2.BildSpeichern->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -184,7 +187,8 @@ TEST_F(PictureTest, AFailedSaveIsReportedAndChangesNothing) {
     EXPECT_TRUE(m_reported.back().endsWith(QStringLiteral("Den Ordner gibt es nicht.")));
 
     // A folder that takes no new files, even from the superuser.
-    m_choice = PictureFile{QStringLiteral("/proc/primzeilen.pdf"), distribution::ChartFormat::Pdf, 1.0};
+    m_choice =
+        PictureFile{QStringLiteral("/proc/primzeilen.pdf"), distribution::ChartFormat::Pdf, 1.0};
     m_form2.SavePicture();
     ASSERT_EQ(m_reported.size(), 3);
     EXPECT_TRUE(m_reported.back().startsWith(
@@ -208,12 +212,14 @@ TEST_F(PictureTest, ThePrintedPageHoldsTheChartTheTableAndTheFields) {
     ASSERT_TRUE(QFile::exists(pdf));
     const QString info = run(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     for (const QString& expected :
          {QStringLiteral("h(x), B(n;p;k)"), QStringLiteral("B(n;p)"), QStringLiteral("0,1944"),
           QStringLiteral("0,1852"), QStringLiteral("Erwartungswert von h(x): 9,3206"),
           QStringLiteral("Anzahl Zahlen/Zeile: 90"), QStringLiteral("bis: 45000")}) {
-        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
+                                             << text.toStdString();
     }
 
     m_form2.PrintPicture();
