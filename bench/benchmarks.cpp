@@ -71,7 +71,7 @@ struct Windows {
     shell::SharedState state;
     distribution::ChartState chart;
     ui::TForm1 form1{state, [](const QString&) {}};
-    ui::TForm2 form2{state, {*form1.Edit2, *form1.Edit1}, chart, [](const QString&) {}};
+    ui::TForm2 form2{state, chart, [](const QString&) {}};
 };
 
 // From pressing the scan button on 1..10,000,000 in rows of ten until the list has painted its

@@ -92,7 +92,7 @@ int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
         failures.append(message);
     };
     ui::TForm1 form1(state, report);
-    ui::TForm2 form2(state, {*form1.Edit2, *form1.Edit1}, chart, report);
+    ui::TForm2 form2(state, chart, report);
     form1.SetForm2(&form2);
 
     form1.Edit2->SetText(fields[0]);

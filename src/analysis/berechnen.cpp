@@ -68,6 +68,7 @@ void Berechnen(const ScanControls& controls, shell::SharedState& state) {
         sum = static_cast<double>(static_cast<long double>(sum) + shares[k]);
     }
     state.RelHaeufigkeit = shares;
+    state.Gescannt = {length, lo, up};
     state.Zeile = scan.rows->rowText(scan.rows->count() - 1);
 
     controls.ListBox1.AddLines(scan.rows);

@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ui::ProgramIcon());
 
     ui::TForm1 form1(shell::Shared());
-    ui::TForm2 form2(shell::Shared(), {*form1.Edit2, *form1.Edit1}, distribution::Chart());
+    ui::TForm2 form2(shell::Shared(), distribution::Chart());
     form1.SetForm2(&form2);
 
     form2.show();

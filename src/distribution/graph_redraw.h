@@ -19,7 +19,6 @@ struct GraphControls {
 
 // Clear, fit and table, axes, sticks, bars: the full redraw of the graph. A failure ends it
 // where it occurs; what was drawn and written before stays.
-void FullRedraw(const GraphControls& graph, ChartState& chart, const shell::SharedState& state,
-                const MainRange& range);
+void FullRedraw(const GraphControls& graph, ChartState& chart, const shell::SharedState& state);
 
 }  // namespace distribution

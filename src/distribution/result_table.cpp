@@ -8,8 +8,8 @@ namespace distribution {
 using shell::ffFixed;
 using shell::FloatToStrF;
 
-void FuelleTabelle(const TableControls& controls, const Frequencies& h, std::int32_t ZahlenProZeile,
-                   const MainRange& range) {
+void FuelleTabelle(const TableControls& controls, const Frequencies& h,
+                   const shell::ScannedRange& scanned) {
     shell::StringGrid& tab = controls.Tab;
     const auto edit = [&](int number) -> shell::TextField& { return *controls.Edit[number - 1]; };
 
@@ -34,9 +34,9 @@ void FuelleTabelle(const TableControls& controls, const Frequencies& h, std::int
     edit(5).SetText(FloatToStrF(Standardabweichung(h), ffFixed, 6, 4));
     edit(6).SetText(FloatToStrF(shell::SquareRoot(np * (1.0L - fit.p)), ffFixed, 6, 4));
 
-    edit(7).SetText(shell::IntToStr(ZahlenProZeile));
-    edit(8).SetText(range.Edit2.Text());
-    edit(9).SetText(range.Edit1.Text());
+    edit(7).SetText(shell::IntToStr(scanned.ZahlenProZeile));
+    edit(8).SetText(shell::IntToStr(scanned.Von));
+    edit(9).SetText(shell::IntToStr(scanned.Bis));
 }
 
 }  // namespace distribution

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "distribution/binomial_fit.h"
+#include "shell/shared_state.h"
 #include "shell/string_grid.h"
 #include "shell/text_field.h"
 
@@ -15,16 +16,11 @@ struct TableControls {
     std::array<shell::TextField*, 9> Edit;  // Edit1 (n) .. Edit9 (upper bound)
 };
 
-// The main window's range fields, copied as they read.
-struct MainRange {
-    const shell::TextField& Edit2;  // lower bound
-    const shell::TextField& Edit1;  // upper bound
-};
-
 // Fits B(n;p) to h and writes the table's headings, n and p, the 57 cells of x, h(x) and
-// B(n;p;x) for x = 0..18, the moments of both, the row length and the range. A failure of the fit
+// B(n;p;x) for x = 0..18, the moments of both, and the row length and range of the scan that h
+// comes from. A failure of the fit
 // or of Binomialwert ends it there; what was written before stays.
-void FuelleTabelle(const TableControls& controls, const Frequencies& h, std::int32_t ZahlenProZeile,
-                   const MainRange& range);
+void FuelleTabelle(const TableControls& controls, const Frequencies& h,
+                   const shell::ScannedRange& scanned);
 
 }  // namespace distribution

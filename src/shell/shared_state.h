@@ -6,6 +6,13 @@
 
 namespace shell {
 
+// The row length and the adjusted bounds of a scan.
+struct ScannedRange {
+    std::int32_t ZahlenProZeile = 0;
+    std::int64_t Von = 0;
+    std::int64_t Bis = 0;
+};
+
 // The state both windows share. The windows receive a reference, so tests can hand them a
 // fresh instance; the program uses Shared().
 struct SharedState {
@@ -17,6 +24,9 @@ struct SharedState {
     QString Zeile;
     // Entry k: the share of the tallied rows that hold exactly k primes.
     std::array<double, 21> RelHaeufigkeit{};
+    // The scan whose shares RelHaeufigkeit holds: the graph window labels its results with it,
+    // whatever the main window's fields read since.
+    ScannedRange Gescannt;
 };
 
 [[nodiscard]] SharedState& Shared();

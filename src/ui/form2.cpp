@@ -211,11 +211,9 @@ const std::array kControls{
 
 }  // namespace
 
-TForm2::TForm2(shell::SharedState& state, const distribution::MainRange& mainRange,
-               distribution::ChartState& chart, shell::FailureReporter reporter, QWidget* parent)
+TForm2::TForm2(shell::SharedState& state, distribution::ChartState& chart, shell::FailureReporter reporter, QWidget* parent)
     : QWidget(parent),
       m_state(state),
-      m_mainRange(mainRange),
       m_chart(chart),
       m_report(std::move(reporter)) {
     setObjectName(QStringLiteral("Form2"));
@@ -411,7 +409,7 @@ double TForm2::Standardabweichung() const {
 void TForm2::FuelleTabelle() {
     const distribution::GraphControls graph = controls();
     distribution::FuelleTabelle({graph.Tab, graph.Edit}, m_state.RelHaeufigkeit,
-                                m_state.ZahlenProZeile, m_mainRange);
+                                m_state.Gescannt);
 }
 
 // Each drawing step asks for the picture to be shown before it draws, so whatever it drew
@@ -447,7 +445,7 @@ void TForm2::Clear() {
 
 void TForm2::FullRedraw() {
     Bild->update();
-    distribution::FullRedraw(controls(), m_chart, m_state, m_mainRange);
+    distribution::FullRedraw(controls(), m_chart, m_state);
 }
 
 void TForm2::BitBtn3Click() {

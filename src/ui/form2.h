@@ -30,8 +30,7 @@ class TStringGrid;
 class TForm2 final : public QWidget {
     Q_OBJECT
 public:
-    TForm2(shell::SharedState& state, const distribution::MainRange& mainRange,
-           distribution::ChartState& chart, shell::FailureReporter reporter = {},
+    TForm2(shell::SharedState& state, distribution::ChartState& chart, shell::FailureReporter reporter = {},
            QWidget* parent = nullptr);
 
     [[nodiscard]] double Erwartungswert() const;
@@ -113,7 +112,6 @@ private:
     [[nodiscard]] QString pictureFileName(const QString& suffix) const;
 
     shell::SharedState& m_state;
-    distribution::MainRange m_mainRange;
     distribution::ChartState& m_chart;
     shell::FailureReporter m_report;
     PictureFileDialog m_askForFile = AskForPictureFile;

@@ -23,7 +23,10 @@ protected:
     }
 
     void fill(const Frequencies& h, std::int32_t rowLength = 90) {
-        FuelleTabelle({m_tab, m_edits}, h, rowLength, {m_mainFrom, m_mainTo});
+        fill(h, {rowLength, 1, 45000});
+    }
+    void fill(const Frequencies& h, const shell::ScannedRange& scanned) {
+        FuelleTabelle({m_tab, m_edits}, h, scanned);
     }
     [[nodiscard]] QStringList row(int r) const {
         QStringList cells;
@@ -43,8 +46,6 @@ protected:
     shell::PlainStringGrid m_tab{20, 3};
     std::array<shell::PlainTextField, 9> m_fields;
     std::array<shell::TextField*, 9> m_edits{};
-    shell::PlainTextField m_mainFrom{"1"};
-    shell::PlainTextField m_mainTo{"45000"};
 };
 
 QStringList zeros(int count, const QString& zero) {
@@ -125,12 +126,10 @@ TEST_F(ResultTableTest, SharesBeyondTheColumnsStillCount) {
     EXPECT_EQ(row(1).at(19), "0,0000");  // x = 18
 }
 
-TEST_F(ResultTableTest, RangeAndRowLengthAreCopiedAsTheyReadNow) {
+TEST_F(ResultTableTest, RangeAndRowLengthAreThoseOfTheScan) {
     const shell::DecimalSeparatorScope separator(u',');
-    m_mainFrom.SetText(" 7x");
-    m_mainTo.SetText("");
-    fill(WorkedExample(), 33);
-    EXPECT_EQ(fields().mid(6), (QStringList{"33", " 7x", ""}));
+    fill(WorkedExample(), {7, -496, 504});
+    EXPECT_EQ(fields().mid(6), (QStringList{"7", "-496", "504"}));
 }
 
 }  // namespace

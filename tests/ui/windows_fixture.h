@@ -66,7 +66,7 @@ protected:
         m_reported.append(message);
     };
     TForm1 m_form1{m_state, m_report};
-    TForm2 m_form2{m_state, {*m_form1.Edit2, *m_form1.Edit1}, m_chart, m_report};
+    TForm2 m_form2{m_state, m_chart, m_report};
 };
 
 }  // namespace ui

@@ -65,6 +65,26 @@ TEST_F(WindowsTest, TheFirstEnterScansAndAltGDraws) {
     EXPECT_EQ(picture().pixel(48 + 9 * 35, 329 - 70), kNavy);  // h(9) = 0.1944 reaches 193
 }
 
+TEST_F(WindowsTest, ResultsKeepTheRowLengthAndRangeTheyWereCountedIn) {
+    scan();
+    m_form1.Edit2->setText(QStringLiteral("-7"));
+    m_form1.Edit1->setText(QStringLiteral("100000"));
+    m_form1.ScrollBar1->setValue(100);
+    EXPECT_EQ(m_state.ZahlenProZeile, 100);
+    m_form1.Graph1Click();
+    EXPECT_EQ(m_form2.Edit7->text(), "90");
+    EXPECT_EQ(m_form2.Edit8->text(), "1");
+    EXPECT_EQ(m_form2.Edit9->text(), "45000");
+    // A refused scan leaves the shares, and so their labels, as they were.
+    m_form1.Edit2->setText(QStringLiteral("500"));
+    m_form1.Edit1->setText(QStringLiteral("5"));
+    scan();
+    m_form1.Graph1Click();
+    EXPECT_EQ(m_form2.Edit1->text(), "18");
+    EXPECT_EQ(m_form2.Edit7->text(), "90");
+    EXPECT_EQ(m_form2.Edit9->text(), "45000");
+}
+
 TEST_F(WindowsTest, EnterInAFieldAfterAScanRedrawsAndDoesNotScan) {
     scan();
     m_form1.Edit1->setFocus();
@@ -72,8 +92,8 @@ TEST_F(WindowsTest, EnterInAFieldAfterAScanRedrawsAndDoesNotScan) {
     type(Qt::Key_Return);
     EXPECT_EQ(listed(), 527);  // no new scan
     EXPECT_EQ(m_form1.Edit1->text(), "100");
-    EXPECT_EQ(m_form2.Edit9->text(), "100");  // copied as it reads now
     EXPECT_EQ(m_form2.Edit1->text(), "18");
+    EXPECT_EQ(m_form2.Edit9->text(), "45000");  // the scanned range, not what the field says
 
     type(Qt::Key_Return, Qt::ControlModifier);  // a line feed, not a carriage return
     EXPECT_EQ(listed(), 527);
