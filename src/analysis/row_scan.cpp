@@ -47,6 +47,34 @@ QString RowLines::line(qsizetype index) const {
     return rowText(index) + QLatin1String("  ") + shell::IntToStr(primesInRow(index));
 }
 
+QString RowLines::slice(qsizetype index, qsizetype first, qsizetype count) const {
+    const std::int64_t start = m_first + index * m_length;
+    const qsizetype marksBegin = m_headerWidth + 2;
+    const qsizetype marksEnd = marksBegin + m_length;
+    first = std::max<qsizetype>(first, 0);
+    const qsizetype end = first + std::max<qsizetype>(count, 0);
+    QString text;
+    if (first < marksBegin) {
+        text += (shell::Str(start, m_headerWidth) + QLatin1String("  "))
+                    .mid(first, std::min(end, marksBegin) - first);
+    }
+    const qsizetype fromMark = std::max(first, marksBegin);
+    const qsizetype toMark = std::min(end, marksEnd);
+    if (fromMark < toMark) {
+        text.reserve(text.size() + (toMark - fromMark));
+        for (std::int64_t n = start + (fromMark - marksBegin); n < start + (toMark - marksBegin);
+             ++n) {
+            text += m_marks->isPrime(n) ? u'O' : u'+';
+        }
+    }
+    if (end > marksEnd) {
+        const QString tail = QLatin1String("  ") + shell::IntToStr(primesInRow(index));
+        text += tail.mid(std::max<qsizetype>(first - marksEnd, 0),
+                         end - std::max(first, marksEnd));
+    }
+    return text;
+}
+
 qsizetype RowLines::longestLine() const {
     // A row holds at most `length` primes.
     return m_headerWidth + 2 + m_length + 2 + shell::IntToStr(m_length).size();

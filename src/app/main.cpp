@@ -2,6 +2,7 @@
 
 #include "distribution/chart.h"
 #include "shell/shared_state.h"
+#include "shell/translations.h"
 #include "ui/edit_field.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    shell::InstallGermanTranslations(application);
     // Closing the main window ends the program; closing the graph window only hides it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ui::ProgramIcon());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -14,6 +15,11 @@ public:
     virtual ~LineSource() = default;
     [[nodiscard]] virtual qsizetype count() const = 0;
     [[nodiscard]] virtual QString line(qsizetype index) const = 0;
+    // Characters first .. first + count - 1 of a line, or fewer where it ends first. A source
+    // of very long lines makes only these.
+    [[nodiscard]] virtual QString slice(qsizetype index, qsizetype first, qsizetype count) const {
+        return line(index).mid(first, count);
+    }
     // No line is longer; a list box sizes its width by it.
     [[nodiscard]] virtual qsizetype longestLine() const = 0;
 };
@@ -37,9 +43,13 @@ public:
 
     [[nodiscard]] qsizetype count() const { return m_count; }
     [[nodiscard]] QString line(qsizetype index) const;
+    [[nodiscard]] QString slice(qsizetype index, qsizetype first, qsizetype count) const;
     [[nodiscard]] qsizetype longestLine() const { return m_longest; }
 
 private:
+    struct Block;
+    [[nodiscard]] const Block& blockOf(qsizetype index) const;
+
     struct Block {
         qsizetype first = 0;
         std::shared_ptr<const LineSource> source;  // null: the lines are in `texts`
@@ -49,5 +59,19 @@ private:
     qsizetype m_count = 0;
     qsizetype m_longest = 0;
 };
+
+// Lines first..last of a list, both included.
+struct LineRange {
+    qsizetype first;
+    qsizetype last;
+};
+
+// The lines of the ranges in list order, each followed by a line feed; a line in two ranges
+// is given once.
+[[nodiscard]] QString LinesText(const LineList& lines, std::vector<LineRange> ranges);
+
+// Every line of the list in UTF-8, each followed by a line feed, written as it is made: the
+// file's text is never held in memory at once.
+void WriteLines(const LineList& lines, QIODevice& device);
 
 }  // namespace shell

@@ -1,6 +1,10 @@
 #include "form1.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QShortcut>
 #include <QCoreApplication>
 #include <array>
 
@@ -139,7 +143,53 @@ TForm1::TForm1(shell::SharedState& state, shell::FailureReporter reporter, QWidg
     Label1->setBuddy(Edit2);
     Label2->setBuddy(Edit1);
     Label5->setBuddy(Edit3);
+    createActions();
+    // The row length and the list have no tab stop; these keys reach them.
+    for (const auto& [key, control] :
+         {std::pair<Qt::Key, QWidget*>{Qt::Key_Z, Edit3}, {Qt::Key_L, ListBox1}}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, control,
+                [control] { control->setFocus(Qt::ShortcutFocusReason); });
+    }
     BitBtn1->setFocus();
+}
+
+void TForm1::createActions() {
+    const auto add = [this](const QString& text, QKeySequence::StandardKey key,
+                            Qt::ShortcutContext context, void (TForm1::*slot)()) {
+        auto* action = new QAction(text, ListBox1);
+        action->setShortcut(key);
+        action->setShortcutContext(context);
+        connect(action, &QAction::triggered, this, slot);
+        ListBox1->addAction(action);
+        return action;
+    };
+    ListeKopieren = add(QStringLiteral("&Kopieren"), QKeySequence::Copy, Qt::WidgetShortcut,
+                        &TForm1::CopyLines);
+    ListeAllesAuswaehlen = add(QStringLiteral("&Alles auswählen"), QKeySequence::SelectAll,
+                               Qt::WidgetShortcut, &TForm1::SelectAllLines);
+    ListeSpeichern = add(QStringLiteral("Liste &speichern unter …"), QKeySequence::Save,
+                         Qt::WindowShortcut, &TForm1::SaveList);
+    ListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TForm1::SelectAllLines() {
+    ListBox1->selectAll();
+}
+
+void TForm1::CopyLines() {
+    QGuiApplication::clipboard()->setText(
+        shell::LinesText(ListBox1->items().lines(), ListBox1->SelectedRanges()));
+}
+
+void TForm1::SaveList() {
+    SaveThroughDialog(this, m_askWhereToSave,
+                      {QStringLiteral("Liste speichern unter"),
+                       ResultFileName(m_state.Gescannt, QStringLiteral("txt")),
+                       {{QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt")}}},
+                      QStringLiteral("Die Liste"), m_report, [this](QIODevice& device, std::size_t) {
+                          shell::WriteLines(ListBox1->items().lines(), device);
+                      });
 }
 
 void TForm1::Berechnen() {
@@ -195,6 +245,17 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     DockBottom(*this);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The focus the window first shows is framed, as it would be after Tab; activating a
+    // window clears that mark, so it is set once the window is active.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
+        m_activated = true;
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        update();
+    }
 }
 
 }  // namespace ui

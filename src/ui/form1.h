@@ -4,7 +4,9 @@
 
 #include "shell/handler.h"
 #include "shell/shared_state.h"
+#include "ui/file_dialogs.h"
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -35,6 +37,16 @@ public:
     void Edit3KeyPress(char16_t key);
     void BitBtn2Click();
 
+    // The list's context menu: the selected lines to the clipboard (Ctrl+C), all lines
+    // selected (Ctrl+A), the whole listing to a text file (Ctrl+S in the window).
+    QAction* ListeKopieren;
+    QAction* ListeAllesAuswaehlen;
+    QAction* ListeSpeichern;
+    void CopyLines();
+    void SelectAllLines();
+    void SaveList();
+    void SetSaveDialog(SaveDialog dialog) { m_askWhereToSave = std::move(dialog); }
+
     TListBox* ListBox1;
     TEdit* Edit1;  // upper bound
     QLabel* Label1;
@@ -55,11 +67,16 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     shell::SharedState& m_state;
+    void createActions();
+
     shell::FailureReporter m_report;
+    SaveDialog m_askWhereToSave = AskWhereToSave;
     TForm2* Form2 = nullptr;
+    bool m_activated = false;
 };
 
 }  // namespace ui

@@ -10,9 +10,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <array>
 
-#include "shell/save_file.h"
+#include "distribution/table_text.h"
 #include "ui/form_layout.h"
 
 namespace ui {
@@ -250,30 +251,66 @@ TForm2::TForm2(shell::SharedState& state, distribution::ChartState& chart, shell
     Edit8 = Child<TEdit>(*this, "Edit8");
     Label13 = Child<QLabel>(*this, "Label13");
     Edit9 = Child<TEdit>(*this, "Edit9");
-    createPictureActions();
+    createActions();
+    // The n and p fields have no tab stop; these keys reach them.
+    for (const auto& [key, field] : {std::pair{Qt::Key_N, Edit1}, {Qt::Key_P, Edit2}}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, field,
+                [field] { field->setFocus(Qt::ShortcutFocusReason); });
+    }
 }
 
-void TForm2::createPictureActions() {
-    const auto add = [this](const QString& text, QKeySequence::StandardKey key,
-                            void (TForm2::*slot)()) {
-        auto* action = new QAction(text, Bild);
+void TForm2::createActions() {
+    const auto add = [this](QWidget* owner, const QString& text, void (TForm2::*slot)(),
+                            QKeySequence::StandardKey key = QKeySequence::UnknownKey) {
+        auto* action = new QAction(text, owner);
         action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setEnabled(Bild->picture().IsDrawn());
         connect(action, &QAction::triggered, this, slot);
-        Bild->addAction(action);
+        owner->addAction(action);
         return action;
     };
-    BildKopieren = add(QStringLiteral("Bild &kopieren"), QKeySequence::Copy, &TForm2::CopyPicture);
-    BildSpeichern =
-        add(QStringLiteral("Bild &speichern unter …"), QKeySequence::Save, &TForm2::SavePicture);
-    BildDrucken = add(QStringLiteral("&Drucken …"), QKeySequence::Print, &TForm2::PrintPicture);
+    BildKopieren =
+        add(Bild, QStringLiteral("Bild &kopieren"), &TForm2::CopyPicture, QKeySequence::Copy);
+    BildSpeichern = add(Bild, QStringLiteral("Bild &speichern unter …"), &TForm2::SavePicture,
+                        QKeySequence::Save);
+    BildDrucken =
+        add(Bild, QStringLiteral("&Drucken …"), &TForm2::PrintPicture, QKeySequence::Print);
+    for (QAction* action : {BildKopieren, BildSpeichern, BildDrucken}) {
+        action->setEnabled(Bild->picture().IsDrawn());
+    }
+    auto* separator = new QAction(Bild);
+    separator->setSeparator(true);
+    Bild->addAction(separator);
+    TabelleKopieren = add(Tab, QStringLiteral("Tabelle &kopieren"), &TForm2::CopyTable);
+    TabelleSpeichern = add(Tab, QStringLiteral("Tabelle speichern unter …"), &TForm2::SaveTable);
+    ErgebnisseKopieren = add(Tab, QStringLiteral("&Ergebnisse kopieren"), &TForm2::CopyResults);
+    Bild->addAction(ErgebnisseKopieren);
     Bild->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Tab->setContextMenuPolicy(Qt::ActionsContextMenu);
     Bild->picture().OnFirstUse([this] {
         for (QAction* action : {BildKopieren, BildSpeichern, BildDrucken}) {
             action->setEnabled(true);
         }
     });
+}
+
+void TForm2::CopyTable() {
+    QGuiApplication::clipboard()->setText(distribution::TableTsv(ChartTexts().table));
+}
+
+void TForm2::SaveTable() {
+    SaveThroughDialog(this, m_askWhereToSave,
+                      {QStringLiteral("Tabelle speichern unter"), ResultFileName(m_state.Gescannt, QStringLiteral("csv")),
+                       {{QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
+                      QStringLiteral("Die Tabelle"), m_report,
+                      [this](QIODevice& device, std::size_t) {
+                          device.write(distribution::TableCsv(ChartTexts().table));
+                      });
+}
+
+void TForm2::CopyResults() {
+    QGuiApplication::clipboard()->setText(distribution::ResultsText(ResultFields()));
 }
 
 void TForm2::CopyPicture() {
@@ -287,35 +324,30 @@ void TForm2::CopyPicture() {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QString TForm2::pictureFileName(const QString& suffix) const {
-    // Only while the fields hold a scanned range: before the first fit they hold their names.
-    bool numbers = true;
-    for (const TEdit* field : {Edit8, Edit9, Edit7}) {
-        bool isNumber = false;
-        field->text().toLongLong(&isNumber);
-        numbers = numbers && isNumber;
-    }
-    const QString stem =
-        numbers
-            ? QStringLiteral("primzeilen_%1_%2_%3").arg(Edit8->text(), Edit9->text(), Edit7->text())
-            : QStringLiteral("primzeilen");
-    return stem + u'.' + suffix;
-}
 
 void TForm2::SavePicture() {
     if (!Bild->picture().IsDrawn()) {
         return;
     }
-    const std::optional<PictureFile> file =
-        m_askForFile(this, LastPictureFolder(), pictureFileName(QStringLiteral("png")));
-    if (!file) {
-        return;
-    }
-    RememberPictureFolder(QFileInfo(file->path).absolutePath());
-    const QString failure = WritePicture(*file);
-    if (!failure.isEmpty()) {
-        m_report(failure);
-    }
+    using distribution::ChartFormat;
+    // PNG at twice the window's size first: sharp in print and on scaled screens.
+    static const std::array<std::pair<ChartFormat, double>, 4> kFormats{
+        {{ChartFormat::Png, 2.0}, {ChartFormat::Png, 1.0}, {ChartFormat::Svg, 1.0},
+         {ChartFormat::Pdf, 1.0}}};
+    const SaveQuestion question{
+        QStringLiteral("Bild speichern unter"),
+        ResultFileName(m_state.Gescannt, QStringLiteral("png")),
+        {{QStringLiteral("PNG-Bild, doppelte Auflösung (*.png)"), QStringLiteral("png")},
+         {QStringLiteral("PNG-Bild, einfache Auflösung (*.png)"), QStringLiteral("png")},
+         {QStringLiteral("SVG-Vektorgrafik (*.svg)"), QStringLiteral("svg")},
+         {QStringLiteral("PDF-Dokument (*.pdf)"), QStringLiteral("pdf")}}};
+    const distribution::ChartTexts texts = ChartTexts();
+    SaveThroughDialog(this, m_askWhereToSave, question, QStringLiteral("Das Bild"), m_report,
+                      [&](QIODevice& device, std::size_t type) {
+                          const auto [format, scale] = kFormats.at(type);
+                          distribution::WriteChart(device, format, Bild->picture().drawing(),
+                                                   scale, texts);
+                      });
 }
 
 QString TForm2::WritePicture(const PictureFile& file) const {
@@ -323,14 +355,10 @@ QString TForm2::WritePicture(const PictureFile& file) const {
         return QStringLiteral("Es ist noch kein Bild gezeichnet.");
     }
     const distribution::ChartTexts texts = ChartTexts();
-    const QString reason = shell::SaveFile(file.path, [&](QIODevice& device) {
-        distribution::WriteChart(device, file.format, Bild->picture().drawing(), file.scale, texts);
+    return SaveAs(QStringLiteral("Das Bild"), file.path, [&](QIODevice& device) {
+        distribution::WriteChart(device, file.format, Bild->picture().drawing(), file.scale,
+                                 texts);
     });
-    if (reason.isEmpty()) {
-        return {};
-    }
-    return QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.\n%2")
-        .arg(QDir::toNativeSeparators(file.path), reason);
 }
 
 void TForm2::PrintPicture() {
@@ -488,6 +516,17 @@ void TForm2::Edit2KeyPress(char16_t key) {
 
 void TForm2::BitBtn1Click() {
     close();
+}
+
+void TForm2::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The focus the window first shows is framed, as it would be after Tab; activating a
+    // window clears that mark, so it is set once the window is active.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
+        m_activated = true;
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        update();
+    }
 }
 
 }  // namespace ui

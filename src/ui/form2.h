@@ -10,7 +10,7 @@
 #include "shell/handler.h"
 #include "shell/shared_state.h"
 #include "shell/text_field.h"
-#include "ui/picture_export.h"
+#include "ui/file_dialogs.h"
 
 class QAction;
 class QLabel;
@@ -18,6 +18,13 @@ class QPrinter;
 class QPushButton;
 
 namespace ui {
+
+// A file for the picture: PNG rasterised at a scale, SVG or the printed page as PDF.
+struct PictureFile {
+    QString path;
+    distribution::ChartFormat format = distribution::ChartFormat::Png;
+    double scale = 1.0;
+};
 
 class TColorGrid;
 class TEdit;
@@ -59,10 +66,19 @@ public:
     QAction* BildKopieren;
     QAction* BildSpeichern;
     QAction* BildDrucken;
+    // On the table's context menu, the results also on the picture's.
+    QAction* TabelleKopieren;
+    QAction* TabelleSpeichern;
+    QAction* ErgebnisseKopieren;
     // The picture on the clipboard: an image at the window's scale, and the chart as SVG.
     void CopyPicture();
     // Asks for a file and writes the picture there; a failure is reported, nothing else changes.
     void SavePicture();
+    // The table as tab-separated text on the clipboard; saved as CSV.
+    void CopyTable();
+    void SaveTable();
+    // The nine result fields as "label<TAB>value" lines on the clipboard.
+    void CopyResults();
     // The print preview: the chart on a landscape page with the table and the fields below.
     void PrintPicture();
     // Writes the picture to a file. Returns an empty text, or the message naming the file and
@@ -73,7 +89,7 @@ public:
     // The nine result fields, Edit1 to Edit9, with the labels the window shows them by.
     [[nodiscard]] std::vector<std::pair<QString, QString>> ResultFields() const;
     [[nodiscard]] distribution::ChartTexts ChartTexts() const;
-    void SetPictureFileDialog(PictureFileDialog dialog) { m_askForFile = std::move(dialog); }
+    void SetSaveDialog(SaveDialog dialog) { m_askWhereToSave = std::move(dialog); }
 
     TColorGrid* Farbwahl;
     QPushButton* BitBtn3;
@@ -105,16 +121,18 @@ public:
     QLabel* Label13;
     TEdit* Edit9;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     [[nodiscard]] distribution::GraphControls controls();
-    void createPictureActions();
-    // The name offered for a saved picture, from the scanned range and row length.
-    [[nodiscard]] QString pictureFileName(const QString& suffix) const;
+    void createActions();
 
     shell::SharedState& m_state;
     distribution::ChartState& m_chart;
     shell::FailureReporter m_report;
-    PictureFileDialog m_askForFile = AskForPictureFile;
+    SaveDialog m_askWhereToSave = AskWhereToSave;
+    bool m_activated = false;
 };
 
 }  // namespace ui

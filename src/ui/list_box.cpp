@@ -64,7 +64,6 @@ public:
         }
         painter->setPen(selected ? option.palette.highlightedText().color() : Qt::black);
         painter->setFont(option.font);
-        const QString text = index.data().toString();
         const int advance = option.fontMetrics.horizontalAdvance(QLatin1Char('O'));
         // Only the characters that fall within the view's visible width are laid out.
         const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
@@ -72,13 +71,13 @@ public:
         const int textLeft = option.rect.left() + 2;
         const qsizetype first = std::max(0, -textLeft / advance);
         const qsizetype count = visibleWidth / advance + 2;
-        if (first >= text.size()) {
+        const QString text = m_model.lines().slice(index.row(), first, count);
+        if (text.isEmpty()) {
             return;
         }
         const QRect target(textLeft + static_cast<int>(first) * advance, option.rect.top(),
                            static_cast<int>(count) * advance, option.rect.height());
-        painter->drawText(target, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          text.mid(first, count));
+        painter->drawText(target, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     }
 
 private:
@@ -95,6 +94,16 @@ TListBox::TListBox(int rowHeight, QWidget* parent)
     setItemDelegate(new FixedPitchLines(rowHeight, *m_model, this));
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // Click, Shift and Ctrl with a click or the arrows, and Ctrl+A, as lists elsewhere do.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+std::vector<shell::LineRange> TListBox::SelectedRanges() const {
+    std::vector<shell::LineRange> ranges;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        ranges.push_back({range.top(), range.bottom()});
+    }
+    return ranges;
 }
 
 }  // namespace ui

@@ -34,6 +34,8 @@ class TListBox final : public QListView {
 public:
     TListBox(int rowHeight, QWidget* parent = nullptr);
     [[nodiscard]] ListBoxModel& items() { return *m_model; }
+    // The selected lines as ranges, without a model index for each.
+    [[nodiscard]] std::vector<shell::LineRange> SelectedRanges() const;
 
 private:
     ListBoxModel* m_model;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
 namespace shell {
 namespace {
 
@@ -50,6 +52,33 @@ TEST(LineList, ClearEmptiesIt) {
     list.Add("again");
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(list.line(0), "again");
+}
+
+TEST(LineList, TextOfRangesIsInListOrderWithEachLineOnce) {
+    LineList list;
+    list.Add("a");
+    list.AddLines(std::make_shared<Numbered>(4));
+    list.Add("z");
+    EXPECT_EQ(LinesText(list, {{4, 5}, {0, 1}, {1, 2}}),
+              "a\nrow 0\nrow 1\nrow 3\nz\n");
+    EXPECT_EQ(LinesText(list, {{2, 2}, {0, 5}}), "a\nrow 0\nrow 1\nrow 2\nrow 3\nz\n");
+    EXPECT_EQ(LinesText(list, {}), "");
+}
+
+// More than one chunk of the writer's buffer, and non-ASCII text.
+TEST(LineList, WrittenLinesAreTheListInUtf8) {
+    LineList list;
+    list.Add("Häufigkeit");
+    list.AddLines(std::make_shared<Numbered>(200'000));
+    list.Add(QString());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    WriteLines(list, buffer);
+    EXPECT_GT(bytes.size(), 1 << 20);
+    EXPECT_EQ(bytes, LinesText(list, {{0, list.count() - 1}}).toUtf8());
+    EXPECT_TRUE(bytes.startsWith("H\xC3\xA4ufigkeit\nrow 0\n"));
+    EXPECT_TRUE(bytes.endsWith("row 199999\n\n"));
 }
 
 }  // namespace

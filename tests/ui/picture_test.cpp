@@ -33,12 +33,6 @@ QString run(const QString& program, const QStringList& arguments) {
 
 class PictureTest : public WindowsTest {
 protected:
-    PictureTest() {
-        m_form2.SetPictureFileDialog([this](QWidget*, const QString& folder, const QString& name) {
-            m_offered = {folder, name};
-            return m_choice;
-        });
-    }
     void scanAndDraw() {
         scan();
         m_form1.Graph1Click();
@@ -48,8 +42,6 @@ protected:
         return m_form2.Bild->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
-    std::optional<PictureFile> m_choice;
-    std::pair<QString, QString> m_offered;
     QTemporaryDir m_folder;
 };
 
@@ -140,24 +132,26 @@ TEST_F(PictureTest, CtrlCCopiesThePictureButInAFieldItsText) {
 TEST_F(PictureTest, SavesPngAtTwiceTheSizeSvgAndPdfAndRemembersTheFolder) {
     scanAndDraw();
     const QString png = m_folder.filePath(QStringLiteral("bild.png"));
-    m_choice = PictureFile{png, distribution::ChartFormat::Png, 2.0};
+    m_answer = SaveAnswer{png, 0};
     m_form2.BildSpeichern->trigger();
-    EXPECT_EQ(m_offered.second, "primzeilen_1_45000_90.png");
+    EXPECT_EQ(m_asked.name, "primzeilen_1_45000_90.png");
+    ASSERT_EQ(m_asked.types.size(), 4U);
+    EXPECT_EQ(m_asked.types[0].filter, "PNG-Bild, doppelte Auflösung (*.png)");
     const QImage saved(png);
     EXPECT_EQ(saved.size(), QSize(1538, 754));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
               m_form2.Bild->picture().Raster(2.0).convertToFormat(QImage::Format_RGB32));
 
     const QString svg = m_folder.filePath(QStringLiteral("bild.svg"));
-    m_choice = PictureFile{svg, distribution::ChartFormat::Svg, 1.0};
+    m_answer = SaveAnswer{svg, 2};
     m_form2.BildSpeichern->trigger();
-    EXPECT_EQ(m_offered.first, m_folder.path());
+    EXPECT_EQ(m_askedFolder, m_folder.path());
     QFile svgFile(svg);
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
     EXPECT_EQ(svgFile.readAll(), distribution::ChartSvg(m_form2.Bild->picture().drawing()));
 
     const QString pdf = m_folder.filePath(QStringLiteral("bild.pdf"));
-    m_choice = PictureFile{pdf, distribution::ChartFormat::Pdf, 1.0};
+    m_answer = SaveAnswer{pdf, 3};
     m_form2.BildSpeichern->trigger();
     EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Pages: +1\n")));
     EXPECT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
@@ -171,7 +165,7 @@ TEST_F(PictureTest, AFailedSaveIsReportedAndChangesNothing) {
     const std::size_t commands = m_form2.Bild->picture().drawing().commands().size();
     const QString fields = m_form2.Edit3->text() + m_form2.Edit1->text();
 
-    m_choice = PictureFile{m_folder.path(), distribution::ChartFormat::Png, 2.0};
+    m_answer = SaveAnswer{m_folder.path(), 0};
     m_form2.SavePicture();
     ASSERT_EQ(m_reported.size(), 1);
     EXPECT_EQ(m_reported.front(),
@@ -180,15 +174,14 @@ TEST_F(PictureTest, AFailedSaveIsReportedAndChangesNothing) {
                   .arg(m_folder.path()));
 
     const QString missing = m_folder.filePath(QStringLiteral("fehlt/bild.svg"));
-    m_choice = PictureFile{missing, distribution::ChartFormat::Svg, 1.0};
+    m_answer = SaveAnswer{missing, 2};
     m_form2.SavePicture();
     ASSERT_EQ(m_reported.size(), 2);
     EXPECT_TRUE(m_reported.back().contains(missing));
     EXPECT_TRUE(m_reported.back().endsWith(QStringLiteral("Den Ordner gibt es nicht.")));
 
     // A folder that takes no new files, even from the superuser.
-    m_choice =
-        PictureFile{QStringLiteral("/proc/primzeilen.pdf"), distribution::ChartFormat::Pdf, 1.0};
+    m_answer = SaveAnswer{QStringLiteral("/proc/primzeilen.pdf"), 3};
     m_form2.SavePicture();
     ASSERT_EQ(m_reported.size(), 3);
     EXPECT_TRUE(m_reported.back().startsWith(

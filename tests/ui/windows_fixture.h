@@ -25,6 +25,14 @@ class WindowsTest : public ::testing::Test {
 protected:
     WindowsTest() {
         m_form1.SetForm2(&m_form2);
+        const SaveDialog answer = [this](QWidget*, const SaveQuestion& question,
+                                         const QString& folder) {
+            m_asked = question;
+            m_askedFolder = folder;
+            return m_answer;
+        };
+        m_form1.SetSaveDialog(answer);
+        m_form2.SetSaveDialog(answer);
         m_form2.show();
         m_form1.show();
         activate(m_form1);
@@ -65,6 +73,10 @@ protected:
     shell::FailureReporter m_report = [this](const QString& message) {
         m_reported.append(message);
     };
+    // What the save dialog was asked, and what it answers.
+    SaveQuestion m_asked;
+    QString m_askedFolder;
+    std::optional<SaveAnswer> m_answer;
     TForm1 m_form1{m_state, m_report};
     TForm2 m_form2{m_state, m_chart, m_report};
 };

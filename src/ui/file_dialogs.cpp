@@ -1,0 +1,99 @@
+#include "file_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+
+#include "shell/save_file.h"
+
+namespace ui {
+
+namespace {
+
+QSettings settings() {
+    return QSettings(QStringLiteral("primzeilen"), QStringLiteral("primzeilen"));
+}
+
+const QString kFolderKey = QStringLiteral("Speichern/Ordner");
+
+}  // namespace
+
+std::optional<SaveAnswer> AskWhereToSave(QWidget* parent, const SaveQuestion& question,
+                                         const QString& folder) {
+    QFileDialog dialog(parent, question.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const FileType& type : question.types) {
+        filters.append(type.filter);
+    }
+    dialog.setNameFilters(filters);
+    if (!question.types.empty()) {
+        dialog.selectNameFilter(filters.front());
+        dialog.setDefaultSuffix(question.types.front().suffix);
+    }
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &question, filters](const QString& chosen) {
+                         const auto index = filters.indexOf(chosen);
+                         if (index >= 0) {
+                             dialog.setDefaultSuffix(
+                                 question.types[static_cast<std::size_t>(index)].suffix);
+                         }
+                     });
+    dialog.setDirectory(folder);
+    dialog.selectFile(question.name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const auto index = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+    return SaveAnswer{dialog.selectedFiles().front(), static_cast<std::size_t>(index)};
+}
+
+QString LastSaveFolder() {
+    const QString folder = settings().value(kFolderKey).toString();
+    return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+void RememberSaveFolder(const QString& folder) {
+    settings().setValue(kFolderKey, folder);
+}
+
+QString ResultFileName(const shell::ScannedRange& scanned, const QString& suffix) {
+    const QString stem = scanned.ZahlenProZeile > 0
+                             ? QStringLiteral("primzeilen_%1_%2_%3")
+                                   .arg(scanned.Von)
+                                   .arg(scanned.Bis)
+                                   .arg(scanned.ZahlenProZeile)
+                             : QStringLiteral("primzeilen");
+    return stem + u'.' + suffix;
+}
+
+QString SaveFailure(const QString& what, const QString& path, const QString& reason) {
+    return QStringLiteral("%1 konnte nicht als „%2“ gespeichert werden.\n%3")
+        .arg(what, QDir::toNativeSeparators(path), reason);
+}
+
+QString SaveAs(const QString& what, const QString& path,
+               const std::function<void(QIODevice&)>& write) {
+    const QString reason = shell::SaveFile(path, write);
+    return reason.isEmpty() ? QString() : SaveFailure(what, path, reason);
+}
+
+void SaveThroughDialog(QWidget* parent, const SaveDialog& dialog, const SaveQuestion& question,
+                       const QString& what, const shell::FailureReporter& report,
+                       const std::function<void(QIODevice&, std::size_t type)>& write) {
+    const std::optional<SaveAnswer> answer = dialog(parent, question, LastSaveFolder());
+    if (!answer) {
+        return;
+    }
+    RememberSaveFolder(QFileInfo(answer->path).absolutePath());
+    const QString failure =
+        SaveAs(what, answer->path, [&](QIODevice& device) { write(device, answer->type); });
+    if (!failure.isEmpty()) {
+        report(failure);
+    }
+}
+
+}  // namespace ui
