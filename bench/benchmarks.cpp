@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "analysis/berechnen.h"
@@ -136,6 +140,63 @@ BENCHMARK(BM_SaveStartUpChart)
     ->ArgName("png0_svg1_pdf2")
     ->DenseRange(0, 2)
     ->Unit(benchmark::kMillisecond);
+
+// Ctrl+A and Ctrl+C in the list of 1..10,000,000 in rows of ten (1,000,027 lines) until the
+// clipboard holds the text.
+void BM_SelectAllAndCopyAMillionLines(benchmark::State& state) {
+    Windows windows;
+    windows.form1.Edit1->setText(QStringLiteral("10000000"));
+    windows.form1.Edit3->setText(QStringLiteral("10"));
+    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+    windows.form1.activateWindow();
+    windows.form1.ListBox1->setFocus();
+    for (auto _ : state) {
+        windows.form1.ListBox1->clearSelection();
+        QTest::keyClick(windows.form1.ListBox1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(windows.form1.ListBox1, Qt::Key_C, Qt::ControlModifier);
+        benchmark::DoNotOptimize(QGuiApplication::clipboard()->text().size());
+    }
+    state.counters["lines"] = windows.form1.ListBox1->items().rowCount();
+}
+BENCHMARK(BM_SelectAllAndCopyAMillionLines)->Unit(benchmark::kMillisecond);
+
+// Saving the same listing to a file, streamed line by line; the resident memory after it.
+void BM_SaveAMillionLines(benchmark::State& state) {
+    Windows windows;
+    windows.form1.Edit1->setText(QStringLiteral("10000000"));
+    windows.form1.Edit3->setText(QStringLiteral("10"));
+    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("liste.txt"));
+    windows.form1.SetSaveDialog(
+        [&](QWidget*, const ui::SaveQuestion&, const QString&) -> std::optional<ui::SaveAnswer> {
+            return ui::SaveAnswer{path, 0};
+        });
+    const double before = ResidentMegabytes();
+    for (auto _ : state) {
+        windows.form1.SaveList();
+    }
+    state.counters["file_MB"] = static_cast<double>(QFileInfo(path).size()) / (1 << 20);
+    state.counters["rss_growth_MB"] = ResidentMegabytes() - before;
+}
+BENCHMARK(BM_SaveAMillionLines)->Unit(benchmark::kMillisecond);
+
+// Repainting the list of 1..10,000,000 in rows of 5,000,000 marks, scrolled to the middle of a
+// row.
+void BM_RepaintRowsOfMillionsOfMarks(benchmark::State& state) {
+    Windows windows;
+    windows.form1.Edit1->setText(QStringLiteral("10000000"));
+    windows.form1.Edit3->setText(QStringLiteral("5000000"));
+    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+    QScrollBar* across = windows.form1.ListBox1->horizontalScrollBar();
+    // The view lays its rows out when the event loop comes round.
+    QTest::qWaitFor([across] { return across->maximum() > 0; });
+    across->setValue(across->maximum() / 2);
+    for (auto _ : state) {
+        windows.form1.ListBox1->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_RepaintRowsOfMillionsOfMarks)->Unit(benchmark::kMillisecond);
 
 // Jumping between the first and the last of a million rows, painted each time.
 void BM_ScrollToTheLastRow(benchmark::State& state) {

@@ -232,6 +232,17 @@ def check(program, scan_tool):
         with open(copied, "wb") as out:
             out.write(session.clipboard("image/png", binary=True))
         expect("clipboard image", same_pixels(Image.open(copied), picture), True)
+        # Ctrl+A and Ctrl+C in the list (reached with Alt+L): every line, as listed.
+        session.key(session.main, "alt+l")
+        session.key(session.main, "ctrl+a")
+        session.key(session.main, "ctrl+c")
+        listing = wait_for("the listing on the clipboard",
+                           lambda: session.clipboard("UTF8_STRING").endswith(
+                               "Primzahlen gesamt:     4675\n") and session.clipboard("UTF8_STRING"))
+        lines = listing.split("\n")
+        expect("copied lines", len(lines), 500 + 27 + 1)
+        expect("first copied line", lines[0][:10], "     1  +O")
+        expect("a summary line", lines[500 + 1], "Primz/Zeile: Anzahl, relative Häufigkeit")
         session.close(session.main)
         expect("exit code when the main window closes", session.exit_code(), 0)
     # On scaled screens the chart is the one the scan tool draws at that scale: every line

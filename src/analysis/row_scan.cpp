@@ -69,8 +69,7 @@ QString RowLines::slice(qsizetype index, qsizetype first, qsizetype count) const
     }
     if (end > marksEnd) {
         const QString tail = QLatin1String("  ") + shell::IntToStr(primesInRow(index));
-        text += tail.mid(std::max<qsizetype>(first - marksEnd, 0),
-                         end - std::max(first, marksEnd));
+        text += tail.mid(std::max<qsizetype>(first - marksEnd, 0), end - std::max(first, marksEnd));
     }
     return text;
 }

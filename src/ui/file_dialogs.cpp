@@ -34,14 +34,14 @@ std::optional<SaveAnswer> AskWhereToSave(QWidget* parent, const SaveQuestion& qu
         dialog.selectNameFilter(filters.front());
         dialog.setDefaultSuffix(question.types.front().suffix);
     }
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, &question, filters](const QString& chosen) {
-                         const auto index = filters.indexOf(chosen);
-                         if (index >= 0) {
-                             dialog.setDefaultSuffix(
-                                 question.types[static_cast<std::size_t>(index)].suffix);
-                         }
-                     });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, &question, filters](const QString& chosen) {
+            const auto index = filters.indexOf(chosen);
+            if (index >= 0) {
+                dialog.setDefaultSuffix(question.types[static_cast<std::size_t>(index)].suffix);
+            }
+        });
     dialog.setDirectory(folder);
     dialog.selectFile(question.name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -61,12 +61,11 @@ void RememberSaveFolder(const QString& folder) {
 }
 
 QString ResultFileName(const shell::ScannedRange& scanned, const QString& suffix) {
-    const QString stem = scanned.ZahlenProZeile > 0
-                             ? QStringLiteral("primzeilen_%1_%2_%3")
-                                   .arg(scanned.Von)
-                                   .arg(scanned.Bis)
-                                   .arg(scanned.ZahlenProZeile)
-                             : QStringLiteral("primzeilen");
+    const QString stem = scanned.ZahlenProZeile > 0 ? QStringLiteral("primzeilen_%1_%2_%3")
+                                                          .arg(scanned.Von)
+                                                          .arg(scanned.Bis)
+                                                          .arg(scanned.ZahlenProZeile)
+                                                    : QStringLiteral("primzeilen");
     return stem + u'.' + suffix;
 }
 

@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QShortcut>
-#include <QCoreApplication>
 #include <array>
 
 #include "analysis/berechnen.h"
@@ -187,7 +187,8 @@ void TForm1::SaveList() {
                       {QStringLiteral("Liste speichern unter"),
                        ResultFileName(m_state.Gescannt, QStringLiteral("txt")),
                        {{QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt")}}},
-                      QStringLiteral("Die Liste"), m_report, [this](QIODevice& device, std::size_t) {
+                      QStringLiteral("Die Liste"), m_report,
+                      [this](QIODevice& device, std::size_t) {
                           shell::WriteLines(ListBox1->items().lines(), device);
                       });
 }

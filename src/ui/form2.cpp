@@ -212,11 +212,9 @@ const std::array kControls{
 
 }  // namespace
 
-TForm2::TForm2(shell::SharedState& state, distribution::ChartState& chart, shell::FailureReporter reporter, QWidget* parent)
-    : QWidget(parent),
-      m_state(state),
-      m_chart(chart),
-      m_report(std::move(reporter)) {
+TForm2::TForm2(shell::SharedState& state, distribution::ChartState& chart,
+               shell::FailureReporter reporter, QWidget* parent)
+    : QWidget(parent), m_state(state), m_chart(chart), m_report(std::move(reporter)) {
     setObjectName(QStringLiteral("Form2"));
     if (!m_report) {
         m_report = shell::MessageBoxReporter(this);
@@ -301,7 +299,8 @@ void TForm2::CopyTable() {
 
 void TForm2::SaveTable() {
     SaveThroughDialog(this, m_askWhereToSave,
-                      {QStringLiteral("Tabelle speichern unter"), ResultFileName(m_state.Gescannt, QStringLiteral("csv")),
+                      {QStringLiteral("Tabelle speichern unter"),
+                       ResultFileName(m_state.Gescannt, QStringLiteral("csv")),
                        {{QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
                       QStringLiteral("Die Tabelle"), m_report,
                       [this](QIODevice& device, std::size_t) {
@@ -324,16 +323,16 @@ void TForm2::CopyPicture() {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-
 void TForm2::SavePicture() {
     if (!Bild->picture().IsDrawn()) {
         return;
     }
     using distribution::ChartFormat;
     // PNG at twice the window's size first: sharp in print and on scaled screens.
-    static const std::array<std::pair<ChartFormat, double>, 4> kFormats{
-        {{ChartFormat::Png, 2.0}, {ChartFormat::Png, 1.0}, {ChartFormat::Svg, 1.0},
-         {ChartFormat::Pdf, 1.0}}};
+    static const std::array<std::pair<ChartFormat, double>, 4> kFormats{{{ChartFormat::Png, 2.0},
+                                                                         {ChartFormat::Png, 1.0},
+                                                                         {ChartFormat::Svg, 1.0},
+                                                                         {ChartFormat::Pdf, 1.0}}};
     const SaveQuestion question{
         QStringLiteral("Bild speichern unter"),
         ResultFileName(m_state.Gescannt, QStringLiteral("png")),
@@ -345,8 +344,8 @@ void TForm2::SavePicture() {
     SaveThroughDialog(this, m_askWhereToSave, question, QStringLiteral("Das Bild"), m_report,
                       [&](QIODevice& device, std::size_t type) {
                           const auto [format, scale] = kFormats.at(type);
-                          distribution::WriteChart(device, format, Bild->picture().drawing(),
-                                                   scale, texts);
+                          distribution::WriteChart(device, format, Bild->picture().drawing(), scale,
+                                                   texts);
                       });
 }
 
@@ -356,8 +355,7 @@ QString TForm2::WritePicture(const PictureFile& file) const {
     }
     const distribution::ChartTexts texts = ChartTexts();
     return SaveAs(QStringLiteral("Das Bild"), file.path, [&](QIODevice& device) {
-        distribution::WriteChart(device, file.format, Bild->picture().drawing(), file.scale,
-                                 texts);
+        distribution::WriteChart(device, file.format, Bild->picture().drawing(), file.scale, texts);
     });
 }
 
@@ -436,8 +434,7 @@ double TForm2::Standardabweichung() const {
 
 void TForm2::FuelleTabelle() {
     const distribution::GraphControls graph = controls();
-    distribution::FuelleTabelle({graph.Tab, graph.Edit}, m_state.RelHaeufigkeit,
-                                m_state.Gescannt);
+    distribution::FuelleTabelle({graph.Tab, graph.Edit}, m_state.RelHaeufigkeit, m_state.Gescannt);
 }
 
 // Each drawing step asks for the picture to be shown before it draws, so whatever it drew

@@ -37,8 +37,8 @@ class TStringGrid;
 class TForm2 final : public QWidget {
     Q_OBJECT
 public:
-    TForm2(shell::SharedState& state, distribution::ChartState& chart, shell::FailureReporter reporter = {},
-           QWidget* parent = nullptr);
+    TForm2(shell::SharedState& state, distribution::ChartState& chart,
+           shell::FailureReporter reporter = {}, QWidget* parent = nullptr);
 
     [[nodiscard]] double Erwartungswert() const;
     [[nodiscard]] double Standardabweichung() const;

@@ -48,16 +48,16 @@ TEST(ScanRows, TallyAgreesWithCountingEveryRowByItself) {
 // A slice is the same characters as the whole line, also across the header, the marks, the
 // count and beyond the end, with wide headers and counts of two digits.
 TEST(RowLines, ASliceIsThePartOfTheLine) {
-    for (const auto& [first, length] : {std::pair<std::int64_t, std::int32_t>{-9'999'999, 7},
-                                        {1, 90}, {9'999'001, 1000}}) {
+    for (const auto& [first, length] :
+         {std::pair<std::int64_t, std::int32_t>{-9'999'999, 7}, {1, 90}, {9'999'001, 1000}}) {
         const RowScan scan = ScanRows(first, first + 3 * std::int64_t{length} - 1, length);
         for (qsizetype row = 0; row < scan.rows->count(); ++row) {
             const QString whole = scan.rows->line(row);
             for (qsizetype from = 0; from <= whole.size() + 2; ++from) {
                 for (const qsizetype count : {0, 1, 2, 5, 40, 5000}) {
                     ASSERT_EQ(scan.rows->slice(row, from, count), whole.mid(from, count))
-                        << first << " " << length << " row " << row << " from " << from
-                        << " count " << count;
+                        << first << " " << length << " row " << row << " from " << from << " count "
+                        << count;
                 }
             }
         }

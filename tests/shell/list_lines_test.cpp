@@ -59,8 +59,7 @@ TEST(LineList, TextOfRangesIsInListOrderWithEachLineOnce) {
     list.Add("a");
     list.AddLines(std::make_shared<Numbered>(4));
     list.Add("z");
-    EXPECT_EQ(LinesText(list, {{4, 5}, {0, 1}, {1, 2}}),
-              "a\nrow 0\nrow 1\nrow 3\nz\n");
+    EXPECT_EQ(LinesText(list, {{4, 5}, {0, 1}, {1, 2}}), "a\nrow 0\nrow 1\nrow 3\nz\n");
     EXPECT_EQ(LinesText(list, {{2, 2}, {0, 5}}), "a\nrow 0\nrow 1\nrow 2\nrow 3\nz\n");
     EXPECT_EQ(LinesText(list, {}), "");
 }

@@ -104,6 +104,24 @@ TEST_F(ListingTest, TheWholeListingIsSavedAsUtf8Lines) {
     EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{"liste.txt"});
 }
 
+TEST_F(ListingTest, AMillionLinesAreSavedLineByLine) {
+    m_form1.Edit1->setText(QStringLiteral("10000000"));
+    m_form1.Edit3->setText(QStringLiteral("10"));
+    scan();
+    ASSERT_EQ(listed(), 1'000'027);
+    const QString path = m_folder.filePath(QStringLiteral("alles.txt"));
+    m_answer = SaveAnswer{path, 0};
+    m_form1.SaveList();
+    ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const shell::LineList& lines = m_form1.ListBox1->items().lines();
+    for (qsizetype i = 0; i < lines.count(); ++i) {
+        ASSERT_EQ(QString::fromUtf8(file.readLine()), lines.line(i) + u'\n') << i;
+    }
+    EXPECT_TRUE(file.atEnd());
+}
+
 TEST_F(ListingTest, AFailedSaveLeavesNoFileAndTheListAsItWas) {
     smallScan();
     const QString last = line(36);
