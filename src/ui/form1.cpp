@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QShortcut>
 #include <array>
 
@@ -178,6 +179,10 @@ void TForm1::SelectAllLines() {
 }
 
 void TForm1::CopyLines() {
+    // Nothing selected leaves the clipboard as it was.
+    if (!ListBox1->selectionModel()->hasSelection()) {
+        return;
+    }
     QGuiApplication::clipboard()->setText(
         shell::LinesText(ListBox1->items().lines(), ListBox1->SelectedRanges()));
 }

@@ -82,6 +82,9 @@ TEST_F(ListingTest, TheContextMenuIsGermanAndSelectsAndCopies) {
     EXPECT_EQ(actions[1]->text(), "&Alles auswählen");
     EXPECT_EQ(actions[2]->text(), "Liste &speichern unter …");
     EXPECT_EQ(m_form1.ListBox1->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
+    m_form1.ListeKopieren->trigger();  // nothing selected: the clipboard keeps its text
+    EXPECT_EQ(clipboard(), "vorher");
     m_form1.ListeAllesAuswaehlen->trigger();
     m_form1.ListeKopieren->trigger();
     EXPECT_EQ(clipboard().count(u'\n'), 37);
