@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "distribution/chart.h"
 #include "shell/shared_state.h"
 #include "shell/translations.h"
@@ -9,6 +10,10 @@
 #include "ui/glyphs.h"
 
 int main(int argc, char* argv[]) {
+    const app::CommandLine commandLine = app::ReadCommandLine(argc, argv);
+    if (!commandLine.startWindows) {
+        return commandLine.exitCode;
+    }
     QApplication application(argc, argv);
     shell::InstallGermanTranslations(application);
     // Closing the main window ends the program; closing the graph window only hides it.

@@ -60,7 +60,7 @@ QImage withPalette(const QImage& image) {
 
 }  // namespace
 
-QByteArray ChartSvg(const shell::Drawing& drawing) {
+QByteArray ChartSvg(const shell::Drawing& drawing, const QString& title) {
     QByteArray svg;
     QBuffer buffer(&svg);
     QSvgGenerator generator;
@@ -68,7 +68,7 @@ QByteArray ChartSvg(const shell::Drawing& drawing) {
     generator.setSize(drawing.size());
     generator.setViewBox(QRect(QPoint(0, 0), drawing.size()));
     generator.setResolution(96);
-    generator.setTitle(kTitle);
+    generator.setTitle(title);
     {
         QPainter painter(&generator);
         shell::Replay(drawing, painter, shell::Surface::Vector);

@@ -33,7 +33,8 @@ void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& dra
                 const ChartTexts& texts);
 
 // The chart as SVG: the picture's size as its view box, lines and texts as vectors.
-[[nodiscard]] QByteArray ChartSvg(const shell::Drawing& drawing);
+[[nodiscard]] QByteArray ChartSvg(const shell::Drawing& drawing,
+                                  const QString& title = QStringLiteral("Primzeilen: h(x) und B(n;p)"));
 
 // One landscape page: the chart scaled to the page's width or to what the texts below leave
 // of its height, its proportions kept; below it the table and the result fields.

@@ -13,6 +13,7 @@
 #include "shell/conversions.h"
 #include "ui/form2.h"
 #include "ui/form_layout.h"
+#include "ui/help_window.h"
 
 namespace ui {
 
@@ -152,6 +153,8 @@ TForm1::TForm1(shell::SharedState& state, shell::FailureReporter reporter, QWidg
         connect(shortcut, &QShortcut::activated, control,
                 [control] { control->setFocus(Qt::ShortcutFocusReason); });
     }
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { ShowHelp(*this); });
     BitBtn1->setFocus();
 }
 

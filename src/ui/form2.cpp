@@ -15,6 +15,7 @@
 
 #include "distribution/table_text.h"
 #include "ui/form_layout.h"
+#include "ui/help_window.h"
 
 namespace ui {
 
@@ -250,6 +251,8 @@ TForm2::TForm2(shell::SharedState& state, distribution::ChartState& chart,
     Label13 = Child<QLabel>(*this, "Label13");
     Edit9 = Child<TEdit>(*this, "Edit9");
     createActions();
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { ShowHelp(*this); });
     // The n and p fields have no tab stop; these keys reach them.
     for (const auto& [key, field] : {std::pair{Qt::Key_N, Edit1}, {Qt::Key_P, Edit2}}) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QPolygon>
 
+#include "shell/canvas.h"
+
 namespace ui {
 
 namespace {
@@ -69,21 +71,29 @@ QIcon CloseGlyph() {
     return QIcon(QPixmap::fromImage(image));
 }
 
+shell::Drawing ProgramIconDrawing(int size) {
+    shell::Picture picture(size, size);
+    shell::Canvas& canvas = picture.canvas();
+    canvas.SetPenColor(0x00FFFF);  // yellow
+    canvas.SetBrushColor(0x00FFFF);
+    canvas.Rectangle(0, 0, size, size);
+    canvas.SetPenColor(shell::clBlack);
+    const int base = size - size / 8;
+    canvas.MoveTo(size / 8, base);
+    canvas.LineTo(size - size / 8, base);
+    const int heights[] = {2, 5, 8, 6, 3};
+    for (int i = 0; i < 5; ++i) {
+        const int x = size / 8 + (i + 1) * size / 7;
+        canvas.MoveTo(x, base);
+        canvas.LineTo(x, base - heights[i] * size / 11);
+    }
+    return picture.drawing();
+}
+
 QIcon ProgramIcon() {
     QIcon icon;
     for (const int size : {32, 16}) {
-        QImage image(size, size, QImage::Format_RGB32);
-        image.fill(QColor(255, 255, 0));
-        QPainter painter(&image);
-        painter.setPen(Qt::black);
-        const int base = size - size / 8;
-        painter.drawLine(size / 8, base, size - size / 8, base);
-        const int heights[] = {2, 5, 8, 6, 3};
-        for (int i = 0; i < 5; ++i) {
-            const int x = size / 8 + (i + 1) * size / 7;
-            painter.drawLine(x, base, x, base - heights[i] * size / 11);
-        }
-        icon.addPixmap(QPixmap::fromImage(image));
+        icon.addPixmap(QPixmap::fromImage(shell::Rasterise(ProgramIconDrawing(size), 1.0)));
     }
     return icon;
 }

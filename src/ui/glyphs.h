@@ -2,6 +2,8 @@
 
 #include <QIcon>
 
+#include "shell/drawing.h"
+
 namespace ui {
 
 // The pictures of the buttons and windows, drawn by the program itself.
@@ -14,5 +16,8 @@ namespace ui {
 [[nodiscard]] QIcon CloseGlyph();
 // A small black stick chart on a yellow ground, 32 x 32 and 16 x 16.
 [[nodiscard]] QIcon ProgramIcon();
+// The program's icon drawn for a square of `size` pixels: the one source of the windows' icon
+// and of the icon files that are installed.
+[[nodiscard]] shell::Drawing ProgramIconDrawing(int size);
 
 }  // namespace ui

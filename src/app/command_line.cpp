@@ -1,0 +1,91 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "primzeilen_version.h"
+
+namespace app {
+
+namespace {
+
+const char* const kUsage = "Aufruf: primzeilen [--help] [--version]\n";
+
+const char* const kHelp =
+    "Aufruf: primzeilen [Optionen]\n"
+    "\n"
+    "Zeigt, wie sich die Primzahlen über einen Zahlenbereich verteilen: Der Bereich wird in\n"
+    "Zeilen gleicher Länge ausgelegt, jede Zahl als Primzahl („O“) oder nicht („+“)\n"
+    "markiert, und wie viele Zeilen 0, 1, …, 20 Primzahlen enthalten, wird gezählt und mit\n"
+    "einer angepassten Binomialverteilung B(n;p) gezeichnet. Die Bedienung erklärt das\n"
+    "Programm selbst: F1 in einem seiner Fenster.\n"
+    "\n"
+    "Optionen:\n"
+    "  -h, --help      diese Hilfe anzeigen und beenden\n"
+    "  -v, --version   die Versionsnummer anzeigen und beenden\n"
+    "  Die üblichen Optionen von Qt (etwa -platform, -style) werden angenommen.\n"
+    "\n"
+    "Rückgabewert: 0, wenn das Hauptfenster geschlossen wird, und nach --help und --version;\n"
+    "2 bei einer unbekannten Option oder einem Argument.\n"
+    "\n"
+    "Handbuch: man primzeilen\n";
+
+// The options with which QGuiApplication and QApplication set up the windows; they are taken
+// here so they are no error, and left in place for the application.
+void acceptQtOptions(QCommandLineParser& parser) {
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style",
+                             "stylesheet", "display", "geometry", "title", "name"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("Wert"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+}  // namespace
+
+CommandLine ReadCommandLine(int argc, char** argv) {
+    // A plain core application: --help and --version work without a display.
+    QCoreApplication core(argc, argv);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    parser.addOption(help);
+    parser.addOption(version);
+    acceptQtOptions(parser);
+
+    if (!parser.parse(QCoreApplication::arguments())) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString name = unknown.front();
+            std::fprintf(stderr, "primzeilen: unbekannte Option „%s%s“.\n%s",
+                         name.size() == 1 ? "-" : "--", qPrintable(name), kUsage);
+        } else {
+            std::fprintf(stderr, "primzeilen: %s\n%s", qPrintable(parser.errorText()), kUsage);
+        }
+        return {false, 2};
+    }
+    if (parser.isSet(help)) {
+        std::fputs(kHelp, stdout);
+        return {false, 0};
+    }
+    if (parser.isSet(version)) {
+        std::printf("primzeilen %s\n", PRIMZEILEN_VERSION);
+        return {false, 0};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "primzeilen: unerwartetes Argument „%s“.\n%s",
+                     qPrintable(parser.positionalArguments().front()), kUsage);
+        return {false, 2};
+    }
+    return {};
+}
+
+}  // namespace app

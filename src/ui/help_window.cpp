@@ -1,0 +1,131 @@
+#include "help_window.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "primzeilen_version.h"
+
+namespace ui {
+
+namespace {
+
+const char* const kHelp = R"(
+<h2>Hilfe zu Primzeilen</h2>
+<p>Primzeilen zeigt, wie sich die Primzahlen über einen Zahlenbereich verteilen.</p>
+
+<h3>Zeilen, „O“ und „+“</h3>
+<p>Sie geben einen Bereich an (<i>von</i>, <i>bis</i>) und wie viele Zahlen in einer Zeile
+stehen sollen (<i>Zahlen pro Zeile</i>, mit dem Schieber 10 bis 120). Das Programm legt die
+Zahlen des Bereichs der Reihe nach in Zeilen dieser Länge aus. Bei 90 Zahlen pro Zeile
+beginnen die Zeilen bei 1, 91, 181, … Damit jede Zeile voll ist, wird der Bereich angepasst:
+<i>von</i> rückt an den Anfang einer Zeile, <i>bis</i> an das Ende der letzten vollen Zeile.
+Aus 100 bis 1000 wird so 91 bis 990.</p>
+<p>In der Liste steht jede Zeile mit ihrer ersten Zahl. Dann folgt für jede Zahl der Zeile ein
+Zeichen: <b>O</b> heißt „diese Zahl ist eine Primzahl“, <b>+</b> heißt „keine Primzahl“. Am
+Ende der Zeile steht ihre <b>Anzahl</b>: wie viele Primzahlen in der Zeile liegen.
+Bei 90 Zahlen pro Zeile beginnt die zweite Zeile so:
+<tt>91&nbsp;&nbsp;++++++O+++O+O+…&nbsp;&nbsp;17</tt>. Sie fängt bei 91 an; 91 bis 96 sind keine
+Primzahlen, 97 ist eine, dann wieder 101 und 103, … und insgesamt enthält die Zeile 17
+Primzahlen.</p>
+
+<h3>Die Häufigkeiten h(x)</h3>
+<p>Unter den Zeilen zählt das Programm, wie viele Zeilen genau 0, 1, 2, …, 20 Primzahlen
+enthalten („x-mal“), und teilt durch die Zahl aller Zeilen. Das ist die <b>relative
+Häufigkeit h(x)</b>: der Anteil der Zeilen mit genau x Primzahlen. h(9) = 0,1944 bedeutet:
+19,44 % der Zeilen enthalten genau 9 Primzahlen. Zusammen ergeben alle h(x) 1.</p>
+
+<h3>Die angepasste Binomialverteilung B(n;p)</h3>
+<p>Wäre jede Zahl unabhängig von den anderen mit derselben Wahrscheinlichkeit p eine Primzahl,
+dann wäre die Anzahl der Primzahlen in einer Zeile binomialverteilt. Das Programm sucht die
+Binomialverteilung, die am besten zu h(x) passt, mit der <b>Momentenmethode</b>: Es berechnet
+Mittelwert (Erwartungswert) und Varianz von h(x) und wählt n und p so, dass B(n;p) denselben
+Mittelwert n·p und dieselbe Varianz n·p·(1−p) hat. Daraus folgt
+<i>p = 1 − Varianz / Mittelwert</i> und <i>n = Mittelwert / p</i>, auf eine ganze Zahl
+gerundet. Das Graphikfenster zeigt n und p, beide Erwartungswerte und beide
+Standardabweichungen, dazu die Tabelle von x, h(x) und B(n;p;x).</p>
+<p>Oft kommt dabei ein viel kleineres n heraus als die Zeilenlänge: Die Primzahlen in einer
+Zeile schwanken weniger, als es reiner Zufall täte.</p>
+
+<h3>Das Diagramm lesen</h3>
+<p>Nach rechts stehen die Anzahlen x = 0 bis 18, nach oben die Anteile (0,1 = 10 %). Die
+<b>Stäbe</b> zeigen h(x), die beobachteten Anteile. Die <b>offenen Säulen</b> zeigen B(n;p;x),
+die Anteile der angepassten Binomialverteilung. Wo Stab und Säule gleich hoch sind, passt die
+Verteilung gut. Mit dem Farbfeld wählen Sie die Farbe, in der das nächste Diagramm gezeichnet
+wird; so lassen sich zwei Berechnungen übereinander vergleichen.</p>
+<p>Die Felder <i>Anzahl Zahlen/Zeile</i>, <i>von</i> und <i>bis</i> zeigen immer die
+Berechnung, deren Häufigkeiten gezeichnet sind.</p>
+
+<h3>Tasten im Hauptfenster</h3>
+<table cellspacing="0" cellpadding="2">
+<tr><td>Alt+B, oder Umschalt+Enter im Feld „bis“</td><td>Berechnen</td></tr>
+<tr><td>Alt+G, oder Enter in einem Feld</td><td>Graph: das Graphikfenster zeigen und neu zeichnen</td></tr>
+<tr><td>Alt+S</td><td>Schließen: das Programm beenden</td></tr>
+<tr><td>Tab</td><td>Berechnen, Graph, Schließen, von, bis</td></tr>
+<tr><td>Alt+Z</td><td>ins Feld „Zahlen pro Zeile“; Umschalt+Enter übernimmt den Wert</td></tr>
+<tr><td>Alt+L</td><td>in die Liste; dort blättern Bild auf/ab, Strg+Pos1, Strg+Ende</td></tr>
+<tr><td>Klick, Umschalt+Klick, Strg+Klick, Umschalt+Pfeile, Strg+A</td><td>Zeilen der Liste auswählen</td></tr>
+<tr><td>Strg+C</td><td>die ausgewählten Zeilen kopieren</td></tr>
+<tr><td>Strg+S</td><td>die ganze Liste als Textdatei speichern</td></tr>
+<tr><td>Rechtsklick in die Liste</td><td>Kopieren, Alles auswählen, Liste speichern unter …</td></tr>
+<tr><td>F1</td><td>diese Hilfe</td></tr>
+</table>
+
+<h3>Tasten im Graphikfenster</h3>
+<table cellspacing="0" cellpadding="2">
+<tr><td>Enter, Alt+H</td><td>Zeichne h(x): die Stäbe über das Vorhandene zeichnen</td></tr>
+<tr><td>Alt+B</td><td>Zeichne B(n;p): die Säulen über das Vorhandene zeichnen</td></tr>
+<tr><td>Esc, Alt+L</td><td>Graphen Löschen: nur die Achsen bleiben stehen</td></tr>
+<tr><td>Umschalt+Enter im Feld n oder p</td><td>alles neu anpassen und zeichnen (ein getippter Wert wird durch den angepassten ersetzt)</td></tr>
+<tr><td>Alt+N, Alt+P</td><td>ins Feld n, ins Feld p</td></tr>
+<tr><td>Alt+S</td><td>Schließen: das Fenster ausblenden (Graph im Hauptfenster holt es zurück)</td></tr>
+<tr><td>Strg+C</td><td>Bild kopieren (in einem Textfeld: dessen Text)</td></tr>
+<tr><td>Strg+S</td><td>Bild speichern unter … (PNG, SVG oder PDF)</td></tr>
+<tr><td>Strg+P</td><td>Drucken … (mit Vorschau)</td></tr>
+<tr><td>Rechtsklick auf die Tabelle</td><td>Tabelle kopieren, Tabelle speichern unter … (CSV), Ergebnisse kopieren</td></tr>
+<tr><td>F1</td><td>diese Hilfe</td></tr>
+</table>
+<p>Fehler, etwa eine Eingabe, die keine Zahl ist, meldet ein Hinweisfenster; das Programm läuft
+weiter. Ein Bereich außerhalb von −10 000 000 bis 10 000 000 wird ohne Meldung nicht
+berechnet.</p>
+
+<h3>Über Primzeilen</h3>
+<p>Primzeilen, Version %1.<br>
+Lizenz: GNU General Public License, Version 3 oder (nach Ihrer Wahl) jede spätere Version
+(GPL-3.0-or-later). Das Programm wird ohne jede Gewährleistung weitergegeben.</p>
+)";
+
+}  // namespace
+
+QString HelpHtml() {
+    return QString::fromUtf8(kHelp).arg(QLatin1String(PRIMZEILEN_VERSION));
+}
+
+THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent), m_text(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("Hilfe"));
+    setWindowTitle(QStringLiteral("Hilfe zu Primzeilen"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    m_text->setHtml(HelpHtml());
+    m_text->setOpenLinks(false);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Schließen"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addWidget(buttons);
+    resize(640, 600);
+}
+
+THelpWindow* ShowHelp(QWidget& window) {
+    auto* help = window.findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (help == nullptr) {
+        help = new THelpWindow(&window);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return help;
+}
+
+}  // namespace ui

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, as the package does, and checks the tree: every
+# file in place and nothing else, the desktop file and the metadata valid, the icons of their
+# sizes, the manual page clean, and --version of the installed program.
+set -u
+build=$1
+version=$2
+if ! command -v dpkg-deb >/dev/null; then
+    echo "SKIPPED: dpkg-deb is missing (Debian package dpkg-dev), so no package tree is checked"
+    exit 77
+fi
+failures=0
+fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
+
+id=de.primzeilen.primzeilen
+expected="bin/primzeilen
+share/applications/$id.desktop
+share/doc/primzeilen/changelog.gz
+share/doc/primzeilen/copyright
+share/icons/hicolor/128x128/apps/$id.png
+share/icons/hicolor/16x16/apps/$id.png
+share/icons/hicolor/256x256/apps/$id.png
+share/icons/hicolor/32x32/apps/$id.png
+share/icons/hicolor/48x48/apps/$id.png
+share/icons/hicolor/64x64/apps/$id.png
+share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/primzeilen.1.gz
+share/metainfo/$id.metainfo.xml
+share/primzeilen/screenshots/graphfenster.png
+share/primzeilen/screenshots/hauptfenster.png"
+actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+[ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] ||
+    fail "installed files differ: $(diff <(LC_ALL=C sort <<<"$expected") <(echo "$actual") | grep '^[<>]' | tr '\n' ' ')"
+
+out=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1)
+[ $? -eq 0 ] && [ -z "$out" ] || fail "desktop-file-validate: $out"
+out=$(appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" 2>&1)
+[ $? -eq 0 ] && ! grep -q -E '^[EWI]:' <<<"$out" || fail "appstreamcli: $out"
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metadata does not name version $version"
+
+for size in 16 32 48 64 128 256; do
+    got=$(/usr/bin/python3 -c 'import sys; from PIL import Image; print("%dx%d" % Image.open(sys.argv[1]).size)' \
+        "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" 2>&1)
+    [ "$got" = "${size}x$size" ] || fail "icon of $size pixels is $got"
+done
+grep -q 'viewBox="0 0 32 32"' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "SVG icon"
+
+out=$(zcat "$prefix/share/man/man1/primzeilen.1.gz" | groff -man -ww -z 2>&1)
+[ -z "$out" ] || fail "groff on the manual page: $out"
+zcat "$prefix/share/man/man1/primzeilen.1.gz" | grep -q "primzeilen $version" ||
+    fail "the manual page does not name version $version"
+
+out=$("$prefix/bin/primzeilen" --version 2>&1)
+[ "$out" = "primzeilen $version" ] || fail "--version printed: $out"
+
+[ "$failures" -eq 0 ] && echo "installed tree: all checks passed"
+exit "$failures"
