@@ -6,8 +6,8 @@
 
 namespace analysis {
 
-// Which numbers of a range are prime, found at once with a segmented sieve of Eratosthenes
-// over the odd numbers. Holds one bit per odd number of the range.
+// Which numbers of a range are prime, found at once by libprimesieve. Holds one bit per odd
+// number of the range, so rows are counted with the processor's population count.
 class PrimeMarks final {
 public:
     // The range first..last; numbers below 2 are never prime. An empty range (first > last) is
