@@ -8,8 +8,14 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <optional>
+#include <primesieve.hpp>
 
 #include "analysis/berechnen.h"
+#include "analysis/wide_scan.h"
 #include "bench/process_memory.h"
 #include "distribution/chart_export.h"
 #include "shell/conversions.h"
@@ -200,6 +206,97 @@ void BM_RepaintRowsOfMillionsOfMarks(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RepaintRowsOfMillionsOfMarks)->Unit(benchmark::kMillisecond);
+
+// Processor time of this thread: unlike the wall clock, it does not grow while another
+// process has the machine.
+double threadMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// The windows' full range, 1..10,000,000 in rows of ten, beside libprimesieve counting the
+// primes of the same range on one thread, in turns: "ratio" is scan time over count time.
+void BM_WindowsScanAgainstCountingItsPrimes(benchmark::State& state) {
+    const shell::DecimalSeparatorScope separator(u',');
+    primesieve::set_num_threads(1);
+    shell::PlainTextField lower("1");
+    shell::PlainTextField upper("10000000");
+    shell::PlainTextField rowLength("10");
+    shell::SharedState shared;
+    double scanning = 0;
+    double counting = 0;
+    for (auto _ : state) {
+        const double start = threadMilliseconds();
+        shell::LineList list;
+        lower.SetText("1");
+        upper.SetText("10000000");
+        analysis::Berechnen({upper, lower, rowLength, list}, shared);
+        const double middle = threadMilliseconds();
+        benchmark::DoNotOptimize(primesieve::count_primes(1, 10'000'000));
+        const double end = threadMilliseconds();
+        scanning += middle - start;
+        counting += end - middle;
+    }
+    state.counters["scan_ms"] = scanning / static_cast<double>(state.iterations());
+    state.counters["count_ms"] = counting / static_cast<double>(state.iterations());
+    state.counters["ratio"] = scanning / counting;
+}
+BENCHMARK(BM_WindowsScanAgainstCountingItsPrimes)->Unit(benchmark::kMillisecond);
+
+// The command-line companion's tally of 10^7 numbers at a height, rows of 90, one thread,
+// beside libprimesieve counting the same window on one thread.
+void BM_WideWindowAgainstCountingItsPrimes(benchmark::State& state) {
+    primesieve::set_num_threads(1);
+    const std::uint64_t from = static_cast<std::uint64_t>(std::pow(10.0, state.range(0)));
+    const auto range = *analysis::AdjustToRows(from, from + 10'000'000, 90);
+    double tallying = 0;
+    double counting = 0;
+    for (auto _ : state) {
+        const double start = threadMilliseconds();
+        analysis::ScanControl control;
+        benchmark::DoNotOptimize(analysis::TallyWideRows(range, 0, range.rows(), control));
+        const double middle = threadMilliseconds();
+        benchmark::DoNotOptimize(primesieve::count_primes(range.first, range.last));
+        const double end = threadMilliseconds();
+        tallying += middle - start;
+        counting += end - middle;
+    }
+    state.counters["tally_ms"] = tallying / static_cast<double>(state.iterations());
+    state.counters["count_ms"] = counting / static_cast<double>(state.iterations());
+    state.counters["ratio"] = tallying / counting;
+}
+BENCHMARK(BM_WideWindowAgainstCountingItsPrimes)
+    ->ArgName("height_10e")
+    ->Arg(12)
+    ->Arg(18)
+    ->Unit(benchmark::kMillisecond);
+
+// 10^9 numbers near 10^12 in rows of 90, on one and on two threads: the same tally, and the
+// resident memory above the process before the run.
+void BM_WideBillionNumbersOnThreads(benchmark::State& state) {
+    const auto range = *analysis::AdjustToRows(1'000'000'000'000, 1'001'000'000'000, 90);
+    static std::optional<analysis::WideTally> first;
+    const double before = ResidentMegabytes();
+    analysis::WideTally tally;
+    for (auto _ : state) {
+        analysis::ScanControl control;
+        tally = analysis::TallyWideRange(range, static_cast<unsigned>(state.range(0)), control);
+    }
+    if (!first) {
+        first = tally;
+    } else if (first->rows != tally.rows || first->primes != tally.primes) {
+        state.SkipWithError("the tallies of one and two threads differ");
+    }
+    state.counters["primes"] = static_cast<double>(tally.primes);
+    state.counters["rss_growth_MB"] = ResidentMegabytes() - before;
+}
+BENCHMARK(BM_WideBillionNumbersOnThreads)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // Jumping between the first and the last of a million rows, painted each time.
 void BM_ScrollToTheLastRow(benchmark::State& state) {

@@ -1,38 +1,18 @@
 #include "berechnen.h"
 
-#include <numeric>
+#include <algorithm>
 
+#include "analysis/frequency_summary.h"
 #include "analysis/row_scan.h"
 #include "shell/conversions.h"
 
 namespace analysis {
 
-using shell::FloatToStrF;
 using shell::IntToStr;
-using shell::Str;
 using shell::StrToInt;
 
 RowLengthError::RowLengthError()
     : shell::Failure(QStringLiteral("Die Anzahl Zahlen pro Zeile muss mindestens 1 sein.")) {}
-
-namespace {
-
-void addFrequencyTable(shell::ListBoxItems& list, const RowScan& scan,
-                       const std::array<double, 21>& shares, std::int32_t tallied, double sum) {
-    list.Add(QStringLiteral(" "));
-    list.Add(QStringLiteral("Primz/Zeile: Anzahl, relative Häufigkeit"));
-    for (std::size_t k = 0; k < shares.size(); ++k) {
-        list.Add(QStringLiteral("%1   : ").arg(k, 3) + Str(scan.Haeufigkeit[k], 6) +
-                 QStringLiteral("-mal,     ") + FloatToStrF(shares[k], shell::ffFixed, 5, 5));
-    }
-    list.Add(QString());
-    list.Add(QStringLiteral(" Summe:    ") + IntToStr(tallied) + QStringLiteral("       ") +
-             FloatToStrF(sum, shell::ffFixed, 5, 5));
-    list.Add(QString());
-    list.Add(QStringLiteral(" Primzahlen gesamt:     ") + IntToStr(scan.P));
-}
-
-}  // namespace
 
 void Berechnen(const ScanControls& controls, shell::SharedState& state) {
     const std::int32_t length = StrToInt(controls.Edit3.Text());
@@ -55,24 +35,17 @@ void Berechnen(const ScanControls& controls, shell::SharedState& state) {
     }
 
     const RowScan scan = ScanRows(lo, up, length);
-    const std::int32_t tallied =
-        std::accumulate(scan.Haeufigkeit.begin(), scan.Haeufigkeit.end(), std::int32_t{0});
-    std::array<double, 21> shares{};
-    double sum = 0.0;
-    for (std::size_t k = 0; k < shares.size(); ++k) {
-        // Quotient and running sum are formed in extended precision and stored as doubles.
-        if (tallied > 0) {
-            shares[k] = static_cast<double>(static_cast<long double>(scan.Haeufigkeit[k]) /
-                                            static_cast<long double>(tallied));
-        }
-        sum = static_cast<double>(static_cast<long double>(sum) + shares[k]);
-    }
-    state.RelHaeufigkeit = shares;
+    RowTally rows{};
+    std::copy(scan.Haeufigkeit.begin(), scan.Haeufigkeit.end(), rows.begin());
+    const FrequencySummary summary = SummarizeFrequencies(rows, static_cast<std::uint64_t>(scan.P));
+    state.RelHaeufigkeit = summary.shares;
     state.Gescannt = {length, lo, up};
     state.Zeile = scan.rows->rowText(scan.rows->count() - 1);
 
     controls.ListBox1.AddLines(scan.rows);
-    addFrequencyTable(controls.ListBox1, scan, shares, tallied, sum);
+    for (const QString& line : summary.lines) {
+        controls.ListBox1.Add(line);
+    }
 }
 
 }  // namespace analysis

@@ -1,9 +1,12 @@
 #include "prime_sieve.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <primesieve.hpp>
+#include <thread>
+#include <vector>
 
 namespace analysis {
 
@@ -21,22 +24,28 @@ inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int
 
 // Rows of odd bits: a row starting d numbers after the first odd number (d >= -1) holds the odd
 // numbers with bit indices (d + 1) / 2 up to (d + length - 1) / 2. Built twice, so the hot loop
-// uses the processor's population count where it has one.
+// uses the processor's population count where it has one. Neighbouring rows mostly hold the
+// same count, so the counts go to four tallies in turn: one counter incremented row after row
+// would make every row wait for the last.
 __attribute__((target_clones("popcnt", "default"))) void tallyOddRows(
     const unsigned char* bytes, std::int64_t d, std::int64_t length, std::int64_t rows,
     std::int32_t* tally, std::int64_t tallySize, std::int64_t* total) {
+    constexpr std::int64_t kWays = 4;
+    // One slot beyond the tally takes the rows with more primes than it counts.
+    std::array<std::array<std::int32_t, 22>, kWays> ways{};
+    const std::int64_t beyond = std::min<std::int64_t>(tallySize, 21);
     std::int64_t sum = 0;
     std::int64_t r = 0;
+    const auto add = [&](std::int64_t k) {
+        sum += k;
+        ++ways[static_cast<std::size_t>(r % kWays)][static_cast<std::size_t>(std::min(k, beyond))];
+    };
     if (length % 2 == 0 && d % 2 == 0 && length / 2 <= 56) {
         // Rows of an even length that start on odd numbers hold the same number of odd bits,
         // length / 2, one row after the other.
         const std::int64_t n = length / 2;
         for (std::int64_t b = d / 2; r < rows; ++r, b += n) {
-            const std::int64_t k = std::popcount(bitsAt(bytes, b, n));
-            sum += k;
-            if (k < tallySize) {
-                ++tally[k];
-            }
+            add(std::popcount(bitsAt(bytes, b, n)));
         }
     }
     for (; r < rows; ++r, d += length) {
@@ -48,13 +57,30 @@ __attribute__((target_clones("popcnt", "default"))) void tallyOddRows(
             begin += 56;
         }
         k += std::popcount(bitsAt(bytes, begin, end - begin));
-        sum += k;
-        if (k < tallySize) {
-            ++tally[k];
+        add(k);
+    }
+    for (const auto& way : ways) {
+        for (std::int64_t k = 0; k < beyond; ++k) {
+            tally[k] += way[static_cast<std::size_t>(k)];
         }
     }
     *total += sum;
 }
+
+// Sets the bits of the odd primes in first..last (both odd, within the marks) from libprimesieve.
+void markOddPrimes(std::uint64_t* bits, std::int64_t oddBase, std::int64_t first,
+                   std::int64_t last) {
+    const auto base = static_cast<std::uint64_t>(oddBase);
+    const auto end = static_cast<std::uint64_t>(last);
+    primesieve::iterator primes(static_cast<std::uint64_t>(first), end);
+    for (std::uint64_t p = primes.next_prime(); p <= end; p = primes.next_prime()) {
+        const std::uint64_t i = (p - base) / 2;
+        bits[i / 64] |= std::uint64_t{1} << (i % 64);
+    }
+}
+
+// Ranges this large are split between two threads: below it a thread costs more than it saves.
+constexpr std::int64_t kSplit = 1 << 20;
 
 }  // namespace
 
@@ -68,13 +94,15 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last) : m_first(first), 
     const std::int64_t words = (m_oddCount + 63) / 64;
     m_bits.assign(static_cast<std::size_t>(words + 1), 0);
     // The odd primes of the range from libprimesieve, one bit each; 2 is told apart by isPrime.
-    const auto base = static_cast<std::uint64_t>(m_oddBase);
-    const auto end = static_cast<std::uint64_t>(last);
-    primesieve::iterator primes(base, end);
-    for (std::uint64_t p = primes.next_prime(); p <= end; p = primes.next_prime()) {
-        const std::uint64_t i = (p - base) / 2;
-        m_bits[i / 64] |= std::uint64_t{1} << (i % 64);
+    // A large range in two halves side by side, split at a word so each half writes its own.
+    if (m_oddCount < kSplit) {
+        markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, last);
+        return;
     }
+    const std::int64_t middle = m_oddBase + 2 * (words / 2 * 64);
+    std::thread lower(markOddPrimes, m_bits.data(), m_oddBase, m_oddBase, middle - 2);
+    markOddPrimes(m_bits.data(), m_oddBase, middle, last);
+    lower.join();
 }
 
 bool PrimeMarks::isPrime(std::int64_t n) const {
@@ -122,9 +150,22 @@ void PrimeMarks::tallyRows(std::int64_t first, std::int32_t length, std::int64_t
             ++tally[static_cast<std::size_t>(k)];
         }
     }
-    if (rows > 0) {
-        tallyOddRows(reinterpret_cast<const unsigned char*>(m_bits.data()), first - m_oddBase,
-                     length, rows, tally.data(), tallySize, &total);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(m_bits.data());
+    if (rows > 0 && rows * length < 2 * kSplit) {
+        tallyOddRows(bytes, first - m_oddBase, length, rows, tally.data(), tallySize, &total);
+    } else if (rows > 0) {
+        // Two halves side by side, each with its own tally.
+        const std::int64_t half = rows / 2;
+        std::vector<std::int32_t> upper(tally.size());
+        std::int64_t upperTotal = 0;
+        std::thread second(tallyOddRows, bytes, first + half * length - m_oddBase,
+                           std::int64_t{length}, rows - half, upper.data(), tallySize, &upperTotal);
+        tallyOddRows(bytes, first - m_oddBase, length, half, tally.data(), tallySize, &total);
+        second.join();
+        for (std::size_t k = 0; k < tally.size(); ++k) {
+            tally[k] += upper[k];
+        }
+        total += upperTotal;
     }
 }
 

@@ -18,6 +18,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 
 id=de.primzeilen.primzeilen
 expected="bin/primzeilen
+bin/primzeilen-cli
 share/applications/$id.desktop
 share/doc/primzeilen/changelog.gz
 share/doc/primzeilen/copyright
@@ -28,6 +29,7 @@ share/icons/hicolor/32x32/apps/$id.png
 share/icons/hicolor/48x48/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/primzeilen-cli.1.gz
 share/man/man1/primzeilen.1.gz
 share/metainfo/$id.metainfo.xml
 share/primzeilen/screenshots/graphfenster.png
@@ -50,13 +52,17 @@ for size in 16 32 48 64 128 256; do
 done
 grep -q 'viewBox="0 0 32 32"' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "SVG icon"
 
-out=$(zcat "$prefix/share/man/man1/primzeilen.1.gz" | groff -man -ww -z 2>&1)
-[ -z "$out" ] || fail "groff on the manual page: $out"
-zcat "$prefix/share/man/man1/primzeilen.1.gz" | grep -q "primzeilen $version" ||
-    fail "the manual page does not name version $version"
+for page in primzeilen primzeilen-cli; do
+    out=$(zcat "$prefix/share/man/man1/$page.1.gz" | groff -man -ww -z 2>&1)
+    [ -z "$out" ] || fail "groff on the manual page of $page: $out"
+    zcat "$prefix/share/man/man1/$page.1.gz" | grep -q "primzeilen $version" ||
+        fail "the manual page of $page does not name version $version"
+done
 
-out=$("$prefix/bin/primzeilen" --version 2>&1)
-[ "$out" = "primzeilen $version" ] || fail "--version printed: $out"
+for program in primzeilen primzeilen-cli; do
+    out=$("$prefix/bin/$program" --version 2>&1)
+    [ "$out" = "$program $version" ] || fail "$program --version printed: $out"
+done
 
 [ "$failures" -eq 0 ] && echo "installed tree: all checks passed"
 exit "$failures"

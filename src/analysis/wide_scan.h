@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "analysis/frequency_summary.h"
+
+namespace analysis {
+
+// A range of whole rows anywhere in 0..2^64-1.
+struct WideRange {
+    std::uint64_t first = 1;  // a multiple of length, plus 1
+    std::uint64_t last = 0;   // a multiple of length
+    std::uint32_t length = 1;
+    [[nodiscard]] std::uint64_t rows() const { return (last - first + 1) / length; }
+    [[nodiscard]] std::uint64_t rowStart(std::uint64_t row) const { return first + row * length; }
+};
+
+// from..to adjusted to whole rows as the main window adjusts its range: the lower bound to
+// (from div length) * length + 1, the upper to (to div length) * length. None when no row is
+// left or the first row would begin beyond 2^64-1.
+[[nodiscard]] std::optional<WideRange> AdjustToRows(std::uint64_t from, std::uint64_t to,
+                                                    std::uint32_t length);
+
+// The tally of some rows: rows with 0..20 primes by count, rows with more, and all primes.
+struct WideTally {
+    RowTally rows{};
+    std::uint64_t over20 = 0;
+    std::uint64_t primes = 0;
+    WideTally& operator+=(const WideTally& other);
+};
+
+// Keeps a run's cancellation and progress, shared by the threads that count.
+struct ScanControl {
+    std::atomic<bool> stop{false};
+    std::atomic<std::uint64_t> rowsDone{0};
+};
+
+// Counts the primes of rows firstRow..endRow-1, with libprimesieve, in memory independent of
+// the number of rows. Each row with the count of its primes goes to `row` when given, in order,
+// with the offsets of its primes within the row. Returns early once control.stop is set.
+using RowVisitor = std::function<void(std::uint64_t row, std::uint32_t count,
+                                      const std::vector<std::uint32_t>& offsets)>;
+WideTally TallyWideRows(const WideRange& range, std::uint64_t firstRow, std::uint64_t endRow,
+                        ScanControl& control, const RowVisitor& row = {});
+
+// Splits the rows into `threads` parts of consecutive rows, counts them side by side and adds
+// their tallies: the result does not depend on the number of threads.
+WideTally TallyWideRange(const WideRange& range, unsigned threads, ScanControl& control);
+
+// A row line as the main window lists it: the first number right-aligned in `headerWidth`
+// characters, two spaces, "O" for a prime and "+" for any other number, two spaces, the count.
+[[nodiscard]] QString WideRowLine(const WideRange& range, std::uint64_t row, int headerWidth,
+                                  std::uint32_t count, const std::vector<std::uint32_t>& offsets);
+
+// The header width of a range's rows: six, or more where its first numbers need it.
+[[nodiscard]] int WideHeaderWidth(const WideRange& range);
+
+}  // namespace analysis

@@ -1,0 +1,172 @@
+#include "report.h"
+
+#include <QRegularExpression>
+#include <limits>
+
+#include "shell/arithmetic.h"
+#include "shell/conversions.h"
+
+namespace cli {
+
+namespace {
+
+// value * factor, or none past 2^64-1.
+std::optional<std::uint64_t> times(std::uint64_t value, std::uint64_t factor) {
+    std::uint64_t product = 0;
+    if (__builtin_mul_overflow(value, factor, &product)) {
+        return std::nullopt;
+    }
+    return product;
+}
+
+std::optional<std::uint64_t> digits(const QString& text) {
+    if (text.isEmpty() || text.size() > 20) {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9') {
+            return std::nullopt;
+        }
+        const auto next = times(value, 10);
+        if (!next || *next > std::numeric_limits<std::uint64_t>::max() - (c.unicode() - u'0')) {
+            return std::nullopt;
+        }
+        value = *next + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+std::optional<std::uint64_t> power(std::uint64_t base, std::uint64_t exponent) {
+    std::optional<std::uint64_t> result = 1;
+    for (std::uint64_t i = 0; i < exponent && result; ++i) {
+        result = times(*result, base);
+        if (result && *result == 0) {
+            return 0;  // 0^k
+        }
+        if (base == 1) {
+            break;
+        }
+    }
+    return result;
+}
+
+QString full(double value) {
+    return QString::number(value, 'g', 17);
+}
+
+QString full(long double value) {
+    return QString::number(static_cast<double>(value), 'g', 17);
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> ParseCount(const QString& text) {
+    for (const QChar mark : {QChar(u'e'), QChar(u'E'), QChar(u'^')}) {
+        const qsizetype at = text.indexOf(mark);
+        if (at < 0) {
+            continue;
+        }
+        const auto left = digits(text.left(at));
+        const auto right = digits(text.mid(at + 1));
+        if (!left || !right) {
+            return std::nullopt;
+        }
+        if (mark == u'^') {
+            return power(*left, *right);
+        }
+        const auto scale = power(10, *right);
+        return scale ? times(*left, *scale) : std::nullopt;
+    }
+    return digits(text);
+}
+
+Fit FitTally(const analysis::FrequencySummary& summary) {
+    Fit fit;
+    fit.binomial = distribution::FitBinomial(summary.shares);
+    fit.meanH = distribution::Erwartungswert(summary.shares);
+    fit.deviationH = distribution::Standardabweichung(summary.shares);
+    fit.meanB = static_cast<long double>(fit.binomial.n) * fit.binomial.p;
+    fit.deviationB = shell::SquareRoot(fit.meanB * (1.0L - fit.binomial.p));
+    return fit;
+}
+
+QStringList SummaryLines(const analysis::FrequencySummary& summary,
+                         const analysis::WideTally& tally) {
+    QStringList lines = summary.lines;
+    lines.append(QStringLiteral(" Zeilen mit mehr als 20 Primzahlen: ") +
+                 QString::number(tally.over20));
+    return lines;
+}
+
+QStringList FitLines(const Fit& fit) {
+    using shell::ffFixed;
+    using shell::FloatToStrF;
+    return {QStringLiteral("n: ") + shell::IntToStr(fit.binomial.n),
+            QStringLiteral("p: ") + FloatToStrF(fit.binomial.p, ffFixed, 6, 4),
+            QStringLiteral("Erwartungswert von h(x): ") + FloatToStrF(fit.meanH, ffFixed, 6, 4),
+            QStringLiteral("Erwartungswert von B(n;p): ") +
+                FloatToStrF(static_cast<double>(fit.meanB), ffFixed, 6, 4),
+            QStringLiteral("Standardabweichung von h(x): ") +
+                FloatToStrF(fit.deviationH, ffFixed, 6, 4),
+            QStringLiteral("Standardabweichung von B(n;p): ") +
+                FloatToStrF(fit.deviationB, ffFixed, 6, 4)};
+}
+
+QString CsvReport(const analysis::FrequencySummary& summary, const analysis::WideTally& tally,
+                  const std::optional<Fit>& fit) {
+    QString csv =
+        fit ? QStringLiteral("k,zeilen,anteil,binomial\n") : QStringLiteral("k,zeilen,anteil\n");
+    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+        csv += QStringLiteral("%1,%2,%3").arg(k).arg(tally.rows[k]).arg(full(summary.shares[k]));
+        if (fit) {
+            csv += u',' + full(distribution::Binomialwert(
+                              fit->binomial.n, static_cast<std::int32_t>(k), fit->binomial.p));
+        }
+        csv += u'\n';
+    }
+    csv +=
+        QStringLiteral(">20,%1,%2\n").arg(tally.over20).arg(fit ? QStringLiteral(",") : QString());
+    if (fit) {
+        csv += QStringLiteral(
+                   "\ngroesse,wert\nn,%1\np,%2\nerwartungswert_h,%3\nerwartungswert_b,%4\n"
+                   "standardabweichung_h,%5\nstandardabweichung_b,%6\n")
+                   .arg(fit->binomial.n)
+                   .arg(full(fit->binomial.p), full(fit->meanH), full(fit->meanB),
+                        full(fit->deviationH), full(fit->deviationB));
+    }
+    return csv;
+}
+
+QString JsonReport(const analysis::WideRange& range, const analysis::FrequencySummary& summary,
+                   const analysis::WideTally& tally, const std::optional<Fit>& fit) {
+    QString json = QStringLiteral(
+                       "{\n  \"von\": %1,\n  \"bis\": %2,\n  \"laenge\": %3,\n"
+                       "  \"zeilen\": %4,\n  \"primzahlen\": %5,\n  \"haeufigkeit\": [\n")
+                       .arg(range.first)
+                       .arg(range.last)
+                       .arg(range.length)
+                       .arg(range.rows())
+                       .arg(tally.primes);
+    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+        json += QStringLiteral("    {\"k\": %1, \"zeilen\": %2, \"anteil\": %3}%4\n")
+                    .arg(k)
+                    .arg(tally.rows[k])
+                    .arg(full(summary.shares[k]))
+                    .arg(k + 1 < tally.rows.size() ? QStringLiteral(",") : QString());
+    }
+    json += QStringLiteral("  ],\n  \"mehr_als_20\": %1").arg(tally.over20);
+    if (fit) {
+        json += QStringLiteral(
+                    ",\n  \"anpassung\": {\"n\": %1, \"p\": %2, \"erwartungswert_h\": %3, "
+                    "\"erwartungswert_b\": %4, \"standardabweichung_h\": %5, "
+                    "\"standardabweichung_b\": %6}")
+                    .arg(fit->binomial.n)
+                    .arg(full(fit->binomial.p), full(fit->meanH), full(fit->meanB),
+                         full(fit->deviationH), full(fit->deviationB));
+    }
+    json += QStringLiteral("\n}\n");
+    return json;
+}
+
+}  // namespace cli

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The command-line companion as a script uses it: the windows' listing byte for byte where both
+# work, the machine-readable forms, every kind of bad input, threads, and Ctrl+C.
+set -u
+cli=$1
+scan=$2
+failures=0
+check() {  # description, expected, actual
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    fi
+}
+export LC_ALL=C.UTF-8
+
+# Where the windows work: their lines and summary, then one line of the rows above 20 primes.
+for args in "1 45000 90" "1 10000 10" "0 1000 1" "7 5000 120" "1 200000 1000" "9999000 10000000 77"; do
+    expected=$("$scan" $args | tail -n +2)
+    actual=$("$cli" --zeilen $args | head -n -1)
+    check "listing of $args" "$expected" "$actual"
+done
+# Every row of 1000 numbers below 200000 holds some 80 primes: all 200 rows above 20.
+check "rows above 20 primes" " Zeilen mit mehr als 20 Primzahlen: 200" "$("$cli" 1 200000 1000 | tail -n 1)"
+check "listing without --zeilen" "$("$scan" 1 45000 90 | tail -n 27)" "$("$cli" 1 45000 90 | head -n -1)"
+check "fit" "n: 18
+p: 0.5058
+Erwartungswert von h(x): 9.3206
+Erwartungswert von B(n;p): 9.1037
+Standardabweichung von h(x): 2.1463
+Standardabweichung von B(n;p): 2.1212" "$("$cli" --anpassung 1 45000 90 | tail -n 6)"
+check "German decimal comma" "p: 0,5058" "$(LC_ALL=de_DE.UTF-8 "$cli" --anpassung 1 45000 90 | grep '^p:')"
+
+# Machine-readable: the same numbers, parsed back.
+json=$("$cli" --format json --anpassung 1 45000 90)
+check "JSON" "500 4675 1 18 0.6" "$(/usr/bin/python3 -c 'import json, sys
+d = json.load(sys.stdin)
+print(d["zeilen"], d["primzahlen"], d["mehr_als_20"], d["anpassung"]["n"],
+      round(sum(h["anteil"] for h in d["haeufigkeit"]) - 0.4, 1))' <<<"$json")"
+csv=$("$cli" --format csv 1 45000 90)
+check "CSV header" "k,zeilen,anteil" "$(head -n 1 <<<"$csv")"
+check "CSV rows" "9,97,0.19438877755511022" "$(grep '^9,' <<<"$csv")"
+check "CSV above 20" ">20,1," "$(tail -n 1 <<<"$csv")"
+
+# Bad input of every kind: a German message naming the argument, exit status 2.
+bad() {  # expected message, arguments...
+    local expected=$1
+    shift
+    local err status
+    err=$("$cli" "$@" 2>&1 >/dev/null)
+    status=$?
+    check "status of $*" 2 "$status"
+    check "message of $*" "$expected" "$(head -n 1 <<<"$err")"
+}
+bad "primzeilen-cli: BIS „abc“ ist keine ganze Zahl von 0 bis 18446744073709551615." 1 abc 90
+bad "primzeilen-cli: VON „“ ist keine ganze Zahl von 0 bis 18446744073709551615." "" 100 90
+bad "primzeilen-cli: „-5“: Zahlen unter 0 gibt es hier nicht; VON, BIS und LÄNGE sind ganze Zahlen ab 0." -5 100 90
+bad "primzeilen-cli: VON „+5“ ist keine ganze Zahl von 0 bis 18446744073709551615." +5 100 90
+bad "primzeilen-cli: BIS „18446744073709551616“ ist keine ganze Zahl von 0 bis 18446744073709551615." 1 18446744073709551616 9
+bad "primzeilen-cli: LÄNGE „0“ ist keine ganze Zahl von 1 bis 10000000." 1 100 0
+bad "primzeilen-cli: LÄNGE „10000001“ ist keine ganze Zahl von 1 bis 10000000." 1 1e8 10000001
+bad "primzeilen-cli: von 50 bis 60 bleibt in Zeilen zu 90 Zahlen keine ganze Zeile." 50 60 90
+bad "primzeilen-cli: von 18446744073709551615 bis 18446744073709551615 bleibt in Zeilen zu 1 Zahlen keine ganze Zeile." 18446744073709551615 18446744073709551615 1
+bad "primzeilen-cli: drei Zahlen erwartet (VON BIS LÄNGE), 2 gegeben." 1 100
+bad "primzeilen-cli: unbekannte Option „--zeile“." --zeile 1 100 10
+bad "primzeilen-cli: --format „xml“: erlaubt sind text, csv und json." --format xml 1 100 10
+bad "primzeilen-cli: --threads „0“ ist keine Zahl von 1 bis 1024." --threads 0 1 100 10
+
+# A failed fit (no row holds a prime: 25, 26, 27, 28): the block stands, the message follows.
+out=$("$cli" --anpassung 24 28 1 2>/tmp/cli_err.$$)
+status=$?
+err=$(cat /tmp/cli_err.$$; rm -f /tmp/cli_err.$$)
+check "failed fit status" 1 "$status"
+check "failed fit keeps the block" " Zeilen mit mehr als 20 Primzahlen: 0" "$(tail -n 1 <<<"$out")"
+[[ "$err" == "primzeilen-cli: keine Anpassung möglich: "* ]] || check "failed fit message" "keine Anpassung möglich" "$err"
+
+# Threads: the same numbers from one thread and from three.
+check "threads" "$("$cli" --threads 1 --format json 1e12 1000100000000 90)" \
+    "$("$cli" --threads 3 --format json 1e12 1000100000000 90)"
+
+# Ctrl+C: within 0.2 s, a German note, status 130, no half line and no summary.
+out=$(mktemp)
+"$cli" --zeilen 1 1e10 100 >"$out" 2>"$out.err" &
+pid=$!
+sleep 0.5
+start=$(date +%s%N)
+kill -INT "$pid"
+wait "$pid"
+status=$?
+took=$(( ($(date +%s%N) - start) / 1000000 ))
+check "interrupted status" 130 "$status"
+check "interrupted note" "Abgebrochen." "$(cat "$out.err")"
+[ "$took" -le 200 ] || check "stopped within 0.2 s" "<= 200 ms" "$took ms"
+check "only whole lines" "" "$(tail -c 1 "$out" | tr -d '\n')"
+check "no summary after an interruption" 0 "$(grep -c 'Primz/Zeile' "$out")"
+rm -f "$out" "$out.err"
+
+check "--version" "primzeilen-cli $3" "$("$cli" --version)"
+
+[ "$failures" -eq 0 ] && echo "command-line companion: all checks passed"
+exit "$failures"
