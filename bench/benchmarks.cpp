@@ -18,6 +18,7 @@
 #include "analysis/wide_scan.h"
 #include "bench/process_memory.h"
 #include "distribution/chart_export.h"
+#include "distribution/models.h"
 #include "shell/conversions.h"
 #include "ui/edit_field.h"
 #include "ui/form1.h"
@@ -296,6 +297,21 @@ BENCHMARK(BM_WideBillionNumbersOnThreads)
     ->Arg(1)
     ->Arg(2)
     ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// The random models of the windows' full range 1..10,000,000 in rows of 10 and of 120.
+void BM_ModelsOfTheFullRange(benchmark::State& state) {
+    const auto length = static_cast<std::uint32_t>(state.range(0));
+    const distribution::ModelRows rows{1, length, 10'000'000 / length};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(distribution::ComputeModels(rows));
+    }
+    state.counters["rows"] = static_cast<double>(rows.rows);
+}
+BENCHMARK(BM_ModelsOfTheFullRange)
+    ->ArgName("length")
+    ->Arg(10)
+    ->Arg(120)
     ->Unit(benchmark::kMillisecond);
 
 // Jumping between the first and the last of a million rows, painted each time.

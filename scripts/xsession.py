@@ -10,6 +10,7 @@
         that the program ends with 0 when its main window closes
 
 Every wait is on a condition (a window mapped, the focus, a pixel, the exit), bounded in time.
+When a check fails, the last lines the program wrote to its error output are shown with it.
 """
 
 import os
@@ -29,6 +30,11 @@ PICTURE_LEFT, PICTURE_TOP = 16, 8
 NAVY = (0, 0, 128)
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
+# How many of the last lines of the program's error output a failure shows.
+ERROR_LINES = 40
+# The end of the error output of every program started so far, as (what, lines): kept past the
+# session, whose folder goes when it ends, for the failure message.
+error_outputs = []
 
 
 class Failure(Exception):
@@ -54,6 +60,7 @@ class Session:
         self.xvfb = None
         self.app = None
         self.env = None
+        self.stderr = None
 
     def __enter__(self):
         # -displayfd lets Xvfb pick a free display and tell us once it accepts clients.
@@ -81,6 +88,12 @@ class Session:
         if self.app and self.app.poll() is None:
             self.app.kill()
             self.app.wait()
+        if self.stderr:
+            self.stderr.close()
+            with open(self.stderr.name, encoding="utf-8", errors="replace") as text:
+                lines = text.read().splitlines()
+            what = "the program" + (" at scale %s" % self.scale if self.scale else "")
+            error_outputs.append((what, lines[-ERROR_LINES:]))
         if self.xvfb:
             self.xvfb.terminate()
             self.xvfb.wait()
@@ -92,8 +105,11 @@ class Session:
 
     def start(self):
         started = time.monotonic()
+        # To a file, not a pipe: nobody reads it while the program runs, and a full pipe would
+        # stop the program.
+        self.stderr = open(os.path.join(self.tmp, "stderr.txt"), "wb")
         self.app = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
+                                    stderr=self.stderr)
         self.main = self.window(MAIN_TITLE)
         self.graph = self.window(GRAPH_TITLE)
         return time.monotonic() - started
@@ -155,6 +171,17 @@ class Session:
     def exit_code(self, timeout=10.0):
         return wait_for("the program to end", lambda: self.app.poll() is not None and [self.app.returncode],
                         timeout)[0]
+
+
+def print_error_outputs():
+    """What the programs started so far wrote to their error output, the last lines of each."""
+    for what, lines in error_outputs:
+        if not lines:
+            print("%s wrote nothing to its error output" % what)
+            continue
+        print("last %d lines of the error output of %s:" % (len(lines), what))
+        for line in lines:
+            print("  " + line)
 
 
 def same_pixels(expected, shown):
@@ -249,8 +276,13 @@ def check(program, scan_tool):
     # round(s) device pixels wide, the texts drawn anew at that size.
     for scale in ("1.5", "2"):
         expected = os.path.join(tempfile.mkdtemp(prefix="primzeilen-scale-"), "bild.png")
-        subprocess.run([scan_tool, "1", "45000", "90", "--graph", expected, "--scale", scale],
-                       check=True, capture_output=True, env=dict(os.environ, LC_ALL="C.UTF-8"))
+        scanned = subprocess.run(
+            [scan_tool, "1", "45000", "90", "--graph", expected, "--scale", scale],
+            capture_output=True, env=dict(os.environ, LC_ALL="C.UTF-8"))
+        if scanned.returncode != 0:
+            said = scanned.stderr.decode(errors="replace").splitlines()[-ERROR_LINES:]
+            raise Failure("the scan tool ended with %d at scale %s; its error output:\n%s"
+                          % (scanned.returncode, scale, "\n".join("  " + line for line in said)))
         with Session(program, scale) as session:
             session.env["LC_ALL"] = "C.UTF-8"
             session.start()
@@ -261,7 +293,9 @@ def check(program, scan_tool):
         shutil.rmtree(os.path.dirname(expected), ignore_errors=True)
     for failure in failures:
         print("FAIL " + failure)
-    if not failures:
+    if failures:
+        print_error_outputs()
+    else:
         print("end-to-end: all checks passed")
     return 1 if failures else 0
 
@@ -274,7 +308,13 @@ def main(argv):
             return check(argv[2], argv[3])
     except Failure as failure:
         print("FAIL " + str(failure))
+        print_error_outputs()
         return 1
+    except Exception:
+        # A tool that failed on the way, such as xdotool on a window that went with a crashed
+        # program: what the program said, then the traceback.
+        print_error_outputs()
+        raise
     print(__doc__)
     return 2
 

@@ -8,6 +8,14 @@
 #include <thread>
 #include <vector>
 
+// Two versions of the hot loop, chosen when the program loads. ThreadSanitizer's builds leave
+// that choice out: the chooser would run before the sanitizer is ready.
+#if defined(__SANITIZE_THREAD__)
+#define PRIMZEILEN_CLONES
+#else
+#define PRIMZEILEN_CLONES __attribute__((target_clones("popcnt", "default")))
+#endif
+
 namespace analysis {
 
 static_assert(std::endian::native == std::endian::little, "counting reads the bit words as bytes");
@@ -27,9 +35,9 @@ inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int
 // uses the processor's population count where it has one. Neighbouring rows mostly hold the
 // same count, so the counts go to four tallies in turn: one counter incremented row after row
 // would make every row wait for the last.
-__attribute__((target_clones("popcnt", "default"))) void tallyOddRows(
-    const unsigned char* bytes, std::int64_t d, std::int64_t length, std::int64_t rows,
-    std::int32_t* tally, std::int64_t tallySize, std::int64_t* total) {
+PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, std::int64_t length,
+                                    std::int64_t rows, std::int32_t* tally, std::int64_t tallySize,
+                                    std::int64_t* total) {
     constexpr std::int64_t kWays = 4;
     // One slot beyond the tally takes the rows with more primes than it counts.
     std::array<std::array<std::int32_t, 22>, kWays> ways{};

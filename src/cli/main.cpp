@@ -45,6 +45,8 @@ const char* const kHelp =
     "  --zeilen            zuerst jede Zeile, wie das Hauptfenster sie auflistet\n"
     "  --anpassung         danach die angepasste Binomialverteilung B(n;p) mit Erwartungswerten\n"
     "                      und Standardabweichungen\n"
+    "  --modelle           danach h(k), B(n;p)(k) und die Zufallsmodelle von Cramér und\n"
+    "                      Gallagher (Poisson) für k = 0..20, ihre Abstände (TV) und Varianzen\n"
     "  --format FORMAT     text (Voreinstellung), csv oder json\n"
     "  --threads N         so viele Threads (Voreinstellung: die Zahl der Kerne)\n"
     "  --fortschritt       Fortschritt auf der Fehlerausgabe, auch wenn sie kein Terminal ist\n"
@@ -103,6 +105,7 @@ struct Options {
     analysis::WideRange range;
     bool rows = false;
     bool fit = false;
+    bool models = false;
     QString format = QStringLiteral("text");
     unsigned threads = 1;
     std::optional<bool> progress;  // none: when standard error is a terminal
@@ -114,11 +117,12 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     const QCommandLineOption rows(QStringLiteral("zeilen"), QString());
     const QCommandLineOption fit(QStringLiteral("anpassung"), QString());
+    const QCommandLineOption models(QStringLiteral("modelle"), QString());
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
     const QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
     const QCommandLineOption progress(QStringLiteral("fortschritt"), QString());
     const QCommandLineOption quiet(QStringLiteral("still"), QString());
-    parser.addOptions({help, version, rows, fit, format, threads, progress, quiet});
+    parser.addOptions({help, version, rows, fit, models, format, threads, progress, quiet});
     // A negative number would read as a row of short options; it is named as what it is.
     for (const QString& argument : arguments.mid(1)) {
         if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit()) {
@@ -148,6 +152,7 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     Options options;
     options.rows = parser.isSet(rows);
     options.fit = parser.isSet(fit);
+    options.models = parser.isSet(models);
     if (parser.isSet(format)) {
         options.format = parser.value(format);
         if (options.format != u"text" && options.format != u"csv" && options.format != u"json") {
@@ -261,11 +266,12 @@ int main(int argc, char** argv) {
     if (options.rows && options.format == u"text") {
         // The rows in order, one thread, each line written whole.
         const int width = analysis::WideHeaderWidth(range);
-        running = std::async(std::launch::async, [&] {
+        // The width by value: this block ends while the thread still writes lines.
+        running = std::async(std::launch::async, [&, width] {
             return analysis::TallyWideRows(
                 range, 0, range.rows(), control,
-                [&](std::uint64_t row, std::uint32_t count,
-                    const std::vector<std::uint32_t>& offsets) {
+                [&, width](std::uint64_t row, std::uint32_t count,
+                           const std::vector<std::uint32_t>& offsets) {
                     if (!control.stop) {
                         out.line(analysis::WideRowLine(range, row, width, count, offsets));
                     }
@@ -287,22 +293,29 @@ int main(int argc, char** argv) {
     const analysis::FrequencySummary summary =
         analysis::SummarizeFrequencies(tally.rows, tally.primes);
     std::optional<cli::Fit> fit;
+    std::optional<distribution::ModelComparison> models;
     QString failure;
-    if (options.fit) {
-        try {
+    try {
+        if (options.fit) {
             fit = cli::FitTally(summary);
-        } catch (const shell::Failure& error) {
-            failure = error.message();
         }
+        if (options.models) {
+            models = cli::CompareWithModels(range, summary);
+        }
+    } catch (const shell::Failure& error) {
+        failure = error.message();
     }
     if (options.format == u"csv") {
-        out.text(cli::CsvReport(summary, tally, fit));
+        out.text(cli::CsvReport(summary, tally, fit, models));
     } else if (options.format == u"json") {
-        out.text(cli::JsonReport(range, summary, tally, fit));
+        out.text(cli::JsonReport(range, summary, tally, fit, models));
     } else {
         out.lines(cli::SummaryLines(summary, tally));
         if (fit) {
             out.lines(cli::FitLines(*fit));
+        }
+        if (models) {
+            out.lines(cli::ModelLines(*models));
         }
     }
     out.flush();

@@ -113,20 +113,63 @@ QStringList FitLines(const Fit& fit) {
                 FloatToStrF(fit.deviationB, ffFixed, 6, 4)};
 }
 
+distribution::ModelComparison CompareWithModels(const analysis::WideRange& range,
+                                                const analysis::FrequencySummary& summary) {
+    const distribution::ModelRows rows{static_cast<long double>(range.first), range.length,
+                                       range.rows()};
+    return distribution::CompareModels(distribution::ComputeModels(rows), summary.shares);
+}
+
+QStringList ModelLines(const distribution::ModelComparison& models) {
+    using shell::ffFixed;
+    using shell::FloatToStrF;
+    const auto share = [](double value) {
+        return FloatToStrF(value, ffFixed, 8, 6).rightJustified(11);
+    };
+    QStringList lines{QStringLiteral("Vergleich mit Zufallsmodellen:"),
+                      QStringLiteral("  k       h(k)  B(n;p)(k)       C(k)       P(k)")};
+    for (std::size_t k = 0; k < 21; ++k) {
+        lines.append(QStringLiteral("%1").arg(k, 3) + share(models.observed[k]) +
+                     share(models.moments[k]) + share(models.models.cramer[k]) +
+                     share(models.models.poisson[k]));
+    }
+    const auto tv = [](double value) { return FloatToStrF(value, ffFixed, 4, 3); };
+    const auto variance = [](double value) { return FloatToStrF(value, ffFixed, 8, 4); };
+    const QString moments =
+        QStringLiteral("Momente B(%1;%2)")
+            .arg(shell::IntToStr(models.fit.n), FloatToStrF(models.fit.p, ffFixed, 6, 4));
+    lines << QStringLiteral("TV %1: %2").arg(moments, tv(models.tvMoments))
+          << QStringLiteral("TV Cramér-Modell: ") + tv(models.tvCramer)
+          << QStringLiteral("TV Poisson (Gallagher): ") + tv(models.tvPoisson)
+          << QStringLiteral("Varianz beobachtet: ") + variance(models.varianceObserved)
+          << QStringLiteral("Varianz %1: %2").arg(moments, variance(models.varianceMoments))
+          << QStringLiteral("Varianz Cramér-Modell: ") + variance(models.models.varianceCramer)
+          << QStringLiteral("Varianz Poisson (Gallagher): ") +
+                 variance(models.models.variancePoisson);
+    return lines;
+}
+
 QString CsvReport(const analysis::FrequencySummary& summary, const analysis::WideTally& tally,
-                  const std::optional<Fit>& fit) {
+                  const std::optional<Fit>& fit,
+                  const std::optional<distribution::ModelComparison>& models) {
     QString csv =
-        fit ? QStringLiteral("k,zeilen,anteil,binomial\n") : QStringLiteral("k,zeilen,anteil\n");
+        fit ? QStringLiteral("k,zeilen,anteil,binomial") : QStringLiteral("k,zeilen,anteil");
+    csv += models ? QStringLiteral(",cramer,poisson\n") : QStringLiteral("\n");
     for (std::size_t k = 0; k < tally.rows.size(); ++k) {
         csv += QStringLiteral("%1,%2,%3").arg(k).arg(tally.rows[k]).arg(full(summary.shares[k]));
         if (fit) {
             csv += u',' + full(distribution::Binomialwert(
                               fit->binomial.n, static_cast<std::int32_t>(k), fit->binomial.p));
         }
+        if (models) {
+            csv += u',' + full(models->models.cramer[k]) + u',' + full(models->models.poisson[k]);
+        }
         csv += u'\n';
     }
     csv +=
-        QStringLiteral(">20,%1,%2\n").arg(tally.over20).arg(fit ? QStringLiteral(",") : QString());
+        QStringLiteral(">20,%1,%2%3\n")
+            .arg(tally.over20)
+            .arg(fit ? QStringLiteral(",") : QString(), models ? QStringLiteral(",,") : QString());
     if (fit) {
         csv += QStringLiteral(
                    "\ngroesse,wert\nn,%1\np,%2\nerwartungswert_h,%3\nerwartungswert_b,%4\n"
@@ -135,11 +178,20 @@ QString CsvReport(const analysis::FrequencySummary& summary, const analysis::Wid
                    .arg(full(fit->binomial.p), full(fit->meanH), full(fit->meanB),
                         full(fit->deviationH), full(fit->deviationB));
     }
+    if (models) {
+        csv += QStringLiteral(
+                   "tv_momente,%1\ntv_cramer,%2\ntv_poisson,%3\nvarianz_beobachtet,%4\n"
+                   "varianz_momente,%5\nvarianz_cramer,%6\nvarianz_poisson,%7\n")
+                   .arg(full(models->tvMoments), full(models->tvCramer), full(models->tvPoisson),
+                        full(models->varianceObserved), full(models->varianceMoments),
+                        full(models->models.varianceCramer), full(models->models.variancePoisson));
+    }
     return csv;
 }
 
 QString JsonReport(const analysis::WideRange& range, const analysis::FrequencySummary& summary,
-                   const analysis::WideTally& tally, const std::optional<Fit>& fit) {
+                   const analysis::WideTally& tally, const std::optional<Fit>& fit,
+                   const std::optional<distribution::ModelComparison>& models) {
     QString json = QStringLiteral(
                        "{\n  \"von\": %1,\n  \"bis\": %2,\n  \"laenge\": %3,\n"
                        "  \"zeilen\": %4,\n  \"primzahlen\": %5,\n  \"haeufigkeit\": [\n")
@@ -164,6 +216,26 @@ QString JsonReport(const analysis::WideRange& range, const analysis::FrequencySu
                     .arg(fit->binomial.n)
                     .arg(full(fit->binomial.p), full(fit->meanH), full(fit->meanB),
                          full(fit->deviationH), full(fit->deviationB));
+    }
+    if (models) {
+        const auto list = [](const auto& values) {
+            QStringList texts;
+            for (std::size_t k = 0; k < 21; ++k) {
+                texts.append(full(static_cast<double>(values[k])));
+            }
+            return u'[' + texts.join(QStringLiteral(", ")) + u']';
+        };
+        json +=
+            QStringLiteral(
+                ",\n  \"modelle\": {\n    \"binomial\": %1,\n    \"cramer\": %2,\n"
+                "    \"poisson\": %3,\n    \"tv\": {\"momente\": %4, \"cramer\": %5, "
+                "\"poisson\": %6},\n    \"varianz\": {\"beobachtet\": %7, \"momente\": %8, "
+                "\"cramer\": %9, \"poisson\": %10}\n  }")
+                .arg(list(models->moments), list(models->models.cramer),
+                     list(models->models.poisson), full(models->tvMoments), full(models->tvCramer),
+                     full(models->tvPoisson), full(models->varianceObserved),
+                     full(models->varianceMoments), full(models->models.varianceCramer))
+                .arg(full(models->models.variancePoisson));
     }
     json += QStringLiteral("\n}\n");
     return json;

@@ -7,6 +7,7 @@
 
 #include "analysis/wide_scan.h"
 #include "distribution/binomial_fit.h"
+#include "distribution/models.h"
 
 namespace cli {
 
@@ -33,11 +34,20 @@ struct Fit {
 // "Label: value" lines, formatted as the graph window's fields.
 [[nodiscard]] QStringList FitLines(const Fit& fit);
 
+// The random models of the range beside the observed shares and the moment fit.
+[[nodiscard]] distribution::ModelComparison CompareWithModels(
+    const analysis::WideRange& range, const analysis::FrequencySummary& summary);
+
+// Per k = 0..20 h(k), B(n;p)(k), C(k) and P(k), then the distances and the variances.
+[[nodiscard]] QStringList ModelLines(const distribution::ModelComparison& models);
+
 // The same numbers for programs, in full precision with a decimal point.
 [[nodiscard]] QString CsvReport(const analysis::FrequencySummary& summary,
-                                const analysis::WideTally& tally, const std::optional<Fit>& fit);
+                                const analysis::WideTally& tally, const std::optional<Fit>& fit,
+                                const std::optional<distribution::ModelComparison>& models = {});
 [[nodiscard]] QString JsonReport(const analysis::WideRange& range,
                                  const analysis::FrequencySummary& summary,
-                                 const analysis::WideTally& tally, const std::optional<Fit>& fit);
+                                 const analysis::WideTally& tally, const std::optional<Fit>& fit,
+                                 const std::optional<distribution::ModelComparison>& models = {});
 
 }  // namespace cli

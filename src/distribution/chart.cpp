@@ -1,5 +1,8 @@
 #include "chart.h"
 
+#include <QPoint>
+#include <vector>
+
 #include "shell/conversions.h"
 
 namespace distribution {
@@ -109,6 +112,76 @@ void ZeichneHistogramm(shell::Picture& Bild, ChartState& chart, int colorIndex,
         // axes all bars would fall on one point, so one is enough.
     } while (x <= n && chart.Einheit > 0 && chart.X0 + x * chart.Einheit - half < Bild.Width());
     canvas.SetPenColor(shell::clBlack);
+}
+
+void ZeichneModelle(shell::Picture& Bild, const ChartState& chart,
+                    const ModelComparison& comparison) {
+    shell::Canvas& canvas = Bild.canvas();
+    const shell::TColor pen = canvas.PenColor();
+    const shell::TColor brush = canvas.BrushColor();
+    const auto square = [&](int x, int y) {  // Cramér: a filled square
+        canvas.Rectangle(x - 2, y - 2, x + 3, y + 3);
+    };
+    const auto diamond = [&](int x, int y) {  // Poisson: an open diamond
+        canvas.MoveTo(x, y - 3);
+        canvas.LineTo(x + 3, y);
+        canvas.LineTo(x, y + 3);
+        canvas.LineTo(x - 3, y);
+        canvas.LineTo(x, y - 3);
+    };
+    const auto model = [&](const std::vector<double>& shares, shell::TColor color, auto&& marker) {
+        canvas.SetPenColor(color);
+        canvas.SetBrushColor(color);
+        std::vector<QPoint> points;
+        for (std::size_t k = 0; k < 21 && k < shares.size(); ++k) {
+            points.emplace_back(chart.X0 + static_cast<int>(k) * chart.Einheit,
+                                HeightOf(chart, shares[k]));
+        }
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            line(canvas, points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+        }
+        for (const QPoint& point : points) {
+            marker(point.x(), point.y());
+        }
+    };
+    model(comparison.models.cramer, kCramerColor, square);
+    model(comparison.models.poisson, kPoissonColor, diamond);
+
+    // The legend: a white box with a black frame, one line per model.
+    const int right = chart.Breite - 6;
+    const int left = right - 200;
+    canvas.SetPenColor(shell::clBlack);
+    canvas.SetBrushColor(shell::clWhite);
+    canvas.Rectangle(left, 6, right, 58);
+    const auto tv = [](double value) { return shell::FloatToStrF(value, shell::ffFixed, 4, 3); };
+    const QString texts[] = {QStringLiteral("Momente B(%1;%2): TV %3")
+                                 .arg(shell::IntToStr(comparison.fit.n),
+                                      shell::FloatToStrF(comparison.fit.p, shell::ffFixed, 6, 4),
+                                      tv(comparison.tvMoments)),
+                             QStringLiteral("Cramér-Modell: TV ") + tv(comparison.tvCramer),
+                             QStringLiteral("Poisson (Gallagher): TV ") + tv(comparison.tvPoisson)};
+    for (int i = 0; i < 3; ++i) {
+        const int y = 16 + 15 * i;
+        if (i == 0) {  // an open bar in the chart colour
+            canvas.SetPenColor(chart.Stiftfarbe);
+            line(canvas, left + 8, y + 4, left + 8, y - 3);
+            line(canvas, left + 8, y - 3, left + 16, y - 3);
+            line(canvas, left + 16, y - 3, left + 16, y + 4);
+        } else {
+            const shell::TColor color = i == 1 ? kCramerColor : kPoissonColor;
+            canvas.SetPenColor(color);
+            canvas.SetBrushColor(color);
+            line(canvas, left + 5, y, left + 19, y);
+            if (i == 1) {
+                square(left + 12, y);
+            } else {
+                diamond(left + 12, y);
+            }
+        }
+        canvas.TextOut(left + 24, y - 7, texts[i]);
+    }
+    canvas.SetPenColor(pen);
+    canvas.SetBrushColor(brush);
 }
 
 }  // namespace distribution

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "distribution/binomial_fit.h"
+#include "distribution/models.h"
 #include "shell/canvas.h"
 #include "shell/text_field.h"
 
@@ -48,5 +49,15 @@ void ZeichneStabdiagramm(shell::Picture& Bild, ChartState& chart, int colorIndex
 // B(n;p;x) for x = 0..n as open bars, n and p read from the n and p fields.
 void ZeichneHistogramm(shell::Picture& Bild, ChartState& chart, int colorIndex,
                        const shell::TextField& Edit1, const shell::TextField& Edit2);
+
+// The random models over the chart: C(k) and P(k) for k = 0..20 as markers joined by thin lines,
+// in two colours that colour-blind readers tell apart, and a legend in the upper right corner
+// with each model's total variation distance from h(x). Leaves pen and brush as it found them.
+void ZeichneModelle(shell::Picture& Bild, const ChartState& chart,
+                    const ModelComparison& comparison);
+
+// Okabe and Ito's bluish green and vermillion, as 0x00BBGGRR.
+inline constexpr shell::TColor kCramerColor = 0x00739E00;
+inline constexpr shell::TColor kPoissonColor = 0x00005ED5;
 
 }  // namespace distribution

@@ -287,6 +287,12 @@ void TForm2::createActions() {
     TabelleSpeichern = add(Tab, QStringLiteral("Tabelle speichern unter …"), &TForm2::SaveTable);
     ErgebnisseKopieren = add(Tab, QStringLiteral("&Ergebnisse kopieren"), &TForm2::CopyResults);
     Bild->addAction(ErgebnisseKopieren);
+    ModelleEinblenden = new QAction(QStringLiteral("&Modelle einblenden"), Bild);
+    ModelleEinblenden->setCheckable(true);
+    ModelleEinblenden->setShortcut(QKeySequence(Qt::ALT | Qt::Key_M));
+    ModelleEinblenden->setShortcutContext(Qt::WindowShortcut);
+    connect(ModelleEinblenden, &QAction::toggled, this, &TForm2::ShowModels);
+    Bild->addAction(ModelleEinblenden);
     Bild->setContextMenuPolicy(Qt::ActionsContextMenu);
     Tab->setContextMenuPolicy(Qt::ActionsContextMenu);
     Bild->picture().OnFirstUse([this] {
@@ -474,6 +480,31 @@ void TForm2::Clear() {
 void TForm2::FullRedraw() {
     Bild->update();
     distribution::FullRedraw(controls(), m_chart, m_state);
+    if (m_showModels) {
+        const shell::ScannedRange& scanned = m_state.Gescannt;
+        const bool known = m_models && m_models->first.ZahlenProZeile == scanned.ZahlenProZeile &&
+                           m_models->first.Von == scanned.Von && m_models->first.Bis == scanned.Bis;
+        if (!known) {
+            const distribution::ModelRows rows{
+                static_cast<long double>(scanned.Von),
+                static_cast<std::uint32_t>(scanned.ZahlenProZeile),
+                static_cast<std::uint64_t>((scanned.Bis - scanned.Von + 1) /
+                                           scanned.ZahlenProZeile)};
+            m_models.emplace(scanned, distribution::ComputeModels(rows));
+        }
+        distribution::ZeichneModelle(
+            Bild->picture(), m_chart,
+            distribution::CompareModels(m_models->second, m_state.RelHaeufigkeit));
+    }
+}
+
+void TForm2::ShowModels(bool shown) {
+    m_showModels = shown;
+    ModelleEinblenden->setChecked(shown);
+    // Redrawn from the last scan, with or without the models; before any scan nothing is drawn.
+    if (m_state.Gescannt.ZahlenProZeile > 0 && Bild->picture().IsDrawn()) {
+        shell::RunHandler(m_report, [this] { FullRedraw(); });
+    }
 }
 
 void TForm2::BitBtn3Click() {

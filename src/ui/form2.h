@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -70,6 +71,9 @@ public:
     QAction* TabelleKopieren;
     QAction* TabelleSpeichern;
     QAction* ErgebnisseKopieren;
+    // Checkable, off at every start (Alt+M): every full redraw also draws the random models.
+    QAction* ModelleEinblenden;
+    void ShowModels(bool shown);
     // The picture on the clipboard: an image at the window's scale, and the chart as SVG.
     void CopyPicture();
     // Asks for a file and writes the picture there; a failure is reported, nothing else changes.
@@ -133,6 +137,9 @@ private:
     shell::FailureReporter m_report;
     SaveDialog m_askWhereToSave = AskWhereToSave;
     bool m_activated = false;
+    bool m_showModels = false;
+    // The models of the last scan drawn with them, computed once per scan.
+    std::optional<std::pair<shell::ScannedRange, distribution::ModelShares>> m_models;
 };
 
 }  // namespace ui

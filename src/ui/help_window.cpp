@@ -48,6 +48,33 @@ Standardabweichungen, dazu die Tabelle von x, h(x) und B(n;p;x).</p>
 <p>Oft kommt dabei ein viel kleineres n heraus als die Zeilenlänge: Die Primzahlen in einer
 Zeile schwanken weniger, als es reiner Zufall täte.</p>
 
+<h3>Vergleich mit Zufallsmodellen</h3>
+<p>Mit Rechtsklick auf das Bild und „Modelle einblenden“ (oder Alt+M) zeichnet das Programm
+bei jedem Neuzeichnen zwei Zufallsmodelle über das Diagramm, als Punkte mit dünnen Linien:</p>
+<ul>
+<li><b>Cramér-Modell</b> (grüne Quadrate): Jede Zahl m ist unabhängig von allen anderen mit der
+Wahrscheinlichkeit 1/ln m eine Primzahl, so wie die Primzahlen im Mittel verteilt sind. Für jede
+Zeile gibt das eine Binomialverteilung; das Modell ist ihr Mittel über alle Zeilen.</li>
+<li><b>Poisson (Gallagher)</b> (rote Rauten): Für kurze Abschnitte ist die Anzahl der
+Primzahlen nach Gallagher näherungsweise Poisson-verteilt, mit dem Mittelwert, den das
+Cramér-Modell der Zeile gibt.</li>
+</ul>
+<p>Die kleine Tabelle oben rechts nennt für jedes Modell und für die angepasste
+Binomialverteilung den <b>TV-Abstand</b> (totale Variation): den Anteil der Zeilen, die man
+umverteilen müsste, damit Modell und Beobachtung übereinstimmen. 0 heißt „passt genau“, 1 heißt
+„nichts gemeinsam“. Ein kleinerer Wert passt besser.</p>
+<p>Meist passt die angepasste Binomialverteilung viel besser als die beiden Zufallsmodelle,
+obwohl ihr n viel kleiner ist als die Zeilenlänge. Der Grund: Die Anzahl der Primzahlen in einer
+Zeile schwankt weniger, als es unabhängiger Zufall erlauben würde; die beobachtete Varianz ist
+kleiner als die der Zufallsmodelle (das Kommandozeilenprogramm zeigt sie mit
+<tt>primzeilen-cli --modelle</tt>). Primzahlen stoßen einander gewissermaßen ab: Neben einer
+Primzahl sind gerade Zahlen und Vielfache von 3 ausgeschlossen. Eine Binomialverteilung mit
+kleinem n und großem p hat genau diese kleinere Streuung.</p>
+<p>Zum Weiterlesen: H. Cramér, „On the order of magnitude of the difference between consecutive
+prime numbers“, Acta Arithmetica 2 (1936); P. X. Gallagher, „On the distribution of primes in
+short intervals“, Mathematika 23 (1976); H. L. Montgomery und K. Soundararajan, „Primes in short
+intervals“, Communications in Mathematical Physics 252 (2004).</p>
+
 <h3>Das Diagramm lesen</h3>
 <p>Nach rechts stehen die Anzahlen x = 0 bis 18, nach oben die Anteile (0,1 = 10 %). Die
 <b>Stäbe</b> zeigen h(x), die beobachteten Anteile. Die <b>offenen Säulen</b> zeigen B(n;p;x),
@@ -79,6 +106,7 @@ Berechnung, deren Häufigkeiten gezeichnet sind.</p>
 <tr><td>Esc, Alt+L</td><td>Graphen Löschen: nur die Achsen bleiben stehen</td></tr>
 <tr><td>Umschalt+Enter im Feld n oder p</td><td>alles neu anpassen und zeichnen (ein getippter Wert wird durch den angepassten ersetzt)</td></tr>
 <tr><td>Alt+N, Alt+P</td><td>ins Feld n, ins Feld p</td></tr>
+<tr><td>Alt+M</td><td>Modelle einblenden oder ausblenden</td></tr>
 <tr><td>Alt+S</td><td>Schließen: das Fenster ausblenden (Graph im Hauptfenster holt es zurück)</td></tr>
 <tr><td>Strg+C</td><td>Bild kopieren (in einem Textfeld: dessen Text)</td></tr>
 <tr><td>Strg+S</td><td>Bild speichern unter … (PNG, SVG oder PDF)</td></tr>

@@ -37,7 +37,9 @@ TEST_F(HelpTest, TheHelpExplainsTheMarksTheFitAndEveryKeyAndNamesVersionAndLicen
          {"O heißt", "+ heißt", "relative Häufigkeit h(x)", "Momentenmethode",
           "p = 1 − Varianz / Mittelwert", "gerundet", "Das Diagramm lesen", "Alt+Z", "Alt+L",
           "Alt+N, Alt+P", "Strg+P", "Umschalt+Enter im Feld n oder p", "Esc, Alt+L",
-          "Über Primzeilen", "GPL-3.0-or-later"}) {
+          "Über Primzeilen", "GPL-3.0-or-later", "Vergleich mit Zufallsmodellen", "Alt+M",
+          "TV-Abstand", "Acta Arithmetica 2 (1936)", "Mathematika 23 (1976)",
+          "Communications in Mathematical Physics 252 (2004)"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
     EXPECT_TRUE(text.contains(QStringLiteral("Version " PRIMZEILEN_VERSION ".")));

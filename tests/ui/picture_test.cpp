@@ -8,6 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "ui/color_grid.h"
@@ -221,6 +222,53 @@ TEST_F(PictureTest, ThePrintedPageHoldsTheChartTheTableAndTheFields) {
     EXPECT_TRUE(preview->isVisible());
     EXPECT_EQ(preview->printer()->pageLayout().orientation(), QPageLayout::Landscape);
     preview->close();
+}
+
+TEST_F(PictureTest, TheModelsDrawOverTheChartAndLeaveNoTrace) {
+    scanAndDraw();
+    ASSERT_EQ(picture(), reference("chart_start_up"));
+    activate(m_form2);
+    type(Qt::Key_M, Qt::AltModifier);
+    ASSERT_TRUE(m_form2.ModelleEinblenden->isChecked());
+    const QImage shown = picture().copy();
+    if (!qEnvironmentVariableIsEmpty("PRIMZEILEN_SAVE_MODELS")) {
+        shown.save(qEnvironmentVariable("PRIMZEILEN_SAVE_MODELS"));
+    }
+    const QImage documented = reference("chart_start_up");
+    const QRect legend(769 - 206, 6, 200, 52);
+    int changed = 0;
+    for (int y = 0; y < 377; ++y) {
+        for (int x = 0; x < 769; ++x) {
+            const QRgb pixel = shown.pixel(x, y);
+            if (pixel == documented.pixel(x, y) || legend.contains(x, y)) {
+                continue;
+            }
+            ++changed;
+            ASSERT_TRUE(pixel == shell::ToRgb(distribution::kCramerColor) ||
+                        pixel == shell::ToRgb(distribution::kPoissonColor))
+                << x << ", " << y;
+        }
+    }
+    EXPECT_GT(changed, 200);
+    QStringList texts;
+    for (const auto& command : m_form2.Bild->picture().drawing().commands()) {
+        if (const auto* text = std::get_if<shell::TextCommand>(&command)) {
+            texts.append(text->text);
+        }
+    }
+    EXPECT_TRUE(texts.contains(
+        QRegularExpression(QStringLiteral("^Momente B\\(18;0,5058\\): TV 0,\\d{3}$"))));
+    EXPECT_TRUE(texts.contains(QRegularExpression(QStringLiteral("^Cramér-Modell: TV 0,\\d{3}$"))));
+    EXPECT_TRUE(texts.contains(
+        QRegularExpression(QStringLiteral("^Poisson \\(Gallagher\\): TV 0,\\d{3}$"))));
+
+    // Every redraw draws them again; switched off, the documented chart comes back.
+    m_form1.Graph1Click();
+    EXPECT_EQ(picture(), shown);
+    m_form2.ModelleEinblenden->trigger();
+    EXPECT_FALSE(m_form2.ModelleEinblenden->isChecked());
+    EXPECT_EQ(picture(), documented);
+    EXPECT_TRUE(m_reported.isEmpty());
 }
 
 }  // namespace
