@@ -23,6 +23,7 @@
 #include "analysis/berechnen.h"
 #include "bench/process_memory.h"
 #include "distribution/chart.h"
+#include "shell/line_writer.h"
 #include "ui/edit_field.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -40,25 +41,7 @@ int usage() {
     return 2;
 }
 
-class Output {
-public:
-    ~Output() { flush(); }
-    void line(const QString& text) {
-        m_buffer += text.toUtf8();
-        m_buffer += '\n';
-        if (m_buffer.size() > (1 << 20)) {
-            flush();
-        }
-    }
-    void flush() {
-        std::fwrite(m_buffer.constData(), 1, static_cast<std::size_t>(m_buffer.size()), stdout);
-        std::fflush(stdout);
-        m_buffer.clear();
-    }
-
-private:
-    QByteArray m_buffer;
-};
+using Output = shell::LineWriter;
 
 void printGraph(const ui::TForm2& form2, Output& out) {
     const std::array<const ui::TEdit*, 9> edits = {form2.Edit1, form2.Edit2, form2.Edit3,

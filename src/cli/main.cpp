@@ -18,6 +18,7 @@
 #include "cli/report.h"
 #include "primzeilen_version.h"
 #include "shell/failures.h"
+#include "shell/line_writer.h"
 #include "shell/translations.h"
 
 namespace {
@@ -71,35 +72,7 @@ int usage(const QString& message) {
     return kUsage;
 }
 
-// Writes whole lines only, so an interrupted run leaves no half line behind.
-class Output {
-public:
-    ~Output() { flush(); }
-    void lines(const QStringList& lines) {
-        for (const QString& line : lines) {
-            this->line(line);
-        }
-    }
-    void line(const QString& text) {
-        m_buffer += text.toUtf8();
-        m_buffer += '\n';
-        if (m_buffer.size() > (1 << 20)) {
-            flush();
-        }
-    }
-    void text(const QString& text) {
-        m_buffer += text.toUtf8();
-        flush();
-    }
-    void flush() {
-        std::fwrite(m_buffer.constData(), 1, static_cast<std::size_t>(m_buffer.size()), stdout);
-        std::fflush(stdout);
-        m_buffer.clear();
-    }
-
-private:
-    QByteArray m_buffer;
-};
+using Output = shell::LineWriter;
 
 struct Options {
     analysis::WideRange range;

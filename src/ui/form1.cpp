@@ -258,13 +258,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    // The focus the window first shows is framed, as it would be after Tab; activating a
-    // window clears that mark, so it is set once the window is active.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
-        m_activated = true;
-        setAttribute(Qt::WA_KeyboardFocusChange);
-        update();
-    }
+    FrameFirstFocus(*this, *event, m_activated);
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPoint>
@@ -166,5 +167,15 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
 // Keeps the controls marked dockBottom along the bottom edge, as wide as the client area and as
 // high as they are; call from the window's resize event.
 void DockBottom(QWidget& form);
+
+// A window's first focus is framed, as it would be after Tab. Activating a window clears that
+// mark, so it is set when the window first becomes active; call from changeEvent.
+inline void FrameFirstFocus(QWidget& window, const QEvent& event, bool& done) {
+    if (event.type() == QEvent::ActivationChange && window.isActiveWindow() && !done) {
+        done = true;
+        window.setAttribute(Qt::WA_KeyboardFocusChange);
+        window.update();
+    }
+}
 
 }  // namespace ui
