@@ -33,27 +33,41 @@ inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int
 // Rows of odd bits: a row starting d numbers after the first odd number (d >= -1) holds the odd
 // numbers with bit indices (d + 1) / 2 up to (d + length - 1) / 2. Built twice, so the hot loop
 // uses the processor's population count where it has one. Neighbouring rows mostly hold the
-// same count, so the counts go to four tallies in turn: one counter incremented row after row
+// same count, so consecutive rows go to four tallies: one counter incremented row after row
 // would make every row wait for the last.
 PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, std::int64_t length,
                                     std::int64_t rows, std::int32_t* tally, std::int64_t tallySize,
                                     std::int64_t* total) {
-    constexpr std::int64_t kWays = 4;
-    // One slot beyond the tally takes the rows with more primes than it counts.
-    std::array<std::array<std::int32_t, 22>, kWays> ways{};
-    const std::int64_t beyond = std::min<std::int64_t>(tallySize, 21);
+    constexpr std::size_t kWays = 4;
     std::int64_t sum = 0;
     std::int64_t r = 0;
-    const auto add = [&](std::int64_t k) {
-        sum += k;
-        ++ways[static_cast<std::size_t>(r % kWays)][static_cast<std::size_t>(std::min(k, beyond))];
-    };
     if (length % 2 == 0 && d % 2 == 0 && length / 2 <= 56) {
         // Rows of an even length that start on odd numbers hold the same number of odd bits,
-        // length / 2, one row after the other.
+        // length / 2, one row after the other; such a row holds at most 56 primes, so four
+        // tallies of 57 take every count without a bound check, four rows at a time.
+        std::array<std::array<std::int32_t, 57>, kWays> ways{};
         const std::int64_t n = length / 2;
-        for (std::int64_t b = d / 2; r < rows; ++r, b += n) {
-            add(std::popcount(bitsAt(bytes, b, n)));
+        std::int64_t b = d / 2;
+        for (; r + 4 <= rows; r += 4, b += 4 * n) {
+            const int k0 = std::popcount(bitsAt(bytes, b, n));
+            const int k1 = std::popcount(bitsAt(bytes, b + n, n));
+            const int k2 = std::popcount(bitsAt(bytes, b + 2 * n, n));
+            const int k3 = std::popcount(bitsAt(bytes, b + 3 * n, n));
+            ++ways[0][static_cast<std::size_t>(k0)];
+            ++ways[1][static_cast<std::size_t>(k1)];
+            ++ways[2][static_cast<std::size_t>(k2)];
+            ++ways[3][static_cast<std::size_t>(k3)];
+            sum += k0 + k1 + k2 + k3;
+        }
+        for (; r < rows; ++r, b += n) {
+            const int k = std::popcount(bitsAt(bytes, b, n));
+            ++ways[0][static_cast<std::size_t>(k)];
+            sum += k;
+        }
+        for (const auto& way : ways) {
+            for (std::int64_t k = 0; k < std::min<std::int64_t>(tallySize, 57); ++k) {
+                tally[k] += way[static_cast<std::size_t>(k)];
+            }
         }
     }
     for (; r < rows; ++r, d += length) {
@@ -65,11 +79,9 @@ PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, 
             begin += 56;
         }
         k += std::popcount(bitsAt(bytes, begin, end - begin));
-        add(k);
-    }
-    for (const auto& way : ways) {
-        for (std::int64_t k = 0; k < beyond; ++k) {
-            tally[k] += way[static_cast<std::size_t>(k)];
+        sum += k;
+        if (k < tallySize) {
+            ++tally[k];
         }
     }
     *total += sum;
