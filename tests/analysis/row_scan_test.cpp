@@ -45,6 +45,30 @@ TEST(ScanRows, TallyAgreesWithCountingEveryRowByItself) {
     }
 }
 
+// Ranges large enough to be marked and tallied in two halves side by side: the tally agrees
+// with counting each row by itself, also for the rows at the split and for odd lengths.
+TEST(ScanRows, RangesSplitBetweenTwoThreadsAreTalliedWhole) {
+    for (const auto& [first, length] : {std::pair<std::int64_t, std::int32_t>{1, 10},
+                                        {1, 7},
+                                        {-9'999'989, 90},
+                                        {4'000'081, 120},
+                                        {1, 64}}) {
+        const std::int64_t last = 10'000'000 / length * length;
+        const RowScan scan = ScanRows(first, last, length);
+        std::array<std::int32_t, 21> tally{};
+        std::int64_t primes = 0;
+        for (qsizetype row = 0; row < scan.rows->count(); ++row) {
+            const std::int64_t k = scan.rows->primesInRow(row);
+            primes += k;
+            if (k <= 20) {
+                ++tally[static_cast<std::size_t>(k)];
+            }
+        }
+        EXPECT_EQ(scan.Haeufigkeit, tally) << first << ", length " << length;
+        EXPECT_EQ(scan.P, primes) << first << ", length " << length;
+    }
+}
+
 // A slice is the same characters as the whole line, also across the header, the marks, the
 // count and beyond the end, with wide headers and counts of two digits.
 TEST(RowLines, ASliceIsThePartOfTheLine) {
