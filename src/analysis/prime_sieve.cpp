@@ -99,30 +99,64 @@ void markOddPrimes(std::uint64_t* bits, std::int64_t oddBase, std::int64_t first
     }
 }
 
-// Ranges this large are split between two threads: below it a thread costs more than it saves.
+// Ranges of this many odd numbers or more are split between two threads: below it a thread
+// costs more than it saves.
 constexpr std::int64_t kSplit = 1 << 20;
 
 }  // namespace
 
 PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last) : m_first(first), m_last(last) {
-    m_oddBase = std::max<std::int64_t>(first, 3) | 1;
-    if (last < m_oddBase) {
-        m_bits.assign(1, 0);
+    if (allocate()) {
+        markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, m_last);
+    }
+}
+
+PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t length,
+                       std::span<std::int32_t> tally, std::int64_t& total)
+    : m_first(first), m_last(last) {
+    const std::int64_t rows = (last - first + 1) / length;
+    if (!allocate() || m_oddCount < kSplit) {
+        if (m_oddCount > 0) {
+            markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, m_last);
+        }
+        tallyRows(first, length, rows, tally, total);
         return;
     }
-    m_oddCount = (last - m_oddBase) / 2 + 1;
+    // Two halves side by side, split at a word so each writes its own marks. Each thread then
+    // tallies the rows that lie wholly in its half while those marks are still in its cache;
+    // a lower row keeps a word away from the split, since counting reads eight bytes at a time.
+    // The few rows across the split follow.
     const std::int64_t words = (m_oddCount + 63) / 64;
-    m_bits.assign(static_cast<std::size_t>(words + 1), 0);
-    // The odd primes of the range from libprimesieve, one bit each; 2 is told apart by isPrime.
-    // A large range in two halves side by side, split at a word so each half writes its own.
-    if (m_oddCount < kSplit) {
-        markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, last);
-        return;
-    }
     const std::int64_t middle = m_oddBase + 2 * (words / 2 * 64);
-    std::thread lower(markOddPrimes, m_bits.data(), m_oddBase, m_oddBase, middle - 2);
-    markOddPrimes(m_bits.data(), m_oddBase, middle, last);
-    lower.join();
+    const std::int64_t lowerRows =
+        std::clamp<std::int64_t>((middle - 128 - first) / length, 0, rows);
+    const std::int64_t upperFrom =
+        std::clamp<std::int64_t>((middle - first + length - 1) / length, lowerRows, rows);
+    std::vector<std::int32_t> upper(tally.size());
+    std::int64_t upperTotal = 0;
+    std::thread second([&] {
+        markOddPrimes(m_bits.data(), m_oddBase, middle, m_last);
+        tallyRows(first + upperFrom * length, length, rows - upperFrom, upper, upperTotal);
+    });
+    markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, middle - 2);
+    tallyRows(first, length, lowerRows, tally, total);
+    second.join();
+    tallyRows(first + lowerRows * length, length, upperFrom - lowerRows, tally, total);
+    for (std::size_t k = 0; k < tally.size(); ++k) {
+        tally[k] += upper[k];
+    }
+    total += upperTotal;
+}
+
+bool PrimeMarks::allocate() {
+    m_oddBase = std::max<std::int64_t>(m_first, 3) | 1;
+    if (m_last < m_oddBase) {
+        m_bits.assign(1, 0);
+        return false;
+    }
+    m_oddCount = (m_last - m_oddBase) / 2 + 1;
+    m_bits.assign(static_cast<std::size_t>((m_oddCount + 63) / 64 + 1), 0);
+    return true;
 }
 
 bool PrimeMarks::isPrime(std::int64_t n) const {
@@ -170,22 +204,9 @@ void PrimeMarks::tallyRows(std::int64_t first, std::int32_t length, std::int64_t
             ++tally[static_cast<std::size_t>(k)];
         }
     }
-    const auto* bytes = reinterpret_cast<const unsigned char*>(m_bits.data());
-    if (rows > 0 && rows * length < 2 * kSplit) {
-        tallyOddRows(bytes, first - m_oddBase, length, rows, tally.data(), tallySize, &total);
-    } else if (rows > 0) {
-        // Two halves side by side, each with its own tally.
-        const std::int64_t half = rows / 2;
-        std::vector<std::int32_t> upper(tally.size());
-        std::int64_t upperTotal = 0;
-        std::thread second(tallyOddRows, bytes, first + half * length - m_oddBase,
-                           std::int64_t{length}, rows - half, upper.data(), tallySize, &upperTotal);
-        tallyOddRows(bytes, first - m_oddBase, length, half, tally.data(), tallySize, &total);
-        second.join();
-        for (std::size_t k = 0; k < tally.size(); ++k) {
-            tally[k] += upper[k];
-        }
-        total += upperTotal;
+    if (rows > 0) {
+        tallyOddRows(reinterpret_cast<const unsigned char*>(m_bits.data()), first - m_oddBase,
+                     length, rows, tally.data(), tallySize, &total);
     }
 }
 

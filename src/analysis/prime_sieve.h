@@ -13,6 +13,10 @@ public:
     // The range first..last; numbers below 2 are never prime. An empty range (first > last) is
     // allowed.
     PrimeMarks(std::int64_t first, std::int64_t last);
+    // The same, and on the way the tally of its rows of `length` numbers from `first` on, as
+    // tallyRows gives it.
+    PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t length,
+               std::span<std::int32_t> tally, std::int64_t& total);
 
     [[nodiscard]] bool isPrime(std::int64_t n) const;
     // The primes in from..to, which must lie within the range.
@@ -25,6 +29,8 @@ public:
                    std::span<std::int32_t> tally, std::int64_t& total) const;
 
 private:
+    // Sizes the marks for the range; false when it holds no odd number above 2.
+    bool allocate();
     [[nodiscard]] std::int64_t countOddBits(std::int64_t begin, std::int64_t end) const;
 
     std::int64_t m_first;

@@ -80,10 +80,9 @@ qsizetype RowLines::longestLine() const {
 }
 
 RowScan ScanRows(std::int64_t first, std::int64_t last, std::int32_t length) {
-    auto marks = std::make_shared<const PrimeMarks>(first, last);
     const std::int64_t rows = (last - first + 1) / length;
     RowScan scan;
-    marks->tallyRows(first, length, rows, scan.Haeufigkeit, scan.P);
+    auto marks = std::make_shared<const PrimeMarks>(first, last, length, scan.Haeufigkeit, scan.P);
     scan.rows = std::make_shared<const RowLines>(std::move(marks), first, length, rows);
     return scan;
 }
