@@ -4,13 +4,7 @@
 set -u
 cli=$1
 scan=$2
-failures=0
-check() {  # description, expected, actual
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/checks.sh"
 export LC_ALL=C.UTF-8
 
 # Where the windows work: their lines and summary, then one line of the rows above 20 primes.

@@ -4,13 +4,7 @@
 set -u
 program=$1
 version=$2
-failures=0
-check() {  # description, expected, actual
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/checks.sh"
 # No display at all: a window would fail to open.
 run() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" "$@"; }
 

@@ -2,13 +2,7 @@
 # Checks the scan tool's output format: bounds line, list lines, refusals and failures.
 set -u
 tool=$1
-failures=0
-check() {  # description, expected, actual
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/checks.sh"
 
 out=$(LC_ALL=de_DE.UTF-8 "$tool" 5 100 10)
 check "bounds line" $'1\t100' "$(sed -n 1p <<<"$out")"
