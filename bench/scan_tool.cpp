@@ -43,6 +43,16 @@ int usage() {
 
 using Output = shell::LineWriter;
 
+// Writes out what is left; 0, or 1 with the reason on stderr when the output failed.
+int finish(Output& out) {
+    if (out.flush()) {
+        return 0;
+    }
+    std::fprintf(stderr, "primzeilen-scan: Ausgabe konnte nicht geschrieben werden: %s\n",
+                 qPrintable(shell::SystemErrorText(out.error())));
+    return 1;
+}
+
 void printGraph(const ui::TForm2& form2, Output& out) {
     const std::array<const ui::TEdit*, 9> edits = {form2.Edit1, form2.Edit2, form2.Edit3,
                                                    form2.Edit4, form2.Edit5, form2.Edit6,
@@ -95,8 +105,7 @@ int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
 
     form1.Graph1Click();
     printGraph(form2, out);
-    out.flush();
-    int status = 0;
+    int status = finish(out);
     if (!failures.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failures.front()));
         status = 1;
@@ -180,5 +189,5 @@ int main(int argc, char** argv) {
     for (qsizetype i = 0; i < list.count(); ++i) {
         out.line(list.line(i));
     }
-    return 0;
+    return finish(out);
 }

@@ -51,6 +51,18 @@ WideTally TallyWideRows(const WideRange& range, std::uint64_t firstRow, std::uin
 // their tallies: the result does not depend on the number of threads.
 WideTally TallyWideRange(const WideRange& range, unsigned threads, ScanControl& control);
 
+// What a run may spend on libprimesieve's sieves, whatever the options: with the rest of the
+// program a run stays within 256 MB.
+inline constexpr std::uint64_t kSieveMemoryBudget = 224ull << 20;
+
+// The sieve memory one counting thread needs near the end of `range`: libprimesieve keeps the
+// primes up to the square root of the height in buckets, some 22 MB a thread near 2^64.
+[[nodiscard]] std::uint64_t SieveBytesPerThread(const WideRange& range);
+
+// The threads a run uses: as many as requested, at most one a core and one a row, and no more
+// than keep the sieves within kSieveMemoryBudget; at least one.
+[[nodiscard]] unsigned ThreadsFor(const WideRange& range, unsigned requested, unsigned cores);
+
 // A row line as the main window lists it: the first number right-aligned in `headerWidth`
 // characters, two spaces, "O" for a prime and "+" for any other number, two spaces, the count.
 [[nodiscard]] QString WideRowLine(const WideRange& range, std::uint64_t row, int headerWidth,

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "primzeilen_version.h"
+#include "shell/line_writer.h"
 
 namespace app {
 
@@ -27,7 +28,8 @@ const char* const kHelp =
     "  Die üblichen Optionen von Qt (etwa -platform, -style) werden angenommen.\n"
     "\n"
     "Rückgabewert: 0, wenn das Hauptfenster geschlossen wird, und nach --help und --version;\n"
-    "2 bei einer unbekannten Option oder einem Argument.\n"
+    "1, wenn die Hilfe oder die Version nicht ausgegeben werden konnte; 2 bei einer\n"
+    "unbekannten Option oder einem Argument.\n"
     "\n"
     "Handbuch: man primzeilen\n";
 
@@ -46,6 +48,18 @@ void acceptQtOptions(QCommandLineParser& parser) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
+
+// Exit code 0 only once the text is out: a full disk or a closed output is reported.
+CommandLine printed(const char* text) {
+    shell::LineWriter out;
+    out.text(QString::fromUtf8(text));
+    if (out.error() != 0) {
+        std::fprintf(stderr, "primzeilen: Ausgabe konnte nicht geschrieben werden: %s\n",
+                     qPrintable(shell::SystemErrorText(out.error())));
+        return {false, 1};
+    }
+    return {false, 0};
 }
 
 }  // namespace
@@ -73,12 +87,10 @@ CommandLine ReadCommandLine(int argc, char** argv) {
         return {false, 2};
     }
     if (parser.isSet(help)) {
-        std::fputs(kHelp, stdout);
-        return {false, 0};
+        return printed(kHelp);
     }
     if (parser.isSet(version)) {
-        std::printf("primzeilen %s\n", PRIMZEILEN_VERSION);
-        return {false, 0};
+        return printed("primzeilen " PRIMZEILEN_VERSION "\n");
     }
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "primzeilen: unerwartetes Argument „%s“.\n%s",

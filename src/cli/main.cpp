@@ -1,11 +1,13 @@
 // primzeilen-cli: the rows of a range anywhere in 0..2^64-1, their primes and the distribution
 // of their counts, for scripts. See --help and the manual page primzeilen-cli(1).
 
+#include <pthread.h>
 #include <unistd.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QThread>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -27,7 +29,7 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
-constexpr int kInterrupted = 130;
+constexpr int kInterrupted = 130;  // or 143 after SIGTERM: 128 plus the signal
 
 constexpr std::uint32_t kLongestRow = 10'000'000;
 
@@ -49,23 +51,33 @@ const char* const kHelp =
     "  --modelle           danach h(k), B(n;p)(k) und die Zufallsmodelle von Cramér und\n"
     "                      Gallagher (Poisson) für k = 0..20, ihre Abstände (TV) und Varianzen\n"
     "  --format FORMAT     text (Voreinstellung), csv oder json\n"
-    "  --threads N         so viele Threads (Voreinstellung: die Zahl der Kerne)\n"
+    "  --threads N         so viele Threads, höchstens einer je Kern und so viele, dass der\n"
+    "                      Lauf unter 256 MB Speicher bleibt (Voreinstellung: die Zahl der\n"
+    "                      Kerne)\n"
     "  --fortschritt       Fortschritt auf der Fehlerausgabe, auch wenn sie kein Terminal ist\n"
     "  --still             keinen Fortschritt zeigen\n"
     "  -h, --help          diese Hilfe\n"
     "  -v, --version       die Versionsnummer\n"
     "\n"
-    "Rückgabewert: 0 fertig, 1 Fehler beim Rechnen, 2 falscher Aufruf, 130 abgebrochen (Strg+C).\n"
+    "Jede Option mit Wert darf nur einmal stehen.\n"
+    "\n"
+    "Rückgabewert:\n"
+    "  0    fertig\n"
+    "  1    keine Anpassung möglich, oder die Ausgabe konnte nicht geschrieben werden (etwa\n"
+    "       weil der Datenträger voll ist; ein Leser, der nicht mehr liest, endet den Lauf\n"
+    "       ohne Meldung)\n"
+    "  2    falscher Aufruf\n"
+    "  130  abgebrochen mit Strg+C (SIGINT)\n"
+    "  143  abgebrochen mit SIGTERM\n"
+    "Ein Abbruch hinterlässt nur ganze Zeilen.\n"
     "\n"
     "Handbuch: man primzeilen-cli\n";
 
 const char* const kUsageLine = "Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE (mehr: --help)\n";
 
-volatile std::sig_atomic_t g_interrupted = 0;
-
-extern "C" void onInterrupt(int /*signal*/) {
-    g_interrupted = 1;
-}
+// Never runs: the signals are blocked and taken by sigtimedwait. Set so that a SIGINT that the
+// starting shell ignored still stops the run.
+extern "C" void onStop(int /*signal*/) {}
 
 int usage(const QString& message) {
     std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message), kUsageLine);
@@ -73,6 +85,30 @@ int usage(const QString& message) {
 }
 
 using Output = shell::LineWriter;
+
+// "Ausgabe konnte nicht geschrieben werden: reason", but nothing for a reader that went away
+// (a broken pipe): that is no news to its user. Returns the exit code.
+int outputFailed(int error) {
+    if (error != EPIPE) {
+        std::fprintf(stderr, "primzeilen-cli: Ausgabe konnte nicht geschrieben werden: %s\n",
+                     qPrintable(shell::SystemErrorText(error)));
+    }
+    return kFailed;
+}
+
+int print(const QString& text) {
+    Output out;
+    out.text(text);
+    return out.error() == 0 ? kDone : outputFailed(out.error());
+}
+
+// Whether the progress line shows after `elapsed`: always with --fortschritt, never with
+// --still, otherwise after a second where standard error is a terminal.
+bool progress(const std::optional<bool>& option, bool terminal,
+              std::chrono::steady_clock::duration elapsed) {
+    return option.value_or(terminal) &&
+           (option.value_or(false) || elapsed > std::chrono::seconds(1));
+}
 
 struct Options {
     analysis::WideRange range;
@@ -96,15 +132,24 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     const QCommandLineOption progress(QStringLiteral("fortschritt"), QString());
     const QCommandLineOption quiet(QStringLiteral("still"), QString());
     parser.addOptions({help, version, rows, fit, models, format, threads, progress, quiet});
-    // A negative number would read as a row of short options; it is named as what it is.
-    for (const QString& argument : arguments.mid(1)) {
-        if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit()) {
-            return usage(QStringLiteral("„%1“: Zahlen unter 0 gibt es hier nicht; VON, BIS und "
-                                        "LÄNGE sind ganze Zahlen ab 0.")
-                             .arg(argument));
+    // A negative number would read as a row of short options: where it stands for VON, BIS or
+    // LÄNGE it is handed on as a stand-in and named as given once the parser is done.
+    QStringList given = arguments;
+    QStringList negatives;
+    for (qsizetype i = 1; i < given.size(); ++i) {
+        const QString& argument = given[i];
+        const bool valueOfOption =
+            given[i - 1] == QLatin1String("--threads") || given[i - 1] == QLatin1String("--format");
+        if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit() && !valueOfOption) {
+            negatives.append(argument);
+            given[i] = QString(QChar(0xE000)) + QString::number(negatives.size() - 1);
+        } else if ((argument == QLatin1String("--threads") ||
+                    argument == QLatin1String("--format")) &&
+                   i + 1 == given.size()) {
+            return usage(QStringLiteral("Option „%1“ braucht einen Wert.").arg(argument));
         }
     }
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(given)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             return usage(
@@ -114,13 +159,17 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         }
         return usage(parser.errorText());
     }
+    for (const QCommandLineOption* once : {&format, &threads}) {
+        if (parser.values(*once).size() > 1) {
+            return usage(
+                QStringLiteral("Option „--%1“ ist mehrfach angegeben.").arg(once->names().front()));
+        }
+    }
     if (parser.isSet(help)) {
-        std::fputs(kHelp, stdout);
-        return kDone;
+        return print(QString::fromUtf8(kHelp));
     }
     if (parser.isSet(version)) {
-        std::printf("primzeilen-cli %s\n", PRIMZEILEN_VERSION);
-        return kDone;
+        return print(QStringLiteral("primzeilen-cli " PRIMZEILEN_VERSION "\n"));
     }
     Options options;
     options.rows = parser.isSet(rows);
@@ -133,14 +182,15 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
                              .arg(options.format));
         }
     }
-    options.threads = std::max(1, QThread::idealThreadCount());
+    const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
+    unsigned requestedThreads = cores;
     if (parser.isSet(threads)) {
         const auto count = cli::ParseCount(parser.value(threads));
         if (!count || *count < 1 || *count > 1024) {
             return usage(QStringLiteral("--threads „%1“ ist keine Zahl von 1 bis 1024.")
                              .arg(parser.value(threads)));
         }
-        options.threads = static_cast<unsigned>(*count);
+        requestedThreads = static_cast<unsigned>(*count);
     }
     if (parser.isSet(progress) && parser.isSet(quiet)) {
         return usage(QStringLiteral("--fortschritt und --still schließen einander aus."));
@@ -149,7 +199,12 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         options.progress = parser.isSet(progress);
     }
 
-    const QStringList numbers = parser.positionalArguments();
+    QStringList numbers = parser.positionalArguments();
+    for (QString& number : numbers) {
+        if (number.startsWith(QChar(0xE000))) {
+            number = negatives.at(number.mid(1).toInt());
+        }
+    }
     if (numbers.size() != 3) {
         return usage(QStringLiteral("drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.")
                          .arg(numbers.size()));
@@ -170,96 +225,44 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     }
     const auto adjusted = analysis::AdjustToRows(*from, *to, static_cast<std::uint32_t>(*length));
     if (!adjusted) {
-        return usage(
-            QStringLiteral("von %1 bis %2 bleibt in Zeilen zu %3 Zahlen keine ganze Zeile.")
-                .arg(*from)
-                .arg(*to)
-                .arg(*length));
+        return usage(QStringLiteral("von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.")
+                         .arg(*from)
+                         .arg(*to)
+                         .arg(*length == 1 ? QStringLiteral("1 Zahl")
+                                           : QStringLiteral("%1 Zahlen").arg(*length)));
     }
     options.range = *adjusted;
+    options.threads = analysis::ThreadsFor(*adjusted, requestedThreads, cores);
     return options;
 }
 
-// Waits for the count, showing progress and passing Ctrl+C on; true once it ended by itself.
-template <class Result>
-bool await(std::future<Result>& running, analysis::ScanControl& control, std::uint64_t rows,
-           std::optional<bool> progress) {
-    using Clock = std::chrono::steady_clock;
-    const auto started = Clock::now();
-    const bool terminal = isatty(STDERR_FILENO) != 0;
-    bool shown = false;
-    while (running.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-        if (g_interrupted != 0 && !control.stop) {
-            control.stop = true;
-            // The threads stop at their next look, a few milliseconds away; libprimesieve's
-            // start near 2^64, though, runs for a second without one. Whole lines are all
-            // that were written, so the program may end here at once.
-            if (running.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
-                std::fputs("Abgebrochen.\n", stderr);
-                std::_Exit(kInterrupted);
-            }
-            break;
-        }
-        const bool show =
-            progress.value_or(terminal) &&
-            (progress.value_or(false) || Clock::now() - started > std::chrono::seconds(1));
-        if (show) {
-            const double done =
-                100.0 * static_cast<double>(control.rowsDone.load()) / static_cast<double>(rows);
-            std::fprintf(stderr, "\r%5.1f %% der Zeilen gezählt", done);
-            std::fflush(stderr);
-            shown = true;
-        }
-    }
-    if (shown) {
-        std::fputs("\r                          \r", stderr);
-    }
-    return !control.stop;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    shell::InstallGermanTranslations(application);
-    const auto read = readOptions(QCoreApplication::arguments());
-    if (const int* code = std::get_if<int>(&read)) {
-        return *code;
-    }
-    const Options& options = std::get<Options>(read);
+// Counts and writes the whole run on a thread of its own, so the main thread is free to wait
+// for signals. Returns the exit code.
+int countAndWrite(const Options& options, analysis::ScanControl& control, Output& out) {
     const analysis::WideRange& range = options.range;
-
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigaction(SIGINT, &action, nullptr);
-
-    Output out;
-    analysis::ScanControl control;
-    std::future<analysis::WideTally> running;
+    const auto failed = [&out] { return outputFailed(out.error()); };
+    analysis::WideTally tally;
     if (options.rows && options.format == u"text") {
         // The rows in order, one thread, each line written whole.
         const int width = analysis::WideHeaderWidth(range);
-        // The width by value: this block ends while the thread still writes lines.
-        running = std::async(std::launch::async, [&, width] {
-            return analysis::TallyWideRows(
-                range, 0, range.rows(), control,
-                [&, width](std::uint64_t row, std::uint32_t count,
-                           const std::vector<std::uint32_t>& offsets) {
-                    if (!control.stop) {
-                        out.line(analysis::WideRowLine(range, row, width, count, offsets));
+        tally = analysis::TallyWideRows(
+            range, 0, range.rows(), control,
+            [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
+                if (!control.stop.load(std::memory_order_relaxed)) {
+                    out.line(analysis::WideRowLine(range, row, width, count, offsets));
+                    if (out.error() != 0) {
+                        control.stop = true;
                     }
-                });
-        });
+                }
+            });
     } else {
-        running = std::async(std::launch::async, [&] {
-            return analysis::TallyWideRange(range, options.threads, control);
-        });
+        tally = analysis::TallyWideRange(range, options.threads, control);
     }
-    const bool finished = await(running, control, range.rows(), options.progress);
-    const analysis::WideTally tally = running.get();
-    if (!finished) {
+    if (out.error() != 0) {
+        return failed();
+    }
+    if (control.stop) {
         out.flush();
-        std::fputs("Abgebrochen.\n", stderr);
         return kInterrupted;
     }
 
@@ -291,10 +294,95 @@ int main(int argc, char** argv) {
             out.lines(cli::ModelLines(*models));
         }
     }
-    out.flush();
+    if (!out.flush()) {
+        return failed();
+    }
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "primzeilen-cli: keine Anpassung möglich: %s\n", qPrintable(failure));
         return kFailed;
     }
     return kDone;
+}
+
+// Runs the count on its own thread and waits, showing progress, for it to end or for SIGINT or
+// SIGTERM. A stop ends the counting at its next look; what is being written is finished, so
+// only whole lines are left behind.
+int watch(const Options& options, const sigset_t& stops) {
+    analysis::ScanControl control;
+    Output out(STDOUT_FILENO, &control.stop);
+    std::future<int> running =
+        std::async(std::launch::async, [&] { return countAndWrite(options, control, out); });
+
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now();
+    const bool terminal = isatty(STDERR_FILENO) != 0;
+    const double rows = static_cast<double>(options.range.rows());
+    bool shown = false;
+    int stoppedBy = 0;
+    while (running.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        const timespec pause{0, 20'000'000};
+        const int signal = sigtimedwait(&stops, nullptr, &pause);
+        if (signal > 0 && stoppedBy == 0) {
+            stoppedBy = signal;
+            control.stop = true;
+            // libprimesieve's start near 2^64 takes a second without a look at the flag; the
+            // program need not wait for it where no line is being written.
+            if (running.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+                out.holdWrites();
+                if (shown) {
+                    std::fputs("\r                          \r", stderr);
+                }
+                std::fputs("Abgebrochen.\n", stderr);
+                std::_Exit(128 + stoppedBy);
+            }
+            continue;
+        }
+        const bool show =
+            stoppedBy == 0 && progress(options.progress, terminal, Clock::now() - started);
+        if (show) {
+            const double done = 100.0 * static_cast<double>(control.rowsDone.load()) / rows;
+            std::fprintf(stderr, "\r%5.1f %% der Zeilen gezählt", done);
+            std::fflush(stderr);
+            shown = true;
+        }
+    }
+    const int code = running.get();
+    if (shown) {
+        std::fputs("\r                          \r", stderr);
+    }
+    if (stoppedBy != 0 && code != kFailed) {
+        std::fputs("Abgebrochen.\n", stderr);
+        return 128 + stoppedBy;
+    }
+    return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // SIGINT and SIGTERM go to the main thread alone, which waits for them; no write of the
+    // counting thread is ever cut short by one.
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stops, nullptr);
+    struct sigaction action {};
+    action.sa_handler = onStop;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    // A reader that went away shows as a failed write, so the count stops too.
+    std::signal(SIGPIPE, SIG_IGN);
+    const bool outputOpen = shell::StandardOutputOpen();
+
+    QCoreApplication application(argc, argv);
+    shell::InstallGermanTranslations(application);
+    if (!outputOpen) {
+        return outputFailed(EBADF);
+    }
+    const auto read = readOptions(QCoreApplication::arguments());
+    if (const int* code = std::get_if<int>(&read)) {
+        return *code;
+    }
+    return watch(std::get<Options>(read), stops);
 }

@@ -20,11 +20,16 @@ std::optional<std::uint64_t> times(std::uint64_t value, std::uint64_t factor) {
 }
 
 std::optional<std::uint64_t> digits(const QString& text) {
-    if (text.isEmpty() || text.size() > 20) {
+    // Leading zeros add nothing, however many there are.
+    qsizetype first = 0;
+    while (first + 1 < text.size() && text[first] == u'0') {
+        ++first;
+    }
+    if (text.isEmpty() || text.size() - first > 20) {
         return std::nullopt;
     }
     std::uint64_t value = 0;
-    for (const QChar c : text) {
+    for (const QChar c : QStringView(text).mid(first)) {
         if (c < u'0' || c > u'9') {
             return std::nullopt;
         }
@@ -74,6 +79,9 @@ std::optional<std::uint64_t> ParseCount(const QString& text) {
         }
         if (mark == u'^') {
             return power(*left, *right);
+        }
+        if (*left == 0) {
+            return 0;  // 0e25 is 0, however large its exponent
         }
         const auto scale = power(10, *right);
         return scale ? times(*left, *scale) : std::nullopt;

@@ -3,15 +3,21 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <cstdio>
+#include <atomic>
+#include <cstddef>
+#include <mutex>
 
 namespace shell {
 
-// Writes text to standard output in UTF-8, a megabyte at a time and only in whole lines, so a
-// run that ends early leaves no half line behind.
+// Writes text to a file descriptor in UTF-8, in whole lines only: the buffer holds whole lines,
+// each write() is repeated until its slice is out, and a run asked to stop ends between two
+// slices. Every write is checked; the first failure is kept, and nothing is written after it.
+// A line cut by a full disk is taken back where the output is a plain file.
 class LineWriter final {
 public:
-    LineWriter() = default;
+    // `stop`, when given, is looked at between slices: once it is set, what is buffered and not
+    // yet begun is dropped.
+    explicit LineWriter(int descriptor = 1, const std::atomic<bool>* stop = nullptr);
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
     ~LineWriter() { flush(); }
@@ -19,7 +25,7 @@ public:
     void line(const QString& text) {
         m_buffer += text.toUtf8();
         m_buffer += '\n';
-        if (m_buffer.size() > (1 << 20)) {
+        if (m_buffer.size() > kBufferBytes) {
             flush();
         }
     }
@@ -33,14 +39,35 @@ public:
         m_buffer += text.toUtf8();
         flush();
     }
-    void flush() {
-        std::fwrite(m_buffer.constData(), 1, static_cast<std::size_t>(m_buffer.size()), stdout);
-        std::fflush(stdout);
-        m_buffer.clear();
-    }
+    // Writes out what is buffered; false once a write failed.
+    bool flush();
+
+    // Waits until no slice is being written and keeps any further one from starting, so the
+    // process may end at once with whole lines only. Called from another thread.
+    void holdWrites() { m_writing.lock(); }
+
+    // The error number of the first failed write, 0 while none failed.
+    [[nodiscard]] int error() const { return m_error; }
 
 private:
+    static constexpr qsizetype kBufferBytes = 1 << 20;
+    // A slice ends at a line end at least this far on, so a stop waits for little more.
+    static constexpr qsizetype kSliceBytes = 1 << 16;
+
+    bool writeAll(const char* data, qsizetype size);
+
+    int m_descriptor;
+    const std::atomic<bool>* m_stop;
     QByteArray m_buffer;
+    std::mutex m_writing;
+    std::atomic<int> m_error = 0;
 };
+
+// The system's text for an error number in German, as "Kein Platz auf dem Gerät".
+[[nodiscard]] QString SystemErrorText(int error);
+
+// Makes sure descriptors 0, 1 and 2 are open, so no file the program opens takes the place of
+// a closed standard output. Returns false when standard output was closed.
+bool StandardOutputOpen();
 
 }  // namespace shell

@@ -107,9 +107,15 @@ TEST(WideRange, NumbersAreReadAsDigitsOrPowersAndNeverWrapAround) {
     EXPECT_EQ(ParseCount("2^63"), std::uint64_t{1} << 63);
     EXPECT_EQ(ParseCount("18446744073709551615"), kMax);
     EXPECT_EQ(ParseCount("1e19"), 10'000'000'000'000'000'000U);
-    for (const char* bad :
-         {"18446744073709551616", "99999999999999999999999", "2^64", "1e20", "2e19", "", "-1", "+1",
-          " 1", "1 ", "1.5", "0x10", "e5", "5e", "^3", "1e2e3", "zehn", "١٢"}) {
+    // Values in range however they are written: a zero with any exponent, leading zeros.
+    EXPECT_EQ(ParseCount("0e25"), 0U);
+    EXPECT_EQ(ParseCount("0^25"), 0U);
+    EXPECT_EQ(ParseCount("000000000000000000001"), 1U);
+    EXPECT_EQ(ParseCount("0000018446744073709551615"), kMax);
+    EXPECT_EQ(ParseCount("1e0000000000000000000012"), 1'000'000'000'000U);
+    for (const char* bad : {"18446744073709551616", "99999999999999999999999", "2^64", "1e20",
+                            "2e19", "", "-1", "+1", "000018446744073709551616", " 1", "1 ", "1.5",
+                            "0x10", "e5", "5e", "^3", "1e2e3", "zehn", "١٢"}) {
         EXPECT_FALSE(ParseCount(QString::fromUtf8(bad))) << bad;
     }
 }
@@ -180,6 +186,26 @@ TEST(WideTally, TheResultDoesNotDependOnTheNumberOfThreads) {
     ScanControl a;
     ScanControl b;
     expectSame(TallyWideRange(*dense, 1, a), TallyWideRange(*dense, 2, b), "dense");
+}
+
+// The threads a run takes keep libprimesieve's sieves within the budget at any height, however
+// many are asked for and however many cores there are.
+TEST(WideTally, ThreadsStayWithinTheMemoryBudget) {
+    const auto low = AdjustToRows(1'000'000'000'000, 1'000'100'000'000, 90);
+    const auto top = AdjustToRows(kMax - 100'000, kMax, 10);
+    ASSERT_TRUE(low && top);
+    EXPECT_EQ(ThreadsFor(*low, 64, 64), 64U);  // low down a sieve is small: all cores work
+    EXPECT_EQ(ThreadsFor(*low, 1024, 8), 8U);  // never more than the cores
+    EXPECT_EQ(ThreadsFor(*low, 3, 8), 3U);
+    for (const unsigned cores : {1U, 2U, 64U, 1024U}) {
+        const unsigned threads = ThreadsFor(*top, 1024, cores);
+        EXPECT_GE(threads, 1U);
+        EXPECT_LE(threads * SieveBytesPerThread(*top), kSieveMemoryBudget) << cores;
+    }
+    // Near 2^64 a thread's sieve takes some 21 MB (measured): the estimate must not be below.
+    EXPECT_GE(SieveBytesPerThread(*top), 22U << 20);
+    const auto tiny = AdjustToRows(1, 30, 10);
+    EXPECT_EQ(ThreadsFor(*tiny, 8, 8), 3U);  // one thread a row at most
 }
 
 TEST(WideTally, AStopEndsTheCountEarly) {

@@ -58,17 +58,55 @@ bad() {  # expected message, arguments...
 }
 bad "primzeilen-cli: BIS „abc“ ist keine ganze Zahl von 0 bis 18446744073709551615." 1 abc 90
 bad "primzeilen-cli: VON „“ ist keine ganze Zahl von 0 bis 18446744073709551615." "" 100 90
-bad "primzeilen-cli: „-5“: Zahlen unter 0 gibt es hier nicht; VON, BIS und LÄNGE sind ganze Zahlen ab 0." -5 100 90
+bad "primzeilen-cli: VON „-5“ ist keine ganze Zahl von 0 bis 18446744073709551615." -5 100 90
+bad "primzeilen-cli: LÄNGE „-3“ ist keine ganze Zahl von 1 bis 10000000." 1 100 -3
+bad "primzeilen-cli: --threads „-1“ ist keine Zahl von 1 bis 1024." --threads -1 1 100 10
+bad "primzeilen-cli: Option „--threads“ ist mehrfach angegeben." --threads 2 --threads 3 1 100 10
+bad "primzeilen-cli: Option „--format“ ist mehrfach angegeben." --format csv 1 100 10 --format=json
+bad "primzeilen-cli: Option „--threads“ braucht einen Wert." 1 100 10 --threads
 bad "primzeilen-cli: VON „+5“ ist keine ganze Zahl von 0 bis 18446744073709551615." +5 100 90
 bad "primzeilen-cli: BIS „18446744073709551616“ ist keine ganze Zahl von 0 bis 18446744073709551615." 1 18446744073709551616 9
 bad "primzeilen-cli: LÄNGE „0“ ist keine ganze Zahl von 1 bis 10000000." 1 100 0
 bad "primzeilen-cli: LÄNGE „10000001“ ist keine ganze Zahl von 1 bis 10000000." 1 1e8 10000001
 bad "primzeilen-cli: von 50 bis 60 bleibt in Zeilen zu 90 Zahlen keine ganze Zeile." 50 60 90
-bad "primzeilen-cli: von 18446744073709551615 bis 18446744073709551615 bleibt in Zeilen zu 1 Zahlen keine ganze Zeile." 18446744073709551615 18446744073709551615 1
+bad "primzeilen-cli: von 18446744073709551615 bis 18446744073709551615 bleibt in Zeilen zu 1 Zahl keine ganze Zeile." 18446744073709551615 18446744073709551615 1
 bad "primzeilen-cli: drei Zahlen erwartet (VON BIS LÄNGE), 2 gegeben." 1 100
 bad "primzeilen-cli: unbekannte Option „--zeile“." --zeile 1 100 10
 bad "primzeilen-cli: --format „xml“: erlaubt sind text, csv und json." --format xml 1 100 10
 bad "primzeilen-cli: --threads „0“ ist keine Zahl von 1 bis 1024." --threads 0 1 100 10
+
+check "zero with an exponent" "$("$cli" 0 100 10)" "$("$cli" 0e25 100 10)"
+check "leading zeros" "$("$cli" 1 100 10)" "$("$cli" 000000000000000000001 100 10)"
+
+# Output that cannot be written: status 1 and the reason, for every form and both programs.
+unwritable() {  # description, expected message, command...
+    local description=$1 expected=$2
+    shift 2
+    local err status
+    err=$("$@" 2>&1 >/dev/full)
+    status=$?
+    check "$description: status on a full disk" 1 "$status"
+    check "$description: message on a full disk" "$expected" "$err"
+}
+full="Ausgabe konnte nicht geschrieben werden: Kein Platz auf dem Gerät"
+unwritable "rows" "primzeilen-cli: $full" "$cli" --zeilen 1 1000000 10
+unwritable "JSON" "primzeilen-cli: $full" "$cli" --format json 1 1000000 10
+unwritable "CSV" "primzeilen-cli: $full" "$cli" --format csv --modelle 1 1000 10
+unwritable "--help" "primzeilen-cli: $full" "$cli" --help
+unwritable "scan tool" "primzeilen-scan: $full" "$scan" 1 45000 90
+err=$("$cli" 1 1000 10 2>&1 >&-)
+check "closed output status" 1 "$?"
+check "closed output message" "primzeilen-cli: Ausgabe konnte nicht geschrieben werden: Ungültiger Dateideskriptor (die Ausgabe ist geschlossen)" "$err"
+# A reader that goes away ends the run at once and quietly, SIGPIPE ignored or not.
+for trap in "" "trap '' PIPE;"; do
+    start=$(date +%s%N)
+    result=$(bash -c "$trap"' "$0" --zeilen 1 1e12 10 2>"$1" | head -n 1; echo "${PIPESTATUS[0]}"' "$cli" /tmp/cli_pipe.$$)
+    took=$(( ($(date +%s%N) - start) / 1000000 ))
+    check "broken pipe ${trap:-default}: status" "1" "$(tail -n 1 <<<"$result")"
+    check "broken pipe ${trap:-default}: quiet" "" "$(cat /tmp/cli_pipe.$$)"
+    [ "$took" -le 2000 ] || check "broken pipe ${trap:-default}: stops counting" "<= 2000 ms" "$took ms"
+done
+rm -f /tmp/cli_pipe.$$
 
 # A failed fit (no row holds a prime: 25, 26, 27, 28): the block stands, the message follows.
 out=$("$cli" --anpassung 24 28 1 2>/tmp/cli_err.$$)

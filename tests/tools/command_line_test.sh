@@ -22,6 +22,9 @@ check "unknown option" "primzeilen: unbekannte Option „--hilfe“." "$(head -n
 err=$(run datei.txt 2>&1 >/dev/null)
 check "argument status" 2 "$?"
 check "argument" "primzeilen: unerwartetes Argument „datei.txt“." "$(head -n 1 <<<"$err")"
+err=$(run --help 2>&1 >/dev/full)
+check "--help on a full disk status" 1 "$?"
+check "--help on a full disk" "primzeilen: Ausgabe konnte nicht geschrieben werden: Kein Platz auf dem Gerät" "$err"
 check "Qt's own options are taken" "primzeilen $version" "$(run -style fusion --version 2>&1)"
 
 [ "$failures" -eq 0 ] && echo "command line: all checks passed"

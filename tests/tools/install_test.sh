@@ -64,5 +64,17 @@ for program in primzeilen primzeilen-cli; do
     [ "$out" = "$program $version" ] || fail "$program --version printed: $out"
 done
 
+# The package step itself, with the tools it needs (dpkg-shlibdeps, file) for its dependencies.
+packages=$(mktemp -d)
+trap 'rm -rf "$prefix" "$packages"' EXIT
+out=$(cd "$build" && cpack -G DEB -B "$packages" 2>&1) || fail "cpack: $out"
+deb=$(ls "$packages"/primzeilen_"$version"_*.deb 2>/dev/null)
+depends=$(dpkg-deb -f "$deb" Depends 2>&1)
+for library in libprimesieve libqt6widgets6 libqt6svg6 libqt6printsupport6; do
+    grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
+done
+contents=$(dpkg-deb -c "$deb" 2>&1)
+grep -q '/usr/bin/primzeilen-cli$' <<<"$contents" || fail "the package lacks primzeilen-cli"
+
 [ "$failures" -eq 0 ] && echo "installed tree: all checks passed"
 exit "$failures"
