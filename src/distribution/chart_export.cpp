@@ -13,6 +13,8 @@
 #include <QSvgGenerator>
 #include <algorithm>
 
+#include "shell/save_file.h"
+
 namespace distribution {
 
 namespace {
@@ -167,19 +169,30 @@ ChartFormat ChartFormatOf(const QString& fileName) {
 
 void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& drawing, double scale,
                 const ChartTexts& texts) {
+    // Each format is made whole in memory first, a few dozen kilobytes: its writer's failure
+    // is then told apart from the device's, and the device gets one checked write.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     switch (format) {
         case ChartFormat::Png: {
-            QImageWriter writer(&device, "png");
-            writer.write(withPalette(shell::Rasterise(drawing, scale)));
+            QImageWriter writer(&buffer, "png");
+            if (!writer.write(withPalette(shell::Rasterise(drawing, scale)))) {
+                throw shell::WriteFailure(writer.errorString());
+            }
             break;
         }
         case ChartFormat::Svg:
-            device.write(ChartSvg(drawing));
+            bytes = ChartSvg(drawing);
             break;
         case ChartFormat::Pdf:
-            WriteChartPdf(device, drawing, texts);
+            WriteChartPdf(buffer, drawing, texts);
             break;
     }
+    if (bytes.isEmpty()) {
+        throw shell::WriteFailure(QStringLiteral("leeres Bild"));
+    }
+    shell::WriteAll(device, bytes);
 }
 
 }  // namespace distribution

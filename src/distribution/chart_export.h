@@ -28,7 +28,8 @@ enum class ChartFormat { Png, Svg, Pdf };
 [[nodiscard]] ChartFormat ChartFormatOf(const QString& fileName);
 
 // The chart in a format: PNG rasterised at `scale` (at 1 the screen's pixels), SVG, or the
-// printed page as PDF.
+// printed page as PDF. Throws shell::WriteFailure where the chart could not be made or the
+// device did not take all of it.
 void WriteChart(QIODevice& device, ChartFormat format, const shell::Drawing& drawing, double scale,
                 const ChartTexts& texts);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "save_file.h"
+
 namespace shell {
 
 void LineList::Clear() {
@@ -77,13 +79,11 @@ void WriteLines(const LineList& lines, QIODevice& device) {
         chunk += lines.line(i).toUtf8();
         chunk += '\n';
         if (chunk.size() >= kChunk) {
-            if (device.write(chunk) != chunk.size()) {
-                return;
-            }
+            WriteAll(device, chunk);
             chunk.clear();
         }
     }
-    device.write(chunk);
+    WriteAll(device, chunk);
 }
 
 }  // namespace shell

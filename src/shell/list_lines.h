@@ -70,8 +70,9 @@ struct LineRange {
 // is given once.
 [[nodiscard]] QString LinesText(const LineList& lines, std::vector<LineRange> ranges);
 
-// Every line of the list in UTF-8, each followed by a line feed, written as it is made: the
-// file's text is never held in memory at once.
+// Every line of the list in UTF-8, each followed by a line feed (the last one too), written as
+// it is made: the file's text is never held in memory at once. Throws WriteFailure where the
+// device stops taking the bytes.
 void WriteLines(const LineList& lines, QIODevice& device);
 
 }  // namespace shell

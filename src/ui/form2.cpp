@@ -14,6 +14,7 @@
 #include <array>
 
 #include "distribution/table_text.h"
+#include "shell/save_file.h"
 #include "ui/form_layout.h"
 #include "ui/help_window.h"
 
@@ -313,7 +314,7 @@ void TForm2::SaveTable() {
                        {{QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
                       QStringLiteral("Die Tabelle"), m_report,
                       [this](QIODevice& device, std::size_t) {
-                          device.write(distribution::TableCsv(ChartTexts().table));
+                          shell::WriteAll(device, distribution::TableCsv(ChartTexts().table));
                       });
 }
 

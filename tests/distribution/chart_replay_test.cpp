@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -10,6 +11,8 @@
 #include "distribution/chart.h"
 #include "distribution/chart_export.h"
 #include "shell/conversions.h"
+#include "shell/save_file.h"
+#include "support/test_devices.h"
 
 namespace distribution {
 namespace {
@@ -202,6 +205,40 @@ TEST_F(ChartReplayTest, TheSvgHasThePicturesViewBoxAndItsInkWhereThePngHasIt) {
         }
     }
     EXPECT_GT(ink, 1000);
+}
+
+// Each format reaches a device that takes a few bytes at a time whole, and one that fills up
+// is reported as a full disk, never as written.
+TEST_F(ChartReplayTest, EveryFormatIsWrittenWholeOrReportedAsNotWritten) {
+    using test_devices::Shrinking;
+    axes();
+    ZeichneStabdiagramm(m_bild, m_chart, 4, Frequencies{0.1, 0.3, 0.4, 0.2});
+    const ChartTexts texts{{QStringList{"x", "0"}, QStringList{"h(x)", "0,1"}, QStringList{}},
+                           {{{"n", "18"}}}};
+    for (const ChartFormat format : {ChartFormat::Png, ChartFormat::Svg, ChartFormat::Pdf}) {
+        SCOPED_TRACE(static_cast<int>(format));
+        QByteArray whole;
+        QBuffer buffer(&whole);
+        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+        WriteChart(buffer, format, m_bild.drawing(), 2.0, texts);
+        ASSERT_GT(whole.size(), 8192);
+        const auto write = [&](QIODevice& device) {
+            WriteChart(device, format, m_bild.drawing(), 2.0, texts);
+        };
+
+        Shrinking slow(1 << 30, 5, Shrinking::WhenFull::TakesNothing);
+        EXPECT_EQ(shell::WriteChecked(slow, write), QString());
+        // A PDF carries the moment it was made; its length does not change.
+        if (format == ChartFormat::Pdf) {
+            EXPECT_EQ(slow.taken().size(), whole.size());
+        } else {
+            EXPECT_EQ(slow.taken(), whole);
+        }
+
+        Shrinking full(8192, 4096, Shrinking::WhenFull::FailsWithEnospc);
+        EXPECT_EQ(shell::WriteChecked(full, write),
+                  QStringLiteral("Auf dem Datenträger ist nicht genug Platz."));
+    }
 }
 
 TEST_F(ChartReplayTest, TheFileEndingChoosesTheFormat) {

@@ -1,0 +1,95 @@
+#include "shell/save_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "shell/list_lines.h"
+#include "support/test_devices.h"
+
+namespace shell {
+namespace {
+
+using test_devices::Shrinking;
+using WhenFull = Shrinking::WhenFull;
+
+const QString kDiskFull = QStringLiteral("Auf dem Datenträger ist nicht genug Platz.");
+
+class Numbered final : public LineSource {
+public:
+    explicit Numbered(qsizetype count) : m_count(count) {}
+    [[nodiscard]] qsizetype count() const override { return m_count; }
+    [[nodiscard]] QString line(qsizetype index) const override {
+        return QStringLiteral("row %1").arg(index);
+    }
+    [[nodiscard]] qsizetype longestLine() const override { return 11; }
+
+private:
+    qsizetype m_count;
+};
+
+TEST(WriteChecked, ADeviceThatFillsUpIsReportedAsAFullDisk) {
+    // A writer that never looks at what write() returns is caught all the same.
+    const QByteArray bytes(10'000, 'x');
+    Shrinking careless(4096, 1000, WhenFull::FailsWithEnospc);
+    EXPECT_EQ(WriteChecked(careless, [&](QIODevice& device) { device.write(bytes); }), kDiskFull);
+    EXPECT_EQ(careless.taken().size(), 4096);
+
+    // The listing stops at the first failed write instead of making the rest of its lines.
+    LineList lines;
+    lines.AddLines(std::make_shared<Numbered>(300'000));
+    Shrinking full(3000, 1000, WhenFull::FailsWithEnospc);
+    EXPECT_EQ(WriteChecked(full, [&](QIODevice& device) { WriteLines(lines, device); }), kDiskFull);
+    EXPECT_EQ(full.calls(), 4);
+}
+
+TEST(WriteChecked, ShortWritesAreContinuedAndOneThatTakesNothingIsAFailure) {
+    LineList lines;
+    lines.AddLines(std::make_shared<Numbered>(1000));
+    const QByteArray whole = LinesText(lines, {{0, lines.count() - 1}}).toUtf8();
+
+    Shrinking slow(1 << 30, 7, WhenFull::TakesNothing);
+    EXPECT_EQ(WriteChecked(slow, [&](QIODevice& device) { WriteLines(lines, device); }), QString());
+    EXPECT_EQ(slow.taken(), whole);
+
+    // No error set, no errno: still not a success.
+    Shrinking stalled(100, 7, WhenFull::TakesNothing);
+    const QString reason =
+        WriteChecked(stalled, [&](QIODevice& device) { WriteLines(lines, device); });
+    EXPECT_TRUE(reason.startsWith(QStringLiteral("Die Datei konnte nicht geschrieben werden (")))
+        << reason.toStdString();
+    EXPECT_EQ(stalled.taken(), whole.left(100));
+
+    // Outside a save, the writer's checked write throws.
+    Shrinking bare(100, 7, WhenFull::TakesNothing);
+    EXPECT_THROW(WriteLines(lines, bare), WriteFailure);
+}
+
+TEST(SaveFile, AWriterThatFailsHalfwayLeavesTheOldFileAsItWas) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("liste.txt"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        ASSERT_EQ(old.write("die alte Liste\n"), 15);
+    }
+    const QString reason = SaveFile(path, [](QIODevice& device) {
+        WriteAll(device, QByteArray(100'000, 'n'));
+        throw WriteFailure(QStringLiteral("kaputt"));
+    });
+    EXPECT_EQ(reason, QStringLiteral("Die Datei konnte nicht geschrieben werden (kaputt)."));
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "die alte Liste\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"liste.txt"});
+
+    EXPECT_EQ(SaveFile(path, [](QIODevice& device) { WriteAll(device, "neu\n"); }), QString());
+    kept.close();
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "neu\n");
+}
+
+}  // namespace
+}  // namespace shell
