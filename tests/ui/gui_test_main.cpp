@@ -6,8 +6,12 @@
 #include "shell/translations.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    // The offscreen platform's own screen is smaller than both windows; unless a run names its
+    // screen, the windows are tested on one large enough to show them as laid out.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" PRIMZEILEN_TEST_SCREENS "/large.json");
+    }
     QApplication application(argc, argv);
     // The program's own language for Qt's texts.
     shell::InstallGermanTranslations(application);
