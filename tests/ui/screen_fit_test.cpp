@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "ui/windows_fixture.h"
 
@@ -53,6 +55,74 @@ TEST_F(WindowsTest, OnAScreenLargeEnoughTheWindowsAreAsLaidOut) {
     activate(m_form2);
     expectUnchanged(m_form1, QStringLiteral("form1_listed"));
     expectUnchanged(m_form2, QStringLiteral("form2_drawn"));
+}
+
+QScrollBar* windowBar(QWidget& window, const char* name) {
+    auto* bar = window.findChild<QScrollBar*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    EXPECT_NE(bar, nullptr) << name;
+    return bar;
+}
+
+TEST_F(WindowsTest, AGraphWindowMadeSmallerScrollsAndReturnsToItsLayout) {
+    QScrollBar* across = windowBar(m_form2, "horizontalWindowBar");
+    QScrollBar* down = windowBar(m_form2, "verticalWindowBar");
+    m_form2.resize(500, 400);
+    ASSERT_TRUE(across->isVisible());
+    ASSERT_TRUE(down->isVisible());
+    EXPECT_EQ(across->geometry().bottom(), 399);
+    EXPECT_EQ(down->geometry().right(), 499);
+
+    // The wheel over a label scrolls the window: the label passes the turn on to the window.
+    const QPointF overLabel = m_form2.Label1->geometry().center();
+    QWheelEvent wheel(overLabel, m_form2.mapToGlobal(overLabel), {}, {0, -120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&m_form2, &wheel);
+    EXPECT_GT(down->value(), 0);
+    EXPECT_EQ(across->value(), 0);
+
+    // At the ends the layout's last column and row meet the bars.
+    across->setValue(across->maximum());
+    down->setValue(down->maximum());
+    const QPoint offset(across->value(), down->value());
+    EXPECT_EQ(m_form2.Bild->pos(), QPoint(16, 8) - offset);
+    EXPECT_EQ(803 - offset.x(), down->x());
+    EXPECT_EQ(702 - offset.y(), across->y());
+
+    m_form2.resize(803, 702);
+    EXPECT_FALSE(across->isVisible());
+    EXPECT_FALSE(down->isVisible());
+    EXPECT_EQ(m_form2.BitBtn1->geometry(), QRect(682, 628, 103, 38));
+    expectUnchanged(m_form2, QStringLiteral("form2_start_up"));
+}
+
+TEST_F(WindowsTest, AMainWindowMadeLowerTakesTheHeightFromTheListFirst) {
+    QScrollBar* across = windowBar(m_form1, "horizontalWindowBar");
+    QScrollBar* down = windowBar(m_form1, "verticalWindowBar");
+    m_form1.resize(967, 400);
+    EXPECT_FALSE(across->isVisible());
+    EXPECT_FALSE(down->isVisible());
+    EXPECT_EQ(m_form1.ListBox1->geometry(), QRect(0, 96, 967, 400 - 96));
+    EXPECT_EQ(m_form1.BitBtn2->geometry(), QRect(850, 8, 95, 33));
+
+    // Too low even for what the list keeps: the window scrolls, the list spans what shows.
+    m_form1.resize(600, 150);
+    ASSERT_TRUE(across->isVisible());
+    ASSERT_TRUE(down->isVisible());
+    const int listHeight = m_form1.ListBox1->height();
+    EXPECT_LT(listHeight, 150);
+    EXPECT_EQ(m_form1.ListBox1->width(), down->x());
+    down->setValue(down->maximum());
+    EXPECT_EQ(m_form1.ListBox1->geometry(),
+              QRect(0, across->y() - listHeight, down->x(), listHeight));
+    across->setValue(across->maximum());
+    EXPECT_EQ(m_form1.ListBox1->x(), 0);
+    EXPECT_EQ(m_form1.BitBtn2->geometry().right(), down->x() - 1 - (967 - 945));
+
+    m_form1.resize(967, 678);
+    EXPECT_FALSE(across->isVisible());
+    EXPECT_FALSE(down->isVisible());
+    EXPECT_EQ(m_form1.ListBox1->geometry(), QRect(0, 96, 967, 582));
+    expectUnchanged(m_form1, QStringLiteral("form1_start_up"));
 }
 
 }  // namespace
