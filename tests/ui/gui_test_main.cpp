@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "shell/translations.h"
 
@@ -15,8 +17,12 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The program's own language for Qt's texts.
     shell::InstallGermanTranslations(application);
-    // Settings the windows keep (the last folder a picture went to) go to a test location.
+    // Settings the windows keep (the last folder a picture went to) go to a test location, one
+    // for each test process: ctest runs tests side by side, and one must not read what another
+    // has just written.
     QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
