@@ -251,11 +251,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    DockBottom(*this);
-}
-
 void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     FrameFirstFocus(*this, *event, m_activated);

@@ -85,13 +85,4 @@ void SetTabOrder(std::vector<std::pair<int, QWidget*>> stops) {
 
 }  // namespace detail
 
-void DockBottom(QWidget& form) {
-    for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->property("dockBottom").toBool()) {
-            const int height = child->height();
-            child->setGeometry(0, form.height() - height, form.width(), height);
-        }
-    }
-}
-
 }  // namespace ui

@@ -21,6 +21,7 @@
 #include "ui/glyphs.h"
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
+#include "ui/scrolled_layout.h"
 #include "ui/string_grid.h"
 
 namespace ui {
@@ -92,7 +93,7 @@ void FitLabel(QLabel& label, int width);
 }  // namespace detail
 
 // Builds the window and its controls from the tables, wires the handlers and the keys of its
-// default and cancel buttons.
+// default and cancel buttons, and keeps the layout within reach in a window smaller than it.
 template <class Form>
 void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> controls) {
     form.setWindowTitle(QString::fromUtf16(window.caption));
@@ -162,11 +163,9 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
     }
     detail::SetTabOrder(std::move(stops));
     new shell::ButtonKeys(&form, defaultButton, cancelButton);
+    // Also keeps the controls marked dockBottom along the bottom edge.
+    new ScrolledLayout(form, window.clientSize);
 }
-
-// Keeps the controls marked dockBottom along the bottom edge, as wide as the client area and as
-// high as they are; call from the window's resize event.
-void DockBottom(QWidget& form);
 
 // A window's first focus is framed, as it would be after Tab. Activating a window clears that
 // mark, so it is set when the window first becomes active; call from changeEvent.
