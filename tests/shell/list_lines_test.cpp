@@ -4,21 +4,12 @@
 
 #include <QBuffer>
 
+#include "support/numbered_lines.h"
+
 namespace shell {
 namespace {
 
-class Numbered final : public LineSource {
-public:
-    explicit Numbered(qsizetype count) : m_count(count) {}
-    [[nodiscard]] qsizetype count() const override { return m_count; }
-    [[nodiscard]] QString line(qsizetype index) const override {
-        return QStringLiteral("row %1").arg(index);
-    }
-    [[nodiscard]] qsizetype longestLine() const override { return 11; }
-
-private:
-    qsizetype m_count;
-};
+using test_lines::Numbered;
 
 TEST(LineList, KeepsSingleLinesAndBlocksInTheOrderAdded) {
     LineList list;

@@ -8,6 +8,7 @@
 
 #include "shell/list_lines.h"
 #include "support/test_devices.h"
+#include "support/numbered_lines.h"
 
 namespace shell {
 namespace {
@@ -17,18 +18,7 @@ using WhenFull = Shrinking::WhenFull;
 
 const QString kDiskFull = QStringLiteral("Auf dem Datenträger ist nicht genug Platz.");
 
-class Numbered final : public LineSource {
-public:
-    explicit Numbered(qsizetype count) : m_count(count) {}
-    [[nodiscard]] qsizetype count() const override { return m_count; }
-    [[nodiscard]] QString line(qsizetype index) const override {
-        return QStringLiteral("row %1").arg(index);
-    }
-    [[nodiscard]] qsizetype longestLine() const override { return 11; }
-
-private:
-    qsizetype m_count;
-};
+using test_lines::Numbered;
 
 TEST(WriteChecked, ADeviceThatFillsUpIsReportedAsAFullDisk) {
     // A writer that never looks at what write() returns is caught all the same.
