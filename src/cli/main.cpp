@@ -1,6 +1,7 @@
 // primzeilen-cli: the rows of a range anywhere in 0..2^64-1, their primes and the distribution
 // of their counts, for scripts. See --help and the manual page primzeilen-cli(1).
 
+#include <poll.h>
 #include <pthread.h>
 #include <unistd.h>
 
@@ -304,6 +305,13 @@ int countAndWrite(const Options& options, analysis::ScanControl& control, Output
     return kDone;
 }
 
+// Whether standard output is a pipe whose reader has closed it: the pipe then reports an error
+// on a look without any write.
+bool readerLeft() {
+    pollfd output{STDOUT_FILENO, 0, 0};
+    return ::poll(&output, 1, 0) > 0 && (output.revents & POLLERR) != 0;
+}
+
 // Runs the count on its own thread and waits, showing progress, for it to end or for SIGINT or
 // SIGTERM. A stop ends the counting at its next look; what is being written is finished, so
 // only whole lines are left behind.
@@ -319,6 +327,7 @@ int watch(const Options& options, const sigset_t& stops) {
     const double rows = static_cast<double>(options.range.rows());
     bool shown = false;
     int stoppedBy = 0;
+    bool readerGone = false;
     while (running.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
         const timespec pause{0, 20'000'000};
         const int signal = sigtimedwait(&stops, nullptr, &pause);
@@ -337,6 +346,11 @@ int watch(const Options& options, const sigset_t& stops) {
             }
             continue;
         }
+        if (!readerGone && readerLeft()) {
+            // Nobody reads what a long count would write at its end: it stops now.
+            readerGone = true;
+            control.stop = true;
+        }
         const bool show =
             stoppedBy == 0 && progress(options.progress, terminal, Clock::now() - started);
         if (show) {
@@ -354,7 +368,7 @@ int watch(const Options& options, const sigset_t& stops) {
         std::fputs("Abgebrochen.\n", stderr);
         return 128 + stoppedBy;
     }
-    return code;
+    return readerGone ? kFailed : code;
 }
 
 }  // namespace
