@@ -2,10 +2,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <cstdio>
 
 #include "primzeilen_version.h"
 #include "shell/line_writer.h"
+#include "shell/translations.h"
 
 namespace app {
 
@@ -67,6 +69,7 @@ CommandLine printed(const char* text) {
 CommandLine ReadCommandLine(int argc, char** argv) {
     // A plain core application: --help and --version work without a display.
     QCoreApplication core(argc, argv);
+    shell::InstallGermanTranslations(core);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -82,7 +85,10 @@ CommandLine ReadCommandLine(int argc, char** argv) {
             std::fprintf(stderr, "primzeilen: unbekannte Option „%s%s“.\n%s",
                          name.size() == 1 ? "-" : "--", qPrintable(name), kUsage);
         } else {
-            std::fprintf(stderr, "primzeilen: %s\n%s", qPrintable(parser.errorText()), kUsage);
+            // Qt's own messages quote with '…'; ours with „…“.
+            static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+            const QString message = parser.errorText().replace(quoted, QStringLiteral("„\\1“"));
+            std::fprintf(stderr, "primzeilen: %s\n%s", qPrintable(message), kUsage);
         }
         return {false, 2};
     }

@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QThread>
 #include <cerrno>
 #include <chrono>
@@ -158,7 +159,9 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
                     .arg(unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
                          unknown.front()));
         }
-        return usage(parser.errorText());
+        // Qt's own messages quote with '…'; ours with „…“.
+        static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+        return usage(parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
     }
     for (const QCommandLineOption* once : {&format, &threads}) {
         if (parser.values(*once).size() > 1) {

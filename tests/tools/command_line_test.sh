@@ -19,6 +19,8 @@ check "--help names the exit codes" 1 "$(grep -c '^Rückgabewert: 0' <<<"$out")"
 err=$(run --hilfe 2>&1 >/dev/null)
 check "unknown option status" 2 "$?"
 check "unknown option" "primzeilen: unbekannte Option „--hilfe“." "$(head -n 1 <<<"$err")"
+err=$(run --version=2 2>&1 >/dev/null)
+check "value of a flag" "primzeilen: Wert unerwartet nach „--version“." "$(head -n 1 <<<"$err")"
 err=$(run datei.txt 2>&1 >/dev/null)
 check "argument status" 2 "$?"
 check "argument" "primzeilen: unerwartetes Argument „datei.txt“." "$(head -n 1 <<<"$err")"
