@@ -145,10 +145,6 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit() && !valueOfOption) {
             negatives.append(argument);
             given[i] = QString(QChar(0xE000)) + QString::number(negatives.size() - 1);
-        } else if ((argument == QLatin1String("--threads") ||
-                    argument == QLatin1String("--format")) &&
-                   i + 1 == given.size()) {
-            return usage(QStringLiteral("Option „%1“ braucht einen Wert.").arg(argument));
         }
     }
     if (!parser.parse(given)) {

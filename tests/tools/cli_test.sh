@@ -63,7 +63,7 @@ bad "primzeilen-cli: LÄNGE „-3“ ist keine ganze Zahl von 1 bis 10000000." 1
 bad "primzeilen-cli: --threads „-1“ ist keine Zahl von 1 bis 1024." --threads -1 1 100 10
 bad "primzeilen-cli: Option „--threads“ ist mehrfach angegeben." --threads 2 --threads 3 1 100 10
 bad "primzeilen-cli: Option „--format“ ist mehrfach angegeben." --format csv 1 100 10 --format=json
-bad "primzeilen-cli: Option „--threads“ braucht einen Wert." 1 100 10 --threads
+bad "primzeilen-cli: Nach „--threads“ fehlt der Wert." 1 100 10 --threads
 bad "primzeilen-cli: Wert unerwartet nach „--zeilen“." --zeilen=5 1 100 10
 bad "primzeilen-cli: VON „+5“ ist keine ganze Zahl von 0 bis 18446744073709551615." +5 100 90
 bad "primzeilen-cli: BIS „18446744073709551616“ ist keine ganze Zahl von 0 bis 18446744073709551615." 1 18446744073709551616 9
