@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -122,6 +123,11 @@ int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (!shell::StandardOutputOpen()) {
+        std::fprintf(stderr, "primzeilen-scan: Ausgabe konnte nicht geschrieben werden: %s\n",
+                     qPrintable(shell::SystemErrorText(EBADF)));
+        return 1;
+    }
     std::vector<QString> fields;
     int repeat = 1;
     bool memory = false;

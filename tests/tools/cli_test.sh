@@ -98,6 +98,10 @@ unwritable "scan tool" "primzeilen-scan: $full" "$scan" 1 45000 90
 err=$("$cli" 1 1000 10 2>&1 >&-)
 check "closed output status" 1 "$?"
 check "closed output message" "primzeilen-cli: Ausgabe konnte nicht geschrieben werden: Ungültiger Dateideskriptor (die Ausgabe ist geschlossen)" "$err"
+err=$("$scan" 1 1000 10 --graph /tmp/cli_graph.$$.png 2>&1 >&-)
+check "scan tool, closed output: status" 1 "$?"
+check "scan tool, closed output: message" "primzeilen-scan: Ausgabe konnte nicht geschrieben werden: Ungültiger Dateideskriptor (die Ausgabe ist geschlossen)" "$err"
+check "scan tool, closed output: no picture written" "" "$(ls /tmp/cli_graph.$$.png 2>/dev/null)"
 # A reader that goes away ends the run at once and quietly, SIGPIPE ignored or not, whether
 # the rows are being written or only the report at the end would be.
 for trap in "" "trap '' PIPE;"; do
