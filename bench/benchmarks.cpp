@@ -15,12 +15,12 @@
 #include <primesieve.hpp>
 #include <thread>
 
-#include "analysis/berechnen.h"
-#include "analysis/wide_scan.h"
+#include "core/berechnen.h"
+#include "core/wide_scan.h"
 #include "bench/process_memory.h"
-#include "distribution/chart_export.h"
-#include "distribution/models.h"
-#include "shell/conversions.h"
+#include "graphics/chart_export.h"
+#include "core/models.h"
+#include "core/conversions.h"
 #include "ui/edit_field.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -30,17 +30,17 @@
 namespace {
 
 void runScan(benchmark::State& state, const char* from, const char* to, const char* length) {
-    const shell::DecimalSeparatorScope separator(u',');
-    shell::PlainTextField lower;
-    shell::PlainTextField upper;
-    shell::PlainTextField rowLength;
-    shell::SharedState shared;
+    const core::DecimalSeparatorScope separator(u',');
+    ui::PlainTextField lower;
+    ui::PlainTextField upper;
+    ui::PlainTextField rowLength;
+    ui::SharedState shared;
     for (auto _ : state) {
-        shell::LineList list;
+        core::LineList list;
         lower.SetText(from);
         upper.SetText(to);
         rowLength.SetText(length);
-        analysis::Berechnen({upper, lower, rowLength, list}, shared);
+        core::Berechnen({upper, lower, rowLength, list}, shared);
         benchmark::DoNotOptimize(list.count());
     }
 }
@@ -57,13 +57,13 @@ BENCHMARK(BM_ScanStartUpRange)->Unit(benchmark::kMicrosecond);
 
 // Producing the lines a list shows on one screen, at the end of the largest listing.
 void BM_LastScreenOfRowLines(benchmark::State& state) {
-    const shell::DecimalSeparatorScope separator(u',');
-    shell::PlainTextField lower("1");
-    shell::PlainTextField upper("10000000");
-    shell::PlainTextField rowLength("10");
-    shell::SharedState shared;
-    shell::LineList list;
-    analysis::Berechnen({upper, lower, rowLength, list}, shared);
+    const core::DecimalSeparatorScope separator(u',');
+    ui::PlainTextField lower("1");
+    ui::PlainTextField upper("10000000");
+    ui::PlainTextField rowLength("10");
+    ui::SharedState shared;
+    core::LineList list;
+    core::Berechnen({upper, lower, rowLength, list}, shared);
     for (auto _ : state) {
         for (qsizetype i = list.count() - 35; i < list.count(); ++i) {
             benchmark::DoNotOptimize(list.line(i));
@@ -80,8 +80,8 @@ struct Windows {
         form1.show();
         QApplication::processEvents();
     }
-    shell::SharedState state;
-    distribution::ChartState chart;
+    ui::SharedState state;
+    graphics::ChartState chart;
     ui::TForm1 form1{state, [](const QString&) {}};
     ui::TForm2 form2{state, chart, [](const QString&) {}};
 };
@@ -89,7 +89,7 @@ struct Windows {
 // From pressing the scan button on 1..10,000,000 in rows of ten until the list has painted its
 // first rows; the resident memory of the process after it.
 void BM_ScanUntilTheListShowsItsFirstRows(benchmark::State& state) {
-    const shell::DecimalSeparatorScope separator(u',');
+    const core::DecimalSeparatorScope separator(u',');
     Windows windows;
     for (auto _ : state) {
         windows.form1.Edit2->setText(QStringLiteral("1"));
@@ -104,7 +104,7 @@ BENCHMARK(BM_ScanUntilTheListShowsItsFirstRows)->Unit(benchmark::kMillisecond);
 
 // The Graph button's redraw after the start-up scan: clear, fit and table, axes, sticks, bars.
 void BM_FullRedrawOfTheStartUpScan(benchmark::State& state) {
-    const shell::DecimalSeparatorScope separator(u',');
+    const core::DecimalSeparatorScope separator(u',');
     Windows windows;
     QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
     for (auto _ : state) {
@@ -115,31 +115,31 @@ BENCHMARK(BM_FullRedrawOfTheStartUpScan)->Unit(benchmark::kMicrosecond);
 
 // The start-up chart rasterised anew from its drawing commands, at a screen scale of 1 and 2.
 void BM_RepaintStartUpChartFromItsCommands(benchmark::State& state) {
-    const shell::DecimalSeparatorScope separator(u',');
+    const core::DecimalSeparatorScope separator(u',');
     Windows windows;
     QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
     windows.form1.Graph1Click();
-    const shell::Drawing& drawing = windows.form2.Bild->picture().drawing();
+    const graphics::Drawing& drawing = windows.form2.Bild->picture().drawing();
     const double scale = static_cast<double>(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(shell::Rasterise(drawing, scale));
+        benchmark::DoNotOptimize(graphics::rasterise(drawing, scale));
     }
 }
 BENCHMARK(BM_RepaintStartUpChartFromItsCommands)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // Saving the start-up chart: the file's bytes, as SVG and as a PNG at twice the size.
 void BM_SaveStartUpChart(benchmark::State& state) {
-    const shell::DecimalSeparatorScope separator(u',');
+    const core::DecimalSeparatorScope separator(u',');
     Windows windows;
     QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
     windows.form1.Graph1Click();
-    const auto format = static_cast<distribution::ChartFormat>(state.range(0));
-    const distribution::ChartTexts texts = windows.form2.ChartTexts();
+    const auto format = static_cast<graphics::ChartFormat>(state.range(0));
+    const graphics::ChartTexts texts = windows.form2.ChartTexts();
     for (auto _ : state) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        distribution::WriteChart(buffer, format, windows.form2.Bild->picture().drawing(), 2.0,
+        graphics::writeChart(buffer, format, windows.form2.Bild->picture().drawing(), 2.0,
                                  texts);
         benchmark::DoNotOptimize(bytes.size());
     }
@@ -222,11 +222,11 @@ double threadMilliseconds() {
 // marks and the tally): "ratio" over counting on one thread, "ratio_all_cores" over counting
 // on all of them.
 void BM_WindowsScanAgainstCountingItsPrimes(benchmark::State& state) {
-    const shell::DecimalSeparatorScope separator(u',');
-    shell::PlainTextField lower("1");
-    shell::PlainTextField upper("10000000");
-    shell::PlainTextField rowLength("10");
-    shell::SharedState shared;
+    const core::DecimalSeparatorScope separator(u',');
+    ui::PlainTextField lower("1");
+    ui::PlainTextField upper("10000000");
+    ui::PlainTextField rowLength("10");
+    ui::SharedState shared;
     using Clock = std::chrono::steady_clock;
     const auto since = [](Clock::time_point start) {
         return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -236,10 +236,10 @@ void BM_WindowsScanAgainstCountingItsPrimes(benchmark::State& state) {
     double countingAll = 0;
     for (auto _ : state) {
         auto start = Clock::now();
-        shell::LineList list;
+        core::LineList list;
         lower.SetText("1");
         upper.SetText("10000000");
-        analysis::Berechnen({upper, lower, rowLength, list}, shared);
+        core::Berechnen({upper, lower, rowLength, list}, shared);
         scanning += since(start);
         primesieve::set_num_threads(1);
         start = Clock::now();
@@ -264,13 +264,13 @@ BENCHMARK(BM_WindowsScanAgainstCountingItsPrimes)->Unit(benchmark::kMillisecond)
 void BM_WideWindowAgainstCountingItsPrimes(benchmark::State& state) {
     primesieve::set_num_threads(1);
     const std::uint64_t from = static_cast<std::uint64_t>(std::pow(10.0, state.range(0)));
-    const auto range = *analysis::AdjustToRows(from, from + 10'000'000, 90);
+    const auto range = *core::adjustToRows(from, from + 10'000'000, 90);
     double tallying = 0;
     double counting = 0;
     for (auto _ : state) {
         const double start = threadMilliseconds();
-        analysis::ScanControl control;
-        benchmark::DoNotOptimize(analysis::TallyWideRows(range, 0, range.rows(), control));
+        core::ScanControl control;
+        benchmark::DoNotOptimize(core::tallyRows(range, 0, range.rows(), control));
         const double middle = threadMilliseconds();
         benchmark::DoNotOptimize(primesieve::count_primes(range.first, range.last));
         const double end = threadMilliseconds();
@@ -290,13 +290,13 @@ BENCHMARK(BM_WideWindowAgainstCountingItsPrimes)
 // 10^9 numbers near 10^12 in rows of 90, on one and on two threads: the same tally, and the
 // resident memory above the process before the run.
 void BM_WideBillionNumbersOnThreads(benchmark::State& state) {
-    const auto range = *analysis::AdjustToRows(1'000'000'000'000, 1'001'000'000'000, 90);
-    static std::optional<analysis::WideTally> first;
+    const auto range = *core::adjustToRows(1'000'000'000'000, 1'001'000'000'000, 90);
+    static std::optional<core::RowTally> first;
     const double before = ResidentMegabytes();
-    analysis::WideTally tally;
+    core::RowTally tally;
     for (auto _ : state) {
-        analysis::ScanControl control;
-        tally = analysis::TallyWideRange(range, static_cast<unsigned>(state.range(0)), control);
+        core::ScanControl control;
+        tally = core::tallyRange(range, static_cast<unsigned>(state.range(0)), control);
     }
     if (!first) {
         first = tally;
@@ -316,9 +316,9 @@ BENCHMARK(BM_WideBillionNumbersOnThreads)
 // The random models of the windows' full range 1..10,000,000 in rows of 10 and of 120.
 void BM_ModelsOfTheFullRange(benchmark::State& state) {
     const auto length = static_cast<std::uint32_t>(state.range(0));
-    const distribution::ModelRows rows{1, length, 10'000'000 / length};
+    const core::ModelRows rows{1, length, 10'000'000 / length};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(distribution::ComputeModels(rows));
+        benchmark::DoNotOptimize(core::computeModels(rows));
     }
     state.counters["rows"] = static_cast<double>(rows.rows);
 }

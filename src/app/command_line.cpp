@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "primzeilen_version.h"
-#include "shell/line_writer.h"
-#include "shell/translations.h"
+#include "core/line_writer.h"
+#include "core/translations.h"
 
 namespace app {
 
@@ -54,11 +54,11 @@ void acceptQtOptions(QCommandLineParser& parser) {
 
 // Exit code 0 only once the text is out: a full disk or a closed output is reported.
 CommandLine printed(const char* text) {
-    shell::LineWriter out;
+    core::LineWriter out;
     out.text(QString::fromUtf8(text));
     if (out.error() != 0) {
         std::fprintf(stderr, "primzeilen: Ausgabe konnte nicht geschrieben werden: %s\n",
-                     qPrintable(shell::SystemErrorText(out.error())));
+                     qPrintable(core::systemErrorText(out.error())));
         return {false, 1};
     }
     return {false, 0};
@@ -69,7 +69,7 @@ CommandLine printed(const char* text) {
 CommandLine ReadCommandLine(int argc, char** argv) {
     // A plain core application: --help and --version work without a display.
     QCoreApplication core(argc, argv);
-    shell::InstallGermanTranslations(core);
+    core::installGermanTranslations(core);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());

@@ -1,9 +1,9 @@
 #include <QApplication>
 
 #include "app/command_line.h"
-#include "distribution/chart.h"
-#include "shell/shared_state.h"
-#include "shell/translations.h"
+#include "graphics/chart.h"
+#include "ui/shared_state.h"
+#include "core/translations.h"
 #include "ui/edit_field.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -15,13 +15,13 @@ int main(int argc, char* argv[]) {
         return commandLine.exitCode;
     }
     QApplication application(argc, argv);
-    shell::InstallGermanTranslations(application);
+    core::installGermanTranslations(application);
     // Closing the main window ends the program; closing the graph window only hides it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ui::ProgramIcon());
 
-    ui::TForm1 form1(shell::Shared());
-    ui::TForm2 form2(shell::Shared(), distribution::Chart());
+    ui::TForm1 form1(ui::Shared());
+    ui::TForm2 form2(ui::Shared(), graphics::Chart());
     form1.SetForm2(&form2);
 
     form2.show();

@@ -18,12 +18,13 @@
 #include <optional>
 #include <variant>
 
-#include "analysis/wide_scan.h"
-#include "cli/report.h"
+#include "cli/count_argument.h"
+#include "core/wide_scan.h"
+#include "core/report.h"
 #include "primzeilen_version.h"
-#include "shell/failures.h"
-#include "shell/line_writer.h"
-#include "shell/translations.h"
+#include "core/failures.h"
+#include "core/line_writer.h"
+#include "core/translations.h"
 
 namespace {
 
@@ -86,14 +87,14 @@ int usage(const QString& message) {
     return kUsage;
 }
 
-using Output = shell::LineWriter;
+using Output = core::LineWriter;
 
 // "Ausgabe konnte nicht geschrieben werden: reason", but nothing for a reader that went away
 // (a broken pipe): that is no news to its user. Returns the exit code.
 int outputFailed(int error) {
     if (error != EPIPE) {
         std::fprintf(stderr, "primzeilen-cli: Ausgabe konnte nicht geschrieben werden: %s\n",
-                     qPrintable(shell::SystemErrorText(error)));
+                     qPrintable(core::systemErrorText(error)));
     }
     return kFailed;
 }
@@ -113,7 +114,7 @@ bool progress(const std::optional<bool>& option, bool terminal,
 }
 
 struct Options {
-    analysis::WideRange range;
+    core::RowRange range;
     bool rows = false;
     bool fit = false;
     bool models = false;
@@ -185,7 +186,7 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
     unsigned requestedThreads = cores;
     if (parser.isSet(threads)) {
-        const auto count = cli::ParseCount(parser.value(threads));
+        const auto count = cli::parseCount(parser.value(threads));
         if (!count || *count < 1 || *count > 1024) {
             return usage(QStringLiteral("--threads „%1“ ist keine Zahl von 1 bis 1024.")
                              .arg(parser.value(threads)));
@@ -209,9 +210,9 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         return usage(QStringLiteral("drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.")
                          .arg(numbers.size()));
     }
-    const auto from = cli::ParseCount(numbers[0]);
-    const auto to = cli::ParseCount(numbers[1]);
-    const auto length = cli::ParseCount(numbers[2]);
+    const auto from = cli::parseCount(numbers[0]);
+    const auto to = cli::parseCount(numbers[1]);
+    const auto length = cli::parseCount(numbers[2]);
     const QString range = QStringLiteral("ist keine ganze Zahl von 0 bis 18446744073709551615.");
     if (!from) {
         return usage(QStringLiteral("VON „%1“ ").arg(numbers[0]) + range);
@@ -223,7 +224,7 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         return usage(
             QStringLiteral("LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.").arg(numbers[2]));
     }
-    const auto adjusted = analysis::AdjustToRows(*from, *to, static_cast<std::uint32_t>(*length));
+    const auto adjusted = core::adjustToRows(*from, *to, static_cast<std::uint32_t>(*length));
     if (!adjusted) {
         return usage(QStringLiteral("von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.")
                          .arg(*from)
@@ -232,31 +233,31 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
                                            : QStringLiteral("%1 Zahlen").arg(*length)));
     }
     options.range = *adjusted;
-    options.threads = analysis::ThreadsFor(*adjusted, requestedThreads, cores);
+    options.threads = core::threadsFor(*adjusted, requestedThreads, cores);
     return options;
 }
 
 // Counts and writes the whole run on a thread of its own, so the main thread is free to wait
 // for signals. Returns the exit code.
-int countAndWrite(const Options& options, analysis::ScanControl& control, Output& out) {
-    const analysis::WideRange& range = options.range;
+int countAndWrite(const Options& options, core::ScanControl& control, Output& out) {
+    const core::RowRange& range = options.range;
     const auto failed = [&out] { return outputFailed(out.error()); };
-    analysis::WideTally tally;
+    core::RowTally tally;
     if (options.rows && options.format == u"text") {
         // The rows in order, one thread, each line written whole.
-        const int width = analysis::WideHeaderWidth(range);
-        tally = analysis::TallyWideRows(
+        const int width = core::headerWidth(range);
+        tally = core::tallyRows(
             range, 0, range.rows(), control,
             [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
                 if (!control.stop.load(std::memory_order_relaxed)) {
-                    out.line(analysis::WideRowLine(range, row, width, count, offsets));
+                    out.line(core::rowLine(range, row, width, count, offsets));
                     if (out.error() != 0) {
                         control.stop = true;
                     }
                 }
             });
     } else {
-        tally = analysis::TallyWideRange(range, options.threads, control);
+        tally = core::tallyRange(range, options.threads, control);
     }
     if (out.error() != 0) {
         return failed();
@@ -266,32 +267,32 @@ int countAndWrite(const Options& options, analysis::ScanControl& control, Output
         return kInterrupted;
     }
 
-    const analysis::FrequencySummary summary =
-        analysis::SummarizeFrequencies(tally.rows, tally.primes);
-    std::optional<cli::Fit> fit;
-    std::optional<distribution::ModelComparison> models;
+    const core::FrequencySummary summary =
+        core::summarizeFrequencies(tally.rows, tally.primes);
+    std::optional<core::FitReport> fit;
+    std::optional<core::ModelComparison> models;
     QString failure;
     try {
         if (options.fit) {
-            fit = cli::FitTally(summary);
+            fit = core::fitReport(summary.shares);
         }
         if (options.models) {
-            models = cli::CompareWithModels(range, summary);
+            models = core::compareWithModels(range, summary);
         }
-    } catch (const shell::Failure& error) {
+    } catch (const core::Failure& error) {
         failure = error.message();
     }
     if (options.format == u"csv") {
-        out.text(cli::CsvReport(summary, tally, fit, models));
+        out.text(core::csvReport(summary, tally, fit, models));
     } else if (options.format == u"json") {
-        out.text(cli::JsonReport(range, summary, tally, fit, models));
+        out.text(core::jsonReport(range, summary, tally, fit, models));
     } else {
-        out.lines(cli::SummaryLines(summary, tally));
+        out.lines(core::summaryLines(summary, tally));
         if (fit) {
-            out.lines(cli::FitLines(*fit));
+            out.lines(core::fitLines(*fit));
         }
         if (models) {
-            out.lines(cli::ModelLines(*models));
+            out.lines(core::modelLines(*models));
         }
     }
     if (!out.flush()) {
@@ -315,7 +316,7 @@ bool readerLeft() {
 // SIGTERM. A stop ends the counting at its next look; what is being written is finished, so
 // only whole lines are left behind.
 int watch(const Options& options, const sigset_t& stops) {
-    analysis::ScanControl control;
+    core::ScanControl control;
     Output out(STDOUT_FILENO, &control.stop);
     std::future<int> running =
         std::async(std::launch::async, [&] { return countAndWrite(options, control, out); });
@@ -386,10 +387,10 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &action, nullptr);
     // A reader that went away shows as a failed write, so the count stops too.
     std::signal(SIGPIPE, SIG_IGN);
-    const bool outputOpen = shell::StandardOutputOpen();
+    const bool outputOpen = core::standardOutputOpen();
 
     QCoreApplication application(argc, argv);
-    shell::InstallGermanTranslations(application);
+    core::installGermanTranslations(application);
     if (!outputOpen) {
         return outputFailed(EBADF);
     }

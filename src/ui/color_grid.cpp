@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-#include "distribution/chart.h"
+#include "graphics/chart.h"
 
 namespace ui {
 
@@ -35,7 +35,7 @@ void TColorGrid::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     for (int i = 0; i < kColumns * kRows; ++i) {
         const QRect r = cell(i);
-        const QColor color = shell::ToRgb(distribution::kColorTable[static_cast<std::size_t>(i)]);
+        const QColor color = graphics::toRgb(graphics::kColorTable[static_cast<std::size_t>(i)]);
         painter.fillRect(r, color);
         painter.setPen(palette().color(QPalette::Dark));
         painter.drawRect(r.adjusted(0, 0, -1, -1));

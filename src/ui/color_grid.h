@@ -2,14 +2,14 @@
 
 #include <QWidget>
 
-#include "shell/string_grid.h"
+#include "ui/grid_cells.h"
 
 namespace ui {
 
 // Sixteen colour cells, eight by two, indices 0 to 7 in the top row and 8 to 15 below. A left
 // click or an arrow key chooses the foreground cell, which is marked "FG". Choosing redraws
 // nothing; the next chart uses the colour.
-class TColorGrid final : public QWidget, public shell::ColorChoice {
+class TColorGrid final : public QWidget, public ui::ColorChoice {
     Q_OBJECT
 public:
     explicit TColorGrid(QWidget* parent = nullptr);

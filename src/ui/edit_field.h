@@ -2,13 +2,13 @@
 
 #include <QLineEdit>
 
-#include "shell/text_field.h"
+#include "ui/text_field.h"
 
 namespace ui {
 
 // An edit field whose text the program's routines read and write. It reports each typed
 // character before the field takes it, Shift+Enter as a carriage return, and gaining the focus.
-class TEdit final : public QLineEdit, public shell::TextField {
+class TEdit final : public QLineEdit, public ui::TextField {
     Q_OBJECT
 public:
     explicit TEdit(QWidget* parent = nullptr) : QLineEdit(parent) {}

@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <QStringList>
 
-#include "shell/save_file.h"
+#include "core/save_file.h"
 
 namespace ui {
 
@@ -60,7 +60,7 @@ void RememberSaveFolder(const QString& folder) {
     settings().setValue(kFolderKey, folder);
 }
 
-QString ResultFileName(const shell::ScannedRange& scanned, const QString& suffix) {
+QString ResultFileName(const ui::ScannedRange& scanned, const QString& suffix) {
     const QString stem = scanned.ZahlenProZeile > 0 ? QStringLiteral("primzeilen_%1_%2_%3")
                                                           .arg(scanned.Von)
                                                           .arg(scanned.Bis)
@@ -76,12 +76,12 @@ QString SaveFailure(const QString& what, const QString& path, const QString& rea
 
 QString SaveAs(const QString& what, const QString& path,
                const std::function<void(QIODevice&)>& write) {
-    const QString reason = shell::SaveFile(path, write);
+    const QString reason = core::saveFile(path, write);
     return reason.isEmpty() ? QString() : SaveFailure(what, path, reason);
 }
 
 void SaveThroughDialog(QWidget* parent, const SaveDialog& dialog, const SaveQuestion& question,
-                       const QString& what, const shell::FailureReporter& report,
+                       const QString& what, const ui::FailureReporter& report,
                        const std::function<void(QIODevice&, std::size_t type)>& write) {
     const std::optional<SaveAnswer> answer = dialog(parent, question, LastSaveFolder());
     if (!answer) {

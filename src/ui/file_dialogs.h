@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "shell/handler.h"
-#include "shell/shared_state.h"
+#include "ui/handler.h"
+#include "ui/shared_state.h"
 
 class QIODevice;
 class QWidget;
@@ -50,7 +50,7 @@ void RememberSaveFolder(const QString& folder);
 
 // The name offered for a file of a scan's results: primzeilen_VON_BIS_LÄNGE with the ending,
 // plain "primzeilen" before any scan.
-[[nodiscard]] QString ResultFileName(const shell::ScannedRange& scanned, const QString& suffix);
+[[nodiscard]] QString ResultFileName(const ui::ScannedRange& scanned, const QString& suffix);
 
 // "What could not be saved as „file“", with the reason on a line of its own.
 [[nodiscard]] QString SaveFailure(const QString& what, const QString& path, const QString& reason);
@@ -61,7 +61,7 @@ void RememberSaveFolder(const QString& folder);
 
 // Asks with the dialog, remembers the folder, writes with `write` and reports a failure.
 void SaveThroughDialog(QWidget* parent, const SaveDialog& dialog, const SaveQuestion& question,
-                       const QString& what, const shell::FailureReporter& report,
+                       const QString& what, const ui::FailureReporter& report,
                        const std::function<void(QIODevice&, std::size_t type)>& write);
 
 }  // namespace ui

@@ -9,8 +9,8 @@
 #include <QShortcut>
 #include <array>
 
-#include "analysis/berechnen.h"
-#include "shell/conversions.h"
+#include "core/berechnen.h"
+#include "core/conversions.h"
 #include "ui/form2.h"
 #include "ui/form_layout.h"
 #include "ui/help_window.h"
@@ -119,11 +119,11 @@ const std::array kControls{
 
 }  // namespace
 
-TForm1::TForm1(shell::SharedState& state, shell::FailureReporter reporter, QWidget* parent)
+TForm1::TForm1(ui::SharedState& state, ui::FailureReporter reporter, QWidget* parent)
     : QWidget(parent), m_state(state), m_report(std::move(reporter)) {
     setObjectName(QStringLiteral("Form1"));
     if (!m_report) {
-        m_report = shell::MessageBoxReporter(this);
+        m_report = ui::MessageBoxReporter(this);
     }
     BuildForm<TForm1>(*this, kWindow, kControls);
     ListBox1 = Child<TListBox>(*this, "ListBox1");
@@ -187,7 +187,7 @@ void TForm1::CopyLines() {
         return;
     }
     QGuiApplication::clipboard()->setText(
-        shell::LinesText(ListBox1->items().lines(), ListBox1->SelectedRanges()));
+        core::linesText(ListBox1->items().lines(), ListBox1->SelectedRanges()));
 }
 
 void TForm1::SaveList() {
@@ -197,16 +197,16 @@ void TForm1::SaveList() {
                        {{QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt")}}},
                       QStringLiteral("Die Liste"), m_report,
                       [this](QIODevice& device, std::size_t) {
-                          shell::WriteLines(ListBox1->items().lines(), device);
+                          core::writeLines(ListBox1->items().lines(), device);
                       });
 }
 
 void TForm1::Berechnen() {
-    analysis::Berechnen({*Edit1, *Edit2, *Edit3, ListBox1->items()}, m_state);
+    core::Berechnen({*Edit1, *Edit2, *Edit3, ListBox1->items()}, m_state);
 }
 
 void TForm1::BitBtn1Click() {
-    shell::RunHandler(m_report, [this] {
+    ui::RunHandler(m_report, [this] {
         Berechnen();
         m_state.Berechnet = 1;
     });
@@ -222,16 +222,16 @@ void TForm1::Graph1Click() {
     if (m_state.Berechnet != 1 || Form2 == nullptr) {
         return;
     }
-    shell::RunHandler(m_report, [this] {
+    ui::RunHandler(m_report, [this] {
         Form2->Show();
         Form2->FullRedraw();
     });
 }
 
 void TForm1::ScrollBar1Change() {
-    Edit3->SetText(shell::IntToStr(ScrollBar1->value()));
-    ScrollBar1->setValue(shell::StrToInt(Edit3->Text()));
-    m_state.ZahlenProZeile = shell::StrToInt(Edit3->Text());
+    Edit3->SetText(core::formatInteger(ScrollBar1->value()));
+    ScrollBar1->setValue(core::parseInteger(Edit3->Text()));
+    m_state.ZahlenProZeile = core::parseInteger(Edit3->Text());
 }
 
 void TForm1::Edit3KeyPress(char16_t key) {
@@ -239,7 +239,7 @@ void TForm1::Edit3KeyPress(char16_t key) {
         return;
     }
     // The bar clamps to 10..120 and runs ScrollBar1Change only when its position changes.
-    shell::RunHandler(m_report, [this] { ScrollBar1->setValue(shell::StrToInt(Edit3->Text())); });
+    ui::RunHandler(m_report, [this] { ScrollBar1->setValue(core::parseInteger(Edit3->Text())); });
 }
 
 void TForm1::BitBtn2Click() {

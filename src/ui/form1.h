@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "shell/handler.h"
-#include "shell/shared_state.h"
+#include "ui/handler.h"
+#include "ui/shared_state.h"
 #include "ui/file_dialogs.h"
 
 class QAction;
@@ -22,7 +22,7 @@ class TListBox;
 class TForm1 final : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(shell::SharedState& state, shell::FailureReporter reporter = {},
+    explicit TForm1(ui::SharedState& state, ui::FailureReporter reporter = {},
                     QWidget* parent = nullptr);
 
     // The graph window, which the Graph button shows and redraws.
@@ -69,10 +69,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    shell::SharedState& m_state;
+    ui::SharedState& m_state;
     void createActions();
 
-    shell::FailureReporter m_report;
+    ui::FailureReporter m_report;
     SaveDialog m_askWhereToSave = AskWhereToSave;
     TForm2* Form2 = nullptr;
     bool m_activated = false;

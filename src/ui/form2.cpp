@@ -13,8 +13,8 @@
 #include <QShortcut>
 #include <array>
 
-#include "distribution/table_text.h"
-#include "shell/save_file.h"
+#include "core/table_text.h"
+#include "core/save_file.h"
 #include "ui/form_layout.h"
 #include "ui/help_window.h"
 
@@ -214,12 +214,12 @@ const std::array kControls{
 
 }  // namespace
 
-TForm2::TForm2(shell::SharedState& state, distribution::ChartState& chart,
-               shell::FailureReporter reporter, QWidget* parent)
+TForm2::TForm2(ui::SharedState& state, graphics::ChartState& chart,
+               ui::FailureReporter reporter, QWidget* parent)
     : QWidget(parent), m_state(state), m_chart(chart), m_report(std::move(reporter)) {
     setObjectName(QStringLiteral("Form2"));
     if (!m_report) {
-        m_report = shell::MessageBoxReporter(this);
+        m_report = ui::MessageBoxReporter(this);
     }
     BuildForm<TForm2>(*this, kWindow, kControls);
     Farbwahl = Child<TColorGrid>(*this, "Farbwahl");
@@ -279,7 +279,7 @@ void TForm2::createActions() {
     BildDrucken =
         add(Bild, QStringLiteral("&Drucken …"), &TForm2::PrintPicture, QKeySequence::Print);
     for (QAction* action : {BildKopieren, BildSpeichern, BildDrucken}) {
-        action->setEnabled(Bild->picture().IsDrawn());
+        action->setEnabled(Bild->picture().isDrawn());
     }
     auto* separator = new QAction(Bild);
     separator->setSeparator(true);
@@ -296,7 +296,7 @@ void TForm2::createActions() {
     Bild->addAction(ModelleEinblenden);
     Bild->setContextMenuPolicy(Qt::ActionsContextMenu);
     Tab->setContextMenuPolicy(Qt::ActionsContextMenu);
-    Bild->picture().OnFirstUse([this] {
+    Bild->picture().onFirstUse([this] {
         for (QAction* action : {BildKopieren, BildSpeichern, BildDrucken}) {
             action->setEnabled(true);
         }
@@ -304,7 +304,7 @@ void TForm2::createActions() {
 }
 
 void TForm2::CopyTable() {
-    QGuiApplication::clipboard()->setText(distribution::TableTsv(ChartTexts().table));
+    QGuiApplication::clipboard()->setText(core::tableTsv(ChartTexts().table));
 }
 
 void TForm2::SaveTable() {
@@ -314,30 +314,30 @@ void TForm2::SaveTable() {
                        {{QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
                       QStringLiteral("Die Tabelle"), m_report,
                       [this](QIODevice& device, std::size_t) {
-                          shell::WriteAll(device, distribution::TableCsv(ChartTexts().table));
+                          core::writeAll(device, core::tableCsv(ChartTexts().table));
                       });
 }
 
 void TForm2::CopyResults() {
-    QGuiApplication::clipboard()->setText(distribution::ResultsText(ResultFields()));
+    QGuiApplication::clipboard()->setText(core::resultsText(ResultFields()));
 }
 
 void TForm2::CopyPicture() {
-    if (!Bild->picture().IsDrawn()) {
+    if (!Bild->picture().isDrawn()) {
         return;
     }
     auto* data = new QMimeData;
-    data->setImageData(Bild->picture().Raster(devicePixelRatioF()));
+    data->setImageData(Bild->picture().raster(devicePixelRatioF()));
     data->setData(QStringLiteral("image/svg+xml"),
-                  distribution::ChartSvg(Bild->picture().drawing()));
+                  graphics::chartSvg(Bild->picture().drawing()));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void TForm2::SavePicture() {
-    if (!Bild->picture().IsDrawn()) {
+    if (!Bild->picture().isDrawn()) {
         return;
     }
-    using distribution::ChartFormat;
+    using graphics::ChartFormat;
     // PNG at twice the window's size first: sharp in print and on scaled screens.
     static const std::array<std::pair<ChartFormat, double>, 4> kFormats{{{ChartFormat::Png, 2.0},
                                                                          {ChartFormat::Png, 1.0},
@@ -350,27 +350,27 @@ void TForm2::SavePicture() {
          {QStringLiteral("PNG-Bild, einfache Auflösung (*.png)"), QStringLiteral("png")},
          {QStringLiteral("SVG-Vektorgrafik (*.svg)"), QStringLiteral("svg")},
          {QStringLiteral("PDF-Dokument (*.pdf)"), QStringLiteral("pdf")}}};
-    const distribution::ChartTexts texts = ChartTexts();
+    const graphics::ChartTexts texts = ChartTexts();
     SaveThroughDialog(this, m_askWhereToSave, question, QStringLiteral("Das Bild"), m_report,
                       [&](QIODevice& device, std::size_t type) {
                           const auto [format, scale] = kFormats.at(type);
-                          distribution::WriteChart(device, format, Bild->picture().drawing(), scale,
+                          graphics::writeChart(device, format, Bild->picture().drawing(), scale,
                                                    texts);
                       });
 }
 
 QString TForm2::WritePicture(const PictureFile& file) const {
-    if (!Bild->picture().IsDrawn()) {
+    if (!Bild->picture().isDrawn()) {
         return QStringLiteral("Es ist noch kein Bild gezeichnet.");
     }
-    const distribution::ChartTexts texts = ChartTexts();
+    const graphics::ChartTexts texts = ChartTexts();
     return SaveAs(QStringLiteral("Das Bild"), file.path, [&](QIODevice& device) {
-        distribution::WriteChart(device, file.format, Bild->picture().drawing(), file.scale, texts);
+        graphics::writeChart(device, file.format, Bild->picture().drawing(), file.scale, texts);
     });
 }
 
 void TForm2::PrintPicture() {
-    if (!Bild->picture().IsDrawn()) {
+    if (!Bild->picture().isDrawn()) {
         return;
     }
     auto* preview = new QPrintPreviewDialog(this);
@@ -382,16 +382,16 @@ void TForm2::PrintPicture() {
     // The page shows the chart as it was when the preview opened.
     connect(preview, &QPrintPreviewDialog::paintRequested, preview,
             [drawing = Bild->picture().drawing(), texts = ChartTexts()](QPrinter* printer) {
-                distribution::PaintChartPage(*printer, drawing, texts);
+                graphics::paintChartPage(*printer, drawing, texts);
             });
     preview->open();
 }
 
 void TForm2::PaintPrintPage(QPrinter& printer) const {
-    if (!Bild->picture().IsDrawn()) {
+    if (!Bild->picture().isDrawn()) {
         return;
     }
-    distribution::PaintChartPage(printer, Bild->picture().drawing(), ChartTexts());
+    graphics::paintChartPage(printer, Bild->picture().drawing(), ChartTexts());
 }
 
 std::vector<std::pair<QString, QString>> TForm2::ResultFields() const {
@@ -409,8 +409,8 @@ std::vector<std::pair<QString, QString>> TForm2::ResultFields() const {
             {label(Label13), Edit9->text()}};
 }
 
-distribution::ChartTexts TForm2::ChartTexts() const {
-    distribution::ChartTexts texts;
+graphics::ChartTexts TForm2::ChartTexts() const {
+    graphics::ChartTexts texts;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < Tab->columnCount(); ++column) {
             texts.table[static_cast<std::size_t>(row)].append(Tab->Cell(column, row));
@@ -427,43 +427,43 @@ distribution::ChartTexts TForm2::ChartTexts() const {
     return texts;
 }
 
-distribution::GraphControls TForm2::controls() {
+ui::GraphControls TForm2::controls() {
     return {*Tab,
             {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9},
             Bild->picture(),
             *Farbwahl};
 }
 
-double TForm2::Erwartungswert() const {
-    return distribution::Erwartungswert(m_state.RelHaeufigkeit);
+double TForm2::mean() const {
+    return core::mean(m_state.RelHaeufigkeit);
 }
 
-double TForm2::Standardabweichung() const {
-    return distribution::Standardabweichung(m_state.RelHaeufigkeit);
+double TForm2::standardDeviation() const {
+    return core::standardDeviation(m_state.RelHaeufigkeit);
 }
 
 void TForm2::FuelleTabelle() {
-    const distribution::GraphControls graph = controls();
-    distribution::FuelleTabelle({graph.Tab, graph.Edit}, m_state.RelHaeufigkeit, m_state.Gescannt);
+    const ui::GraphControls graph = controls();
+    ui::FuelleTabelle({graph.Tab, graph.Edit}, m_state.RelHaeufigkeit, m_state.Gescannt);
 }
 
 // Each drawing step asks for the picture to be shown before it draws, so whatever it drew
 // appears at the next paint, also when it fails halfway.
 
-void TForm2::ZeichneAchsen() {
+void TForm2::drawAxes() {
     Bild->update();
-    distribution::ZeichneAchsen(Bild->picture(), m_chart);
+    graphics::drawAxes(Bild->picture(), m_chart);
 }
 
-void TForm2::ZeichneStabdiagramm() {
+void TForm2::drawStickChart() {
     Bild->update();
-    distribution::ZeichneStabdiagramm(Bild->picture(), m_chart, Farbwahl->ForegroundIndex(),
+    graphics::drawStickChart(Bild->picture(), m_chart, Farbwahl->ForegroundIndex(),
                                       m_state.RelHaeufigkeit);
 }
 
-void TForm2::ZeichneHistogramm() {
+void TForm2::drawHistogram() {
     Bild->update();
-    distribution::ZeichneHistogramm(Bild->picture(), m_chart, Farbwahl->ForegroundIndex(), *Edit1,
+    graphics::drawHistogram(Bild->picture(), m_chart, Farbwahl->ForegroundIndex(), *Edit1,
                                     *Edit2);
 }
 
@@ -475,27 +475,27 @@ void TForm2::Show() {
 
 void TForm2::Clear() {
     Bild->update();
-    distribution::ClearPicture(Bild->picture());
+    graphics::clearPicture(Bild->picture());
 }
 
 void TForm2::FullRedraw() {
     Bild->update();
-    distribution::FullRedraw(controls(), m_chart, m_state);
+    ui::FullRedraw(controls(), m_chart, m_state);
     if (m_showModels) {
-        const shell::ScannedRange& scanned = m_state.Gescannt;
+        const ui::ScannedRange& scanned = m_state.Gescannt;
         const bool known = m_models && m_models->first.ZahlenProZeile == scanned.ZahlenProZeile &&
                            m_models->first.Von == scanned.Von && m_models->first.Bis == scanned.Bis;
         if (!known) {
-            const distribution::ModelRows rows{
+            const core::ModelRows rows{
                 static_cast<long double>(scanned.Von),
                 static_cast<std::uint32_t>(scanned.ZahlenProZeile),
                 static_cast<std::uint64_t>((scanned.Bis - scanned.Von + 1) /
                                            scanned.ZahlenProZeile)};
-            m_models.emplace(scanned, distribution::ComputeModels(rows));
+            m_models.emplace(scanned, core::computeModels(rows));
         }
-        distribution::ZeichneModelle(
+        graphics::drawModels(
             Bild->picture(), m_chart,
-            distribution::CompareModels(m_models->second, m_state.RelHaeufigkeit));
+            core::compareModels(m_models->second, m_state.RelHaeufigkeit));
     }
 }
 
@@ -503,43 +503,43 @@ void TForm2::ShowModels(bool shown) {
     m_showModels = shown;
     ModelleEinblenden->setChecked(shown);
     // Redrawn from the last scan, with or without the models; before any scan nothing is drawn.
-    if (m_state.Gescannt.ZahlenProZeile > 0 && Bild->picture().IsDrawn()) {
-        shell::RunHandler(m_report, [this] { FullRedraw(); });
+    if (m_state.Gescannt.ZahlenProZeile > 0 && Bild->picture().isDrawn()) {
+        ui::RunHandler(m_report, [this] { FullRedraw(); });
     }
 }
 
 void TForm2::BitBtn3Click() {
-    shell::RunHandler(m_report, [this] {
+    ui::RunHandler(m_report, [this] {
         Clear();
-        ZeichneAchsen();
+        drawAxes();
     });
 }
 
 void TForm2::graph1Click() {
-    shell::RunHandler(m_report, [this] {
+    ui::RunHandler(m_report, [this] {
         Show();
         FuelleTabelle();
-        ZeichneStabdiagramm();
+        drawStickChart();
     });
 }
 
 void TForm2::graph2Click() {
-    shell::RunHandler(m_report, [this] {
+    ui::RunHandler(m_report, [this] {
         Show();
         FuelleTabelle();
-        ZeichneHistogramm();
+        drawHistogram();
     });
 }
 
 void TForm2::Edit1KeyPress(char16_t key) {
     if (key == u'\r') {
-        shell::RunHandler(m_report, [this] { FullRedraw(); });
+        ui::RunHandler(m_report, [this] { FullRedraw(); });
     }
 }
 
 void TForm2::Edit2KeyPress(char16_t key) {
     if (key == u'\r') {
-        shell::RunHandler(m_report, [this] {
+        ui::RunHandler(m_report, [this] {
             repaint();
             FullRedraw();
         });

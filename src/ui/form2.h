@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "distribution/chart.h"
-#include "distribution/chart_export.h"
-#include "distribution/graph_redraw.h"
-#include "shell/handler.h"
-#include "shell/shared_state.h"
-#include "shell/text_field.h"
+#include "graphics/chart.h"
+#include "graphics/chart_export.h"
+#include "ui/graph_redraw.h"
+#include "ui/handler.h"
+#include "ui/shared_state.h"
+#include "ui/text_field.h"
 #include "ui/file_dialogs.h"
 
 class QAction;
@@ -23,7 +23,7 @@ namespace ui {
 // A file for the picture: PNG rasterised at a scale, SVG or the printed page as PDF.
 struct PictureFile {
     QString path;
-    distribution::ChartFormat format = distribution::ChartFormat::Png;
+    graphics::ChartFormat format = graphics::ChartFormat::Png;
     double scale = 1.0;
 };
 
@@ -38,15 +38,15 @@ class TStringGrid;
 class TForm2 final : public QWidget {
     Q_OBJECT
 public:
-    TForm2(shell::SharedState& state, distribution::ChartState& chart,
-           shell::FailureReporter reporter = {}, QWidget* parent = nullptr);
+    TForm2(ui::SharedState& state, graphics::ChartState& chart,
+           ui::FailureReporter reporter = {}, QWidget* parent = nullptr);
 
-    [[nodiscard]] double Erwartungswert() const;
-    [[nodiscard]] double Standardabweichung() const;
+    [[nodiscard]] double mean() const;
+    [[nodiscard]] double standardDeviation() const;
     void FuelleTabelle();
-    void ZeichneAchsen();
-    void ZeichneStabdiagramm();
-    void ZeichneHistogramm();
+    void drawAxes();
+    void drawStickChart();
+    void drawHistogram();
 
     // Visible and in front.
     void Show();
@@ -92,7 +92,7 @@ public:
     void PaintPrintPage(QPrinter& printer) const;
     // The nine result fields, Edit1 to Edit9, with the labels the window shows them by.
     [[nodiscard]] std::vector<std::pair<QString, QString>> ResultFields() const;
-    [[nodiscard]] distribution::ChartTexts ChartTexts() const;
+    [[nodiscard]] graphics::ChartTexts ChartTexts() const;
     void SetSaveDialog(SaveDialog dialog) { m_askWhereToSave = std::move(dialog); }
 
     TColorGrid* Farbwahl;
@@ -129,17 +129,17 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    [[nodiscard]] distribution::GraphControls controls();
+    [[nodiscard]] ui::GraphControls controls();
     void createActions();
 
-    shell::SharedState& m_state;
-    distribution::ChartState& m_chart;
-    shell::FailureReporter m_report;
+    ui::SharedState& m_state;
+    graphics::ChartState& m_chart;
+    ui::FailureReporter m_report;
     SaveDialog m_askWhereToSave = AskWhereToSave;
     bool m_activated = false;
     bool m_showModels = false;
     // The models of the last scan drawn with them, computed once per scan.
-    std::optional<std::pair<shell::ScannedRange, distribution::ModelShares>> m_models;
+    std::optional<std::pair<ui::ScannedRange, core::ModelShares>> m_models;
 };
 
 }  // namespace ui

@@ -8,7 +8,7 @@ QFont MakeFont(const Font& font, const QFont& windowFont) {
     if (font.face == nullptr) {
         return windowFont;
     }
-    QFont result(shell::SubstituteFont(QString::fromLatin1(font.face)));
+    QFont result(graphics::substituteFont(QString::fromLatin1(font.face)));
     result.setPixelSize(font.pixels);
     result.setBold(font.bold);
     return result;

@@ -14,8 +14,8 @@
 #include <span>
 #include <vector>
 
-#include "shell/canvas.h"
-#include "shell/keyboard.h"
+#include "graphics/canvas.h"
+#include "ui/keyboard.h"
 #include "ui/color_grid.h"
 #include "ui/edit_field.h"
 #include "ui/glyphs.h"
@@ -162,7 +162,7 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
         }
     }
     detail::SetTabOrder(std::move(stops));
-    new shell::ButtonKeys(&form, defaultButton, cancelButton);
+    new ui::ButtonKeys(&form, defaultButton, cancelButton);
     // Also keeps the controls marked dockBottom along the bottom edge.
     new ScrolledLayout(form, window.clientSize);
 }

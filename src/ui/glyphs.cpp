@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QPolygon>
 
-#include "shell/canvas.h"
+#include "graphics/canvas.h"
 
 namespace ui {
 
@@ -71,21 +71,21 @@ QIcon CloseGlyph() {
     return QIcon(QPixmap::fromImage(image));
 }
 
-shell::Drawing ProgramIconDrawing(int size) {
-    shell::Picture picture(size, size);
-    shell::Canvas& canvas = picture.canvas();
-    canvas.SetPenColor(0x00FFFF);  // yellow
-    canvas.SetBrushColor(0x00FFFF);
+graphics::Drawing ProgramIconDrawing(int size) {
+    graphics::Picture picture(size, size);
+    graphics::Canvas& canvas = picture.canvas();
+    canvas.setPenColor(0x00FFFF);  // yellow
+    canvas.setBrushColor(0x00FFFF);
     canvas.Rectangle(0, 0, size, size);
-    canvas.SetPenColor(shell::clBlack);
+    canvas.setPenColor(graphics::kBlack);
     const int base = size - size / 8;
-    canvas.MoveTo(size / 8, base);
-    canvas.LineTo(size - size / 8, base);
+    canvas.moveTo(size / 8, base);
+    canvas.lineTo(size - size / 8, base);
     const int heights[] = {2, 5, 8, 6, 3};
     for (int i = 0; i < 5; ++i) {
         const int x = size / 8 + (i + 1) * size / 7;
-        canvas.MoveTo(x, base);
-        canvas.LineTo(x, base - heights[i] * size / 11);
+        canvas.moveTo(x, base);
+        canvas.lineTo(x, base - heights[i] * size / 11);
     }
     return picture.drawing();
 }
@@ -93,7 +93,7 @@ shell::Drawing ProgramIconDrawing(int size) {
 QIcon ProgramIcon() {
     QIcon icon;
     for (const int size : {32, 16}) {
-        icon.addPixmap(QPixmap::fromImage(shell::Rasterise(ProgramIconDrawing(size), 1.0)));
+        icon.addPixmap(QPixmap::fromImage(graphics::rasterise(ProgramIconDrawing(size), 1.0)));
     }
     return icon;
 }

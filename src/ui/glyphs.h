@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-#include "shell/drawing.h"
+#include "graphics/drawing.h"
 
 namespace ui {
 
@@ -18,6 +18,6 @@ namespace ui {
 [[nodiscard]] QIcon ProgramIcon();
 // The program's icon drawn for a square of `size` pixels: the one source of the windows' icon
 // and of the icon files that are installed.
-[[nodiscard]] shell::Drawing ProgramIconDrawing(int size);
+[[nodiscard]] graphics::Drawing ProgramIconDrawing(int size);
 
 }  // namespace ui

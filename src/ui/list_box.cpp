@@ -31,7 +31,7 @@ void ListBoxModel::Add(const QString& line) {
     endInsertRows();
 }
 
-void ListBoxModel::AddLines(std::shared_ptr<const shell::LineSource> lines) {
+void ListBoxModel::AddLines(std::shared_ptr<const core::LineSource> lines) {
     const auto added = static_cast<int>(lines->count());
     if (added == 0) {
         return;
@@ -98,8 +98,8 @@ TListBox::TListBox(int rowHeight, QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
-std::vector<shell::LineRange> TListBox::SelectedRanges() const {
-    std::vector<shell::LineRange> ranges;
+std::vector<core::LineRange> TListBox::SelectedRanges() const {
+    std::vector<core::LineRange> ranges;
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
         ranges.push_back({range.top(), range.bottom()});
     }

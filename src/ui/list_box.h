@@ -3,13 +3,13 @@
 #include <QAbstractListModel>
 #include <QListView>
 
-#include "shell/list_lines.h"
+#include "core/list_lines.h"
 
 namespace ui {
 
 // The lines of a list box for a view. Blocks of lines stay blocks, so a listing of a million
 // rows is shown without a million strings.
-class ListBoxModel final : public QAbstractListModel, public shell::ListBoxItems {
+class ListBoxModel final : public QAbstractListModel, public core::ListBoxItems {
     Q_OBJECT
 public:
     explicit ListBoxModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
@@ -19,12 +19,12 @@ public:
 
     void Clear() override;
     void Add(const QString& line) override;
-    void AddLines(std::shared_ptr<const shell::LineSource> lines) override;
+    void AddLines(std::shared_ptr<const core::LineSource> lines) override;
 
-    [[nodiscard]] const shell::LineList& lines() const { return m_lines; }
+    [[nodiscard]] const core::LineList& lines() const { return m_lines; }
 
 private:
-    shell::LineList m_lines;
+    core::LineList m_lines;
 };
 
 // A list box of fixed-pitch lines with rows of one height. Only the visible part of a line is
@@ -35,7 +35,7 @@ public:
     TListBox(int rowHeight, QWidget* parent = nullptr);
     [[nodiscard]] ListBoxModel& items() { return *m_model; }
     // The selected lines as ranges, without a model index for each.
-    [[nodiscard]] std::vector<shell::LineRange> SelectedRanges() const;
+    [[nodiscard]] std::vector<core::LineRange> SelectedRanges() const;
 
 private:
     ListBoxModel* m_model;

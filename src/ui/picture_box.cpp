@@ -9,11 +9,11 @@ TImage::TImage(int width, int height, QWidget* parent) : QWidget(parent), m_pict
 }
 
 void TImage::paintEvent(QPaintEvent* /*event*/) {
-    if (m_picture.IsDrawn()) {
+    if (m_picture.isDrawn()) {
         // Rasterised at the screen's own ratio, so each of its device pixels is painted once;
         // a window moved to a screen of another ratio is painted anew at that one.
         QPainter painter(this);
-        painter.drawImage(QPointF(0, 0), m_picture.Raster(devicePixelRatioF()));
+        painter.drawImage(QPointF(0, 0), m_picture.raster(devicePixelRatioF()));
     }
 }
 

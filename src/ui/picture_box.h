@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "shell/canvas.h"
+#include "graphics/canvas.h"
 
 namespace ui {
 
@@ -12,13 +12,13 @@ class TImage final : public QWidget {
     Q_OBJECT
 public:
     TImage(int width, int height, QWidget* parent = nullptr);
-    [[nodiscard]] shell::Picture& picture() { return m_picture; }
+    [[nodiscard]] graphics::Picture& picture() { return m_picture; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    shell::Picture m_picture;
+    graphics::Picture m_picture;
 };
 
 }  // namespace ui

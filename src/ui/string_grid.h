@@ -2,13 +2,13 @@
 
 #include <QTableWidget>
 
-#include "shell/string_grid.h"
+#include "ui/grid_cells.h"
 
 namespace ui {
 
 // A grid of texts with a fixed heading column, lines between all cells and no scroll bars. It
 // shows; it is not edited, selected or focused.
-class TStringGrid final : public QTableWidget, public shell::StringGrid {
+class TStringGrid final : public QTableWidget, public ui::StringGrid {
     Q_OBJECT
 public:
     TStringGrid(int columns, int rows, int cellWidth, int cellHeight, QWidget* parent = nullptr);

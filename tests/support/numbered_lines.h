@@ -2,12 +2,12 @@
 
 #include <QString>
 
-#include "shell/list_lines.h"
+#include "core/list_lines.h"
 
 namespace test_lines {
 
 // `count` lines "row 0", "row 1", …, made when asked for.
-class Numbered final : public shell::LineSource {
+class Numbered final : public core::LineSource {
 public:
     explicit Numbered(qsizetype count) : m_count(count) {}
     [[nodiscard]] qsizetype count() const override { return m_count; }

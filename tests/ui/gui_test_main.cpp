@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "shell/translations.h"
+#include "core/translations.h"
 
 int main(int argc, char** argv) {
     // The offscreen platform's own screen is smaller than both windows; unless a run names its
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     // The program's own language for Qt's texts.
-    shell::InstallGermanTranslations(application);
+    core::installGermanTranslations(application);
     // Settings the windows keep (the last folder a picture went to) go to a test location, one
     // for each test process: ctest runs tests side by side, and one must not read what another
     // has just written.

@@ -118,7 +118,7 @@ TEST_F(ListingTest, AMillionLinesAreSavedLineByLine) {
     ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const shell::LineList& lines = m_form1.ListBox1->items().lines();
+    const core::LineList& lines = m_form1.ListBox1->items().lines();
     for (qsizetype i = 0; i < lines.count(); ++i) {
         ASSERT_EQ(QString::fromUtf8(file.readLine()), lines.line(i) + u'\n') << i;
     }

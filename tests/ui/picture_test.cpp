@@ -75,7 +75,7 @@ TEST_F(PictureTest, TheWidgetShowsTheReplayAtItsRatio) {
     scanAndDraw();
     const double ratio = m_form2.Bild->devicePixelRatioF();
     const QImage expected =
-        m_form2.Bild->picture().Raster(ratio).convertToFormat(QImage::Format_RGB32);
+        m_form2.Bild->picture().raster(ratio).convertToFormat(QImage::Format_RGB32);
     const QImage actual = shown();
     // The widget's device size may round the last half pixel away.
     ASSERT_LE(std::abs(actual.width() - expected.width()), 1);
@@ -120,7 +120,7 @@ TEST_F(PictureTest, CtrlCCopiesThePictureButInAFieldItsText) {
     const QImage copied = qvariant_cast<QImage>(data->imageData());
     EXPECT_EQ(copied.devicePixelRatio(), m_form2.devicePixelRatioF());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
-              m_form2.Bild->picture().Raster(m_form2.devicePixelRatioF()));
+              m_form2.Bild->picture().raster(m_form2.devicePixelRatioF()));
     EXPECT_TRUE(data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
 
     m_form2.Edit3->setFocus();
@@ -141,7 +141,7 @@ TEST_F(PictureTest, SavesPngAtTwiceTheSizeSvgAndPdfAndRemembersTheFolder) {
     const QImage saved(png);
     EXPECT_EQ(saved.size(), QSize(1538, 754));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              m_form2.Bild->picture().Raster(2.0).convertToFormat(QImage::Format_RGB32));
+              m_form2.Bild->picture().raster(2.0).convertToFormat(QImage::Format_RGB32));
 
     const QString svg = m_folder.filePath(QStringLiteral("bild.svg"));
     m_answer = SaveAnswer{svg, 2};
@@ -149,7 +149,7 @@ TEST_F(PictureTest, SavesPngAtTwiceTheSizeSvgAndPdfAndRemembersTheFolder) {
     EXPECT_EQ(m_askedFolder, m_folder.path());
     QFile svgFile(svg);
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(svgFile.readAll(), distribution::ChartSvg(m_form2.Bild->picture().drawing()));
+    EXPECT_EQ(svgFile.readAll(), graphics::chartSvg(m_form2.Bild->picture().drawing()));
 
     const QString pdf = m_folder.filePath(QStringLiteral("bild.pdf"));
     m_answer = SaveAnswer{pdf, 3};
@@ -244,15 +244,15 @@ TEST_F(PictureTest, TheModelsDrawOverTheChartAndLeaveNoTrace) {
                 continue;
             }
             ++changed;
-            ASSERT_TRUE(pixel == shell::ToRgb(distribution::kCramerColor) ||
-                        pixel == shell::ToRgb(distribution::kPoissonColor))
+            ASSERT_TRUE(pixel == graphics::toRgb(graphics::kCramerColor) ||
+                        pixel == graphics::toRgb(graphics::kPoissonColor))
                 << x << ", " << y;
         }
     }
     EXPECT_GT(changed, 200);
     QStringList texts;
     for (const auto& command : m_form2.Bild->picture().drawing().commands()) {
-        if (const auto* text = std::get_if<shell::TextCommand>(&command)) {
+        if (const auto* text = std::get_if<graphics::TextCommand>(&command)) {
             texts.append(text->text);
         }
     }

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "distribution/chart.h"
-#include "shell/conversions.h"
+#include "graphics/chart.h"
+#include "core/conversions.h"
 #include "ui/edit_field.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -66,11 +66,11 @@ protected:
         ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     }
 
-    shell::DecimalSeparatorScope m_separator{u','};
-    shell::SharedState m_state;
-    distribution::ChartState m_chart;
+    core::DecimalSeparatorScope m_separator{u','};
+    ui::SharedState m_state;
+    graphics::ChartState m_chart;
     QStringList m_reported;
-    shell::FailureReporter m_report = [this](const QString& message) {
+    ui::FailureReporter m_report = [this](const QString& message) {
         m_reported.append(message);
     };
     // What the save dialog was asked, and what it answers.

@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "distribution/chart.h"
-#include "shell/conversions.h"
+#include "graphics/chart.h"
+#include "core/conversions.h"
 #include "ui/color_grid.h"
 #include "ui/edit_field.h"
 #include "ui/form1.h"

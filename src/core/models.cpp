@@ -1,0 +1,200 @@
+#include "models.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace core {
+
+namespace {
+
+long double q(long double m) {
+    if (m < 2) {
+        return 0;
+    }
+    return std::min(1.0L, 1.0L / std::log(m));
+}
+
+// Below this first number a row's probabilities are summed one by one.
+constexpr long double kExactBelow = 4096;
+
+// Adds the weight of B(L, p) or Poisson(L p), k = 0..kMax, to the shares.
+void addBinomial(std::vector<long double>& shares, std::uint32_t length, long double p,
+                 long double weight) {
+    const auto kMax = static_cast<std::uint32_t>(shares.size() - 1);
+    if (p <= 0) {
+        shares[0] += weight;
+        return;
+    }
+    if (p >= 1) {
+        if (length <= kMax) {
+            shares[length] += weight;
+        }
+        return;
+    }
+    // In logarithms: (1 - p)^L underflows for long rows.
+    const double logP = std::log(static_cast<double>(p));
+    const double logQ = std::log1p(-static_cast<double>(p));
+    double logChoose = 0;
+    for (std::uint32_t k = 0; k <= kMax && k <= length; ++k) {
+        if (k > 0) {
+            logChoose += std::log(static_cast<double>(length - k + 1) / k);
+        }
+        shares[k] += weight * std::exp(logChoose + k * logP + (length - k) * logQ);
+    }
+}
+
+void addPoisson(std::vector<long double>& shares, long double lambda, long double weight) {
+    if (lambda <= 0) {
+        shares[0] += weight;
+        return;
+    }
+    double logTerm = -static_cast<double>(lambda);  // ln(e^-lambda lambda^k / k!)
+    const double logLambda = std::log(static_cast<double>(lambda));
+    for (std::size_t k = 0; k < shares.size(); ++k) {
+        if (k > 0) {
+            logTerm += logLambda - std::log(static_cast<double>(k));
+        }
+        shares[k] += weight * std::exp(logTerm);
+    }
+}
+
+}  // namespace
+
+long double rowProbabilityExactly(long double first, std::uint32_t length) {
+    long double sum = 0;
+    for (std::uint32_t i = 0; i < length; ++i) {
+        sum += q(first + i);
+    }
+    return sum / length;
+}
+
+namespace {
+
+// The mean of q over n numbers centred on c, by the midpoint rule with its curvature term:
+// f(c) + f''(c) (n^2 - 1) / 24 for f = 1 / ln. In double: its 16 digits are plenty, and it is
+// several times faster.
+inline double midpointMean(double c, double n) {
+    const double lnC = std::log(c);
+    const double f2 = (lnC + 2) / (c * c * lnC * lnC * lnC);
+    return 1 / lnC + f2 * (n * n - 1) / 24;
+}
+
+// Where the midpoint rule alone is close enough: the run is short beside its height.
+inline bool midpointSuffices(long double first, long double count) {
+    return first >= kExactBelow && count * 300 <= first;
+}
+
+// The sum of q over first..first + count - 1. Near the start of the number line number by
+// number; above it by the midpoint rule with its curvature term once the run is short beside
+// its height (the next term is then below 1e-13 of the sum); longer runs in halves.
+long double sumQ(long double first, std::uint64_t count) {
+    if (count == 0) {
+        return 0;
+    }
+    if (first + static_cast<long double>(count) <= kExactBelow) {
+        long double sum = 0;
+        for (std::uint64_t i = 0; i < count; ++i) {
+            sum += q(first + static_cast<long double>(i));
+        }
+        return sum;
+    }
+    const long double n = static_cast<long double>(count);
+    if (midpointSuffices(first, n)) {
+        return n * midpointMean(static_cast<double>(first + (n - 1) / 2), static_cast<double>(n));
+    }
+    const std::uint64_t half = count / 2;
+    return sumQ(first, half) + sumQ(first + static_cast<long double>(half), count - half);
+}
+
+}  // namespace
+
+long double rowProbability(long double first, std::uint32_t length) {
+    return sumQ(first, length) / length;
+}
+
+ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
+    std::vector<long double> cramer(kMax + 1, 0.0L);
+    std::vector<long double> poisson(kMax + 1, 0.0L);
+    if (rows.rows == 0) {
+        return {std::vector<double>(kMax + 1), std::vector<double>(kMax + 1), 0, 0};
+    }
+    const long double weight = 1.0L / static_cast<long double>(rows.rows);
+    const long double l = rows.length;
+    long double sumMean = 0;      // of L p_r
+    long double sumSquare = 0;    // of (L p_r)^2
+    long double sumBinomial = 0;  // of L p_r (1 - p_r)
+
+    // Rows whose p_r agree to a relative 1e-4 go in together with their mean: a share moves by
+    // about half the square of L p_r times that, below 1e-6 of it for rows up to 120.
+    long double groupSum = 0;
+    std::uint64_t groupRows = 0;
+    long double groupLow = 0;
+    const auto flush = [&] {
+        if (groupRows == 0) {
+            return;
+        }
+        const long double p = groupSum / groupRows;
+        addBinomial(cramer, rows.length, p, weight * groupRows);
+        addPoisson(poisson, l * p, weight * groupRows);
+        groupSum = 0;
+        groupRows = 0;
+    };
+    for (std::uint64_t r = 0; r < rows.rows; ++r) {
+        const long double rowFirst = rows.first + static_cast<long double>(r) * l;
+        // Most rows lie high enough for the midpoint rule, worked out here without the calls.
+        const long double p =
+            midpointSuffices(rowFirst, l)
+                ? midpointMean(static_cast<double>(rowFirst + (l - 1) / 2), static_cast<double>(l))
+                : rowProbability(rowFirst, rows.length);
+        sumMean += l * p;
+        sumSquare += l * p * l * p;
+        sumBinomial += l * p * (1 - p);
+        if (groupRows > 0 && std::fabs(p - groupLow) > 1e-4L * std::max(p, groupLow)) {
+            flush();
+        }
+        if (groupRows == 0) {
+            groupLow = p;
+        }
+        groupSum += p;
+        ++groupRows;
+    }
+    flush();
+
+    const long double mean = sumMean * weight;
+    const long double spread = sumSquare * weight - mean * mean;  // of L p_r across the rows
+    ModelShares shares;
+    shares.cramer.assign(cramer.begin(), cramer.end());
+    shares.poisson.assign(poisson.begin(), poisson.end());
+    shares.varianceCramer = static_cast<double>(sumBinomial * weight + spread);
+    shares.variancePoisson = static_cast<double>(mean + spread);
+    return shares;
+}
+
+double totalVariation(const Frequencies& a, const std::vector<double>& b) {
+    long double sum = 0;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        sum += std::fabs(static_cast<long double>(a[k]) - (k < b.size() ? b[k] : 0.0));
+    }
+    return static_cast<double>(sum / 2);
+}
+
+ModelComparison compareModels(const ModelShares& models, const Frequencies& h) {
+    ModelComparison comparison;
+    comparison.observed = h;
+    comparison.fit = fitBinomial(h);
+    for (std::size_t k = 0; k < comparison.moments.size(); ++k) {
+        comparison.moments[k] =
+            binomialProbability(comparison.fit.n, static_cast<std::int32_t>(k), comparison.fit.p);
+    }
+    comparison.models = models;
+    const std::vector<double> moments(comparison.moments.begin(), comparison.moments.end());
+    comparison.tvMoments = totalVariation(h, moments);
+    comparison.tvCramer = totalVariation(h, comparison.models.cramer);
+    comparison.tvPoisson = totalVariation(h, comparison.models.poisson);
+    const double deviation = standardDeviation(h);
+    comparison.varianceObserved = deviation * deviation;
+    comparison.varianceMoments = comparison.fit.n * comparison.fit.p * (1 - comparison.fit.p);
+    return comparison;
+}
+
+}  // namespace core

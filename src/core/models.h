@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/binomial_fit.h"
+
+namespace core {
+
+// Rows of `length` numbers, the first beginning at `first`: the windows' rows and the
+// command line's, below zero or up to 2^64-1.
+struct ModelRows {
+    long double first = 1;
+    std::uint32_t length = 1;
+    std::uint64_t rows = 0;
+};
+
+// Random models of the count of primes in a row. Each number m is prime with probability
+// q(m) = 1/ln m (numbers below 2 never; for m = 2, where 1/ln m exceeds 1, with certainty);
+// p_r is the mean of q over row r.
+//  - Cramér's model: the count of row r is binomial B(L, p_r); C(k) averages over the rows.
+//  - The Poisson limit for short intervals (Gallagher): Poisson with mean L p_r, averaged.
+struct ModelShares {
+    std::vector<double> cramer;   // C(0..kMax)
+    std::vector<double> poisson;  // P(0..kMax)
+    double varianceCramer = 0.0;  // of the count of a row picked at random
+    double variancePoisson = 0.0;
+};
+
+// Linear in the number of rows: the mean of q over a row is summed exactly near the start of
+// the number line and by the midpoint rule with its curvature term above it; rows whose p_r
+// agree to a relative 1e-4 are taken together.
+[[nodiscard]] ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax = 20);
+
+// The mean of q over one row, summed number by number.
+[[nodiscard]] long double rowProbabilityExactly(long double first, std::uint32_t length);
+// The same, by the midpoint rule away from the start of the number line.
+[[nodiscard]] long double rowProbability(long double first, std::uint32_t length);
+
+// Half the sum of |a(k) - b(k)| over k = 0..20: the share of rows that would have to move to
+// make the two agree.
+[[nodiscard]] double totalVariation(const Frequencies& a, const std::vector<double>& b);
+
+// The observed shares beside the moment fit and the two random models.
+struct ModelComparison {
+    Frequencies observed{};  // h(k)
+    BinomialFit fit;
+    Frequencies moments{};  // B(n;p;k) of the fit
+    ModelShares models;
+    double tvMoments = 0.0;
+    double tvCramer = 0.0;
+    double tvPoisson = 0.0;
+    double varianceObserved = 0.0;
+    double varianceMoments = 0.0;
+};
+
+// Raises the fit's failures where the graph window's fit fails.
+[[nodiscard]] ModelComparison compareModels(const ModelShares& models, const Frequencies& h);
+
+}  // namespace core

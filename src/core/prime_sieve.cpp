@@ -1,0 +1,213 @@
+#include "prime_sieve.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <primesieve.hpp>
+#include <thread>
+#include <vector>
+
+// Two versions of the hot loop, chosen when the program loads. ThreadSanitizer's builds leave
+// that choice out: the chooser would run before the sanitizer is ready.
+#if defined(__SANITIZE_THREAD__)
+#define PRIMZEILEN_CLONES
+#else
+#define PRIMZEILEN_CLONES __attribute__((target_clones("popcnt", "default")))
+#endif
+
+namespace core {
+
+static_assert(std::endian::native == std::endian::little, "counting reads the bit words as bytes");
+
+namespace {
+
+// The bits b..b+n-1 of the byte array, n <= 56: eight bytes from the byte holding bit b cover
+// them all.
+inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int64_t n) {
+    std::uint64_t chunk = 0;
+    std::memcpy(&chunk, bytes + b / 8, sizeof chunk);
+    return (chunk >> (b % 8)) & ((std::uint64_t{1} << n) - 1);
+}
+
+// Rows of odd bits: a row starting d numbers after the first odd number (d >= -1) holds the odd
+// numbers with bit indices (d + 1) / 2 up to (d + length - 1) / 2. Built twice, so the hot loop
+// uses the processor's population count where it has one. Neighbouring rows mostly hold the
+// same count, so consecutive rows go to four tallies: one counter incremented row after row
+// would make every row wait for the last.
+PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, std::int64_t length,
+                                    std::int64_t rows, std::int32_t* tally, std::int64_t tallySize,
+                                    std::int64_t* total) {
+    constexpr std::size_t kWays = 4;
+    std::int64_t sum = 0;
+    std::int64_t r = 0;
+    if (length % 2 == 0 && d % 2 == 0 && length / 2 <= 56) {
+        // Rows of an even length that start on odd numbers hold the same number of odd bits,
+        // length / 2, one row after the other; such a row holds at most 56 primes, so four
+        // tallies of 57 take every count without a bound check, four rows at a time.
+        std::array<std::array<std::int32_t, 57>, kWays> ways{};
+        const std::int64_t n = length / 2;
+        std::int64_t b = d / 2;
+        for (; r + 4 <= rows; r += 4, b += 4 * n) {
+            const int k0 = std::popcount(bitsAt(bytes, b, n));
+            const int k1 = std::popcount(bitsAt(bytes, b + n, n));
+            const int k2 = std::popcount(bitsAt(bytes, b + 2 * n, n));
+            const int k3 = std::popcount(bitsAt(bytes, b + 3 * n, n));
+            ++ways[0][static_cast<std::size_t>(k0)];
+            ++ways[1][static_cast<std::size_t>(k1)];
+            ++ways[2][static_cast<std::size_t>(k2)];
+            ++ways[3][static_cast<std::size_t>(k3)];
+            sum += k0 + k1 + k2 + k3;
+        }
+        for (; r < rows; ++r, b += n) {
+            const int k = std::popcount(bitsAt(bytes, b, n));
+            ++ways[0][static_cast<std::size_t>(k)];
+            sum += k;
+        }
+        for (const auto& way : ways) {
+            for (std::int64_t k = 0; k < std::min<std::int64_t>(tallySize, 57); ++k) {
+                tally[k] += way[static_cast<std::size_t>(k)];
+            }
+        }
+    }
+    for (; r < rows; ++r, d += length) {
+        std::int64_t begin = (d + 1) >> 1;
+        const std::int64_t end = ((d + length - 1) >> 1) + 1;
+        std::int64_t k = 0;
+        while (end - begin > 56) {
+            k += std::popcount(bitsAt(bytes, begin, 56));
+            begin += 56;
+        }
+        k += std::popcount(bitsAt(bytes, begin, end - begin));
+        sum += k;
+        if (k < tallySize) {
+            ++tally[k];
+        }
+    }
+    *total += sum;
+}
+
+// Sets the bits of the odd primes in first..last (both odd, within the marks) from libprimesieve.
+void markOddPrimes(std::uint64_t* bits, std::int64_t oddBase, std::int64_t first,
+                   std::int64_t last) {
+    const auto base = static_cast<std::uint64_t>(oddBase);
+    const auto end = static_cast<std::uint64_t>(last);
+    primesieve::iterator primes(static_cast<std::uint64_t>(first), end);
+    for (std::uint64_t p = primes.next_prime(); p <= end; p = primes.next_prime()) {
+        const std::uint64_t i = (p - base) / 2;
+        bits[i / 64] |= std::uint64_t{1} << (i % 64);
+    }
+}
+
+// Ranges of this many odd numbers or more are split between two threads: below it a thread
+// costs more than it saves.
+constexpr std::int64_t kSplit = 1 << 20;
+
+}  // namespace
+
+PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last) : m_first(first), m_last(last) {
+    if (allocate()) {
+        markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, m_last);
+    }
+}
+
+PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t length,
+                       std::span<std::int32_t> tally, std::int64_t& total)
+    : m_first(first), m_last(last) {
+    const std::int64_t rows = (last - first + 1) / length;
+    if (!allocate() || m_oddCount < kSplit) {
+        if (m_oddCount > 0) {
+            markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, m_last);
+        }
+        tallyRows(first, length, rows, tally, total);
+        return;
+    }
+    // Two halves side by side, split at a word so each writes its own marks. Each thread then
+    // tallies the rows that lie wholly in its half while those marks are still in its cache;
+    // a lower row keeps a word away from the split, since counting reads eight bytes at a time.
+    // The few rows across the split follow.
+    const std::int64_t words = (m_oddCount + 63) / 64;
+    const std::int64_t middle = m_oddBase + 2 * (words / 2 * 64);
+    const std::int64_t lowerRows =
+        std::clamp<std::int64_t>((middle - 128 - first) / length, 0, rows);
+    const std::int64_t upperFrom =
+        std::clamp<std::int64_t>((middle - first + length - 1) / length, lowerRows, rows);
+    std::vector<std::int32_t> upper(tally.size());
+    std::int64_t upperTotal = 0;
+    std::thread second([&] {
+        markOddPrimes(m_bits.data(), m_oddBase, middle, m_last);
+        tallyRows(first + upperFrom * length, length, rows - upperFrom, upper, upperTotal);
+    });
+    markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, middle - 2);
+    tallyRows(first, length, lowerRows, tally, total);
+    second.join();
+    tallyRows(first + lowerRows * length, length, upperFrom - lowerRows, tally, total);
+    for (std::size_t k = 0; k < tally.size(); ++k) {
+        tally[k] += upper[k];
+    }
+    total += upperTotal;
+}
+
+bool PrimeMarks::allocate() {
+    m_oddBase = std::max<std::int64_t>(m_first, 3) | 1;
+    if (m_last < m_oddBase) {
+        m_bits.assign(1, 0);
+        return false;
+    }
+    m_oddCount = (m_last - m_oddBase) / 2 + 1;
+    m_bits.assign(static_cast<std::size_t>((m_oddCount + 63) / 64 + 1), 0);
+    return true;
+}
+
+bool PrimeMarks::isPrime(std::int64_t n) const {
+    if (n == 2) {
+        return m_first <= 2 && 2 <= m_last;
+    }
+    if (n < m_oddBase || n > m_last || n % 2 == 0) {
+        return false;
+    }
+    const std::int64_t i = (n - m_oddBase) / 2;
+    return (m_bits[static_cast<std::size_t>(i / 64)] >> (i % 64)) & 1U;
+}
+
+std::int64_t PrimeMarks::countPrimes(std::int64_t from, std::int64_t to) const {
+    from = std::max(from, m_first);
+    to = std::min(to, m_last);
+    std::int64_t count = (from <= 2 && 2 <= to) ? 1 : 0;
+    const std::int64_t a = std::max(from, m_oddBase) | 1;
+    const std::int64_t b = (to & 1) != 0 ? to : to - 1;
+    if (a <= b) {
+        count += countOddBits((a - m_oddBase) / 2, (b - m_oddBase) / 2 + 1);
+    }
+    return count;
+}
+
+std::int64_t PrimeMarks::countOddBits(std::int64_t begin, std::int64_t end) const {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(m_bits.data());
+    std::int64_t count = 0;
+    while (begin < end) {
+        const std::int64_t n = std::min<std::int64_t>(end - begin, 56);
+        count += std::popcount(bitsAt(bytes, begin, n));
+        begin += n;
+    }
+    return count;
+}
+
+void PrimeMarks::tallyRows(std::int64_t first, std::int32_t length, std::int64_t rows,
+                           std::span<std::int32_t> tally, std::int64_t& total) const {
+    const auto tallySize = static_cast<std::int64_t>(tally.size());
+    // Rows that reach down to 2 or below, where the odd bits do not tell everything.
+    for (; rows > 0 && first <= 2; --rows, first += length) {
+        const std::int64_t k = countPrimes(first, first + length - 1);
+        total += k;
+        if (k < tallySize) {
+            ++tally[static_cast<std::size_t>(k)];
+        }
+    }
+    if (rows > 0) {
+        tallyOddRows(reinterpret_cast<const unsigned char*>(m_bits.data()), first - m_oddBase,
+                     length, rows, tally.data(), tallySize, &total);
+    }
+}
+
+}  // namespace core

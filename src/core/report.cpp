@@ -1,0 +1,165 @@
+#include "report.h"
+
+
+#include "core/arithmetic.h"
+#include "core/conversions.h"
+
+namespace core {
+
+namespace {
+
+QString full(double value) {
+    return QString::number(value, 'g', 17);
+}
+
+QString full(long double value) {
+    return QString::number(static_cast<double>(value), 'g', 17);
+}
+
+}  // namespace
+
+QStringList summaryLines(const core::FrequencySummary& summary,
+                         const core::RowTally& tally) {
+    QStringList lines = summary.lines;
+    lines.append(QStringLiteral(" Zeilen mit mehr als 20 Primzahlen: ") +
+                 QString::number(tally.over20));
+    return lines;
+}
+
+QStringList fitLines(const FitReport& fit) {
+    const FitTexts texts = fitTexts(fit);
+    return {QStringLiteral("n: ") + texts.n,
+            QStringLiteral("p: ") + texts.p,
+            QStringLiteral("Erwartungswert von h(x): ") + texts.meanObserved,
+            QStringLiteral("Erwartungswert von B(n;p): ") + texts.meanBinomial,
+            QStringLiteral("Standardabweichung von h(x): ") + texts.deviationObserved,
+            QStringLiteral("Standardabweichung von B(n;p): ") + texts.deviationBinomial};
+}
+
+core::ModelComparison compareWithModels(const core::RowRange& range,
+                                                const core::FrequencySummary& summary) {
+    const core::ModelRows rows{static_cast<long double>(range.first), range.length,
+                                       range.rows()};
+    return core::compareModels(core::computeModels(rows), summary.shares);
+}
+
+QStringList modelLines(const core::ModelComparison& models) {
+    const auto share = [](double value) {
+        return formatFixed(value, 8, 6).rightJustified(11);
+    };
+    QStringList lines{QStringLiteral("Vergleich mit Zufallsmodellen:"),
+                      QStringLiteral("  k       h(k)  B(n;p)(k)       C(k)       P(k)")};
+    for (std::size_t k = 0; k < 21; ++k) {
+        lines.append(QStringLiteral("%1").arg(k, 3) + share(models.observed[k]) +
+                     share(models.moments[k]) + share(models.models.cramer[k]) +
+                     share(models.models.poisson[k]));
+    }
+    const auto tv = [](double value) { return formatFixed(value, 4, 3); };
+    const auto variance = [](double value) { return formatFixed(value, 8, 4); };
+    const QString moments =
+        QStringLiteral("Momente B(%1;%2)")
+            .arg(core::formatInteger(models.fit.n), formatFixed(models.fit.p, 6, 4));
+    lines << QStringLiteral("TV %1: %2").arg(moments, tv(models.tvMoments))
+          << QStringLiteral("TV Cramér-Modell: ") + tv(models.tvCramer)
+          << QStringLiteral("TV Poisson (Gallagher): ") + tv(models.tvPoisson)
+          << QStringLiteral("Varianz beobachtet: ") + variance(models.varianceObserved)
+          << QStringLiteral("Varianz %1: %2").arg(moments, variance(models.varianceMoments))
+          << QStringLiteral("Varianz Cramér-Modell: ") + variance(models.models.varianceCramer)
+          << QStringLiteral("Varianz Poisson (Gallagher): ") +
+                 variance(models.models.variancePoisson);
+    return lines;
+}
+
+QString csvReport(const core::FrequencySummary& summary, const core::RowTally& tally,
+                  const std::optional<FitReport>& fit,
+                  const std::optional<core::ModelComparison>& models) {
+    QString csv =
+        fit ? QStringLiteral("k,zeilen,anteil,binomial") : QStringLiteral("k,zeilen,anteil");
+    csv += models ? QStringLiteral(",cramer,poisson\n") : QStringLiteral("\n");
+    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+        csv += QStringLiteral("%1,%2,%3").arg(k).arg(tally.rows[k]).arg(full(summary.shares[k]));
+        if (fit) {
+            csv += u',' + full(core::binomialProbability(
+                              fit->binomial.n, static_cast<std::int32_t>(k), fit->binomial.p));
+        }
+        if (models) {
+            csv += u',' + full(models->models.cramer[k]) + u',' + full(models->models.poisson[k]);
+        }
+        csv += u'\n';
+    }
+    csv +=
+        QStringLiteral(">20,%1,%2%3\n")
+            .arg(tally.over20)
+            .arg(fit ? QStringLiteral(",") : QString(), models ? QStringLiteral(",,") : QString());
+    if (fit) {
+        csv += QStringLiteral(
+                   "\ngroesse,wert\nn,%1\np,%2\nerwartungswert_h,%3\nerwartungswert_b,%4\n"
+                   "standardabweichung_h,%5\nstandardabweichung_b,%6\n")
+                   .arg(fit->binomial.n)
+                   .arg(full(fit->binomial.p), full(fit->meanObserved), full(fit->meanBinomial),
+                        full(fit->deviationObserved), full(fit->deviationBinomial));
+    }
+    if (models) {
+        csv += QStringLiteral(
+                   "tv_momente,%1\ntv_cramer,%2\ntv_poisson,%3\nvarianz_beobachtet,%4\n"
+                   "varianz_momente,%5\nvarianz_cramer,%6\nvarianz_poisson,%7\n")
+                   .arg(full(models->tvMoments), full(models->tvCramer), full(models->tvPoisson),
+                        full(models->varianceObserved), full(models->varianceMoments),
+                        full(models->models.varianceCramer), full(models->models.variancePoisson));
+    }
+    return csv;
+}
+
+QString jsonReport(const core::RowRange& range, const core::FrequencySummary& summary,
+                   const core::RowTally& tally, const std::optional<FitReport>& fit,
+                   const std::optional<core::ModelComparison>& models) {
+    QString json = QStringLiteral(
+                       "{\n  \"von\": %1,\n  \"bis\": %2,\n  \"laenge\": %3,\n"
+                       "  \"zeilen\": %4,\n  \"primzahlen\": %5,\n  \"haeufigkeit\": [\n")
+                       .arg(range.first)
+                       .arg(range.last)
+                       .arg(range.length)
+                       .arg(range.rows())
+                       .arg(tally.primes);
+    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+        json += QStringLiteral("    {\"k\": %1, \"zeilen\": %2, \"anteil\": %3}%4\n")
+                    .arg(k)
+                    .arg(tally.rows[k])
+                    .arg(full(summary.shares[k]))
+                    .arg(k + 1 < tally.rows.size() ? QStringLiteral(",") : QString());
+    }
+    json += QStringLiteral("  ],\n  \"mehr_als_20\": %1").arg(tally.over20);
+    if (fit) {
+        json += QStringLiteral(
+                    ",\n  \"anpassung\": {\"n\": %1, \"p\": %2, \"erwartungswert_h\": %3, "
+                    "\"erwartungswert_b\": %4, \"standardabweichung_h\": %5, "
+                    "\"standardabweichung_b\": %6}")
+                    .arg(fit->binomial.n)
+                    .arg(full(fit->binomial.p), full(fit->meanObserved), full(fit->meanBinomial),
+                         full(fit->deviationObserved), full(fit->deviationBinomial));
+    }
+    if (models) {
+        const auto list = [](const auto& values) {
+            QStringList texts;
+            for (std::size_t k = 0; k < 21; ++k) {
+                texts.append(full(static_cast<double>(values[k])));
+            }
+            return u'[' + texts.join(QStringLiteral(", ")) + u']';
+        };
+        json +=
+            QStringLiteral(
+                ",\n  \"modelle\": {\n    \"binomial\": %1,\n    \"cramer\": %2,\n"
+                "    \"poisson\": %3,\n    \"tv\": {\"momente\": %4, \"cramer\": %5, "
+                "\"poisson\": %6},\n    \"varianz\": {\"beobachtet\": %7, \"momente\": %8, "
+                "\"cramer\": %9, \"poisson\": %10}\n  }")
+                .arg(list(models->moments), list(models->models.cramer),
+                     list(models->models.poisson), full(models->tvMoments), full(models->tvCramer),
+                     full(models->tvPoisson), full(models->varianceObserved),
+                     full(models->varianceMoments), full(models->models.varianceCramer))
+                .arg(full(models->models.variancePoisson));
+    }
+    json += QStringLiteral("\n}\n");
+    return json;
+}
+
+}  // namespace core

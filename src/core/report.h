@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+#include "core/wide_scan.h"
+#include "core/fit_report.h"
+#include "core/models.h"
+
+namespace core {
+
+// The frequency block of the main window and one line for the rows with more than 20 primes.
+[[nodiscard]] QStringList summaryLines(const core::FrequencySummary& summary,
+                                       const core::RowTally& tally);
+
+// "Label: value" lines, formatted as the graph window's fields.
+[[nodiscard]] QStringList fitLines(const FitReport& fit);
+
+// The random models of the range beside the observed shares and the moment fit.
+[[nodiscard]] core::ModelComparison compareWithModels(
+    const core::RowRange& range, const core::FrequencySummary& summary);
+
+// Per k = 0..20 h(k), B(n;p)(k), C(k) and P(k), then the distances and the variances.
+[[nodiscard]] QStringList modelLines(const core::ModelComparison& models);
+
+// The same numbers for programs, in full precision with a decimal point.
+[[nodiscard]] QString csvReport(const core::FrequencySummary& summary,
+                                const core::RowTally& tally, const std::optional<FitReport>& fit,
+                                const std::optional<core::ModelComparison>& models = {});
+[[nodiscard]] QString jsonReport(const core::RowRange& range,
+                                 const core::FrequencySummary& summary,
+                                 const core::RowTally& tally, const std::optional<FitReport>& fit,
+                                 const std::optional<core::ModelComparison>& models = {});
+
+}  // namespace core

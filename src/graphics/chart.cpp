@@ -1,0 +1,187 @@
+#include "chart.h"
+
+#include <QPoint>
+#include <vector>
+
+#include "core/conversions.h"
+
+namespace graphics {
+
+namespace {
+
+void line(graphics::Canvas& canvas, int x1, int y1, int x2, int y2) {
+    canvas.moveTo(x1, y1);
+    canvas.lineTo(x2, y2);
+}
+
+void chooseColor(ChartState& chart, int colorIndex) {
+    if (colorIndex >= 0 && colorIndex < static_cast<int>(kColorTable.size())) {
+        chart.Stiftfarbe = kColorTable[static_cast<std::size_t>(colorIndex)];
+    }
+}
+
+}  // namespace
+
+ChartState& Chart() {
+    static ChartState chart;
+    return chart;
+}
+
+std::int32_t heightOf(const ChartState& chart, double value) {
+    // In extended precision 0.025 lands just below 311.5 and rounds to 311; in double it would
+    // reach 311.5 and give 312.
+    const long double lifted = (static_cast<long double>(chart.Einheit) * value) * 20;
+    return core::roundHalfEven(static_cast<long double>(chart.Y0) - lifted);
+}
+
+void clearPicture(graphics::Picture& Bild) {
+    graphics::Canvas& canvas = Bild.canvas();
+    canvas.setBrushColor(graphics::kWhite);
+    canvas.Rectangle(0, 0, Bild.Width(), Bild.Height());
+}
+
+void drawAxes(graphics::Picture& Bild, ChartState& chart) {
+    graphics::Canvas& canvas = Bild.canvas();
+    chart.Einheit = 35;
+    chart.X0 = static_cast<std::uint16_t>(Bild.Width() / 16);
+    chart.Y0 = static_cast<std::uint16_t>(Bild.Height() / 8 * 7);
+    chart.Breite = static_cast<std::uint16_t>(Bild.Width());
+    chart.Hoehe = static_cast<std::uint16_t>(Bild.Height());
+    canvas.setFontName(QStringLiteral("Arial"));
+    canvas.setFontSize(8);
+
+    const int x0 = chart.X0;
+    const int y0 = chart.Y0;
+    const int right = chart.Breite - 40;
+    line(canvas, 40, y0, right, y0);
+    canvas.drawText(right, y0 + 10, QStringLiteral("x"));
+    line(canvas, right, y0, right - 8, y0 - 3);
+    line(canvas, right, y0, right - 8, y0 + 3);
+
+    line(canvas, x0, 20, x0, chart.Hoehe - 30);
+    canvas.drawText(x0 + 15, 15, QStringLiteral("h(x), B(n;p;k)"));
+    line(canvas, x0, 20, x0 + 3, 28);
+    line(canvas, x0, 20, x0 - 3, 28);
+
+    for (int i = 0; i <= 18; ++i) {
+        chart.XPos = x0 + i * chart.Einheit;
+        line(canvas, chart.XPos, y0, chart.XPos, y0 + 3);
+        canvas.drawText(chart.XPos - 2, y0 + 5, core::formatInteger(i));
+    }
+    for (int i = 1; i <= 4; ++i) {
+        chart.YPos = y0 - 2 * chart.Einheit * i;
+        line(canvas, x0, chart.YPos, x0 - 3, chart.YPos);
+        canvas.drawText(x0 - 20, chart.YPos - 6, core::formatShortest(i / 10.0L));
+    }
+}
+
+void drawStickChart(graphics::Picture& Bild, ChartState& chart, int colorIndex,
+                         const core::Frequencies& h) {
+    graphics::Canvas& canvas = Bild.canvas();
+    chooseColor(chart, colorIndex);
+    for (int x = 0; x <= 18; ++x) {
+        chart.Wert = h[static_cast<std::size_t>(x)];
+        chart.XPos = chart.X0 + x * chart.Einheit;
+        chart.YPos = heightOf(chart, chart.Wert);
+        canvas.setPenColor(chart.Stiftfarbe);
+        line(canvas, chart.XPos, chart.Y0, chart.XPos, chart.YPos);
+    }
+    canvas.setPenColor(graphics::kBlack);
+}
+
+void drawHistogram(graphics::Picture& Bild, ChartState& chart, int colorIndex,
+                       const ui::TextField& Edit1, const ui::TextField& Edit2) {
+    graphics::Canvas& canvas = Bild.canvas();
+    chooseColor(chart, colorIndex);
+    const std::int32_t n = core::parseInteger(Edit1.Text());
+    const double p = core::parseReal(Edit2.Text());
+    chart.HalbeBreite = static_cast<std::uint16_t>(chart.Einheit >> 1);
+    const int half = chart.HalbeBreite;
+    std::int64_t x = 0;
+    do {
+        chart.Wert = core::binomialProbability(n, static_cast<std::int32_t>(x), p);
+        chart.XPos = static_cast<std::int32_t>(chart.X0 + x * chart.Einheit);
+        chart.YPos = heightOf(chart, chart.Wert);
+        canvas.setPenColor(chart.Stiftfarbe);
+        line(canvas, chart.XPos - half, chart.Y0, chart.XPos - half, chart.YPos);
+        line(canvas, chart.XPos + half, chart.Y0, chart.XPos + half, chart.YPos);
+        line(canvas, chart.XPos - half, chart.YPos, chart.XPos + half, chart.YPos);
+        ++x;
+        // The bars stop at n, or once the next bar would begin right of the picture: a fitted n
+        // in the millions then costs no more than the bars that can be seen. Before the first
+        // axes all bars would fall on one point, so one is enough.
+    } while (x <= n && chart.Einheit > 0 && chart.X0 + x * chart.Einheit - half < Bild.Width());
+    canvas.setPenColor(graphics::kBlack);
+}
+
+void drawModels(graphics::Picture& Bild, const ChartState& chart,
+                    const core::ModelComparison& comparison) {
+    graphics::Canvas& canvas = Bild.canvas();
+    const graphics::Color pen = canvas.penColor();
+    const graphics::Color brush = canvas.brushColor();
+    const auto square = [&](int x, int y) {  // Cramér: a filled square
+        canvas.Rectangle(x - 2, y - 2, x + 3, y + 3);
+    };
+    const auto diamond = [&](int x, int y) {  // Poisson: an open diamond
+        canvas.moveTo(x, y - 3);
+        canvas.lineTo(x + 3, y);
+        canvas.lineTo(x, y + 3);
+        canvas.lineTo(x - 3, y);
+        canvas.lineTo(x, y - 3);
+    };
+    const auto model = [&](const std::vector<double>& shares, graphics::Color color, auto&& marker) {
+        canvas.setPenColor(color);
+        canvas.setBrushColor(color);
+        std::vector<QPoint> points;
+        for (std::size_t k = 0; k < 21 && k < shares.size(); ++k) {
+            points.emplace_back(chart.X0 + static_cast<int>(k) * chart.Einheit,
+                                heightOf(chart, shares[k]));
+        }
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            line(canvas, points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+        }
+        for (const QPoint& point : points) {
+            marker(point.x(), point.y());
+        }
+    };
+    model(comparison.models.cramer, kCramerColor, square);
+    model(comparison.models.poisson, kPoissonColor, diamond);
+
+    // The legend: a white box with a black frame, one line per model.
+    const int right = chart.Breite - 6;
+    const int left = right - 200;
+    canvas.setPenColor(graphics::kBlack);
+    canvas.setBrushColor(graphics::kWhite);
+    canvas.Rectangle(left, 6, right, 58);
+    const auto tv = [](double value) { return core::formatFixed(value, 4, 3); };
+    const QString texts[] = {QStringLiteral("Momente B(%1;%2): TV %3")
+                                 .arg(core::formatInteger(comparison.fit.n),
+                                      core::formatFixed(comparison.fit.p, 6, 4),
+                                      tv(comparison.tvMoments)),
+                             QStringLiteral("Cramér-Modell: TV ") + tv(comparison.tvCramer),
+                             QStringLiteral("Poisson (Gallagher): TV ") + tv(comparison.tvPoisson)};
+    for (int i = 0; i < 3; ++i) {
+        const int y = 16 + 15 * i;
+        if (i == 0) {  // an open bar in the chart colour
+            canvas.setPenColor(chart.Stiftfarbe);
+            line(canvas, left + 8, y + 4, left + 8, y - 3);
+            line(canvas, left + 8, y - 3, left + 16, y - 3);
+            line(canvas, left + 16, y - 3, left + 16, y + 4);
+        } else {
+            const graphics::Color color = i == 1 ? kCramerColor : kPoissonColor;
+            canvas.setPenColor(color);
+            canvas.setBrushColor(color);
+            line(canvas, left + 5, y, left + 19, y);
+            if (i == 1) {
+                square(left + 12, y);
+            } else {
+                diamond(left + 12, y);
+            }
+        }
+        canvas.drawText(left + 24, y - 7, texts[i]);
+    }
+    canvas.setPenColor(pen);
+    canvas.setBrushColor(brush);
+}
+
+}  // namespace graphics

@@ -1,0 +1,92 @@
+#include "core/models.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+
+namespace core {
+namespace {
+
+double sum(const std::vector<double>& shares) {
+    return std::accumulate(shares.begin(), shares.end(), 0.0);
+}
+
+TEST(Models, SumToOneOverEveryCount) {
+    for (const auto& rows :
+         {ModelRows{1, 10, 1000}, ModelRows{1, 120, 500}, ModelRows{9'999'001, 90, 100},
+          ModelRows{-495, 7, 143}, ModelRows{1e18L + 1, 90, 10}}) {
+        // Up to the row's length for Cramér's model; a Poisson count may exceed it.
+        const ModelShares shares = computeModels(rows, rows.length + 200);
+        EXPECT_NEAR(sum(shares.cramer), 1.0, 1e-12) << static_cast<double>(rows.first);
+        EXPECT_DOUBLE_EQ(shares.cramer.back(), 0.0);
+        EXPECT_NEAR(sum(shares.poisson), 1.0, 1e-12) << static_cast<double>(rows.first);
+    }
+}
+
+// One row, 91..180: the binomial and the Poisson shares of its own mean probability.
+TEST(Models, OneRowIsItsOwnBinomialAndPoisson) {
+    long double p = 0;
+    for (int m = 91; m <= 180; ++m) {
+        p += 1 / std::log(static_cast<long double>(m));
+    }
+    p /= 90;
+    const ModelShares shares = computeModels({91, 90, 1});
+    for (int k = 0; k <= 20; ++k) {
+        const long double choose =
+            std::tgamma(91.0L) / (std::tgamma(k + 1.0L) * std::tgamma(91.0L - k));
+        const long double binomial = choose * std::pow(p, k) * std::pow(1 - p, 90 - k);
+        const long double poisson = std::exp(-90 * p) * std::pow(90 * p, k) / std::tgamma(k + 1.0L);
+        EXPECT_NEAR(shares.cramer[static_cast<std::size_t>(k)], static_cast<double>(binomial),
+                    1e-12)
+            << k;
+        EXPECT_NEAR(shares.poisson[static_cast<std::size_t>(k)], static_cast<double>(poisson),
+                    1e-12)
+            << k;
+    }
+    EXPECT_NEAR(shares.varianceCramer, static_cast<double>(90 * p * (1 - p)), 1e-9);
+    EXPECT_NEAR(shares.variancePoisson, static_cast<double>(90 * p), 1e-9);
+}
+
+// Numbers below 2 are never prime; 2 is prime for certain; a row of them all has no primes.
+TEST(Models, RowsBelowTwoHoldNoPrimes) {
+    const ModelShares below = computeModels({-99, 10, 10});  // -99..0
+    EXPECT_DOUBLE_EQ(below.cramer[0], 1.0);
+    EXPECT_DOUBLE_EQ(below.poisson[0], 1.0);
+    EXPECT_DOUBLE_EQ(below.varianceCramer, 0.0);
+    const ModelShares two = computeModels({2, 1, 1});  // the row {2}
+    EXPECT_DOUBLE_EQ(two.cramer[1], 1.0);
+    // A negative range that reaches 1..7: the last of seven rows holds 2, 3, 5, 7 at most.
+    const ModelShares mixed = computeModels({-41, 7, 7});
+    EXPECT_NEAR(sum(mixed.cramer), 1.0, 1e-12);
+    EXPECT_GT(mixed.cramer[0], 6.0 / 7);
+}
+
+TEST(Models, TheMidpointRuleAgreesWithSummingEveryNumber) {
+    for (const long double first : {1.0L, 4000.0L, 4097.0L, 100'001.0L, 9'999'881.0L, 1e12L + 1}) {
+        for (const std::uint32_t length : {1U, 10U, 120U, 1000U, 100'000U}) {
+            const long double exact = rowProbabilityExactly(first, length);
+            if (exact == 0) {  // the row {1}
+                EXPECT_EQ(rowProbability(first, length), 0.0L);
+                continue;
+            }
+            EXPECT_NEAR(static_cast<double>(rowProbability(first, length) / exact), 1.0, 1e-12)
+                << static_cast<double>(first) << " " << length;
+        }
+    }
+}
+
+TEST(Models, TotalVariationMeasuresHowManyRowsMove) {
+    Frequencies h{};
+    h[3] = 0.25;
+    h[4] = 0.75;
+    EXPECT_DOUBLE_EQ(totalVariation(h, std::vector<double>(h.begin(), h.end())), 0.0);
+    // Rows of ten: all of Cramér's mass lies within 0..20.
+    const ModelShares shares = computeModels({1, 10, 1000});
+    Frequencies point{};
+    point[3] = 1.0;
+    EXPECT_NEAR(totalVariation(point, shares.cramer), 1 - shares.cramer[3], 1e-12);
+}
+
+}  // namespace
+}  // namespace core

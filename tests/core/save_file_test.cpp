@@ -1,0 +1,85 @@
+#include "core/save_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/list_lines.h"
+#include "support/test_devices.h"
+#include "support/numbered_lines.h"
+
+namespace core {
+namespace {
+
+using test_devices::Shrinking;
+using WhenFull = Shrinking::WhenFull;
+
+const QString kDiskFull = QStringLiteral("Auf dem Datenträger ist nicht genug Platz.");
+
+using test_lines::Numbered;
+
+TEST(WriteChecked, ADeviceThatFillsUpIsReportedAsAFullDisk) {
+    // A writer that never looks at what write() returns is caught all the same.
+    const QByteArray bytes(10'000, 'x');
+    Shrinking careless(4096, 1000, WhenFull::FailsWithEnospc);
+    EXPECT_EQ(writeChecked(careless, [&](QIODevice& device) { device.write(bytes); }), kDiskFull);
+    EXPECT_EQ(careless.taken().size(), 4096);
+
+    // The listing stops at the first failed write instead of making the rest of its lines.
+    LineList lines;
+    lines.AddLines(std::make_shared<Numbered>(300'000));
+    Shrinking full(3000, 1000, WhenFull::FailsWithEnospc);
+    EXPECT_EQ(writeChecked(full, [&](QIODevice& device) { writeLines(lines, device); }), kDiskFull);
+    EXPECT_EQ(full.calls(), 4);
+}
+
+TEST(WriteChecked, ShortWritesAreContinuedAndOneThatTakesNothingIsAFailure) {
+    LineList lines;
+    lines.AddLines(std::make_shared<Numbered>(1000));
+    const QByteArray whole = linesText(lines, {{0, lines.count() - 1}}).toUtf8();
+
+    Shrinking slow(1 << 30, 7, WhenFull::TakesNothing);
+    EXPECT_EQ(writeChecked(slow, [&](QIODevice& device) { writeLines(lines, device); }), QString());
+    EXPECT_EQ(slow.taken(), whole);
+
+    // No error set, no errno: still not a success.
+    Shrinking stalled(100, 7, WhenFull::TakesNothing);
+    const QString reason =
+        writeChecked(stalled, [&](QIODevice& device) { writeLines(lines, device); });
+    EXPECT_TRUE(reason.startsWith(QStringLiteral("Die Datei konnte nicht geschrieben werden (")))
+        << reason.toStdString();
+    EXPECT_EQ(stalled.taken(), whole.left(100));
+
+    // Outside a save, the writer's checked write throws.
+    Shrinking bare(100, 7, WhenFull::TakesNothing);
+    EXPECT_THROW(writeLines(lines, bare), WriteFailure);
+}
+
+TEST(SaveFile, AWriterThatFailsHalfwayLeavesTheOldFileAsItWas) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("liste.txt"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        ASSERT_EQ(old.write("die alte Liste\n"), 15);
+    }
+    const QString reason = saveFile(path, [](QIODevice& device) {
+        writeAll(device, QByteArray(100'000, 'n'));
+        throw WriteFailure(QStringLiteral("kaputt"));
+    });
+    EXPECT_EQ(reason, QStringLiteral("Die Datei konnte nicht geschrieben werden (kaputt)."));
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "die alte Liste\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"liste.txt"});
+
+    EXPECT_EQ(saveFile(path, [](QIODevice& device) { writeAll(device, "neu\n"); }), QString());
+    kept.close();
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "neu\n");
+}
+
+}  // namespace
+}  // namespace core

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+
+namespace core {
+
+// Whether n is prime. Numbers below 2 are not.
+[[nodiscard]] bool IsPrime(std::int32_t n);
+
+}  // namespace core

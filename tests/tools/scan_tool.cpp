@@ -1,0 +1,199 @@
+// primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE] [--scale S]
+//
+// Runs the main window's scan on these three field texts and prints the adjusted bounds
+// (from, tab, to) and then every list line. With --repeat N the scan runs N times and the
+// median time in milliseconds goes to stderr. With --memory the growth of resident memory from
+// before the first scan to after the last one, with its listing held, goes to stderr in MB.
+// With --graph the scan runs through the program's windows, offscreen, and is followed by the
+// Graph button; the nine result fields (Edit1=...) and the table's three rows (cells separated
+// by tabs) are printed and the picture is written by the file's ending: ".png" rasterised at
+// --scale S (1, the screen's pixels, unless given), ".svg" as vectors, ".pdf" the printed page.
+
+#include <QApplication>
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "core/berechnen.h"
+#include "bench/process_memory.h"
+#include "graphics/chart.h"
+#include "core/line_writer.h"
+#include "ui/edit_field.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/list_box.h"
+#include "ui/picture_box.h"
+#include "ui/string_grid.h"
+
+namespace {
+
+int usage() {
+    std::fputs(
+        "usage: primzeilen-scan FROM TO LENGTH [--repeat N] [--memory] [--graph FILE] [--scale "
+        "S]\n",
+        stderr);
+    return 2;
+}
+
+using Output = core::LineWriter;
+
+// Writes out what is left; 0, or 1 with the reason on stderr when the output failed.
+int finish(Output& out) {
+    if (out.flush()) {
+        return 0;
+    }
+    std::fprintf(stderr, "primzeilen-scan: Ausgabe konnte nicht geschrieben werden: %s\n",
+                 qPrintable(core::systemErrorText(out.error())));
+    return 1;
+}
+
+void printGraph(const ui::TForm2& form2, Output& out) {
+    const std::array<const ui::TEdit*, 9> edits = {form2.Edit1, form2.Edit2, form2.Edit3,
+                                                   form2.Edit4, form2.Edit5, form2.Edit6,
+                                                   form2.Edit7, form2.Edit8, form2.Edit9};
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        out.line(QStringLiteral("Edit%1=%2").arg(i + 1).arg(edits[i]->Text()));
+    }
+    for (int row = 0; row < 3; ++row) {
+        QStringList cells;
+        for (int column = 0; column < 20; ++column) {
+            cells.append(form2.Tab->Cell(column, row));
+        }
+        out.line(cells.join(u'\t'));
+    }
+}
+
+// The scan and the Graph button through both windows, offscreen.
+int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
+                 const QString& graphFile, double scale) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Standard error carries the program's own messages only, not the notes of Qt's plugins.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    QApplication application(argc, argv);
+    ui::SharedState state;
+    graphics::ChartState chart;
+    QStringList failures;
+    const ui::FailureReporter report = [&failures](const QString& message) {
+        failures.append(message);
+    };
+    ui::TForm1 form1(state, report);
+    ui::TForm2 form2(state, chart, report);
+    form1.SetForm2(&form2);
+
+    form1.Edit2->SetText(fields[0]);
+    form1.Edit1->SetText(fields[1]);
+    form1.Edit3->SetText(fields[2]);
+    form1.BitBtn1Click();
+    if (!failures.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failures.front()));
+        return 1;
+    }
+    Output out;
+    out.line(form1.Edit2->Text() + u'\t' + form1.Edit1->Text());
+    const core::LineList& lines = form1.ListBox1->items().lines();
+    for (qsizetype i = 0; i < lines.count(); ++i) {
+        out.line(lines.line(i));
+    }
+
+    form1.Graph1Click();
+    printGraph(form2, out);
+    int status = finish(out);
+    if (!failures.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failures.front()));
+        status = 1;
+    }
+    const QString failure =
+        form2.WritePicture({graphFile, graphics::chartFormatOf(graphFile), scale});
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
+        return 1;
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!core::standardOutputOpen()) {
+        std::fprintf(stderr, "primzeilen-scan: Ausgabe konnte nicht geschrieben werden: %s\n",
+                     qPrintable(core::systemErrorText(EBADF)));
+        return 1;
+    }
+    std::vector<QString> fields;
+    int repeat = 1;
+    bool memory = false;
+    std::optional<QString> graphFile;
+    double scale = 1.0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--memory") == 0) {
+            memory = true;
+        } else if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) {
+            repeat = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--graph") == 0 && i + 1 < argc) {
+            graphFile = QString::fromLocal8Bit(argv[++i]);
+        } else if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
+            scale = std::atof(argv[++i]);
+            if (!(scale >= 1.0 && scale <= 8.0)) {
+                return usage();
+            }
+        } else {
+            fields.push_back(QString::fromLocal8Bit(argv[i]));
+        }
+    }
+    if (fields.size() != 3) {
+        return usage();
+    }
+
+    if (graphFile) {
+        return scanAndGraph(argc, argv, fields, *graphFile, scale);
+    }
+
+    ui::PlainTextField from;
+    ui::PlainTextField to;
+    ui::PlainTextField length;
+    core::LineList list;
+    ui::SharedState state;
+    std::vector<double> milliseconds;
+    const double baseline = ResidentMegabytes();
+    try {
+        for (int run = 0; run < repeat; ++run) {
+            from.SetText(fields[0]);
+            to.SetText(fields[1]);
+            length.SetText(fields[2]);
+            const auto start = std::chrono::steady_clock::now();
+            core::Berechnen({to, from, length, list}, state);
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - start;
+            milliseconds.push_back(took.count());
+        }
+        state.Berechnet = 1;
+    } catch (const core::Failure& failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        return 1;
+    }
+
+    if (memory) {
+        std::fprintf(stderr, "%.1f MB\n", ResidentMegabytes() - baseline);
+    }
+    if (repeat > 1) {
+        std::nth_element(milliseconds.begin(), milliseconds.begin() + repeat / 2,
+                         milliseconds.end());
+        std::fprintf(stderr, "%.3f\n", milliseconds[static_cast<std::size_t>(repeat / 2)]);
+    }
+
+    Output out;
+    out.line(from.Text() + u'\t' + to.Text());
+    for (qsizetype i = 0; i < list.count(); ++i) {
+        out.line(list.line(i));
+    }
+    return finish(out);
+}

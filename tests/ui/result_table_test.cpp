@@ -1,0 +1,136 @@
+#include "ui/result_table.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "core/worked_example.h"
+#include "core/conversions.h"
+#include "core/failures.h"
+
+namespace ui {
+namespace {
+
+class ResultTableTest : public ::testing::Test {
+protected:
+    ResultTableTest() {
+        const char* initial[] = {"20",    "0,32",  "Edit3", "Edit4", "Edit5",
+                                 "Edit6", "Edit7", "Edit8", "Edit9"};
+        for (std::size_t i = 0; i < m_fields.size(); ++i) {
+            m_fields[i].SetText(QString::fromUtf8(initial[i]));
+            m_edits[i] = &m_fields[i];
+        }
+    }
+
+    void fill(const core::Frequencies& h, std::int32_t rowLength = 90) {
+        fill(h, {rowLength, 1, 45000});
+    }
+    void fill(const core::Frequencies& h, const ui::ScannedRange& scanned) {
+        FuelleTabelle({m_tab, m_edits}, h, scanned);
+    }
+    [[nodiscard]] QStringList row(int r) const {
+        QStringList cells;
+        for (int c = 0; c < 20; ++c) {
+            cells.append(m_tab.Cell(c, r));
+        }
+        return cells;
+    }
+    [[nodiscard]] QStringList fields() const {
+        QStringList texts;
+        for (const auto& field : m_fields) {
+            texts.append(field.Text());
+        }
+        return texts;
+    }
+
+    ui::PlainStringGrid m_tab{20, 3};
+    std::array<ui::PlainTextField, 9> m_fields;
+    std::array<ui::TextField*, 9> m_edits{};
+};
+
+QStringList zeros(int count, const QString& zero) {
+    return QStringList(count, zero);
+}
+
+TEST_F(ResultTableTest, WorkedExampleWithComma) {
+    const core::DecimalSeparatorScope separator(u',');
+    fill(core::WorkedExample(), 10);
+    EXPECT_EQ(fields(), (QStringList{"9", "0,9375", "8,0000", "8,4375", "0,7071", "0,7262", "10",
+                                     "1", "45000"}));
+    QStringList x{"x"};
+    for (int i = 0; i <= 18; ++i) {
+        x.append(QString::number(i));
+    }
+    EXPECT_EQ(row(0), x);
+    const QStringList h = QStringList{"h(x)"} + zeros(7, "0,0000") +
+                          QStringList{"0,2500", "0,5000", "0,2500"} + zeros(9, "0,0000");
+    EXPECT_EQ(row(1), h);
+    const QStringList b = QStringList{"B(n;p)"} + zeros(4, "0,0000") +
+                          QStringList{"0,0001", "0,0014", "0,0139", "0,0895", "0,3357", "0,5594"} +
+                          zeros(9, "0,0000");
+    EXPECT_EQ(row(2), b);
+}
+
+TEST_F(ResultTableTest, WorkedExampleWithPoint) {
+    const core::DecimalSeparatorScope separator(u'.');
+    fill(core::WorkedExample(), 10);
+    EXPECT_EQ(fields().mid(0, 6),
+              (QStringList{"9", "0.9375", "8.0000", "8.4375", "0.7071", "0.7262"}));
+    EXPECT_EQ(row(1).at(9), "0.5000");
+    EXPECT_EQ(row(2).at(10), "0.5594");
+}
+
+TEST_F(ResultTableTest, AFailedFitWritesOnlyTheHeadings) {
+    const core::DecimalSeparatorScope separator(u',');
+    EXPECT_THROW(fill(core::Frequencies{}), core::InvalidFloatOperation);
+    EXPECT_EQ(row(0), QStringList{"x"} + zeros(19, QString()));
+    EXPECT_EQ(row(1), QStringList{"h(x)"} + zeros(19, QString()));
+    EXPECT_EQ(row(2), QStringList{"B(n;p)"} + zeros(19, QString()));
+    EXPECT_EQ(fields(), (QStringList{"20", "0,32", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7",
+                                     "Edit8", "Edit9"}));
+}
+
+TEST_F(ResultTableTest, PEqualToOneStopsAtTheFirstBinomialValue) {
+    const core::DecimalSeparatorScope separator(u',');
+    fill(core::WorkedExample());  // an earlier complete fill
+    core::Frequencies singleRow{};
+    singleRow[17] = 1.0;
+    EXPECT_THROW(fill(singleRow, 120), core::FloatDivisionByZero);
+    EXPECT_EQ(fields().mid(0, 3), (QStringList{"17", "1,0000", "8,0000"}));
+    EXPECT_EQ(m_tab.Cell(1, 0), "0");
+    EXPECT_EQ(m_tab.Cell(1, 1), "0,0000");
+    EXPECT_EQ(m_tab.Cell(1, 2), "0,0000");   // still the earlier fill's
+    EXPECT_EQ(m_tab.Cell(10, 1), "0,2500");  // still the earlier fill's
+    EXPECT_EQ(fields().at(6), "90");         // Edit7 not reached
+}
+
+TEST_F(ResultTableTest, SmallNGivesUnsignedZerosBeyondIt) {
+    const core::DecimalSeparatorScope separator(u',');
+    core::Frequencies h{};
+    h[1] = 0.5;
+    h[2] = 0.5;  // m = 1.5, v = 0.25, p = 5/6, n = 2
+    fill(h);
+    EXPECT_EQ(fields().at(0), "2");
+    EXPECT_EQ(row(2).mid(4), zeros(16, "0,0000"));  // x = 3..18, signed zeros among them
+}
+
+TEST_F(ResultTableTest, SharesBeyondTheColumnsStillCount) {
+    const core::DecimalSeparatorScope separator(u',');
+    core::Frequencies h = core::WorkedExample();
+    h[8] = 0.25;
+    h[20] = 0.25;
+    fill(h);
+    EXPECT_EQ(fields().at(2), "11,0000");
+    EXPECT_EQ(fields().at(4), "5,2440");
+    EXPECT_EQ(row(1).size(), 20);
+    EXPECT_EQ(row(1).at(19), "0,0000");  // x = 18
+}
+
+TEST_F(ResultTableTest, RangeAndRowLengthAreThoseOfTheScan) {
+    const core::DecimalSeparatorScope separator(u',');
+    fill(core::WorkedExample(), {7, -496, 504});
+    EXPECT_EQ(fields().mid(6), (QStringList{"7", "-496", "504"}));
+}
+
+}  // namespace
+}  // namespace ui
