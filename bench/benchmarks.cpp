@@ -15,8 +15,8 @@
 #include <primesieve.hpp>
 #include <thread>
 
-#include "core/berechnen.h"
-#include "core/wide_scan.h"
+#include "ui/scan_steps.h"
+#include "core/rows.h"
 #include "bench/process_memory.h"
 #include "graphics/chart_export.h"
 #include "core/models.h"
@@ -40,7 +40,7 @@ void runScan(benchmark::State& state, const char* from, const char* to, const ch
         lower.SetText(from);
         upper.SetText(to);
         rowLength.SetText(length);
-        core::Berechnen({upper, lower, rowLength, list}, shared);
+        ui::Berechnen({upper, lower, rowLength, list}, shared);
         benchmark::DoNotOptimize(list.count());
     }
 }
@@ -63,7 +63,7 @@ void BM_LastScreenOfRowLines(benchmark::State& state) {
     ui::PlainTextField rowLength("10");
     ui::SharedState shared;
     core::LineList list;
-    core::Berechnen({upper, lower, rowLength, list}, shared);
+    ui::Berechnen({upper, lower, rowLength, list}, shared);
     for (auto _ : state) {
         for (qsizetype i = list.count() - 35; i < list.count(); ++i) {
             benchmark::DoNotOptimize(list.line(i));
@@ -239,7 +239,7 @@ void BM_WindowsScanAgainstCountingItsPrimes(benchmark::State& state) {
         core::LineList list;
         lower.SetText("1");
         upper.SetText("10000000");
-        core::Berechnen({upper, lower, rowLength, list}, shared);
+        ui::Berechnen({upper, lower, rowLength, list}, shared);
         scanning += since(start);
         primesieve::set_num_threads(1);
         start = Clock::now();
@@ -270,9 +270,9 @@ void BM_WideWindowAgainstCountingItsPrimes(benchmark::State& state) {
     for (auto _ : state) {
         const double start = threadMilliseconds();
         core::ScanControl control;
-        benchmark::DoNotOptimize(core::tallyRows(range, 0, range.rows(), control));
+        benchmark::DoNotOptimize(core::countRows(range, 0, range.rows(), control));
         const double middle = threadMilliseconds();
-        benchmark::DoNotOptimize(primesieve::count_primes(range.first, range.last));
+        benchmark::DoNotOptimize(primesieve::count_primes(static_cast<std::uint64_t>(range.first), static_cast<std::uint64_t>(range.last)));
         const double end = threadMilliseconds();
         tallying += middle - start;
         counting += end - middle;
@@ -296,7 +296,7 @@ void BM_WideBillionNumbersOnThreads(benchmark::State& state) {
     core::RowTally tally;
     for (auto _ : state) {
         core::ScanControl control;
-        tally = core::tallyRange(range, static_cast<unsigned>(state.range(0)), control);
+        tally = core::countRange(range, static_cast<unsigned>(state.range(0)), control);
     }
     if (!first) {
         first = tally;

@@ -19,7 +19,7 @@
 #include <variant>
 
 #include "cli/count_argument.h"
-#include "core/wide_scan.h"
+#include "core/rows.h"
 #include "core/report.h"
 #include "primzeilen_version.h"
 #include "core/failures.h"
@@ -246,7 +246,7 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
     if (options.rows && options.format == u"text") {
         // The rows in order, one thread, each line written whole.
         const int width = core::headerWidth(range);
-        tally = core::tallyRows(
+        tally = core::countRows(
             range, 0, range.rows(), control,
             [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
                 if (!control.stop.load(std::memory_order_relaxed)) {
@@ -257,7 +257,7 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
                 }
             });
     } else {
-        tally = core::tallyRange(range, options.threads, control);
+        tally = core::countRange(range, options.threads, control);
     }
     if (out.error() != 0) {
         return failed();
@@ -268,7 +268,7 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
     }
 
     const core::FrequencySummary summary =
-        core::summarizeFrequencies(tally.rows, tally.primes);
+        core::summarizeFrequencies(tally);
     std::optional<core::FitReport> fit;
     std::optional<core::ModelComparison> models;
     QString failure;
@@ -277,7 +277,7 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
             fit = core::fitReport(summary.shares);
         }
         if (options.models) {
-            models = core::compareWithModels(range, summary);
+            models = core::compareModels(core::computeModels(core::modelRows(range)), summary.shares);
         }
     } catch (const core::Failure& error) {
         failure = error.message();

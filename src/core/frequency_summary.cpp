@@ -7,7 +7,8 @@
 namespace core {
 
 
-FrequencySummary summarizeFrequencies(const RowCounts& rows, std::uint64_t primes) {
+FrequencySummary summarizeFrequencies(const RowTally& tally) {
+    const RowCounts& rows = tally.rows;
     const std::uint64_t tallied = std::accumulate(rows.begin(), rows.end(), std::uint64_t{0});
     FrequencySummary summary;
     double sum = 0.0;
@@ -31,7 +32,7 @@ FrequencySummary summarizeFrequencies(const RowCounts& rows, std::uint64_t prime
     lines.append(QStringLiteral(" Summe:    ") + QString::number(tallied) +
                  QStringLiteral("       ") + formatFixed(sum, 5, 5));
     lines.append(QString());
-    lines.append(QStringLiteral(" Primzahlen gesamt:     ") + QString::number(primes));
+    lines.append(QStringLiteral(" Primzahlen gesamt:     ") + QString::number(tally.primes));
     return summary;
 }
 

@@ -4,10 +4,9 @@
 #include <array>
 #include <cstdint>
 
-namespace core {
+#include "core/rows.h"
 
-// Rows holding 0..20 primes are tallied; the shares of the tallied rows.
-using RowCounts = std::array<std::uint64_t, 21>;
+namespace core {
 
 struct FrequencySummary {
     // Entry k: the share of the tallied rows that hold exactly k primes; all 0 without rows.
@@ -17,6 +16,6 @@ struct FrequencySummary {
     QStringList lines;
 };
 
-[[nodiscard]] FrequencySummary summarizeFrequencies(const RowCounts& rows, std::uint64_t primes);
+[[nodiscard]] FrequencySummary summarizeFrequencies(const RowTally& tally);
 
 }  // namespace core

@@ -5,6 +5,10 @@
 
 namespace core {
 
+ModelRows modelRows(const RowRange& range) {
+    return {static_cast<long double>(range.first), range.length, range.rows()};
+}
+
 namespace {
 
 long double q(long double m) {

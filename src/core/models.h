@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/binomial_fit.h"
+#include "core/rows.h"
 
 namespace core {
 
@@ -15,6 +16,8 @@ struct ModelRows {
     std::uint32_t length = 1;
     std::uint64_t rows = 0;
 };
+
+[[nodiscard]] ModelRows modelRows(const RowRange& range);
 
 // Random models of the count of primes in a row. Each number m is prime with probability
 // q(m) = 1/ln m (numbers below 2 never; for m = 2, where 1/ln m exceeds 1, with certainty);

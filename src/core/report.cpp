@@ -36,13 +36,6 @@ QStringList fitLines(const FitReport& fit) {
             QStringLiteral("Standardabweichung von B(n;p): ") + texts.deviationBinomial};
 }
 
-core::ModelComparison compareWithModels(const core::RowRange& range,
-                                                const core::FrequencySummary& summary) {
-    const core::ModelRows rows{static_cast<long double>(range.first), range.length,
-                                       range.rows()};
-    return core::compareModels(core::computeModels(rows), summary.shares);
-}
-
 QStringList modelLines(const core::ModelComparison& models) {
     const auto share = [](double value) {
         return formatFixed(value, 8, 6).rightJustified(11);
@@ -116,8 +109,8 @@ QString jsonReport(const core::RowRange& range, const core::FrequencySummary& su
     QString json = QStringLiteral(
                        "{\n  \"von\": %1,\n  \"bis\": %2,\n  \"laenge\": %3,\n"
                        "  \"zeilen\": %4,\n  \"primzahlen\": %5,\n  \"haeufigkeit\": [\n")
-                       .arg(range.first)
-                       .arg(range.last)
+                       .arg(numberText(range.first))
+                       .arg(numberText(range.last))
                        .arg(range.length)
                        .arg(range.rows())
                        .arg(tally.primes);

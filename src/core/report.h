@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/wide_scan.h"
+#include "core/frequency_summary.h"
+#include "core/rows.h"
 #include "core/fit_report.h"
 #include "core/models.h"
 
@@ -17,10 +18,6 @@ namespace core {
 
 // "Label: value" lines, formatted as the graph window's fields.
 [[nodiscard]] QStringList fitLines(const FitReport& fit);
-
-// The random models of the range beside the observed shares and the moment fit.
-[[nodiscard]] core::ModelComparison compareWithModels(
-    const core::RowRange& range, const core::FrequencySummary& summary);
 
 // Per k = 0..20 h(k), B(n;p)(k), C(k) and P(k), then the distances and the variances.
 [[nodiscard]] QStringList modelLines(const core::ModelComparison& models);

@@ -9,7 +9,7 @@
 #include <QShortcut>
 #include <array>
 
-#include "core/berechnen.h"
+#include "ui/scan_steps.h"
 #include "core/conversions.h"
 #include "ui/form2.h"
 #include "ui/form_layout.h"
@@ -202,7 +202,7 @@ void TForm1::SaveList() {
 }
 
 void TForm1::Berechnen() {
-    core::Berechnen({*Edit1, *Edit2, *Edit3, ListBox1->items()}, m_state);
+    ui::Berechnen({*Edit1, *Edit2, *Edit3, ListBox1->items()}, m_state);
 }
 
 void TForm1::BitBtn1Click() {

@@ -486,12 +486,9 @@ void TForm2::FullRedraw() {
         const bool known = m_models && m_models->first.ZahlenProZeile == scanned.ZahlenProZeile &&
                            m_models->first.Von == scanned.Von && m_models->first.Bis == scanned.Bis;
         if (!known) {
-            const core::ModelRows rows{
-                static_cast<long double>(scanned.Von),
-                static_cast<std::uint32_t>(scanned.ZahlenProZeile),
-                static_cast<std::uint64_t>((scanned.Bis - scanned.Von + 1) /
-                                           scanned.ZahlenProZeile)};
-            m_models.emplace(scanned, core::computeModels(rows));
+            m_models.emplace(scanned, core::computeModels(core::modelRows(
+                                          {scanned.Von, scanned.Bis,
+                                           static_cast<std::uint32_t>(scanned.ZahlenProZeile)})));
         }
         graphics::drawModels(
             Bild->picture(), m_chart,

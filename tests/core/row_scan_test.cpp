@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "support/is_prime.h"
 
@@ -20,9 +21,10 @@ TEST(ScanRows, TallyAgreesWithCountingEveryRowByItself) {
             const std::int64_t first = start / length * length + 1;
             const std::int64_t rows = std::max<std::int64_t>(1, 20'000 / length);
             const std::int64_t last = first + rows * length - 1;
-            const RowScan scan = scanRows(first, last, length);
+            const ScanResult scan = scanRows({first, last, static_cast<std::uint32_t>(length)});
 
-            std::array<std::int32_t, 21> tally{};
+            RowCounts tally{};
+            std::uint64_t over20 = 0;
             std::int64_t primes = 0;
             for (std::int64_t row = 0; row < rows; ++row) {
                 std::int64_t k = 0;
@@ -32,11 +34,14 @@ TEST(ScanRows, TallyAgreesWithCountingEveryRowByItself) {
                 primes += k;
                 if (k <= 20) {
                     ++tally[static_cast<std::size_t>(k)];
+                } else {
+                    ++over20;
                 }
                 ASSERT_EQ(scan.rows->primesInRow(row), k) << "row " << row << " of " << first;
             }
-            EXPECT_EQ(scan.Haeufigkeit, tally) << first << ", length " << length;
-            EXPECT_EQ(scan.P, primes) << first << ", length " << length;
+            EXPECT_EQ(scan.tally.rows, tally) << first << ", length " << length;
+            EXPECT_EQ(scan.tally.over20, over20) << first << ", length " << length;
+            EXPECT_EQ(scan.tally.primes, static_cast<std::uint64_t>(primes)) << first;
             EXPECT_EQ(scan.rows->count(), rows);
             for (const qsizetype row : {qsizetype{0}, qsizetype(rows - 1)}) {
                 EXPECT_LE(scan.rows->line(row).size(), scan.rows->longestLine());
@@ -54,18 +59,18 @@ TEST(ScanRows, RangesSplitBetweenTwoThreadsAreTalliedWhole) {
                                         {4'000'081, 120},
                                         {1, 64}}) {
         const std::int64_t last = 10'000'000 / length * length;
-        const RowScan scan = scanRows(first, last, length);
-        std::array<std::int32_t, 21> tally{};
-        std::int64_t primes = 0;
+        const ScanResult scan = scanRows({first, last, static_cast<std::uint32_t>(length)});
+        RowCounts tally{};
+        std::uint64_t primes = 0;
         for (qsizetype row = 0; row < scan.rows->count(); ++row) {
-            const std::int64_t k = scan.rows->primesInRow(row);
+            const auto k = static_cast<std::uint64_t>(scan.rows->primesInRow(row));
             primes += k;
             if (k <= 20) {
                 ++tally[static_cast<std::size_t>(k)];
             }
         }
-        EXPECT_EQ(scan.Haeufigkeit, tally) << first << ", length " << length;
-        EXPECT_EQ(scan.P, primes) << first << ", length " << length;
+        EXPECT_EQ(scan.tally.rows, tally) << first << ", length " << length;
+        EXPECT_EQ(scan.tally.primes, primes) << first << ", length " << length;
     }
 }
 
@@ -74,7 +79,8 @@ TEST(ScanRows, RangesSplitBetweenTwoThreadsAreTalliedWhole) {
 TEST(RowLines, ASliceIsThePartOfTheLine) {
     for (const auto& [first, length] :
          {std::pair<std::int64_t, std::int32_t>{-9'999'999, 7}, {1, 90}, {9'999'001, 1000}}) {
-        const RowScan scan = scanRows(first, first + 3 * std::int64_t{length} - 1, length);
+        const ScanResult scan = scanRows(
+            {first, first + 3 * std::int64_t{length} - 1, static_cast<std::uint32_t>(length)});
         for (qsizetype row = 0; row < scan.rows->count(); ++row) {
             const QString whole = scan.rows->line(row);
             for (qsizetype from = 0; from <= whole.size() + 2; ++from) {
@@ -85,6 +91,40 @@ TEST(RowLines, ASliceIsThePartOfTheLine) {
                 }
             }
         }
+    }
+}
+
+// The windows count from marks of the whole range, the command line from libprimesieve's
+// iterator: both give every range the same tally and every row the same line, below zero, across
+// it, and where the marks' fast paths (even lengths, words of 56 marks) apply or do not.
+TEST(ScanRows, AgreesWithTheCountingOfTheCommandLine) {
+    for (const auto& [from, to, length] :
+         {std::tuple<std::int64_t, std::int64_t, std::uint32_t>{-500, 500, 7},
+          {-10'000'000, -9'999'000, 10},
+          {1, 45'000, 90},
+          {1, 200'000, 2},
+          {9'000'000, 10'000'000, 113},
+          {-3'000, 3'000'000, 56},
+          {1, 20'000, 1}}) {
+        const auto range = adjustToRows(from, to, length);
+        ASSERT_TRUE(range);
+        const ScanResult scan = scanRows(*range);
+        ScanControl control;
+        const int width = headerWidth(*range);
+        qsizetype mismatches = 0;
+        const RowTally counted = countRows(
+            *range, 0, range->rows(), control,
+            [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
+                const auto index = static_cast<qsizetype>(row);
+                if (scan.rows->line(index) != rowLine(*range, row, width, count, offsets)) {
+                    if (++mismatches <= 3) {
+                        ADD_FAILURE() << from << " row " << row << ": "
+                                      << scan.rows->line(index).toStdString();
+                    }
+                }
+            });
+        EXPECT_EQ(scan.tally, counted) << from << ".." << to << " length " << length;
+        EXPECT_EQ(mismatches, 0);
     }
 }
 

@@ -21,7 +21,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/berechnen.h"
+#include "ui/scan_steps.h"
 #include "bench/process_memory.h"
 #include "graphics/chart.h"
 #include "core/line_writer.h"
@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
             to.SetText(fields[1]);
             length.SetText(fields[2]);
             const auto start = std::chrono::steady_clock::now();
-            core::Berechnen({to, from, length, list}, state);
+            ui::Berechnen({to, from, length, list}, state);
             const std::chrono::duration<double, std::milli> took =
                 std::chrono::steady_clock::now() - start;
             milliseconds.push_back(took.count());

@@ -1,4 +1,4 @@
-#include "core/wide_scan.h"
+#include "core/rows.h"
 
 #include <gtest/gtest.h>
 
@@ -136,7 +136,7 @@ TEST(RowTally, AgreesWithCountingEveryRowAtAnyHeight) {
         const auto range = adjustToRows(c.from, c.from + c.rows * c.length, c.length);
         ASSERT_TRUE(range);
         ScanControl control;
-        const RowTally tally = tallyRows(*range, 0, range->rows(), control);
+        const RowTally tally = countRows(*range, 0, range->rows(), control);
         const std::string where = std::to_string(c.from) + " / " + std::to_string(c.length);
         expectSame(tally, countEveryRow(*range), where.c_str());
         if (c.total) {
@@ -153,7 +153,7 @@ TEST(RowTally, TheRowsBelowTwoToTheSixtyFourAreCountedAndMarked) {
     ScanControl control;
     std::vector<QString> lines;
     const int width = headerWidth(*range);
-    const RowTally tally = tallyRows(
+    const RowTally tally = countRows(
         *range, 0, range->rows(), control,
         [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
             lines.push_back(rowLine(*range, row, width, count, offsets));
@@ -175,18 +175,18 @@ TEST(RowTally, TheResultDoesNotDependOnTheNumberOfThreads) {
     const auto range = adjustToRows(1'000'000'000'000, 1'000'000'000'000 + 3'000'000, 90);
     ASSERT_TRUE(range);
     ScanControl one;
-    const RowTally single = tallyRange(*range, 1, one);
+    const RowTally single = countRange(*range, 1, one);
     EXPECT_EQ(single.primes, primesieve::count_primes(range->first, range->last));
     for (const unsigned threads : {2U, 3U, 5U}) {
         ScanControl control;
-        expectSame(tallyRange(*range, threads, control), single, "threads");
+        expectSame(countRange(*range, threads, control), single, "threads");
         EXPECT_EQ(control.rowsDone, range->rows());
     }
     // Rows that hold many primes: the start of the number line at length 1000.
     const auto dense = adjustToRows(0, 2'000'000, 1000);
     ScanControl a;
     ScanControl b;
-    expectSame(tallyRange(*dense, 1, a), tallyRange(*dense, 2, b), "dense");
+    expectSame(countRange(*dense, 1, a), countRange(*dense, 2, b), "dense");
 }
 
 // The threads a run takes keep libprimesieve's sieves within the budget at any height, however
@@ -213,7 +213,7 @@ TEST(RowTally, AStopEndsTheCountEarly) {
     const auto range = adjustToRows(1, 100'000'000'000, 90);
     ScanControl control;
     control.stop = true;
-    const RowTally tally = tallyRange(*range, 2, control);
+    const RowTally tally = countRange(*range, 2, control);
     EXPECT_LT(control.rowsDone, range->rows() / 1000);
     EXPECT_LT(tally.primes, 100'000U);
 }

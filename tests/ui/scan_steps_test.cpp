@@ -1,10 +1,12 @@
-#include "core/berechnen.h"
+#include "ui/scan_steps.h"
 
 #include <gtest/gtest.h>
 
 #include "core/conversions.h"
+#include "core/failures.h"
+#include "core/window_range.h"
 
-namespace core {
+namespace ui {
 namespace {
 
 // The main window's three fields and list box, as plain values.
@@ -28,11 +30,11 @@ protected:
     [[nodiscard]] QString lastLine() const { return m_list.line(m_list.count() - 1); }
 
     core::DecimalSeparatorScope m_separator{u','};
-    ui::PlainTextField m_from;
-    ui::PlainTextField m_to;
-    ui::PlainTextField m_length;
+    PlainTextField m_from;
+    PlainTextField m_to;
+    PlainTextField m_length;
     core::LineList m_list;
-    ui::SharedState m_state;
+    SharedState m_state;
 };
 
 // The listing of 1..100 in rows of ten.
@@ -80,7 +82,6 @@ TEST_F(ScanTest, OneToHundredByteForByte) {
     EXPECT_EQ(m_from.Text(), "1");
     EXPECT_EQ(m_to.Text(), "100");
     EXPECT_EQ(m_state.ZahlenProZeile, 10);
-    EXPECT_EQ(m_state.Zeile, "    91  ++++++O+++");
     std::array<double, 21> shares{};
     shares[1] = 0.1;
     shares[2] = 0.5;
@@ -253,7 +254,7 @@ TEST_F(ScanTest, ARowLengthBelowOneIsRefusedWithAMessage) {
         try {
             Berechnen(controls(), m_state);
             ADD_FAILURE() << "row length " << length << " accepted";
-        } catch (const RowLengthError& e) {
+        } catch (const core::RowLengthError& e) {
             EXPECT_EQ(e.message(), "Die Anzahl Zahlen pro Zeile muss mindestens 1 sein.");
         }
         EXPECT_EQ(m_state.ZahlenProZeile, core::parseInteger(length));
@@ -280,4 +281,4 @@ TEST_F(ScanTest, ARowLengthAboveTheBarIsUsedUnchanged) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "wide_scan.h"
+#include "rows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,16 +9,39 @@
 
 namespace core {
 
-std::optional<RowRange> adjustToRows(std::uint64_t from, std::uint64_t to, std::uint32_t length) {
+QString numberText(Number value) {
+    if (value >= INT64_MIN && value <= INT64_MAX) {
+        return QString::number(static_cast<std::int64_t>(value));
+    }
+    const bool negative = value < 0;
+    auto magnitude = static_cast<__uint128_t>(negative ? -value : value);
+    char digits[41];
+    char* end = digits + sizeof digits;
+    char* p = end;
+    do {
+        *--p = static_cast<char>('0' + static_cast<int>(magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative) {
+        *--p = '-';
+    }
+    return QString::fromLatin1(p, end - p);
+}
+
+Number firstOfRows(Number from, std::uint32_t length) {
+    return from / length * length + 1;
+}
+
+Number lastOfRows(Number to, std::uint32_t length) {
+    return to / length * length;
+}
+
+std::optional<RowRange> adjustToRows(Number from, Number to, std::uint32_t length) {
     if (length == 0) {
         return std::nullopt;
     }
-    const std::uint64_t below = from / length * length;
-    if (below == std::numeric_limits<std::uint64_t>::max()) {
-        return std::nullopt;  // the first row would begin at 2^64
-    }
-    RowRange range{below + 1, to / length * length, length};
-    if (range.last < range.first) {
+    const RowRange range{firstOfRows(from, length), lastOfRows(to, length), length};
+    if (range.first > kHighestNumber || range.last < range.first) {
         return std::nullopt;
     }
     return range;
@@ -39,31 +62,32 @@ constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
 // Primes between two looks at the stop flag and the progress: a few microseconds of work.
 constexpr std::uint32_t kBatch = 4096;
 
-void tallyRow(RowTally& tally, std::uint64_t count) {
-    tally.primes += count;
-    if (count < tally.rows.size()) {
-        ++tally.rows[count];
-    } else {
-        ++tally.over20;
-    }
-}
-
 }  // namespace
 
-RowTally tallyRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
+RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
                         ScanControl& control, const RowVisitor& visit) {
     RowTally tally;
+    std::vector<std::uint32_t> offsets;
+    // Rows that begin below 1 hold no primes; libprimesieve counts from 0 on.
+    const std::uint64_t belowOne =
+        range.first < 1 ? static_cast<std::uint64_t>((1 - range.first) / range.length) : 0;
+    for (; firstRow < std::min(endRow, belowOne); ++firstRow) {
+        tally.add(0);
+        control.rowsDone.fetch_add(1, std::memory_order_relaxed);
+        if (visit) {
+            visit(firstRow, 0, offsets);
+        }
+    }
     if (firstRow >= endRow) {
         return tally;
     }
-    const std::uint64_t begin = range.rowStart(firstRow);
-    const std::uint64_t end = range.rowStart(endRow - 1) + (range.length - 1);
-    std::vector<std::uint32_t> offsets;
+    const auto begin = static_cast<std::uint64_t>(range.rowStart(firstRow));
+    const auto end = static_cast<std::uint64_t>(range.rowStart(endRow - 1) + (range.length - 1));
     std::uint64_t row = firstRow;
     std::uint64_t rowBegin = begin;
     std::uint32_t count = 0;
     const auto closeRow = [&] {
-        tallyRow(tally, count);
+        tally.add(count);
         if (visit) {
             visit(row, count, offsets);
         }
@@ -124,7 +148,7 @@ RowTally tallyRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     return tally;
 }
 
-RowTally tallyRange(const RowRange& range, unsigned threads, ScanControl& control) {
+RowTally countRange(const RowRange& range, unsigned threads, ScanControl& control) {
     const std::uint64_t rows = range.rows();
     threads = static_cast<unsigned>(
         std::clamp<std::uint64_t>(threads, 1, std::max<std::uint64_t>(rows, 1)));
@@ -134,7 +158,7 @@ RowTally tallyRange(const RowRange& range, unsigned threads, ScanControl& contro
         const std::uint64_t from = rows / threads * t + std::min<std::uint64_t>(t, rows % threads);
         const std::uint64_t to = from + rows / threads + (t < rows % threads ? 1 : 0);
         workers.emplace_back(
-            [&, t, from, to] { parts[t] = tallyRows(range, from, to, control); });
+            [&, t, from, to] { parts[t] = countRows(range, from, to, control); });
     }
     RowTally total;
     for (unsigned t = 0; t < threads; ++t) {
@@ -147,7 +171,8 @@ RowTally tallyRange(const RowRange& range, unsigned threads, ScanControl& contro
 std::uint64_t sieveBytesPerThread(const RowRange& range) {
     // Measured: 17 MB resident on one thread near 10^18 against 11 MB near 10^15, 34 MB near
     // 2^64, each further thread adding 5 and 21 MB; this bound lies above all of them.
-    const auto root = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(range.last)));
+    const auto root = static_cast<std::uint64_t>(
+        std::sqrt(static_cast<double>(std::max(range.last, Number{0}))));
     return (2ull << 20) + root / 160;
 }
 
@@ -159,21 +184,29 @@ unsigned threadsFor(const RowRange& range, unsigned requested, unsigned cores) {
 }
 
 int headerWidth(const RowRange& range) {
-    const auto digits = [](std::uint64_t n) { return static_cast<int>(QString::number(n).size()); };
-    return std::max({6, digits(range.first), digits(range.rowStart(range.rows() - 1))});
+    return static_cast<int>(std::max({qsizetype{6}, numberText(range.first).size(),
+                                      numberText(range.rowStart(range.rows() - 1)).size()}));
 }
 
-QString rowLine(const RowRange& range, std::uint64_t row, int headerWidth, std::uint32_t count,
-                    const std::vector<std::uint32_t>& offsets) {
-    QString line = QString::number(range.rowStart(row)).rightJustified(headerWidth);
-    line += QLatin1String("  ");
+QString rowHeader(Number start, int width) {
+    QString header = numberText(start).rightJustified(width);
+    header += QLatin1String("  ");
+    return header;
+}
+
+QString rowTail(std::uint64_t count) {
+    return QLatin1String("  ") + QString::number(count);
+}
+
+QString rowLine(const RowRange& range, std::uint64_t row, int width, std::uint32_t count,
+                const std::vector<std::uint32_t>& offsets) {
+    QString line = rowHeader(range.rowStart(row), width);
     const qsizetype marks = line.size();
     line.append(QString(static_cast<qsizetype>(range.length), u'+'));
     for (const std::uint32_t offset : offsets) {
         line[marks + offset] = u'O';
     }
-    line += QLatin1String("  ") + QString::number(count);
-    return line;
+    return line + rowTail(count);
 }
 
 }  // namespace core
