@@ -21,7 +21,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ui::ProgramIcon());
 
     ui::TForm1 form1(ui::Shared());
-    ui::TForm2 form2(ui::Shared(), graphics::Chart());
+    graphics::ChartState chart;
+    ui::TForm2 form2(ui::Shared(), chart);
     form1.SetForm2(&form2);
 
     form2.show();

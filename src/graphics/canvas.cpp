@@ -11,20 +11,20 @@ void Canvas::lineTo(int x, int y) {
     if (m_x != x || m_y != y) {
         // A line of no length paints nothing, so a chart drawn before any axes, whose lines all
         // run from (0, 0) to (0, 0), leaves the picture as it was.
-        m_drawing.Add(LineCommand{m_x, m_y, x, y, m_pen});
+        m_drawing.add(LineCommand{m_x, m_y, x, y, m_pen});
     }
     m_x = x;
     m_y = y;
 }
 
-void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
+void Canvas::rectangle(int x1, int y1, int x2, int y2) {
     if (x2 > x1 && y2 > y1) {
-        m_drawing.Add(RectangleCommand{x1, y1, x2, y2, m_pen, m_brush});
+        m_drawing.add(RectangleCommand{x1, y1, x2, y2, m_pen, m_brush});
     }
 }
 
 void Canvas::drawText(int x, int y, const QString& text) {
-    m_drawing.Add(TextCommand{x, y, text, m_fontName, m_fontSize, kBlack});
+    m_drawing.add(TextCommand{x, y, text, m_fontName, m_fontSize, kBlack});
 }
 
 Canvas& Picture::canvas() {

@@ -21,7 +21,7 @@ public:
     // Fills x1..x2-1 by y1..y2-1 with the brush and frames that area with the pen: the right and
     // bottom edges are excluded, so Rectangle(0, 0, w, h) frames a w by h picture's outermost
     // pixels.
-    void Rectangle(int x1, int y1, int x2, int y2);
+    void rectangle(int x1, int y1, int x2, int y2);
     // The text with its top-left corner at (x, y), in the font's colour, without a background.
     void drawText(int x, int y, const QString& text);
 
@@ -51,8 +51,8 @@ class Picture final {
 public:
     Picture(int width, int height) : m_width(width), m_height(height) {}
 
-    [[nodiscard]] int Width() const { return m_width; }
-    [[nodiscard]] int Height() const { return m_height; }
+    [[nodiscard]] int width() const { return m_width; }
+    [[nodiscard]] int height() const { return m_height; }
     [[nodiscard]] Canvas& canvas();
     // Whether the canvas was used: until then the picture shows its window's background.
     [[nodiscard]] bool isDrawn() const { return m_drawing.has_value(); }

@@ -16,111 +16,106 @@ void line(graphics::Canvas& canvas, int x1, int y1, int x2, int y2) {
 
 void chooseColor(ChartState& chart, int colorIndex) {
     if (colorIndex >= 0 && colorIndex < static_cast<int>(kColorTable.size())) {
-        chart.Stiftfarbe = kColorTable[static_cast<std::size_t>(colorIndex)];
+        chart.penColor = kColorTable[static_cast<std::size_t>(colorIndex)];
     }
 }
 
 }  // namespace
 
-ChartState& Chart() {
-    static ChartState chart;
-    return chart;
-}
-
 std::int32_t heightOf(const ChartState& chart, double value) {
     // In extended precision 0.025 lands just below 311.5 and rounds to 311; in double it would
     // reach 311.5 and give 312.
-    const long double lifted = (static_cast<long double>(chart.Einheit) * value) * 20;
-    return core::roundHalfEven(static_cast<long double>(chart.Y0) - lifted);
+    const long double lifted = (static_cast<long double>(chart.unit) * value) * 20;
+    return core::roundHalfEven(static_cast<long double>(chart.baseline) - lifted);
 }
 
-void clearPicture(graphics::Picture& Bild) {
-    graphics::Canvas& canvas = Bild.canvas();
+void clearPicture(graphics::Picture& picture) {
+    graphics::Canvas& canvas = picture.canvas();
     canvas.setBrushColor(graphics::kWhite);
-    canvas.Rectangle(0, 0, Bild.Width(), Bild.Height());
+    canvas.rectangle(0, 0, picture.width(), picture.height());
 }
 
-void drawAxes(graphics::Picture& Bild, ChartState& chart) {
-    graphics::Canvas& canvas = Bild.canvas();
-    chart.Einheit = 35;
-    chart.X0 = static_cast<std::uint16_t>(Bild.Width() / 16);
-    chart.Y0 = static_cast<std::uint16_t>(Bild.Height() / 8 * 7);
-    chart.Breite = static_cast<std::uint16_t>(Bild.Width());
-    chart.Hoehe = static_cast<std::uint16_t>(Bild.Height());
+void drawAxes(graphics::Picture& picture, ChartState& chart) {
+    graphics::Canvas& canvas = picture.canvas();
+    chart.unit = 35;
+    chart.originX = static_cast<std::uint16_t>(picture.width() / 16);
+    chart.baseline = static_cast<std::uint16_t>(picture.height() / 8 * 7);
+    chart.width = static_cast<std::uint16_t>(picture.width());
+    chart.height = static_cast<std::uint16_t>(picture.height());
     canvas.setFontName(QStringLiteral("Arial"));
     canvas.setFontSize(8);
 
-    const int x0 = chart.X0;
-    const int y0 = chart.Y0;
-    const int right = chart.Breite - 40;
+    const int x0 = chart.originX;
+    const int y0 = chart.baseline;
+    const int right = chart.width - 40;
     line(canvas, 40, y0, right, y0);
     canvas.drawText(right, y0 + 10, QStringLiteral("x"));
     line(canvas, right, y0, right - 8, y0 - 3);
     line(canvas, right, y0, right - 8, y0 + 3);
 
-    line(canvas, x0, 20, x0, chart.Hoehe - 30);
+    line(canvas, x0, 20, x0, chart.height - 30);
     canvas.drawText(x0 + 15, 15, QStringLiteral("h(x), B(n;p;k)"));
     line(canvas, x0, 20, x0 + 3, 28);
     line(canvas, x0, 20, x0 - 3, 28);
 
     for (int i = 0; i <= 18; ++i) {
-        chart.XPos = x0 + i * chart.Einheit;
-        line(canvas, chart.XPos, y0, chart.XPos, y0 + 3);
-        canvas.drawText(chart.XPos - 2, y0 + 5, core::formatInteger(i));
+        chart.x = x0 + i * chart.unit;
+        line(canvas, chart.x, y0, chart.x, y0 + 3);
+        canvas.drawText(chart.x - 2, y0 + 5, core::formatInteger(i));
     }
     for (int i = 1; i <= 4; ++i) {
-        chart.YPos = y0 - 2 * chart.Einheit * i;
-        line(canvas, x0, chart.YPos, x0 - 3, chart.YPos);
-        canvas.drawText(x0 - 20, chart.YPos - 6, core::formatShortest(i / 10.0L));
+        chart.y = y0 - 2 * chart.unit * i;
+        line(canvas, x0, chart.y, x0 - 3, chart.y);
+        canvas.drawText(x0 - 20, chart.y - 6, core::formatShortest(i / 10.0L));
     }
 }
 
-void drawStickChart(graphics::Picture& Bild, ChartState& chart, int colorIndex,
+void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorIndex,
                          const core::Frequencies& h) {
-    graphics::Canvas& canvas = Bild.canvas();
+    graphics::Canvas& canvas = picture.canvas();
     chooseColor(chart, colorIndex);
     for (int x = 0; x <= 18; ++x) {
-        chart.Wert = h[static_cast<std::size_t>(x)];
-        chart.XPos = chart.X0 + x * chart.Einheit;
-        chart.YPos = heightOf(chart, chart.Wert);
-        canvas.setPenColor(chart.Stiftfarbe);
-        line(canvas, chart.XPos, chart.Y0, chart.XPos, chart.YPos);
+        chart.value = h[static_cast<std::size_t>(x)];
+        chart.x = chart.originX + x * chart.unit;
+        chart.y = heightOf(chart, chart.value);
+        canvas.setPenColor(chart.penColor);
+        line(canvas, chart.x, chart.baseline, chart.x, chart.y);
     }
     canvas.setPenColor(graphics::kBlack);
 }
 
-void drawHistogram(graphics::Picture& Bild, ChartState& chart, int colorIndex,
-                       const ui::TextField& Edit1, const ui::TextField& Edit2) {
-    graphics::Canvas& canvas = Bild.canvas();
+void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex,
+                       const QString& nText, const QString& pText) {
+    graphics::Canvas& canvas = picture.canvas();
     chooseColor(chart, colorIndex);
-    const std::int32_t n = core::parseInteger(Edit1.Text());
-    const double p = core::parseReal(Edit2.Text());
-    chart.HalbeBreite = static_cast<std::uint16_t>(chart.Einheit >> 1);
-    const int half = chart.HalbeBreite;
+    const std::int32_t n = core::parseInteger(nText);
+    const double p = core::parseReal(pText);
+    chart.halfWidth = static_cast<std::uint16_t>(chart.unit >> 1);
+    const int half = chart.halfWidth;
     std::int64_t x = 0;
     do {
-        chart.Wert = core::binomialProbability(n, static_cast<std::int32_t>(x), p);
-        chart.XPos = static_cast<std::int32_t>(chart.X0 + x * chart.Einheit);
-        chart.YPos = heightOf(chart, chart.Wert);
-        canvas.setPenColor(chart.Stiftfarbe);
-        line(canvas, chart.XPos - half, chart.Y0, chart.XPos - half, chart.YPos);
-        line(canvas, chart.XPos + half, chart.Y0, chart.XPos + half, chart.YPos);
-        line(canvas, chart.XPos - half, chart.YPos, chart.XPos + half, chart.YPos);
+        chart.value = core::binomialProbability(n, static_cast<std::int32_t>(x), p);
+        chart.x = static_cast<std::int32_t>(chart.originX + x * chart.unit);
+        chart.y = heightOf(chart, chart.value);
+        canvas.setPenColor(chart.penColor);
+        line(canvas, chart.x - half, chart.baseline, chart.x - half, chart.y);
+        line(canvas, chart.x + half, chart.baseline, chart.x + half, chart.y);
+        line(canvas, chart.x - half, chart.y, chart.x + half, chart.y);
         ++x;
         // The bars stop at n, or once the next bar would begin right of the picture: a fitted n
         // in the millions then costs no more than the bars that can be seen. Before the first
         // axes all bars would fall on one point, so one is enough.
-    } while (x <= n && chart.Einheit > 0 && chart.X0 + x * chart.Einheit - half < Bild.Width());
+    } while (x <= n && chart.unit > 0 && chart.originX + x * chart.unit - half < picture.width());
     canvas.setPenColor(graphics::kBlack);
 }
 
-void drawModels(graphics::Picture& Bild, const ChartState& chart,
+void drawModels(graphics::Picture& picture, const ChartState& chart,
                     const core::ModelComparison& comparison) {
-    graphics::Canvas& canvas = Bild.canvas();
+    graphics::Canvas& canvas = picture.canvas();
     const graphics::Color pen = canvas.penColor();
     const graphics::Color brush = canvas.brushColor();
     const auto square = [&](int x, int y) {  // Cramér: a filled square
-        canvas.Rectangle(x - 2, y - 2, x + 3, y + 3);
+        canvas.rectangle(x - 2, y - 2, x + 3, y + 3);
     };
     const auto diamond = [&](int x, int y) {  // Poisson: an open diamond
         canvas.moveTo(x, y - 3);
@@ -134,7 +129,7 @@ void drawModels(graphics::Picture& Bild, const ChartState& chart,
         canvas.setBrushColor(color);
         std::vector<QPoint> points;
         for (std::size_t k = 0; k < 21 && k < shares.size(); ++k) {
-            points.emplace_back(chart.X0 + static_cast<int>(k) * chart.Einheit,
+            points.emplace_back(chart.originX + static_cast<int>(k) * chart.unit,
                                 heightOf(chart, shares[k]));
         }
         for (std::size_t i = 1; i < points.size(); ++i) {
@@ -148,11 +143,11 @@ void drawModels(graphics::Picture& Bild, const ChartState& chart,
     model(comparison.models.poisson, kPoissonColor, diamond);
 
     // The legend: a white box with a black frame, one line per model.
-    const int right = chart.Breite - 6;
+    const int right = chart.width - 6;
     const int left = right - 200;
     canvas.setPenColor(graphics::kBlack);
     canvas.setBrushColor(graphics::kWhite);
-    canvas.Rectangle(left, 6, right, 58);
+    canvas.rectangle(left, 6, right, 58);
     const auto tv = [](double value) { return core::formatFixed(value, 4, 3); };
     const QString texts[] = {QStringLiteral("Momente B(%1;%2): TV %3")
                                  .arg(core::formatInteger(comparison.fit.n),
@@ -163,7 +158,7 @@ void drawModels(graphics::Picture& Bild, const ChartState& chart,
     for (int i = 0; i < 3; ++i) {
         const int y = 16 + 15 * i;
         if (i == 0) {  // an open bar in the chart colour
-            canvas.setPenColor(chart.Stiftfarbe);
+            canvas.setPenColor(chart.penColor);
             line(canvas, left + 8, y + 4, left + 8, y - 3);
             line(canvas, left + 8, y - 3, left + 16, y - 3);
             line(canvas, left + 16, y - 3, left + 16, y + 4);

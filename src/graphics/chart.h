@@ -6,7 +6,7 @@
 #include "core/binomial_fit.h"
 #include "core/models.h"
 #include "graphics/canvas.h"
-#include "ui/text_field.h"
+#include <QString>
 
 namespace graphics {
 
@@ -18,42 +18,39 @@ inline constexpr std::array<graphics::Color, 16> kColorTable = {
 
 // The chart geometry from the last axes, and the working values of the chart being drawn.
 struct ChartState {
-    std::uint16_t X0 = 0;  // where the y axis stands
-    std::uint16_t Y0 = 0;  // where the x axis lies
-    std::uint16_t Breite = 0;
-    std::uint16_t Hoehe = 0;
-    std::int32_t XPos = 0;
-    std::int32_t YPos = 0;
-    std::uint16_t Einheit = 0;  // pixels per step of x; 20 steps stand for a probability of 1
-    std::uint16_t HalbeBreite = 0;
-    double Wert = 0.0;
-    graphics::Color Stiftfarbe = graphics::kBlack;
+    std::uint16_t originX = 0;   // where the y axis stands
+    std::uint16_t baseline = 0;  // where the x axis lies
+    std::uint16_t width = 0;
+    std::uint16_t height = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::uint16_t unit = 0;  // pixels per step of x; 20 steps stand for a probability of 1
+    std::uint16_t halfWidth = 0;
+    double value = 0.0;
+    graphics::Color penColor = graphics::kBlack;
 };
 
-// The program's one chart state.
-[[nodiscard]] ChartState& Chart();
-
-// The y of a value: roundHalfEven(Y0 - (Einheit * v) * 20), each step in extended precision.
+// The y of a value: roundHalfEven(baseline - (unit * v) * 20), each step in extended precision.
 [[nodiscard]] std::int32_t heightOf(const ChartState& chart, double value);
 
 // White inside a one-pixel frame in the pen's colour.
-void clearPicture(graphics::Picture& Bild);
+void clearPicture(graphics::Picture& picture);
 
 // The axes with their ticks, labels and arrow heads; fixes the geometry from the picture's size.
-void drawAxes(graphics::Picture& Bild, ChartState& chart);
+void drawAxes(graphics::Picture& picture, ChartState& chart);
 
 // h(x) for x = 0..18 as sticks in the colour of the grid index.
-void drawStickChart(graphics::Picture& Bild, ChartState& chart, int colorIndex,
+void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorIndex,
                          const core::Frequencies& h);
 
-// B(n;p;x) for x = 0..n as open bars, n and p read from the n and p fields.
-void drawHistogram(graphics::Picture& Bild, ChartState& chart, int colorIndex,
-                       const ui::TextField& Edit1, const ui::TextField& Edit2);
+// B(n;p;x) for x = 0..n as open bars, n and p read from the texts of the n and p fields.
+void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex,
+                       const QString& nText, const QString& pText);
 
 // The random models over the chart: C(k) and P(k) for k = 0..20 as markers joined by thin lines,
 // in two colours that colour-blind readers tell apart, and a legend in the upper right corner
 // with each model's total variation distance from h(x). Leaves pen and brush as it found them.
-void drawModels(graphics::Picture& Bild, const ChartState& chart,
+void drawModels(graphics::Picture& picture, const ChartState& chart,
                     const core::ModelComparison& comparison);
 
 // Okabe and Ito's bluish green and vermillion, as 0x00BBGGRR.

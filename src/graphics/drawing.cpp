@@ -30,7 +30,7 @@ int fontPixelSize(int points) {
     return (points * 96 + 36) / 72;
 }
 
-void Drawing::Add(DrawingCommand command) {
+void Drawing::add(DrawingCommand command) {
     if (const auto* rectangle = std::get_if<RectangleCommand>(&command)) {
         if (rectangle->x1 <= 0 && rectangle->y1 <= 0 && rectangle->x2 >= m_size.width() &&
             rectangle->y2 >= m_size.height()) {

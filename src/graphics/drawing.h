@@ -50,7 +50,7 @@ public:
 
     // A rectangle that covers the whole picture paints every pixel, so what came before it can
     // never show again: the list begins anew with it.
-    void Add(DrawingCommand command);
+    void add(DrawingCommand command);
 
 private:
     QSize m_size;

@@ -463,8 +463,7 @@ void TForm2::drawStickChart() {
 
 void TForm2::drawHistogram() {
     Bild->update();
-    graphics::drawHistogram(Bild->picture(), m_chart, Farbwahl->ForegroundIndex(), *Edit1,
-                                    *Edit2);
+    graphics::drawHistogram(Bild->picture(), m_chart, Farbwahl->ForegroundIndex(), Edit1->Text(), Edit2->Text());
 }
 
 void TForm2::Show() {

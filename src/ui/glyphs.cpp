@@ -76,7 +76,7 @@ graphics::Drawing ProgramIconDrawing(int size) {
     graphics::Canvas& canvas = picture.canvas();
     canvas.setPenColor(0x00FFFF);  // yellow
     canvas.setBrushColor(0x00FFFF);
-    canvas.Rectangle(0, 0, size, size);
+    canvas.rectangle(0, 0, size, size);
     canvas.setPenColor(graphics::kBlack);
     const int base = size - size / 8;
     canvas.moveTo(size / 8, base);

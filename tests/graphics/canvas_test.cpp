@@ -24,7 +24,7 @@ TEST(Canvas, RectangleFillsAndFramesWithoutItsRightAndBottomEdges) {
     Canvas& canvas = picture.canvas();
     canvas.setPenColor(0x0000FF);    // red
     canvas.setBrushColor(0xFF0000);  // blue
-    canvas.Rectangle(2, 1, 6, 5);
+    canvas.rectangle(2, 1, 6, 5);
     const QImage& image = picture.image();
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 10; ++x) {
@@ -40,12 +40,12 @@ TEST(Canvas, NarrowAndOutlyingRectanglesAreFramedAndClipped) {
     Canvas& canvas = picture.canvas();
     canvas.setPenColor(0x0000FF);
     canvas.setBrushColor(0xFF0000);
-    canvas.Rectangle(1, 1, 2, 5);  // one pixel wide: frame only
+    canvas.rectangle(1, 1, 2, 5);  // one pixel wide: frame only
     for (int y = 1; y <= 4; ++y) {
         EXPECT_EQ(picture.image().pixel(1, y), kRed) << y;
     }
     EXPECT_EQ(picture.image().pixel(2, 2), kWhite);
-    canvas.Rectangle(-10, -10, 100, 100);  // frame outside, fill covers everything
+    canvas.rectangle(-10, -10, 100, 100);  // frame outside, fill covers everything
     EXPECT_EQ(picture.image().pixel(0, 0), kBlue);
     EXPECT_EQ(picture.image().pixel(5, 5), kBlue);
 }
@@ -104,7 +104,7 @@ TEST(Canvas, ShapesFarBeyondThePictureAreClippedAtEveryScale) {
     }
     // A rectangle over everything is all brush inside, its frame outside the picture.
     canvas.setBrushColor(0xFF0000);
-    canvas.Rectangle(-2'000'000'000, -5, 2'000'000'000, 2'000'000'000);
+    canvas.rectangle(-2'000'000'000, -5, 2'000'000'000, 2'000'000'000);
     EXPECT_EQ(picture.drawing().commands().size(), 1U);
     for (const double scale : {1.0, 2.0}) {
         const QImage image = picture.raster(scale);

@@ -86,8 +86,8 @@ TEST_P(ScaledChartTest, EveryLineIsRoundSDevicePixelsWideFromFloorSX) {
 
 TEST_P(ScaledChartTest, BarSidesAndTopsHaveTheWidthOfAStick) {
     axes();
-    ui::PlainTextField n("1");
-    ui::PlainTextField p("0,8");  // B(0) = 0.2 up to y 189; B(1) = 0.8 beyond the top
+    const QString n("1");
+    const QString p("0,8");  // B(0) = 0.2 up to y 189; B(1) = 0.8 beyond the top
     drawHistogram(m_bild, m_chart, 4, n, p);
     const QImage image = m_bild.raster(GetParam());
     // The right side of the first bar and the left of the second stand side by side.
@@ -148,8 +148,8 @@ TEST_F(ChartReplayTest, ClearingStartsANewListAndDrawingAgainAppends) {
 
 TEST_F(ChartReplayTest, TheSvgHasThePicturesViewBoxAndItsInkWhereThePngHasIt) {
     axes();
-    ui::PlainTextField n("18");
-    ui::PlainTextField p("0,5058");
+    const QString n("18");
+    const QString p("0,5058");
     core::Frequencies h{};
     for (int x = 0; x <= 18; ++x) {
         h[static_cast<std::size_t>(x)] = core::binomialProbability(18, x, 0.53);

@@ -31,17 +31,17 @@ protected:
     core::DecimalSeparatorScope m_separator{u','};
     graphics::Picture m_bild{769, 377};
     ChartState m_chart;
-    ui::PlainTextField m_n{"9"};
-    ui::PlainTextField m_p{"0,9375"};
+    QString m_n{"9"};
+    QString m_p{"0,9375"};
 };
 
 TEST_F(ChartTest, AxesOfTheStandardPicture) {
     redrawAxes();
-    EXPECT_EQ(m_chart.X0, 48);
-    EXPECT_EQ(m_chart.Y0, 329);
-    EXPECT_EQ(m_chart.Breite, 769);
-    EXPECT_EQ(m_chart.Hoehe, 377);
-    EXPECT_EQ(m_chart.Einheit, 35);
+    EXPECT_EQ(m_chart.originX, 48);
+    EXPECT_EQ(m_chart.baseline, 329);
+    EXPECT_EQ(m_chart.width, 769);
+    EXPECT_EQ(m_chart.height, 377);
+    EXPECT_EQ(m_chart.unit, 35);
 
     for (int x = 40; x <= 729; ++x) {
         ASSERT_EQ(pixel(x, 329), kBlack) << x;
@@ -82,7 +82,7 @@ TEST_F(ChartTest, AxesOfTheStandardPicture) {
 TEST_F(ChartTest, TheOriginDividesBeforeItMultiplies) {
     graphics::Picture taller(769, 383);
     drawAxes(taller, m_chart);
-    EXPECT_EQ(m_chart.Y0, 329);
+    EXPECT_EQ(m_chart.baseline, 329);
 }
 
 TEST_F(ChartTest, StickHeightsRoundInExtendedPrecision) {
@@ -102,7 +102,7 @@ TEST_F(ChartTest, StickHeightsRoundInExtendedPrecision) {
     expectStick(188, 189, kNavy);
     EXPECT_EQ(pixel(48, 328), kBlack);  // h(0) = 0: nothing over the y axis
     EXPECT_EQ(pixel(223, 328), kWhite);
-    EXPECT_EQ(m_chart.Stiftfarbe, 0x800000U);
+    EXPECT_EQ(m_chart.penColor, 0x800000U);
 }
 
 TEST_F(ChartTest, ColoursFollowTheGridAndKeepTheLastOutsideIt) {
@@ -126,7 +126,7 @@ TEST_F(ChartTest, ColoursFollowTheGridAndKeepTheLastOutsideIt) {
 TEST_F(ChartTest, HistogramBarsOfTheWorkedExample) {
     redrawAxes();
     drawHistogram(m_bild, m_chart, 4, m_n, m_p);
-    EXPECT_EQ(m_chart.HalbeBreite, 17);
+    EXPECT_EQ(m_chart.halfWidth, 17);
     // x = 9: B = 0.5594245 reaches roundHalfEven(329 - 391.597) = -63, above the picture.
     const int centre = 48 + 9 * 35;
     for (int y = 0; y <= 329; ++y) {
@@ -150,8 +150,8 @@ TEST_F(ChartTest, HistogramBarsOfTheWorkedExample) {
 TEST_F(ChartTest, BarCountFollowsN) {
     const auto barsOnTheAxis = [this](const char* n) {
         redrawAxes();
-        m_n.SetText(n);
-        m_p.SetText("0,0000");  // every bar but x = 0 has height 0 and lies on the axis
+        m_n = n;
+        m_p = "0,0000";  // every bar but x = 0 has height 0 and lies on the axis
         drawHistogram(m_bild, m_chart, 9, m_n, m_p);
         int bars = 0;
         for (int x = 0; x <= 30; ++x) {
@@ -181,13 +181,13 @@ TEST_F(ChartTest, ChartsBeforeAnyAxesLeaveThePictureAsItWas) {
 
 TEST_F(ChartTest, FailuresStopTheHistogram) {
     redrawAxes();
-    m_n.SetText("neun");
+    m_n = "neun";
     EXPECT_THROW(drawHistogram(m_bild, m_chart, 9, m_n, m_p), core::ConversionError);
-    EXPECT_EQ(m_chart.Stiftfarbe, 0x0000FFU);  // chosen before the fields were read
-    m_n.SetText("9");
-    m_p.SetText("0,93 75");
+    EXPECT_EQ(m_chart.penColor, 0x0000FFU);  // chosen before the fields were read
+    m_n = "9";
+    m_p = "0,93 75";
     EXPECT_THROW(drawHistogram(m_bild, m_chart, 4, m_n, m_p), core::ConversionError);
-    m_p.SetText("1,0000");
+    m_p = "1,0000";
     EXPECT_THROW(drawHistogram(m_bild, m_chart, 4, m_n, m_p), core::FloatDivisionByZero);
     EXPECT_EQ(pixel(48 - 17, 328), kWhite);
 }
