@@ -12,11 +12,11 @@ namespace {
 using HelpTest = WindowsTest;
 
 TEST_F(HelpTest, F1InEitherWindowOpensTheHelpAndEscClosesIt) {
-    for (QWidget* window : {static_cast<QWidget*>(&m_form1), static_cast<QWidget*>(&m_form2)}) {
+    for (QWidget* window : {static_cast<QWidget*>(&m_main), static_cast<QWidget*>(&m_graph)}) {
         activate(*window);
         QWidget* focused = QApplication::focusWidget();
         type(Qt::Key_F1);
-        auto* help = window->findChild<THelpWindow*>();
+        auto* help = window->findChild<HelpWindow*>();
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(help->isVisible());
         EXPECT_EQ(help->windowTitle(), "Hilfe zu Primzeilen");
@@ -32,7 +32,7 @@ TEST_F(HelpTest, F1InEitherWindowOpensTheHelpAndEscClosesIt) {
 }
 
 TEST_F(HelpTest, TheHelpExplainsTheMarksTheFitAndEveryKeyAndNamesVersionAndLicence) {
-    const QString text = ShowHelp(m_form1)->text()->toPlainText();
+    const QString text = ShowHelp(m_main)->text()->toPlainText();
     for (const char* expected :
          {"O heißt", "+ heißt", "relative Häufigkeit h(x)", "Momentenmethode",
           "p = 1 − Varianz / Mittelwert", "gerundet", "Das Diagramm lesen", "Alt+Z", "Alt+L",
