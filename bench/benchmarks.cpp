@@ -18,13 +18,13 @@
 #include "ui/scan_steps.h"
 #include "core/rows.h"
 #include "bench/process_memory.h"
-#include "graphics/chart_export.h"
-#include "core/models.h"
 #include "core/conversions.h"
+#include "core/models.h"
+#include "graphics/chart_export.h"
 #include "ui/edit_field.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/graph_window.h"
 #include "ui/list_box.h"
+#include "ui/main_window.h"
 #include "ui/picture_box.h"
 
 namespace {
@@ -75,15 +75,15 @@ BENCHMARK(BM_LastScreenOfRowLines)->Unit(benchmark::kMicrosecond);
 // Both windows as the program shows them, offscreen.
 struct Windows {
     Windows() {
-        form1.SetForm2(&form2);
-        form2.show();
-        form1.show();
+        mainWindow.setGraphWindow(&graphWindow);
+        graphWindow.show();
+        mainWindow.show();
         QApplication::processEvents();
     }
     ui::SharedState state;
     graphics::ChartState chart;
-    ui::TForm1 form1{state, [](const QString&) {}};
-    ui::TForm2 form2{state, chart, [](const QString&) {}};
+    ui::MainWindow mainWindow{state, [](const QString&) {}};
+    ui::GraphWindow graphWindow{state, chart, [](const QString&) {}};
 };
 
 // From pressing the scan button on 1..10,000,000 in rows of ten until the list has painted its
@@ -92,11 +92,11 @@ void BM_ScanUntilTheListShowsItsFirstRows(benchmark::State& state) {
     const core::DecimalSeparatorScope separator(u',');
     Windows windows;
     for (auto _ : state) {
-        windows.form1.Edit2->setText(QStringLiteral("1"));
-        windows.form1.Edit1->setText(QStringLiteral("10000000"));
-        windows.form1.Edit3->setText(QStringLiteral("10"));
-        QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
-        windows.form1.ListBox1->viewport()->repaint();
+        windows.mainWindow.lowerBound->setText(QStringLiteral("1"));
+        windows.mainWindow.upperBound->setText(QStringLiteral("10000000"));
+        windows.mainWindow.rowLength->setText(QStringLiteral("10"));
+        QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
+        windows.mainWindow.rowList->viewport()->repaint();
     }
     state.counters["rss_MB"] = ResidentMegabytes();
 }
@@ -106,9 +106,9 @@ BENCHMARK(BM_ScanUntilTheListShowsItsFirstRows)->Unit(benchmark::kMillisecond);
 void BM_FullRedrawOfTheStartUpScan(benchmark::State& state) {
     const core::DecimalSeparatorScope separator(u',');
     Windows windows;
-    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
     for (auto _ : state) {
-        windows.form2.FullRedraw();
+        windows.graphWindow.redraw();
     }
 }
 BENCHMARK(BM_FullRedrawOfTheStartUpScan)->Unit(benchmark::kMicrosecond);
@@ -117,9 +117,9 @@ BENCHMARK(BM_FullRedrawOfTheStartUpScan)->Unit(benchmark::kMicrosecond);
 void BM_RepaintStartUpChartFromItsCommands(benchmark::State& state) {
     const core::DecimalSeparatorScope separator(u',');
     Windows windows;
-    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
-    windows.form1.Graph1Click();
-    const graphics::Drawing& drawing = windows.form2.Bild->picture().drawing();
+    QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
+    windows.mainWindow.onGraphClicked();
+    const graphics::Drawing& drawing = windows.graphWindow.pictureBox->picture().drawing();
     const double scale = static_cast<double>(state.range(0));
     for (auto _ : state) {
         benchmark::DoNotOptimize(graphics::rasterise(drawing, scale));
@@ -131,16 +131,16 @@ BENCHMARK(BM_RepaintStartUpChartFromItsCommands)->Arg(1)->Arg(2)->Unit(benchmark
 void BM_SaveStartUpChart(benchmark::State& state) {
     const core::DecimalSeparatorScope separator(u',');
     Windows windows;
-    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
-    windows.form1.Graph1Click();
+    QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
+    windows.mainWindow.onGraphClicked();
     const auto format = static_cast<graphics::ChartFormat>(state.range(0));
-    const graphics::ChartTexts texts = windows.form2.ChartTexts();
+    const graphics::ChartTexts texts = windows.graphWindow.chartTexts();
     for (auto _ : state) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        graphics::writeChart(buffer, format, windows.form2.Bild->picture().drawing(), 2.0,
-                                 texts);
+        graphics::writeChart(buffer, format, windows.graphWindow.pictureBox->picture().drawing(),
+                             2.0, texts);
         benchmark::DoNotOptimize(bytes.size());
     }
 }
@@ -153,36 +153,36 @@ BENCHMARK(BM_SaveStartUpChart)
 // clipboard holds the text.
 void BM_SelectAllAndCopyAMillionLines(benchmark::State& state) {
     Windows windows;
-    windows.form1.Edit1->setText(QStringLiteral("10000000"));
-    windows.form1.Edit3->setText(QStringLiteral("10"));
-    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
-    windows.form1.activateWindow();
-    windows.form1.ListBox1->setFocus();
+    windows.mainWindow.upperBound->setText(QStringLiteral("10000000"));
+    windows.mainWindow.rowLength->setText(QStringLiteral("10"));
+    QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
+    windows.mainWindow.activateWindow();
+    windows.mainWindow.rowList->setFocus();
     for (auto _ : state) {
-        windows.form1.ListBox1->clearSelection();
-        QTest::keyClick(windows.form1.ListBox1, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(windows.form1.ListBox1, Qt::Key_C, Qt::ControlModifier);
+        windows.mainWindow.rowList->clearSelection();
+        QTest::keyClick(windows.mainWindow.rowList, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(windows.mainWindow.rowList, Qt::Key_C, Qt::ControlModifier);
         benchmark::DoNotOptimize(QGuiApplication::clipboard()->text().size());
     }
-    state.counters["lines"] = windows.form1.ListBox1->items().rowCount();
+    state.counters["lines"] = windows.mainWindow.rowList->items().rowCount();
 }
 BENCHMARK(BM_SelectAllAndCopyAMillionLines)->Unit(benchmark::kMillisecond);
 
 // Saving the same listing to a file, streamed line by line; the resident memory after it.
 void BM_SaveAMillionLines(benchmark::State& state) {
     Windows windows;
-    windows.form1.Edit1->setText(QStringLiteral("10000000"));
-    windows.form1.Edit3->setText(QStringLiteral("10"));
-    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+    windows.mainWindow.upperBound->setText(QStringLiteral("10000000"));
+    windows.mainWindow.rowLength->setText(QStringLiteral("10"));
+    QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("liste.txt"));
-    windows.form1.SetSaveDialog(
+    windows.mainWindow.setSaveDialog(
         [&](QWidget*, const ui::SaveQuestion&, const QString&) -> std::optional<ui::SaveAnswer> {
             return ui::SaveAnswer{path, 0};
         });
     const double before = ResidentMegabytes();
     for (auto _ : state) {
-        windows.form1.SaveList();
+        windows.mainWindow.saveList();
     }
     state.counters["file_MB"] = static_cast<double>(QFileInfo(path).size()) / (1 << 20);
     state.counters["rss_growth_MB"] = ResidentMegabytes() - before;
@@ -193,10 +193,10 @@ BENCHMARK(BM_SaveAMillionLines)->Unit(benchmark::kMillisecond);
 // row.
 void BM_RepaintRowsOfMillionsOfMarks(benchmark::State& state) {
     Windows windows;
-    windows.form1.Edit1->setText(QStringLiteral("10000000"));
-    windows.form1.Edit3->setText(QStringLiteral("5000000"));
-    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
-    QScrollBar* across = windows.form1.ListBox1->horizontalScrollBar();
+    windows.mainWindow.upperBound->setText(QStringLiteral("10000000"));
+    windows.mainWindow.rowLength->setText(QStringLiteral("5000000"));
+    QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
+    QScrollBar* across = windows.mainWindow.rowList->horizontalScrollBar();
     // The view lays its rows out when the event loop comes round.
     if (!QTest::qWaitFor([across] { return across->maximum() > 0; })) {
         state.SkipWithError("the list was not laid out");
@@ -204,7 +204,7 @@ void BM_RepaintRowsOfMillionsOfMarks(benchmark::State& state) {
     }
     across->setValue(across->maximum() / 2);
     for (auto _ : state) {
-        windows.form1.ListBox1->viewport()->repaint();
+        windows.mainWindow.rowList->viewport()->repaint();
     }
 }
 BENCHMARK(BM_RepaintRowsOfMillionsOfMarks)->Unit(benchmark::kMillisecond);
@@ -331,18 +331,18 @@ BENCHMARK(BM_ModelsOfTheFullRange)
 // Jumping between the first and the last of a million rows, painted each time.
 void BM_ScrollToTheLastRow(benchmark::State& state) {
     Windows windows;
-    windows.form1.Edit1->setText(QStringLiteral("10000000"));
-    windows.form1.Edit3->setText(QStringLiteral("10"));
-    QTest::mouseClick(windows.form1.BitBtn1, Qt::LeftButton);
+    windows.mainWindow.upperBound->setText(QStringLiteral("10000000"));
+    windows.mainWindow.rowLength->setText(QStringLiteral("10"));
+    QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
     bool bottom = false;
     for (auto _ : state) {
         bottom = !bottom;
         if (bottom) {
-            windows.form1.ListBox1->scrollToBottom();
+            windows.mainWindow.rowList->scrollToBottom();
         } else {
-            windows.form1.ListBox1->scrollToTop();
+            windows.mainWindow.rowList->scrollToTop();
         }
-        windows.form1.ListBox1->viewport()->repaint();
+        windows.mainWindow.rowList->viewport()->repaint();
     }
 }
 BENCHMARK(BM_ScrollToTheLastRow)->Unit(benchmark::kMicrosecond);

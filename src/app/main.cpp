@@ -1,13 +1,13 @@
 #include <QApplication>
 
 #include "app/command_line.h"
-#include "graphics/chart.h"
-#include "ui/shared_state.h"
 #include "core/translations.h"
+#include "graphics/chart.h"
 #include "ui/edit_field.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
 #include "ui/glyphs.h"
+#include "ui/graph_window.h"
+#include "ui/main_window.h"
+#include "ui/shared_state.h"
 
 int main(int argc, char* argv[]) {
     const app::CommandLine commandLine = app::ReadCommandLine(argc, argv);
@@ -20,14 +20,14 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ui::ProgramIcon());
 
-    ui::TForm1 form1(ui::Shared());
+    ui::MainWindow mainWindow(ui::Shared());
     graphics::ChartState chart;
-    ui::TForm2 form2(ui::Shared(), chart);
-    form1.SetForm2(&form2);
+    ui::GraphWindow graphWindow(ui::Shared(), chart);
+    mainWindow.setGraphWindow(&graphWindow);
 
-    form2.show();
-    form1.show();
-    form1.raise();
-    form1.activateWindow();
+    graphWindow.show();
+    mainWindow.show();
+    mainWindow.raise();
+    mainWindow.activateWindow();
     return QApplication::exec();
 }

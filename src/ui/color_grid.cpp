@@ -14,24 +14,24 @@ constexpr int kColumns = 8;
 constexpr int kRows = 2;
 }  // namespace
 
-TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent) {
+ColorGrid::ColorGrid(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void TColorGrid::SetForegroundIndex(int index) {
+void ColorGrid::SetForegroundIndex(int index) {
     if (index >= 0 && index < kColumns * kRows && index != m_index) {
         m_index = index;
         update();
     }
 }
 
-QRect TColorGrid::cell(int index) const {
+QRect ColorGrid::cell(int index) const {
     const int w = width() / kColumns;
     const int h = height() / kRows;
     return {(index % kColumns) * w, (index / kColumns) * h, w, h};
 }
 
-void TColorGrid::paintEvent(QPaintEvent* /*event*/) {
+void ColorGrid::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     for (int i = 0; i < kColumns * kRows; ++i) {
         const QRect r = cell(i);
@@ -45,7 +45,7 @@ void TColorGrid::paintEvent(QPaintEvent* /*event*/) {
             font.setPixelSize(9);
             font.setBold(true);
             painter.setFont(font);
-            painter.drawText(r, Qt::AlignCenter, QStringLiteral("FG"));
+            painter.drawText(r, Qt::AlignCenter, tr("FG"));
         }
     }
     if (hasFocus()) {
@@ -56,7 +56,7 @@ void TColorGrid::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-void TColorGrid::mousePressEvent(QMouseEvent* event) {
+void ColorGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
@@ -67,7 +67,7 @@ void TColorGrid::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void TColorGrid::keyPressEvent(QKeyEvent* event) {
+void ColorGrid::keyPressEvent(QKeyEvent* event) {
     const int column = m_index % kColumns;
     const int row = m_index / kColumns;
     switch (event->key()) {

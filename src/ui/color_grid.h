@@ -9,10 +9,10 @@ namespace ui {
 // Sixteen colour cells, eight by two, indices 0 to 7 in the top row and 8 to 15 below. A left
 // click or an arrow key chooses the foreground cell, which is marked "FG". Choosing redraws
 // nothing; the next chart uses the colour.
-class TColorGrid final : public QWidget, public ui::ColorChoice {
+class ColorGrid final : public QWidget, public ui::ColorChoice {
     Q_OBJECT
 public:
-    explicit TColorGrid(QWidget* parent = nullptr);
+    explicit ColorGrid(QWidget* parent = nullptr);
     [[nodiscard]] int ForegroundIndex() const override { return m_index; }
     void SetForegroundIndex(int index);
 

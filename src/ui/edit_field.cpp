@@ -4,7 +4,7 @@
 
 namespace ui {
 
-void TEdit::keyPressEvent(QKeyEvent* event) {
+void EditField::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter) {
         // Plain Enter is the window's. Shift+Enter types a carriage return, Ctrl+Enter a line
@@ -24,7 +24,7 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void TEdit::focusInEvent(QFocusEvent* event) {
+void EditField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // Coming back to the window is not entering the field.
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {

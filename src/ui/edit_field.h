@@ -8,10 +8,10 @@ namespace ui {
 
 // An edit field whose text the program's routines read and write. It reports each typed
 // character before the field takes it, Shift+Enter as a carriage return, and gaining the focus.
-class TEdit final : public QLineEdit, public ui::TextField {
+class EditField final : public QLineEdit, public ui::TextField {
     Q_OBJECT
 public:
-    explicit TEdit(QWidget* parent = nullptr) : QLineEdit(parent) {}
+    explicit EditField(QWidget* parent = nullptr) : QLineEdit(parent) {}
     [[nodiscard]] QString Text() const override { return text(); }
     void SetText(const QString& text) override { setText(text); }
 

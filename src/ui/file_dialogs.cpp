@@ -1,5 +1,6 @@
 #include "file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -70,7 +71,7 @@ QString ResultFileName(const ui::ScannedRange& scanned, const QString& suffix) {
 }
 
 QString SaveFailure(const QString& what, const QString& path, const QString& reason) {
-    return QStringLiteral("%1 konnte nicht als „%2“ gespeichert werden.\n%3")
+    return QCoreApplication::translate("ui", "%1 konnte nicht als „%2“ gespeichert werden.\n%3")
         .arg(what, QDir::toNativeSeparators(path), reason);
 }
 

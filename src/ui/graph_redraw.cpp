@@ -2,12 +2,14 @@
 
 namespace ui {
 
-void FullRedraw(const GraphControls& graph, graphics::ChartState& chart, const ui::SharedState& state) {
-    clearPicture(graph.Bild);
-    FuelleTabelle({graph.Tab, graph.Edit}, state.RelHaeufigkeit, state.Gescannt);
-    drawAxes(graph.Bild, chart);
-    drawStickChart(graph.Bild, chart, graph.Farbwahl.ForegroundIndex(), state.RelHaeufigkeit);
-    drawHistogram(graph.Bild, chart, graph.Farbwahl.ForegroundIndex(), graph.Edit[0]->Text(), graph.Edit[1]->Text());
+void redrawGraph(const GraphControls& graph, graphics::ChartState& chart,
+                 const ui::SharedState& state) {
+    clearPicture(graph.picture);
+    fillResultTable({graph.table, graph.fields}, state.RelHaeufigkeit, state.Gescannt);
+    drawAxes(graph.picture, chart);
+    drawStickChart(graph.picture, chart, graph.colorChoice.ForegroundIndex(), state.RelHaeufigkeit);
+    drawHistogram(graph.picture, chart, graph.colorChoice.ForegroundIndex(), graph.fields[0]->Text(),
+                  graph.fields[1]->Text());
 }
 
 }  // namespace ui

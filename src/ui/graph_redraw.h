@@ -11,14 +11,15 @@ namespace ui {
 
 // The graph window's controls that fitting and drawing use.
 struct GraphControls {
-    ui::StringGrid& Tab;
-    std::array<ui::TextField*, 9> Edit;  // Edit1 (n) .. Edit9
-    graphics::Picture& Bild;
-    const ui::ColorChoice& Farbwahl;
+    ui::StringGrid& table;
+    std::array<ui::TextField*, 9> fields;  // n, p, the four moments, row length, lower, upper
+    graphics::Picture& picture;
+    const ui::ColorChoice& colorChoice;
 };
 
 // Clear, fit and table, axes, sticks, bars: the full redraw of the graph. A failure ends it
 // where it occurs; what was drawn and written before stays.
-void FullRedraw(const GraphControls& graph, graphics::ChartState& chart, const ui::SharedState& state);
+void redrawGraph(const GraphControls& graph, graphics::ChartState& chart,
+                 const ui::SharedState& state);
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 #include "handler.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -7,7 +8,7 @@ namespace ui {
 
 FailureReporter MessageBoxReporter(QWidget* parent) {
     return [window = QPointer<QWidget>(parent)](const QString& message) {
-        QMessageBox::critical(window, QStringLiteral("Fehler"), message);
+        QMessageBox::critical(window, QCoreApplication::translate("ui", "Fehler"), message);
     };
 }
 

@@ -1,5 +1,6 @@
 #include "help_window.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -11,7 +12,7 @@ namespace ui {
 
 namespace {
 
-const char* const kHelp = R"(
+const char* const kHelp = QT_TRANSLATE_NOOP("HelpWindow", R"(
 <h2>Hilfe zu Primzeilen</h2>
 <p>Primzeilen zeigt, wie sich die Primzahlen über einen Zahlenbereich verteilen.</p>
 
@@ -122,22 +123,22 @@ berechnet.</p>
 <p>Primzeilen, Version %1.<br>
 Lizenz: GNU General Public License, Version 3 oder (nach Ihrer Wahl) jede spätere Version
 (GPL-3.0-or-later). Das Programm wird ohne jede Gewährleistung weitergegeben.</p>
-)";
+)");
 
 }  // namespace
 
 QString HelpHtml() {
-    return QString::fromUtf8(kHelp).arg(QLatin1String(PRIMZEILEN_VERSION));
+    return QCoreApplication::translate("HelpWindow", kHelp).arg(QLatin1String(PRIMZEILEN_VERSION));
 }
 
-THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent), m_text(new QTextBrowser(this)) {
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), m_text(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("Hilfe"));
-    setWindowTitle(QStringLiteral("Hilfe zu Primzeilen"));
+    setWindowTitle(tr("Hilfe zu Primzeilen"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_text->setHtml(HelpHtml());
     m_text->setOpenLinks(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Schließen"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("&Schließen"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
@@ -145,10 +146,10 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent), m_text(new QTextBro
     resize(640, 600);
 }
 
-THelpWindow* ShowHelp(QWidget& window) {
-    auto* help = window.findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+HelpWindow* ShowHelp(QWidget& window) {
+    auto* help = window.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (help == nullptr) {
-        help = new THelpWindow(&window);
+        help = new HelpWindow(&window);
     }
     help->show();
     help->raise();

@@ -8,10 +8,10 @@ namespace ui {
 
 // "Hilfe zu Primzeilen": what the program shows and how to read it, every key, and the
 // program's version and licence. Esc or its close button closes it.
-class THelpWindow final : public QDialog {
+class HelpWindow final : public QDialog {
     Q_OBJECT
 public:
-    explicit THelpWindow(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
     [[nodiscard]] QTextBrowser* text() const { return m_text; }
 
 private:
@@ -19,7 +19,7 @@ private:
 };
 
 // The help window of a program window, made at its first use, shown and in front.
-THelpWindow* ShowHelp(QWidget& window);
+HelpWindow* ShowHelp(QWidget& window);
 
 // The help's text as HTML.
 [[nodiscard]] QString HelpHtml();

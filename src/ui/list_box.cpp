@@ -87,7 +87,7 @@ private:
 
 }  // namespace
 
-TListBox::TListBox(int rowHeight, QWidget* parent)
+ListBox::ListBox(int rowHeight, QWidget* parent)
     : QListView(parent), m_model(new ListBoxModel(this)) {
     setModel(m_model);
     setUniformItemSizes(true);
@@ -98,7 +98,7 @@ TListBox::TListBox(int rowHeight, QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
-std::vector<core::LineRange> TListBox::SelectedRanges() const {
+std::vector<core::LineRange> ListBox::SelectedRanges() const {
     std::vector<core::LineRange> ranges;
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
         ranges.push_back({range.top(), range.bottom()});

@@ -29,10 +29,10 @@ private:
 
 // A list box of fixed-pitch lines with rows of one height. Only the visible part of a line is
 // drawn, so rows of millions of characters scroll as smoothly as short ones.
-class TListBox final : public QListView {
+class ListBox final : public QListView {
     Q_OBJECT
 public:
-    TListBox(int rowHeight, QWidget* parent = nullptr);
+    ListBox(int rowHeight, QWidget* parent = nullptr);
     [[nodiscard]] ListBoxModel& items() { return *m_model; }
     // The selected lines as ranges, without a model index for each.
     [[nodiscard]] std::vector<core::LineRange> SelectedRanges() const;

@@ -4,11 +4,12 @@
 
 namespace ui {
 
-TImage::TImage(int width, int height, QWidget* parent) : QWidget(parent), m_picture(width, height) {
+PictureBox::PictureBox(int width, int height, QWidget* parent)
+    : QWidget(parent), m_picture(width, height) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void TImage::paintEvent(QPaintEvent* /*event*/) {
+void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     if (m_picture.isDrawn()) {
         // Rasterised at the screen's own ratio, so each of its device pixels is painted once;
         // a window moved to a screen of another ratio is painted anew at that one.

@@ -8,10 +8,10 @@ namespace ui {
 
 // A picture control: shows the image its canvas draws on, pixel for pixel, and the window's
 // background until the canvas is first used.
-class TImage final : public QWidget {
+class PictureBox final : public QWidget {
     Q_OBJECT
 public:
-    TImage(int width, int height, QWidget* parent = nullptr);
+    PictureBox(int width, int height, QWidget* parent = nullptr);
     [[nodiscard]] graphics::Picture& picture() { return m_picture; }
 
 protected:

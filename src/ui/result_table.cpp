@@ -5,10 +5,10 @@
 
 namespace ui {
 
-void FuelleTabelle(const TableControls& controls, const core::Frequencies& h,
-                   const ScannedRange& scanned) {
-    StringGrid& tab = controls.Tab;
-    const auto edit = [&](int number) -> TextField& { return *controls.Edit[number - 1]; };
+void fillResultTable(const TableControls& controls, const core::Frequencies& h,
+                     const ScannedRange& scanned) {
+    StringGrid& tab = controls.table;
+    const auto edit = [&](int number) -> TextField& { return *controls.fields[number - 1]; };
 
     tab.SetCell(0, 0, QStringLiteral("x"));
     tab.SetCell(0, 1, QStringLiteral("h(x)"));

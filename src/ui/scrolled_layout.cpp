@@ -1,5 +1,6 @@
 #include "scrolled_layout.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -44,10 +45,12 @@ ScrolledLayout::ScrolledLayout(QWidget& window, QSize layoutSize)
     : QObject(&window),
       m_window(window),
       m_layoutSize(layoutSize),
-      m_horizontal(makeBar(Qt::Horizontal, "horizontalWindowBar",
-                           QStringLiteral("Fensterinhalt waagerecht verschieben"), window)),
+      m_horizontal(makeBar(
+          Qt::Horizontal, "horizontalWindowBar",
+          QCoreApplication::translate("ui", "Fensterinhalt waagerecht verschieben"), window)),
       m_vertical(makeBar(Qt::Vertical, "verticalWindowBar",
-                         QStringLiteral("Fensterinhalt senkrecht verschieben"), window)),
+                         QCoreApplication::translate("ui", "Fensterinhalt senkrecht verschieben"),
+                         window)),
       m_corner(new QWidget(&window)) {
     m_corner->setObjectName(QStringLiteral("windowBarCorner"));
     m_corner->setAutoFillBackground(true);

@@ -23,14 +23,14 @@
 
 #include "ui/scan_steps.h"
 #include "bench/process_memory.h"
-#include "graphics/chart.h"
 #include "core/line_writer.h"
+#include "graphics/chart.h"
 #include "ui/edit_field.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/graph_window.h"
 #include "ui/list_box.h"
+#include "ui/main_window.h"
 #include "ui/picture_box.h"
-#include "ui/string_grid.h"
+#include "ui/text_grid.h"
 
 namespace {
 
@@ -54,17 +54,23 @@ int finish(Output& out) {
     return 1;
 }
 
-void printGraph(const ui::TForm2& form2, Output& out) {
-    const std::array<const ui::TEdit*, 9> edits = {form2.Edit1, form2.Edit2, form2.Edit3,
-                                                   form2.Edit4, form2.Edit5, form2.Edit6,
-                                                   form2.Edit7, form2.Edit8, form2.Edit9};
+void printGraph(const ui::GraphWindow& graphWindow, Output& out) {
+    const std::array<const ui::EditField*, 9> edits = {graphWindow.n,
+                                                       graphWindow.p,
+                                                       graphWindow.observedMean,
+                                                       graphWindow.binomialMean,
+                                                       graphWindow.observedDeviation,
+                                                       graphWindow.binomialDeviation,
+                                                       graphWindow.scannedRowLength,
+                                                       graphWindow.scannedLower,
+                                                       graphWindow.scannedUpper};
     for (std::size_t i = 0; i < edits.size(); ++i) {
         out.line(QStringLiteral("Edit%1=%2").arg(i + 1).arg(edits[i]->Text()));
     }
     for (int row = 0; row < 3; ++row) {
         QStringList cells;
         for (int column = 0; column < 20; ++column) {
-            cells.append(form2.Tab->Cell(column, row));
+            cells.append(graphWindow.table->Cell(column, row));
         }
         out.line(cells.join(u'\t'));
     }
@@ -85,34 +91,34 @@ int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
     const ui::FailureReporter report = [&failures](const QString& message) {
         failures.append(message);
     };
-    ui::TForm1 form1(state, report);
-    ui::TForm2 form2(state, chart, report);
-    form1.SetForm2(&form2);
+    ui::MainWindow mainWindow(state, report);
+    ui::GraphWindow graphWindow(state, chart, report);
+    mainWindow.setGraphWindow(&graphWindow);
 
-    form1.Edit2->SetText(fields[0]);
-    form1.Edit1->SetText(fields[1]);
-    form1.Edit3->SetText(fields[2]);
-    form1.BitBtn1Click();
+    mainWindow.lowerBound->SetText(fields[0]);
+    mainWindow.upperBound->SetText(fields[1]);
+    mainWindow.rowLength->SetText(fields[2]);
+    mainWindow.onComputeClicked();
     if (!failures.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failures.front()));
         return 1;
     }
     Output out;
-    out.line(form1.Edit2->Text() + u'\t' + form1.Edit1->Text());
-    const core::LineList& lines = form1.ListBox1->items().lines();
+    out.line(mainWindow.lowerBound->Text() + u'\t' + mainWindow.upperBound->Text());
+    const core::LineList& lines = mainWindow.rowList->items().lines();
     for (qsizetype i = 0; i < lines.count(); ++i) {
         out.line(lines.line(i));
     }
 
-    form1.Graph1Click();
-    printGraph(form2, out);
+    mainWindow.onGraphClicked();
+    printGraph(graphWindow, out);
     int status = finish(out);
     if (!failures.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failures.front()));
         status = 1;
     }
     const QString failure =
-        form2.WritePicture({graphFile, graphics::chartFormatOf(graphFile), scale});
+        graphWindow.writePicture({graphFile, graphics::chartFormatOf(graphFile), scale});
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failure));
         return 1;

@@ -77,8 +77,8 @@ protected:
         ASSERT_EQ(freeBytes(), bytes);
     }
     void scanUpTo(const char* upperBound, int lines) {
-        m_form1.Edit1->setText(QLatin1String(upperBound));
-        m_form1.Edit3->setText(QStringLiteral("10"));
+        m_main.upperBound->setText(QLatin1String(upperBound));
+        m_main.rowLength->setText(QStringLiteral("10"));
         m_reported.clear();
         scan();
         ASSERT_EQ(listed(), lines);
@@ -106,15 +106,15 @@ TEST_F(FullDiskTest, NothingIsSavedOverAnExistingFileAndTheReasonIsAFullDisk) {
     const std::vector<std::pair<const char*, std::size_t>> pictures{
         {"bild.png", 0}, {"bild.svg", 2}, {"bild.pdf", 3}};
     scan();
-    m_form1.Graph1Click();
+    m_main.onGraphClicked();
     ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     m_answer = SaveAnswer{file("liste.txt"), 0};
-    m_form1.SaveList();
+    m_main.saveList();
     m_answer = SaveAnswer{file("tabelle.csv"), 0};
-    m_form2.SaveTable();
+    m_graph.saveTable();
     for (const auto& [name, type] : pictures) {
         m_answer = SaveAnswer{file(name), type};
-        m_form2.SavePicture();
+        m_graph.savePicture();
     }
     ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     QStringList names{"bild.pdf", "bild.png", "bild.svg", "liste.txt", "tabelle.csv"};
@@ -127,13 +127,13 @@ TEST_F(FullDiskTest, NothingIsSavedOverAnExistingFileAndTheReasonIsAFullDisk) {
         ASSERT_GT(before[QLatin1String(name)].size(), 8192) << name;
     }
 
-    const auto saveList = [this] { m_form1.SaveList(); };
-    const auto savePicture = [this] { m_form2.SavePicture(); };
+    const auto saveList = [this] { m_main.saveList(); };
+    const auto savePicture = [this] { m_graph.savePicture(); };
     ASSERT_NO_FATAL_FAILURE(fill());
     // Nothing left: even a small file, held in a buffer until the flush, does not fit.
     ASSERT_NO_FATAL_FAILURE(scanUpTo("730", 100));
     expectDiskFull("Die Liste", file("liste.txt"), 0, saveList);
-    expectDiskFull("Die Tabelle", file("tabelle.csv"), 0, [this] { m_form2.SaveTable(); });
+    expectDiskFull("Die Tabelle", file("tabelle.csv"), 0, [this] { m_graph.saveTable(); });
     for (const auto& [name, type] : pictures) {
         expectDiskFull("Das Bild", file(name), type, savePicture);
     }
@@ -163,7 +163,7 @@ TEST_F(FullDiskTest, NothingIsSavedOverAnExistingFileAndTheReasonIsAFullDisk) {
     ASSERT_NO_FATAL_FAILURE(scanUpTo("730", 100));
     m_reported.clear();
     m_answer = SaveAnswer{file("liste.txt"), 0};
-    m_form1.SaveList();
+    m_main.saveList();
     EXPECT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     const QByteArray saved = contents(file("liste.txt"));
     EXPECT_EQ(saved.count('\n'), 100);

@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
-#include "ui/string_grid.h"
+#include "ui/text_grid.h"
 #include "ui/windows_fixture.h"
 
 namespace ui {
@@ -18,13 +18,13 @@ class ListingTest : public WindowsTest {
 protected:
     // 1..100 in rows of ten: 10 row lines and the 27 lines of the summary.
     void smallScan() {
-        m_form1.Edit1->setText(QStringLiteral("100"));
-        m_form1.Edit3->setText(QStringLiteral("10"));
+        m_main.upperBound->setText(QStringLiteral("100"));
+        m_main.rowLength->setText(QStringLiteral("10"));
         scan();
         ASSERT_EQ(listed(), 37);
     }
     void click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        TListBox& list = *m_form1.ListBox1;
+        ListBox& list = *m_main.rowList;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers,
                           list.visualRect(list.items().index(row)).center());
     }
@@ -47,7 +47,7 @@ protected:
 
 TEST_F(ListingTest, SelectedLinesAreCopiedInListOrder) {
     smallScan();
-    m_form1.ListBox1->setFocus();
+    m_main.rowList->setFocus();
     click(2);
     click(4, Qt::ShiftModifier);
     type(Qt::Key_C, Qt::ControlModifier);
@@ -76,28 +76,28 @@ TEST_F(ListingTest, SelectedLinesAreCopiedInListOrder) {
 
 TEST_F(ListingTest, TheContextMenuIsGermanAndSelectsAndCopies) {
     smallScan();
-    const QList<QAction*> actions = m_form1.ListBox1->actions();
+    const QList<QAction*> actions = m_main.rowList->actions();
     ASSERT_EQ(actions.size(), 3);
     EXPECT_EQ(actions[0]->text(), "&Kopieren");
     EXPECT_EQ(actions[1]->text(), "&Alles auswählen");
     EXPECT_EQ(actions[2]->text(), "Liste &speichern unter …");
-    EXPECT_EQ(m_form1.ListBox1->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(m_main.rowList->contextMenuPolicy(), Qt::ActionsContextMenu);
     QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
-    m_form1.ListeKopieren->trigger();  // nothing selected: the clipboard keeps its text
+    m_main.copyLinesAction->trigger();  // nothing selected: the clipboard keeps its text
     EXPECT_EQ(clipboard(), "vorher");
-    m_form1.ListeAllesAuswaehlen->trigger();
-    m_form1.ListeKopieren->trigger();
+    m_main.selectAllLinesAction->trigger();
+    m_main.copyLinesAction->trigger();
     EXPECT_EQ(clipboard().count(u'\n'), 37);
 }
 
 TEST_F(ListingTest, TheWholeListingIsSavedAsUtf8Lines) {
     smallScan();
-    m_form1.ListBox1->setFocus();
+    m_main.rowList->setFocus();
     type(Qt::Key_A, Qt::ControlModifier);
     type(Qt::Key_C, Qt::ControlModifier);
     const QString path = m_folder.filePath(QStringLiteral("liste.txt"));
     m_answer = SaveAnswer{path, 0};
-    m_form1.BitBtn1->setFocus();  // Ctrl+S works anywhere in the window
+    m_main.computeButton->setFocus();  // Ctrl+S works anywhere in the window
     type(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(m_asked.name, "primzeilen_1_100_10.txt");
     const QByteArray saved = contents(path);
@@ -108,17 +108,17 @@ TEST_F(ListingTest, TheWholeListingIsSavedAsUtf8Lines) {
 }
 
 TEST_F(ListingTest, AMillionLinesAreSavedLineByLine) {
-    m_form1.Edit1->setText(QStringLiteral("10000000"));
-    m_form1.Edit3->setText(QStringLiteral("10"));
+    m_main.upperBound->setText(QStringLiteral("10000000"));
+    m_main.rowLength->setText(QStringLiteral("10"));
     scan();
     ASSERT_EQ(listed(), 1'000'027);
     const QString path = m_folder.filePath(QStringLiteral("alles.txt"));
     m_answer = SaveAnswer{path, 0};
-    m_form1.SaveList();
+    m_main.saveList();
     ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const core::LineList& lines = m_form1.ListBox1->items().lines();
+    const core::LineList& lines = m_main.rowList->items().lines();
     for (qsizetype i = 0; i < lines.count(); ++i) {
         ASSERT_EQ(QString::fromUtf8(file.readLine()), lines.line(i) + u'\n') << i;
     }
@@ -130,7 +130,7 @@ TEST_F(ListingTest, AFailedSaveLeavesNoFileAndTheListAsItWas) {
     const QString last = line(36);
     // A folder that takes no new files, even from the superuser.
     m_answer = SaveAnswer{QStringLiteral("/proc/primzeilen.txt"), 0};
-    m_form1.SaveList();
+    m_main.saveList();
     ASSERT_EQ(m_reported.size(), 1);
     EXPECT_TRUE(m_reported.front().startsWith(
         QStringLiteral("Die Liste konnte nicht als „/proc/primzeilen.txt“ gespeichert werden.\n")))
@@ -142,16 +142,16 @@ TEST_F(ListingTest, AFailedSaveLeavesNoFileAndTheListAsItWas) {
 
 TEST_F(ListingTest, TheTableIsCopiedAsShownAndSavedAsGermanCsv) {
     // A fit on no scan fails once the headings are written: the other cells stay empty.
-    m_form2.graph1Click();
+    m_graph.onSticksClicked();
     ASSERT_EQ(m_reported.size(), 1);
     m_reported.clear();
-    m_form2.TabelleKopieren->trigger();
+    m_graph.copyTableAction->trigger();
     const QString tabs(19, u'\t');
     EXPECT_EQ(clipboard(), "x" + tabs + "\nh(x)" + tabs + "\nB(n;p)" + tabs + "\n");
 
     scan();
-    m_form1.Graph1Click();
-    m_form2.TabelleKopieren->trigger();
+    m_main.onGraphClicked();
+    m_graph.copyTableAction->trigger();
     const QStringList rows = clipboard().split(u'\n');
     ASSERT_EQ(rows.size(), 4);
     EXPECT_TRUE(rows[0].startsWith("x\t0\t1\t2\t")) << rows[0].toStdString();
@@ -160,7 +160,7 @@ TEST_F(ListingTest, TheTableIsCopiedAsShownAndSavedAsGermanCsv) {
 
     const QString path = m_folder.filePath(QStringLiteral("tabelle.csv"));
     m_answer = SaveAnswer{path, 0};
-    m_form2.TabelleSpeichern->trigger();
+    m_graph.saveTableAction->trigger();
     EXPECT_EQ(m_asked.name, "primzeilen_1_45000_90.csv");
     const QList<QByteArray> csv = contents(path).split('\n');
     ASSERT_EQ(csv.size(), 4);
@@ -172,10 +172,10 @@ TEST_F(ListingTest, TheTableIsCopiedAsShownAndSavedAsGermanCsv) {
 
 TEST_F(ListingTest, ResultsAreCopiedWithTheWindowsLabels) {
     scan();
-    m_form1.Graph1Click();
-    EXPECT_TRUE(m_form2.Bild->actions().contains(m_form2.ErgebnisseKopieren));
-    EXPECT_TRUE(m_form2.Tab->actions().contains(m_form2.ErgebnisseKopieren));
-    m_form2.ErgebnisseKopieren->trigger();
+    m_main.onGraphClicked();
+    EXPECT_TRUE(m_graph.pictureBox->actions().contains(m_graph.copyResultsAction));
+    EXPECT_TRUE(m_graph.table->actions().contains(m_graph.copyResultsAction));
+    m_graph.copyResultsAction->trigger();
     EXPECT_EQ(clipboard(),
               "n\t18\n"
               "p\t0,5058\n"
@@ -189,33 +189,33 @@ TEST_F(ListingTest, ResultsAreCopiedWithTheWindowsLabels) {
 }
 
 TEST_F(ListingTest, KeysReachTheControlsWithoutTabStop) {
-    m_form1.Edit3->setText(QStringLiteral("77"));
+    m_main.rowLength->setText(QStringLiteral("77"));
     type(Qt::Key_Z, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget(), m_form1.Edit3);
-    EXPECT_EQ(m_form1.Edit3->text(), "90");  // gaining the focus shows the bar's position
+    EXPECT_EQ(QApplication::focusWidget(), m_main.rowLength);
+    EXPECT_EQ(m_main.rowLength->text(), "90");  // gaining the focus shows the bar's position
     type(Qt::Key_L, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget(), m_form1.ListBox1);
+    EXPECT_EQ(QApplication::focusWidget(), m_main.rowList);
     scan();
-    m_form1.ListBox1->setFocus();
+    m_main.rowList->setFocus();
     type(Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(m_form1.ListBox1->currentIndex().row(), 526);
+    EXPECT_EQ(m_main.rowList->currentIndex().row(), 526);
 
-    m_form1.Graph1Click();
-    activate(m_form2);
+    m_main.onGraphClicked();
+    activate(m_graph);
     type(Qt::Key_N, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget(), m_form2.Edit1);
+    EXPECT_EQ(QApplication::focusWidget(), m_graph.n);
     type(Qt::Key_P, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget(), m_form2.Edit2);
-    EXPECT_EQ(m_form2.Edit1->text(), "18");  // nothing was drawn or fitted on the way
+    EXPECT_EQ(QApplication::focusWidget(), m_graph.p);
+    EXPECT_EQ(m_graph.n->text(), "18");  // nothing was drawn or fitted on the way
 }
 
 TEST_F(ListingTest, TheFirstFocusShowsItsFrame) {
-    ASSERT_EQ(QApplication::focusWidget(), m_form1.BitBtn1);
-    const QImage framed = m_form1.BitBtn1->grab().toImage();
-    m_form1.setAttribute(Qt::WA_KeyboardFocusChange, false);
-    const QImage plain = m_form1.BitBtn1->grab().toImage();
+    ASSERT_EQ(QApplication::focusWidget(), m_main.computeButton);
+    const QImage framed = m_main.computeButton->grab().toImage();
+    m_main.setAttribute(Qt::WA_KeyboardFocusChange, false);
+    const QImage plain = m_main.computeButton->grab().toImage();
     EXPECT_NE(framed, plain);
-    EXPECT_TRUE(m_form2.testAttribute(Qt::WA_KeyboardFocusChange));
+    EXPECT_TRUE(m_graph.testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 TEST_F(ListingTest, QtsOwnTextsAreGerman) {

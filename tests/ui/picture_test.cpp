@@ -36,11 +36,11 @@ class PictureTest : public WindowsTest {
 protected:
     void scanAndDraw() {
         scan();
-        m_form1.Graph1Click();
+        m_main.onGraphClicked();
         ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     }
     [[nodiscard]] QImage shown() const {
-        return m_form2.Bild->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return m_graph.pictureBox->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     QTemporaryDir m_folder;
@@ -50,13 +50,13 @@ TEST_F(PictureTest, AtScaleOneTheReplayIsTheCanvasPixelForPixel) {
     scanAndDraw();
     EXPECT_EQ(picture(), reference("chart_start_up"));
 
-    m_form2.Farbwahl->SetForegroundIndex(9);
-    m_form2.graph2Click();
-    m_form2.Farbwahl->SetForegroundIndex(2);
-    m_form2.graph1Click();
+    m_graph.colorChoice->SetForegroundIndex(9);
+    m_graph.onHistogramClicked();
+    m_graph.colorChoice->SetForegroundIndex(2);
+    m_graph.onSticksClicked();
     EXPECT_EQ(picture(), reference("chart_bars_over_sticks"));
 
-    m_form2.BitBtn3Click();
+    m_graph.onClearClicked();
     EXPECT_EQ(picture(), reference("chart_cleared"));
 
     // A stick above the top edge and bars of a fitted n of 2401 running out on the right.
@@ -64,18 +64,18 @@ TEST_F(PictureTest, AtScaleOneTheReplayIsTheCanvasPixelForPixel) {
     m_state.RelHaeufigkeit[0] = 0.5;
     m_state.RelHaeufigkeit[1] = 0.02;
     m_state.RelHaeufigkeit[2] = 0.48;
-    m_form2.Farbwahl->SetForegroundIndex(4);
-    m_form2.FullRedraw();
-    EXPECT_EQ(m_form2.Edit1->text(), "2401");
+    m_graph.colorChoice->SetForegroundIndex(4);
+    m_graph.redraw();
+    EXPECT_EQ(m_graph.n->text(), "2401");
     EXPECT_EQ(picture(), reference("chart_extreme_fit"));
 }
 
 // Also run on screens scaled to 150 % and 200 %.
 TEST_F(PictureTest, TheWidgetShowsTheReplayAtItsRatio) {
     scanAndDraw();
-    const double ratio = m_form2.Bild->devicePixelRatioF();
+    const double ratio = m_graph.pictureBox->devicePixelRatioF();
     const QImage expected =
-        m_form2.Bild->picture().raster(ratio).convertToFormat(QImage::Format_RGB32);
+        m_graph.pictureBox->picture().raster(ratio).convertToFormat(QImage::Format_RGB32);
     const QImage actual = shown();
     // The widget's device size may round the last half pixel away.
     ASSERT_LE(std::abs(actual.width() - expected.width()), 1);
@@ -95,38 +95,38 @@ TEST_F(PictureTest, TheWidgetShowsTheReplayAtItsRatio) {
 
 TEST_F(PictureTest, ThePictureActionsWaitForAPicture) {
     for (const QAction* action :
-         {m_form2.BildKopieren, m_form2.BildSpeichern, m_form2.BildDrucken}) {
+         {m_graph.copyPictureAction, m_graph.savePictureAction, m_graph.printAction}) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
-        EXPECT_TRUE(m_form2.Bild->actions().contains(action));
+        EXPECT_TRUE(m_graph.pictureBox->actions().contains(action));
     }
-    m_form2.BitBtn3Click();  // the axes alone are a picture
+    m_graph.onClearClicked();  // the axes alone are a picture
     for (const QAction* action :
-         {m_form2.BildKopieren, m_form2.BildSpeichern, m_form2.BildDrucken}) {
+         {m_graph.copyPictureAction, m_graph.savePictureAction, m_graph.printAction}) {
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     }
-    EXPECT_EQ(m_form2.BildSpeichern->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(m_form2.BildDrucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(m_graph.savePictureAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(m_graph.printAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 }
 
 TEST_F(PictureTest, CtrlCCopiesThePictureButInAFieldItsText) {
     scanAndDraw();
-    activate(m_form2);
+    activate(m_graph);
     QGuiApplication::clipboard()->clear();
-    m_form2.graph1->setFocus();
+    m_graph.sticksButton->setFocus();
     type(Qt::Key_C, Qt::ControlModifier);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     // At the window's scale: at scale 1 the picture itself.
     const QImage copied = qvariant_cast<QImage>(data->imageData());
-    EXPECT_EQ(copied.devicePixelRatio(), m_form2.devicePixelRatioF());
+    EXPECT_EQ(copied.devicePixelRatio(), m_graph.devicePixelRatioF());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
-              m_form2.Bild->picture().raster(m_form2.devicePixelRatioF()));
+              m_graph.pictureBox->picture().raster(m_graph.devicePixelRatioF()));
     EXPECT_TRUE(data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
 
-    m_form2.Edit3->setFocus();
-    m_form2.Edit3->selectAll();
+    m_graph.observedMean->setFocus();
+    m_graph.observedMean->selectAll();
     type(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), m_form2.Edit3->text());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), m_graph.observedMean->text());
     EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
 }
 
@@ -134,26 +134,26 @@ TEST_F(PictureTest, SavesPngAtTwiceTheSizeSvgAndPdfAndRemembersTheFolder) {
     scanAndDraw();
     const QString png = m_folder.filePath(QStringLiteral("bild.png"));
     m_answer = SaveAnswer{png, 0};
-    m_form2.BildSpeichern->trigger();
+    m_graph.savePictureAction->trigger();
     EXPECT_EQ(m_asked.name, "primzeilen_1_45000_90.png");
     ASSERT_EQ(m_asked.types.size(), 4U);
     EXPECT_EQ(m_asked.types[0].filter, "PNG-Bild, doppelte Auflösung (*.png)");
     const QImage saved(png);
     EXPECT_EQ(saved.size(), QSize(1538, 754));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              m_form2.Bild->picture().raster(2.0).convertToFormat(QImage::Format_RGB32));
+              m_graph.pictureBox->picture().raster(2.0).convertToFormat(QImage::Format_RGB32));
 
     const QString svg = m_folder.filePath(QStringLiteral("bild.svg"));
     m_answer = SaveAnswer{svg, 2};
-    m_form2.BildSpeichern->trigger();
+    m_graph.savePictureAction->trigger();
     EXPECT_EQ(m_askedFolder, m_folder.path());
     QFile svgFile(svg);
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(svgFile.readAll(), graphics::chartSvg(m_form2.Bild->picture().drawing()));
+    EXPECT_EQ(svgFile.readAll(), graphics::chartSvg(m_graph.pictureBox->picture().drawing()));
 
     const QString pdf = m_folder.filePath(QStringLiteral("bild.pdf"));
     m_answer = SaveAnswer{pdf, 3};
-    m_form2.BildSpeichern->trigger();
+    m_graph.savePictureAction->trigger();
     EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Pages: +1\n")));
     EXPECT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     // Nothing but the three files: no temporary ones left behind.
@@ -163,11 +163,11 @@ TEST_F(PictureTest, SavesPngAtTwiceTheSizeSvgAndPdfAndRemembersTheFolder) {
 TEST_F(PictureTest, AFailedSaveIsReportedAndChangesNothing) {
     scanAndDraw();
     const QImage before = picture().copy();
-    const std::size_t commands = m_form2.Bild->picture().drawing().commands().size();
-    const QString fields = m_form2.Edit3->text() + m_form2.Edit1->text();
+    const std::size_t commands = m_graph.pictureBox->picture().drawing().commands().size();
+    const QString fields = m_graph.observedMean->text() + m_graph.n->text();
 
     m_answer = SaveAnswer{m_folder.path(), 0};
-    m_form2.SavePicture();
+    m_graph.savePicture();
     ASSERT_EQ(m_reported.size(), 1);
     EXPECT_EQ(m_reported.front(),
               QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.\n"
@@ -176,33 +176,39 @@ TEST_F(PictureTest, AFailedSaveIsReportedAndChangesNothing) {
 
     const QString missing = m_folder.filePath(QStringLiteral("fehlt/bild.svg"));
     m_answer = SaveAnswer{missing, 2};
-    m_form2.SavePicture();
+    m_graph.savePicture();
     ASSERT_EQ(m_reported.size(), 2);
     EXPECT_TRUE(m_reported.back().contains(missing));
     EXPECT_TRUE(m_reported.back().endsWith(QStringLiteral("Den Ordner gibt es nicht.")));
 
     // A folder that takes no new files, even from the superuser.
     m_answer = SaveAnswer{QStringLiteral("/proc/primzeilen.pdf"), 3};
-    m_form2.SavePicture();
+    m_graph.savePicture();
     ASSERT_EQ(m_reported.size(), 3);
     EXPECT_TRUE(m_reported.back().startsWith(
         QStringLiteral("Das Bild konnte nicht als „/proc/primzeilen.pdf“ gespeichert werden.\n")));
     EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/primzeilen.pdf")));
 
     EXPECT_EQ(picture(), before);
-    EXPECT_EQ(m_form2.Bild->picture().drawing().commands().size(), commands);
-    EXPECT_EQ(m_form2.Edit3->text() + m_form2.Edit1->text(), fields);
+    EXPECT_EQ(m_graph.pictureBox->picture().drawing().commands().size(), commands);
+    EXPECT_EQ(m_graph.observedMean->text() + m_graph.n->text(), fields);
     EXPECT_TRUE(QDir(m_folder.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(PictureTest, ThePrintedPageHoldsTheChartTheTableAndTheFields) {
     scanAndDraw();
+    m_graph.printPicture();
+    auto* preview = m_graph.findChild<QPrintPreviewDialog*>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    QPrinter& printer = *preview->printer();
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    // What the preview's print button sends to the printer, onto a PDF file instead.
     const QString pdf = m_folder.filePath(QStringLiteral("druck.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    m_form2.PaintPrintPage(printer);
+    emit preview->paintRequested(&printer);
+    preview->close();
     ASSERT_TRUE(QFile::exists(pdf));
     const QString info = run(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
@@ -215,21 +221,14 @@ TEST_F(PictureTest, ThePrintedPageHoldsTheChartTheTableAndTheFields) {
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
                                              << text.toStdString();
     }
-
-    m_form2.PrintPicture();
-    auto* preview = m_form2.findChild<QPrintPreviewDialog*>();
-    ASSERT_NE(preview, nullptr);
-    EXPECT_TRUE(preview->isVisible());
-    EXPECT_EQ(preview->printer()->pageLayout().orientation(), QPageLayout::Landscape);
-    preview->close();
 }
 
 TEST_F(PictureTest, TheModelsDrawOverTheChartAndLeaveNoTrace) {
     scanAndDraw();
     ASSERT_EQ(picture(), reference("chart_start_up"));
-    activate(m_form2);
+    activate(m_graph);
     type(Qt::Key_M, Qt::AltModifier);
-    ASSERT_TRUE(m_form2.ModelleEinblenden->isChecked());
+    ASSERT_TRUE(m_graph.showModelsAction->isChecked());
     const QImage shown = picture().copy();
     if (!qEnvironmentVariableIsEmpty("PRIMZEILEN_SAVE_MODELS")) {
         shown.save(qEnvironmentVariable("PRIMZEILEN_SAVE_MODELS"));
@@ -251,7 +250,7 @@ TEST_F(PictureTest, TheModelsDrawOverTheChartAndLeaveNoTrace) {
     }
     EXPECT_GT(changed, 200);
     QStringList texts;
-    for (const auto& command : m_form2.Bild->picture().drawing().commands()) {
+    for (const auto& command : m_graph.pictureBox->picture().drawing().commands()) {
         if (const auto* text = std::get_if<graphics::TextCommand>(&command)) {
             texts.append(text->text);
         }
@@ -263,10 +262,10 @@ TEST_F(PictureTest, TheModelsDrawOverTheChartAndLeaveNoTrace) {
         QRegularExpression(QStringLiteral("^Poisson \\(Gallagher\\): TV 0,\\d{3}$"))));
 
     // Every redraw draws them again; switched off, the documented chart comes back.
-    m_form1.Graph1Click();
+    m_main.onGraphClicked();
     EXPECT_EQ(picture(), shown);
-    m_form2.ModelleEinblenden->trigger();
-    EXPECT_FALSE(m_form2.ModelleEinblenden->isChecked());
+    m_graph.showModelsAction->trigger();
+    EXPECT_FALSE(m_graph.showModelsAction->isChecked());
     EXPECT_EQ(picture(), documented);
     EXPECT_TRUE(m_reported.isEmpty());
 }

@@ -26,7 +26,7 @@ protected:
         fill(h, {rowLength, 1, 45000});
     }
     void fill(const core::Frequencies& h, const ui::ScannedRange& scanned) {
-        FuelleTabelle({m_tab, m_edits}, h, scanned);
+        fillResultTable({m_tab, m_edits}, h, scanned);
     }
     [[nodiscard]] QStringList row(int r) const {
         QStringList cells;

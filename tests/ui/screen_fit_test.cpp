@@ -34,27 +34,27 @@ int extraBarsShown(QWidget& window, const QScrollBar* ownBar) {
 }
 
 TEST_F(WindowsTest, OnAScreenLargeEnoughTheWindowsAreAsLaidOut) {
-    const QRect available = m_form1.screen()->availableGeometry();
-    ASSERT_TRUE(available.contains(m_form1.frameGeometry()));
-    ASSERT_TRUE(available.contains(m_form2.frameGeometry()));
-    EXPECT_EQ(m_form1.pos(), QPoint(10, 0));
-    EXPECT_EQ(m_form1.size(), QSize(967, 678));
-    EXPECT_EQ(m_form2.pos(), QPoint(213, 3));
-    EXPECT_EQ(m_form2.size(), QSize(803, 702));
-    EXPECT_EQ(m_form1.ListBox1->geometry(), QRect(0, 96, 967, 582));
-    EXPECT_EQ(m_form1.BitBtn2->geometry(), QRect(850, 8, 95, 33));
-    EXPECT_EQ(m_form2.BitBtn1->geometry(), QRect(682, 628, 103, 38));
-    EXPECT_EQ(m_form2.Edit9->geometry(), QRect(720, 576, 65, 21));
-    EXPECT_EQ(extraBarsShown(m_form1, m_form1.ScrollBar1), 0);
-    EXPECT_EQ(extraBarsShown(m_form2, nullptr), 0);
-    expectUnchanged(m_form1, QStringLiteral("form1_start_up"));
-    expectUnchanged(m_form2, QStringLiteral("form2_start_up"));
+    const QRect available = m_main.screen()->availableGeometry();
+    ASSERT_TRUE(available.contains(m_main.frameGeometry()));
+    ASSERT_TRUE(available.contains(m_graph.frameGeometry()));
+    EXPECT_EQ(m_main.pos(), QPoint(10, 0));
+    EXPECT_EQ(m_main.size(), QSize(967, 678));
+    EXPECT_EQ(m_graph.pos(), QPoint(213, 3));
+    EXPECT_EQ(m_graph.size(), QSize(803, 702));
+    EXPECT_EQ(m_main.rowList->geometry(), QRect(0, 96, 967, 582));
+    EXPECT_EQ(m_main.closeButton->geometry(), QRect(850, 8, 95, 33));
+    EXPECT_EQ(m_graph.closeButton->geometry(), QRect(682, 628, 103, 38));
+    EXPECT_EQ(m_graph.scannedUpper->geometry(), QRect(720, 576, 65, 21));
+    EXPECT_EQ(extraBarsShown(m_main, m_main.rowLengthBar), 0);
+    EXPECT_EQ(extraBarsShown(m_graph, nullptr), 0);
+    expectUnchanged(m_main, QStringLiteral("form1_start_up"));
+    expectUnchanged(m_graph, QStringLiteral("form2_start_up"));
 
     scan();
-    m_form1.Graph1Click();
-    activate(m_form2);
-    expectUnchanged(m_form1, QStringLiteral("form1_listed"));
-    expectUnchanged(m_form2, QStringLiteral("form2_drawn"));
+    m_main.onGraphClicked();
+    activate(m_graph);
+    expectUnchanged(m_main, QStringLiteral("form1_listed"));
+    expectUnchanged(m_graph, QStringLiteral("form2_drawn"));
 }
 
 QScrollBar* windowBar(QWidget& window, const char* name) {
@@ -64,19 +64,19 @@ QScrollBar* windowBar(QWidget& window, const char* name) {
 }
 
 TEST_F(WindowsTest, AGraphWindowMadeSmallerScrollsAndReturnsToItsLayout) {
-    QScrollBar* across = windowBar(m_form2, "horizontalWindowBar");
-    QScrollBar* down = windowBar(m_form2, "verticalWindowBar");
-    m_form2.resize(500, 400);
+    QScrollBar* across = windowBar(m_graph, "horizontalWindowBar");
+    QScrollBar* down = windowBar(m_graph, "verticalWindowBar");
+    m_graph.resize(500, 400);
     ASSERT_TRUE(across->isVisible());
     ASSERT_TRUE(down->isVisible());
     EXPECT_EQ(across->geometry().bottom(), 399);
     EXPECT_EQ(down->geometry().right(), 499);
 
     // The wheel over a label scrolls the window: the label passes the turn on to the window.
-    const QPointF overLabel = m_form2.Label1->geometry().center();
-    QWheelEvent wheel(overLabel, m_form2.mapToGlobal(overLabel), {}, {0, -120}, Qt::NoButton, {},
+    const QPointF overLabel = m_graph.tableHeading->geometry().center();
+    QWheelEvent wheel(overLabel, m_graph.mapToGlobal(overLabel), {}, {0, -120}, Qt::NoButton, {},
                       Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&m_form2, &wheel);
+    QApplication::sendEvent(&m_graph, &wheel);
     EXPECT_GT(down->value(), 0);
     EXPECT_EQ(across->value(), 0);
 
@@ -84,45 +84,45 @@ TEST_F(WindowsTest, AGraphWindowMadeSmallerScrollsAndReturnsToItsLayout) {
     across->setValue(across->maximum());
     down->setValue(down->maximum());
     const QPoint offset(across->value(), down->value());
-    EXPECT_EQ(m_form2.Bild->pos(), QPoint(16, 8) - offset);
+    EXPECT_EQ(m_graph.pictureBox->pos(), QPoint(16, 8) - offset);
     EXPECT_EQ(803 - offset.x(), down->x());
     EXPECT_EQ(702 - offset.y(), across->y());
 
-    m_form2.resize(803, 702);
+    m_graph.resize(803, 702);
     EXPECT_FALSE(across->isVisible());
     EXPECT_FALSE(down->isVisible());
-    EXPECT_EQ(m_form2.BitBtn1->geometry(), QRect(682, 628, 103, 38));
-    expectUnchanged(m_form2, QStringLiteral("form2_start_up"));
+    EXPECT_EQ(m_graph.closeButton->geometry(), QRect(682, 628, 103, 38));
+    expectUnchanged(m_graph, QStringLiteral("form2_start_up"));
 }
 
 TEST_F(WindowsTest, AMainWindowMadeLowerTakesTheHeightFromTheListFirst) {
-    QScrollBar* across = windowBar(m_form1, "horizontalWindowBar");
-    QScrollBar* down = windowBar(m_form1, "verticalWindowBar");
-    m_form1.resize(967, 400);
+    QScrollBar* across = windowBar(m_main, "horizontalWindowBar");
+    QScrollBar* down = windowBar(m_main, "verticalWindowBar");
+    m_main.resize(967, 400);
     EXPECT_FALSE(across->isVisible());
     EXPECT_FALSE(down->isVisible());
-    EXPECT_EQ(m_form1.ListBox1->geometry(), QRect(0, 96, 967, 400 - 96));
-    EXPECT_EQ(m_form1.BitBtn2->geometry(), QRect(850, 8, 95, 33));
+    EXPECT_EQ(m_main.rowList->geometry(), QRect(0, 96, 967, 400 - 96));
+    EXPECT_EQ(m_main.closeButton->geometry(), QRect(850, 8, 95, 33));
 
     // Too low even for what the list keeps: the window scrolls, the list spans what shows.
-    m_form1.resize(600, 150);
+    m_main.resize(600, 150);
     ASSERT_TRUE(across->isVisible());
     ASSERT_TRUE(down->isVisible());
-    const int listHeight = m_form1.ListBox1->height();
+    const int listHeight = m_main.rowList->height();
     EXPECT_LT(listHeight, 150);
-    EXPECT_EQ(m_form1.ListBox1->width(), down->x());
+    EXPECT_EQ(m_main.rowList->width(), down->x());
     down->setValue(down->maximum());
-    EXPECT_EQ(m_form1.ListBox1->geometry(),
+    EXPECT_EQ(m_main.rowList->geometry(),
               QRect(0, across->y() - listHeight, down->x(), listHeight));
     across->setValue(across->maximum());
-    EXPECT_EQ(m_form1.ListBox1->x(), 0);
-    EXPECT_EQ(m_form1.BitBtn2->geometry().right(), down->x() - 1 - (967 - 945));
+    EXPECT_EQ(m_main.rowList->x(), 0);
+    EXPECT_EQ(m_main.closeButton->geometry().right(), down->x() - 1 - (967 - 945));
 
-    m_form1.resize(967, 678);
+    m_main.resize(967, 678);
     EXPECT_FALSE(across->isVisible());
     EXPECT_FALSE(down->isVisible());
-    EXPECT_EQ(m_form1.ListBox1->geometry(), QRect(0, 96, 967, 582));
-    expectUnchanged(m_form1, QStringLiteral("form1_start_up"));
+    EXPECT_EQ(m_main.rowList->geometry(), QRect(0, 96, 967, 582));
+    expectUnchanged(m_main, QStringLiteral("form1_start_up"));
 }
 
 }  // namespace

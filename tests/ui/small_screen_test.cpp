@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "ui/color_grid.h"
-#include "ui/string_grid.h"
+#include "ui/text_grid.h"
 #include "ui/windows_fixture.h"
 
 namespace ui {
@@ -90,93 +90,95 @@ protected:
 };
 
 TEST_F(SmallScreen, BothWindowsLieInTheScreensFreeArea) {
-    for (QWidget* window : {static_cast<QWidget*>(&m_form1), static_cast<QWidget*>(&m_form2)}) {
+    for (QWidget* window : {static_cast<QWidget*>(&m_main), static_cast<QWidget*>(&m_graph)}) {
         EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()))
             << window->objectName().toStdString();
     }
 }
 
 TEST_F(SmallScreen, EveryControlCanBeScrolledIntoView) {
-    expectEveryControlReached(m_form1);
-    expectEveryControlReached(m_form2);
+    expectEveryControlReached(m_main);
+    expectEveryControlReached(m_graph);
 }
 
 TEST_F(SmallScreen, TheListStaysInTheVisibleBottomOfTheMainWindow) {
-    const QRect area = visibleArea(m_form1);
-    const QRect list = m_form1.ListBox1->geometry();
+    const QRect area = visibleArea(m_main);
+    const QRect list = m_main.rowList->geometry();
     EXPECT_EQ(list.left(), 0);
     EXPECT_EQ(list.width(), area.width());
     EXPECT_EQ(list.bottom(), area.bottom());
     EXPECT_GE(list.height(), 5 * 17);
     // The range, the row length and the buttons keep their places above it.
-    EXPECT_EQ(m_form1.BitBtn1->geometry().topLeft() - m_form1.Edit2->geometry().topLeft(),
+    EXPECT_EQ(m_main.computeButton->geometry().topLeft() - m_main.lowerBound->geometry().topLeft(),
               QPoint(336 - 128, 8 - 12));
-    EXPECT_LE(m_form1.ScrollBar1->geometry().bottom(), list.top());
+    EXPECT_LE(m_main.rowLengthBar->geometry().bottom(), list.top());
     // Scrolled sideways, the buttons move and the list stays.
-    horizontal(m_form1)->setValue(horizontal(m_form1)->maximum());
-    EXPECT_TRUE(inView(m_form1, *m_form1.BitBtn2));
-    EXPECT_TRUE(inView(m_form1, *m_form1.Label7));
-    EXPECT_EQ(m_form1.ListBox1->geometry(), list);
+    horizontal(m_main)->setValue(horizontal(m_main)->maximum());
+    EXPECT_TRUE(inView(m_main, *m_main.closeButton));
+    EXPECT_TRUE(inView(m_main, *m_main.primesPerRowHeading));
+    EXPECT_EQ(m_main.rowList->geometry(), list);
 }
 
 TEST_F(SmallScreen, TabBringsEachFieldAndButtonIntoView) {
-    activate(m_form2);
-    m_form2.Farbwahl->setFocus();
-    horizontal(m_form2)->setValue(0);
-    vertical(m_form2)->setValue(0);
+    activate(m_graph);
+    m_graph.colorChoice->setFocus();
+    horizontal(m_graph)->setValue(0);
+    vertical(m_graph)->setValue(0);
     for (QWidget* next :
-         {static_cast<QWidget*>(m_form2.BitBtn3), static_cast<QWidget*>(m_form2.graph1),
-          static_cast<QWidget*>(m_form2.graph2), static_cast<QWidget*>(m_form2.BitBtn1),
-          static_cast<QWidget*>(m_form2.Edit7), static_cast<QWidget*>(m_form2.Edit8),
-          static_cast<QWidget*>(m_form2.Edit9), static_cast<QWidget*>(m_form2.Farbwahl)}) {
+         {static_cast<QWidget*>(m_graph.clearButton), static_cast<QWidget*>(m_graph.sticksButton),
+          static_cast<QWidget*>(m_graph.histogramButton),
+          static_cast<QWidget*>(m_graph.closeButton),
+          static_cast<QWidget*>(m_graph.scannedRowLength),
+          static_cast<QWidget*>(m_graph.scannedLower), static_cast<QWidget*>(m_graph.scannedUpper),
+          static_cast<QWidget*>(m_graph.colorChoice)}) {
         type(Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
-        EXPECT_TRUE(inView(m_form2, *next)) << next->objectName().toStdString();
+        EXPECT_TRUE(inView(m_graph, *next)) << next->objectName().toStdString();
     }
 }
 
 // Only on screens lower than the graph window's layout.
 TEST_F(SmallScreen, TheLowestButtonsAreReachedByScrollingAndWork) {
     scan();
-    m_form1.Graph1Click();
-    activate(m_form2);
-    ASSERT_TRUE(vertical(m_form2)->isVisible());
-    ASSERT_FALSE(inView(m_form2, *m_form2.BitBtn3));
-    vertical(m_form2)->setValue(vertical(m_form2)->maximum());
-    horizontal(m_form2)->setValue(0);
-    ASSERT_TRUE(inView(m_form2, *m_form2.BitBtn3));
+    m_main.onGraphClicked();
+    activate(m_graph);
+    ASSERT_TRUE(vertical(m_graph)->isVisible());
+    ASSERT_FALSE(inView(m_graph, *m_graph.clearButton));
+    vertical(m_graph)->setValue(vertical(m_graph)->maximum());
+    horizontal(m_graph)->setValue(0);
+    ASSERT_TRUE(inView(m_graph, *m_graph.clearButton));
 
     // Click where the button shows in the window.
-    const QPoint where = m_form2.BitBtn3->geometry().center();
-    ASSERT_EQ(m_form2.childAt(where), m_form2.BitBtn3);
-    QTest::mouseClick(m_form2.BitBtn3, Qt::LeftButton, {},
-                      m_form2.BitBtn3->mapFrom(&m_form2, where));
+    const QPoint where = m_graph.clearButton->geometry().center();
+    ASSERT_EQ(m_graph.childAt(where), m_graph.clearButton);
+    QTest::mouseClick(m_graph.clearButton, Qt::LeftButton, {},
+                      m_graph.clearButton->mapFrom(&m_graph, where));
     EXPECT_EQ(picture().pixel(48 + 9 * 35, 329 - 70), kWhite);  // the sticks are cleared
     EXPECT_EQ(picture().pixel(40, 329), kBlack);                // the axes are drawn
 
-    horizontal(m_form2)->setValue(horizontal(m_form2)->maximum());
-    ASSERT_TRUE(inView(m_form2, *m_form2.BitBtn1));
-    ASSERT_TRUE(inView(m_form2, *m_form2.Edit9));
-    const QPoint close = m_form2.BitBtn1->geometry().center();
-    ASSERT_EQ(m_form2.childAt(close), m_form2.BitBtn1);
-    QTest::mouseClick(m_form2.BitBtn1, Qt::LeftButton, {},
-                      m_form2.BitBtn1->mapFrom(&m_form2, close));
-    EXPECT_FALSE(m_form2.isVisible());
+    horizontal(m_graph)->setValue(horizontal(m_graph)->maximum());
+    ASSERT_TRUE(inView(m_graph, *m_graph.closeButton));
+    ASSERT_TRUE(inView(m_graph, *m_graph.scannedUpper));
+    const QPoint close = m_graph.closeButton->geometry().center();
+    ASSERT_EQ(m_graph.childAt(close), m_graph.closeButton);
+    QTest::mouseClick(m_graph.closeButton, Qt::LeftButton, {},
+                      m_graph.closeButton->mapFrom(&m_graph, close));
+    EXPECT_FALSE(m_graph.isVisible());
     EXPECT_TRUE(m_reported.isEmpty());
 }
 
 // Only on screens where both windows fit as laid out.
 TEST_F(SmallScreen, WhereTheWindowsFitTheyAreAsLaidOut) {
-    EXPECT_EQ(m_form1.pos(), QPoint(10, 0));
-    EXPECT_EQ(m_form1.size(), QSize(967, 678));
-    EXPECT_EQ(m_form2.pos(), QPoint(213, 3));
-    EXPECT_EQ(m_form2.size(), QSize(803, 702));
-    for (QWidget* window : {static_cast<QWidget*>(&m_form1), static_cast<QWidget*>(&m_form2)}) {
+    EXPECT_EQ(m_main.pos(), QPoint(10, 0));
+    EXPECT_EQ(m_main.size(), QSize(967, 678));
+    EXPECT_EQ(m_graph.pos(), QPoint(213, 3));
+    EXPECT_EQ(m_graph.size(), QSize(803, 702));
+    for (QWidget* window : {static_cast<QWidget*>(&m_main), static_cast<QWidget*>(&m_graph)}) {
         EXPECT_FALSE(horizontal(*window)->isVisible());
         EXPECT_FALSE(vertical(*window)->isVisible());
     }
-    EXPECT_EQ(m_form1.ListBox1->geometry(), QRect(0, 96, 967, 582));
-    EXPECT_EQ(m_form2.BitBtn1->geometry(), QRect(682, 628, 103, 38));
+    EXPECT_EQ(m_main.rowList->geometry(), QRect(0, 96, 967, 582));
+    EXPECT_EQ(m_graph.closeButton->geometry(), QRect(682, 628, 103, 38));
 }
 
 }  // namespace

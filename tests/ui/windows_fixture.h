@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "graphics/chart.h"
 #include "core/conversions.h"
+#include "graphics/chart.h"
 #include "ui/edit_field.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/graph_window.h"
 #include "ui/list_box.h"
+#include "ui/main_window.h"
 #include "ui/picture_box.h"
 
 namespace ui {
@@ -24,18 +24,18 @@ constexpr QRgb kNavy = 0xFF000080;
 class WindowsTest : public ::testing::Test {
 protected:
     WindowsTest() {
-        m_form1.SetForm2(&m_form2);
+        m_main.setGraphWindow(&m_graph);
         const SaveDialog answer = [this](QWidget*, const SaveQuestion& question,
                                          const QString& folder) {
             m_asked = question;
             m_askedFolder = folder;
             return m_answer;
         };
-        m_form1.SetSaveDialog(answer);
-        m_form2.SetSaveDialog(answer);
-        m_form2.show();
-        m_form1.show();
-        activate(m_form1);
+        m_main.setSaveDialog(answer);
+        m_graph.setSaveDialog(answer);
+        m_graph.show();
+        m_main.show();
+        activate(m_main);
     }
 
     static void activate(QWidget& window) {
@@ -56,13 +56,13 @@ protected:
         EXPECT_TRUE(button->isDown()) << button->objectName().toStdString();
         EXPECT_TRUE(QTest::qWaitFor([button] { return !button->isDown(); }));
     }
-    [[nodiscard]] int listed() { return m_form1.ListBox1->items().rowCount(); }
+    [[nodiscard]] int listed() { return m_main.rowList->items().rowCount(); }
     [[nodiscard]] QString line(int row) {
-        return m_form1.ListBox1->items().index(row).data().toString();
+        return m_main.rowList->items().index(row).data().toString();
     }
-    [[nodiscard]] const QImage& picture() { return m_form2.Bild->picture().image(); }
+    [[nodiscard]] const QImage& picture() { return m_graph.pictureBox->picture().image(); }
     void scan() {
-        QTest::mouseClick(m_form1.BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(m_main.computeButton, Qt::LeftButton);
         ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     }
 
@@ -77,8 +77,8 @@ protected:
     SaveQuestion m_asked;
     QString m_askedFolder;
     std::optional<SaveAnswer> m_answer;
-    TForm1 m_form1{m_state, m_report};
-    TForm2 m_form2{m_state, m_chart, m_report};
+    MainWindow m_main{m_state, m_report};
+    GraphWindow m_graph{m_state, m_chart, m_report};
 };
 
 }  // namespace ui

@@ -1,4 +1,4 @@
-#include "form_layout.h"
+#include "window_layout.h"
 
 #include <QScrollBar>
 
@@ -22,14 +22,14 @@ QWidget* CreateControl(QWidget& form, Kind kind, const QString& text, int rowHei
         case Kind::Label:
             return new QLabel(text, &form);
         case Kind::Edit: {
-            auto* edit = new TEdit(&form);
+            auto* edit = new EditField(&form);
             edit->setText(text);
             return edit;
         }
         case Kind::Button:
             return new QPushButton(text, &form);
         case Kind::ListBox:
-            return new TListBox(rowHeight, &form);
+            return new ListBox(rowHeight, &form);
         case Kind::ScrollBar: {
             auto* bar = new QScrollBar(Qt::Horizontal, &form);
             bar->setRange(minimum, maximum);
@@ -40,12 +40,12 @@ QWidget* CreateControl(QWidget& form, Kind kind, const QString& text, int rowHei
             return bar;
         }
         case Kind::StringGrid:
-            return new TStringGrid(cells.width(), cells.height(), cellSize.width(),
-                                   cellSize.height(), &form);
+            return new TextGrid(cells.width(), cells.height(), cellSize.width(), cellSize.height(),
+                                &form);
         case Kind::ColorGrid:
-            return new TColorGrid(&form);
+            return new ColorGrid(&form);
         case Kind::Image:
-            return new TImage(size.width(), size.height(), &form);
+            return new PictureBox(size.width(), size.height(), &form);
     }
     return nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QLabel>
@@ -15,14 +16,14 @@
 #include <vector>
 
 #include "graphics/canvas.h"
-#include "ui/keyboard.h"
 #include "ui/color_grid.h"
 #include "ui/edit_field.h"
 #include "ui/glyphs.h"
+#include "ui/keyboard.h"
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
 #include "ui/scrolled_layout.h"
-#include "ui/string_grid.h"
+#include "ui/text_grid.h"
 
 namespace ui {
 
@@ -46,8 +47,9 @@ struct Control {
     const char* name;
     Kind kind;
     QRect geometry;
-    const char16_t* text = nullptr;
-    const char16_t* accessibleName = nullptr;  // for controls without a text of their own
+    // Texts are UTF-8 source texts, translated in the window's context when it is built.
+    const char* text = nullptr;
+    const char* accessibleName = nullptr;  // for controls without a text of their own
     Font font{};
     int tabOrder = kNoTab;
     bool tabStop = true;
@@ -68,7 +70,8 @@ struct Control {
 };
 
 struct Window {
-    const char16_t* caption;
+    const char* context;  // of the texts, for translation
+    const char* caption;
     QPoint position;  // of the frame, on the screen
     QSize clientSize;
     Font font;
@@ -96,7 +99,10 @@ void FitLabel(QLabel& label, int width);
 // default and cancel buttons, and keeps the layout within reach in a window smaller than it.
 template <class Form>
 void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> controls) {
-    form.setWindowTitle(QString::fromUtf16(window.caption));
+    const auto translated = [&window](const char* text) {
+        return QCoreApplication::translate(window.context, text);
+    };
+    form.setWindowTitle(translated(window.caption));
     form.setWindowIcon(ProgramIcon());
     form.setFont(MakeFont(window.font, form.font()));
     form.move(window.position);
@@ -106,7 +112,7 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
     QAbstractButton* cancelButton = nullptr;
     std::vector<std::pair<int, QWidget*>> stops;
     for (const Control<Form>& c : controls) {
-        const QString text = c.text != nullptr ? QString::fromUtf16(c.text) : QString();
+        const QString text = c.text != nullptr ? translated(c.text) : QString();
         QWidget* widget =
             detail::CreateControl(form, c.kind, text, c.rowHeight, c.cells, c.cellSize,
                                   c.geometry.size(), c.minimum, c.maximum, c.position);
@@ -118,7 +124,7 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
             detail::FitLabel(*static_cast<QLabel*>(widget), c.geometry.width());
         }
         widget->setGeometry(c.geometry);
-        QString accessible = c.accessibleName != nullptr ? QString::fromUtf16(c.accessibleName)
+        QString accessible = c.accessibleName != nullptr ? translated(c.accessibleName)
                                                          : QString(text).remove(u'&').trimmed();
         widget->setAccessibleName(accessible);
         if (c.tabOrder != kNoTab && c.tabStop) {
@@ -146,13 +152,13 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
                                  [f = &form, h = c.OnClick] { (f->*h)(); });
             }
         }
-        if (auto* edit = qobject_cast<TEdit*>(widget)) {
+        if (auto* edit = qobject_cast<EditField*>(widget)) {
             if (c.OnKeyPress != nullptr) {
-                QObject::connect(edit, &TEdit::keyPressed, &form,
+                QObject::connect(edit, &EditField::keyPressed, &form,
                                  [f = &form, h = c.OnKeyPress](char16_t key) { (f->*h)(key); });
             }
             if (c.OnEnter != nullptr) {
-                QObject::connect(edit, &TEdit::entered, &form,
+                QObject::connect(edit, &EditField::entered, &form,
                                  [f = &form, h = c.OnEnter] { (f->*h)(); });
             }
         }

@@ -8,10 +8,10 @@ namespace ui {
 
 // A grid of texts with a fixed heading column, lines between all cells and no scroll bars. It
 // shows; it is not edited, selected or focused.
-class TStringGrid final : public QTableWidget, public ui::StringGrid {
+class TextGrid final : public QTableWidget, public ui::StringGrid {
     Q_OBJECT
 public:
-    TStringGrid(int columns, int rows, int cellWidth, int cellHeight, QWidget* parent = nullptr);
+    TextGrid(int columns, int rows, int cellWidth, int cellHeight, QWidget* parent = nullptr);
     [[nodiscard]] QString Cell(int column, int row) const override;
     void SetCell(int column, int row, const QString& text) override;
 };

@@ -1,4 +1,4 @@
-#include "string_grid.h"
+#include "text_grid.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -30,7 +30,7 @@ public:
 
 }  // namespace
 
-TStringGrid::TStringGrid(int columns, int rows, int cellWidth, int cellHeight, QWidget* parent)
+TextGrid::TextGrid(int columns, int rows, int cellWidth, int cellHeight, QWidget* parent)
     : QTableWidget(rows, columns, parent) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -59,11 +59,11 @@ TStringGrid::TStringGrid(int columns, int rows, int cellWidth, int cellHeight, Q
     }
 }
 
-QString TStringGrid::Cell(int column, int row) const {
+QString TextGrid::Cell(int column, int row) const {
     return item(row, column)->text();
 }
 
-void TStringGrid::SetCell(int column, int row, const QString& text) {
+void TextGrid::SetCell(int column, int row, const QString& text) {
     item(row, column)->setText(text);
 }
 

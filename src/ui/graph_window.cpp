@@ -1,0 +1,134 @@
+#include "graph_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "ui/color_grid.h"
+#include "ui/edit_field.h"
+#include "ui/help_window.h"
+#include "ui/picture_box.h"
+#include "ui/text_grid.h"
+#include "ui/window_layout.h"
+
+namespace ui {
+
+GraphWindow::GraphWindow(ui::SharedState& state, graphics::ChartState& chart,
+                         ui::FailureReporter reporter, QWidget* parent)
+    : QWidget(parent), m_state(state), m_chart(chart), m_report(std::move(reporter)) {
+    setObjectName(QStringLiteral("Form2"));
+    if (!m_report) {
+        m_report = ui::MessageBoxReporter(this);
+    }
+    buildControls();
+    createActions();
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { ShowHelp(*this); });
+    // The n and p fields have no tab stop; these keys reach them.
+    for (const auto& [key, field] : {std::pair{Qt::Key_N, n}, {Qt::Key_P, p}}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, field,
+                [field] { field->setFocus(Qt::ShortcutFocusReason); });
+    }
+}
+
+ui::GraphControls GraphWindow::controls() {
+    return {*table,
+            {n, p, observedMean, binomialMean, observedDeviation, binomialDeviation,
+             scannedRowLength, scannedLower, scannedUpper},
+            pictureBox->picture(),
+            *colorChoice};
+}
+
+void GraphWindow::fillTable() {
+    const ui::GraphControls graph = controls();
+    ui::fillResultTable({graph.table, graph.fields}, m_state.RelHaeufigkeit, m_state.Gescannt);
+}
+
+// Each drawing step asks for the picture to be shown before it draws, so whatever it drew
+// appears at the next paint, also when it fails halfway.
+
+void GraphWindow::drawAxes() {
+    pictureBox->update();
+    graphics::drawAxes(pictureBox->picture(), m_chart);
+}
+
+void GraphWindow::drawStickChart() {
+    pictureBox->update();
+    graphics::drawStickChart(pictureBox->picture(), m_chart, colorChoice->ForegroundIndex(),
+                             m_state.RelHaeufigkeit);
+}
+
+void GraphWindow::drawHistogram() {
+    pictureBox->update();
+    graphics::drawHistogram(pictureBox->picture(), m_chart, colorChoice->ForegroundIndex(),
+                            n->Text(), p->Text());
+}
+
+void GraphWindow::showInFront() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void GraphWindow::clearPicture() {
+    pictureBox->update();
+    graphics::clearPicture(pictureBox->picture());
+}
+
+void GraphWindow::redraw() {
+    pictureBox->update();
+    ui::redrawGraph(controls(), m_chart, m_state);
+    if (m_showModels) {
+        drawModels();
+    }
+}
+
+void GraphWindow::onClearClicked() {
+    ui::RunHandler(m_report, [this] {
+        clearPicture();
+        drawAxes();
+    });
+}
+
+void GraphWindow::onSticksClicked() {
+    ui::RunHandler(m_report, [this] {
+        showInFront();
+        fillTable();
+        drawStickChart();
+    });
+}
+
+void GraphWindow::onHistogramClicked() {
+    ui::RunHandler(m_report, [this] {
+        showInFront();
+        fillTable();
+        drawHistogram();
+    });
+}
+
+void GraphWindow::onNKey(char16_t key) {
+    if (key == u'\r') {
+        ui::RunHandler(m_report, [this] { redraw(); });
+    }
+}
+
+void GraphWindow::onPKey(char16_t key) {
+    if (key == u'\r') {
+        ui::RunHandler(m_report, [this] {
+            repaint();
+            redraw();
+        });
+    }
+}
+
+void GraphWindow::onCloseClicked() {
+    close();
+}
+
+void GraphWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    FrameFirstFocus(*this, *event, m_activated);
+}
+
+}  // namespace ui

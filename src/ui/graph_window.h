@@ -1,0 +1,150 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "graphics/chart.h"
+#include "graphics/chart_export.h"
+#include "ui/file_dialogs.h"
+#include "ui/graph_redraw.h"
+#include "ui/handler.h"
+#include "ui/shared_state.h"
+#include "ui/text_field.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace ui {
+
+// A file for the picture: PNG rasterised at a scale, SVG or the printed page as PDF.
+struct PictureFile {
+    QString path;
+    graphics::ChartFormat format = graphics::ChartFormat::Png;
+    double scale = 1.0;
+};
+
+class ColorGrid;
+class EditField;
+class PictureBox;
+class TextGrid;
+
+// The graph window: the picture with the stick chart of h(x) and the histogram of the fitted
+// B(n;p), the table, the fitted values and the colour grid. It reads the main window's range
+// fields and never writes into the main window.
+class GraphWindow final : public QWidget {
+    Q_OBJECT
+public:
+    GraphWindow(ui::SharedState& state, graphics::ChartState& chart,
+                ui::FailureReporter reporter = {}, QWidget* parent = nullptr);
+
+    // Fits B(n;p) to the last scan's shares and fills the table and the result fields.
+    void fillTable();
+    void drawAxes();
+    void drawStickChart();
+    void drawHistogram();
+
+    // Visible and in front.
+    void showInFront();
+    // White inside a one-pixel frame.
+    void clearPicture();
+    // Clear, fit and table, axes, sticks, bars; and the random models when they are shown.
+    void redraw();
+
+    void onClearClicked();
+    void onSticksClicked();
+    void onHistogramClicked();
+    void onNKey(char16_t key);
+    void onPKey(char16_t key);
+    void onCloseClicked();
+
+    // Checkable, off at every start (Alt+M): every redraw also draws the random models.
+    void showModels(bool shown);
+    // The picture on the clipboard: an image at the window's scale, and the chart as SVG.
+    void copyPicture();
+    // Asks for a file and writes the picture there; a failure is reported, nothing else changes.
+    void savePicture();
+    // The table as tab-separated text on the clipboard; saved as CSV.
+    void copyTable();
+    void saveTable();
+    // The nine result fields as "label<TAB>value" lines on the clipboard.
+    void copyResults();
+    // The print preview: the chart on a landscape page with the table and the fields below.
+    void printPicture();
+    // Writes the picture to a file. Returns an empty text, or the message naming the file and
+    // the reason it could not be written.
+    [[nodiscard]] QString writePicture(const PictureFile& file) const;
+    // The nine result fields, n to the scan's upper bound, with the labels the window shows
+    // them by.
+    [[nodiscard]] std::vector<std::pair<QString, QString>> resultFields() const;
+    [[nodiscard]] graphics::ChartTexts chartTexts() const;
+    void setSaveDialog(SaveDialog dialog) { m_askWhereToSave = std::move(dialog); }
+
+    // The controls, named by what they hold; src/ui/README.md lists their documented names.
+    PictureBox* pictureBox;
+    TextGrid* table;
+    QLabel* tableHeading;
+    // B( n ; p ): the fitted distribution.
+    QLabel* fitOpening;
+    EditField* n;
+    QLabel* fitSeparator;
+    EditField* p;
+    QLabel* fitClosing;
+    // The means and standard deviations of h(x) and of B(n;p).
+    QLabel* observedMeanLabel;
+    EditField* observedMean;
+    QLabel* binomialMeanLabel;
+    EditField* binomialMean;
+    QLabel* observedDeviationLabel;
+    EditField* observedDeviation;
+    QLabel* binomialDeviationLabel;
+    EditField* binomialDeviation;
+    // The row length and the range of the scan the results come from.
+    QLabel* scannedRowLengthLabel;
+    EditField* scannedRowLength;
+    QLabel* scannedLowerLabel;
+    EditField* scannedLower;
+    QLabel* scannedUpperLabel;
+    EditField* scannedUpper;
+    QPushButton* clearButton;
+    QPushButton* sticksButton;
+    ColorGrid* colorChoice;
+    QPushButton* histogramButton;
+    QPushButton* closeButton;
+    QLabel* stickChartCaption;
+    QLabel* histogramCaption;
+    // Getting the chart out, from the picture's context menu or by Ctrl+C, Ctrl+S and Ctrl+P
+    // anywhere in the window but a text field; disabled until the picture was first drawn.
+    QAction* copyPictureAction;
+    QAction* savePictureAction;
+    QAction* printAction;
+    // On the table's context menu, the results also on the picture's.
+    QAction* copyTableAction;
+    QAction* saveTableAction;
+    QAction* copyResultsAction;
+    QAction* showModelsAction;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    // The window and its controls from the layout table.
+    void buildControls();
+    void createActions();
+    [[nodiscard]] ui::GraphControls controls();
+    // The random models over the chart, from the cache while the scan is the same.
+    void drawModels();
+
+    ui::SharedState& m_state;
+    graphics::ChartState& m_chart;
+    ui::FailureReporter m_report;
+    SaveDialog m_askWhereToSave = AskWhereToSave;
+    bool m_activated = false;
+    bool m_showModels = false;
+    // The models of the last scan drawn with them, computed once per scan.
+    std::optional<std::pair<ui::ScannedRange, core::ModelShares>> m_models;
+};
+
+}  // namespace ui

@@ -1,0 +1,272 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QShortcut>
+#include <array>
+
+#include "ui/scan_steps.h"
+#include "core/conversions.h"
+#include "ui/graph_window.h"
+#include "ui/help_window.h"
+#include "ui/window_layout.h"
+
+namespace ui {
+
+namespace {
+
+using C = Control<MainWindow>;
+constexpr Font kSystemBold{"System", 13, true};
+
+const Window kWindow{"MainWindow",
+                     QT_TRANSLATE_NOOP("MainWindow", " Häufigkeit von Primzahlen"),
+                     {10, 0},
+                     {967, 678},
+                     {"System", 13, false}};
+
+// In the order of the window's controls.
+const std::array kControls{
+    C{.name = "ListBox1",
+      .kind = Kind::ListBox,
+      .geometry = {0, 96, 967, 582},
+      .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "Zeilen und Häufigkeiten"),
+      .font = {"Courier New", 15, true},
+      .tabOrder = 7,
+      .tabStop = false,
+      .dockBottom = true,
+      .rowHeight = 17},
+    C{.name = "Edit1",
+      .kind = Kind::Edit,
+      .geometry = {240, 12, 73, 24},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "45000"),
+      .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "bis"),
+      .font = kSystemBold,
+      .tabOrder = 4,
+      .OnKeyPress = &MainWindow::onUpperBoundKey},
+    C{.name = "Label1",
+      .kind = Kind::Label,
+      .geometry = {9, 14, 114, 16},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "Primzahlen von : "),
+      .font = kSystemBold},
+    C{.name = "Label2",
+      .kind = Kind::Label,
+      .geometry = {209, 14, 24, 16},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "bis ")},
+    C{.name = "Label4",
+      .kind = Kind::Label,
+      .geometry = {8, 59, 86, 16},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "Zahl 1.Spalte")},
+    C{.name = "Label5",
+      .kind = Kind::Label,
+      .geometry = {520, 59, 107, 16},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "Zahlen pro Zeile")},
+    C{.name = "Label6",
+      .kind = Kind::Label,
+      .geometry = {880, 48, 44, 16},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "Anzahl")},
+    C{.name = "Label7",
+      .kind = Kind::Label,
+      .geometry = {840, 72, 116, 16},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "Primzahlen/Reihe")},
+    C{.name = "Edit2",
+      .kind = Kind::Edit,
+      .geometry = {128, 12, 65, 24},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "1"),
+      .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "Primzahlen von"),
+      .tabOrder = 3},
+    C{.name = "Graph1",
+      .kind = Kind::Button,
+      .geometry = {479, 8, 89, 33},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "&Graph"),
+      .tabOrder = 1,
+      .glyph = Glyph::Check,
+      .role = Role::Default,
+      .OnClick = &MainWindow::onGraphClicked},
+    C{.name = "BitBtn1",
+      .kind = Kind::Button,
+      .geometry = {336, 8, 113, 33},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "&Berechnen"),
+      .tabOrder = 0,
+      .glyph = Glyph::Check,
+      .OnClick = &MainWindow::onComputeClicked},
+    C{.name = "BitBtn2",
+      .kind = Kind::Button,
+      .geometry = {850, 8, 95, 33},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "&Schließen"),
+      .tabOrder = 2,
+      .glyph = Glyph::Close,
+      .OnClick = &MainWindow::onCloseClicked},
+    C{.name = "Label3",
+      .kind = Kind::Label,
+      .geometry = {128, 59, 225, 16},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "O = Primzahl,    + = keine Primzahl")},
+    C{.name = "ScrollBar1",
+      .kind = Kind::ScrollBar,
+      .geometry = {384, 56, 81, 25},
+      .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "Zahlen pro Zeile"),
+      .tabOrder = 5,
+      .tabStop = false,
+      .minimum = 10,
+      .maximum = 120,
+      .position = 90,
+      .OnChange = &MainWindow::onRowLengthBarChanged},
+    C{.name = "Edit3",
+      .kind = Kind::Edit,
+      .geometry = {480, 56, 33, 24},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "90"),
+      .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "Zahlen pro Zeile"),
+      .tabOrder = 6,
+      .tabStop = false,
+      .OnKeyPress = &MainWindow::onRowLengthKey,
+      .OnEnter = &MainWindow::onRowLengthBarChanged},
+    C{.name = "Label8",
+      .kind = Kind::Label,
+      .geometry = {8, 32, 80, 16},
+      .text = QT_TRANSLATE_NOOP("MainWindow", "<10 000 001"),
+      .font = kSystemBold},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(ui::SharedState& state, ui::FailureReporter reporter, QWidget* parent)
+    : QWidget(parent), m_state(state), m_report(std::move(reporter)) {
+    setObjectName(QStringLiteral("Form1"));
+    if (!m_report) {
+        m_report = ui::MessageBoxReporter(this);
+    }
+    BuildForm<MainWindow>(*this, kWindow, kControls);
+    rowList = Child<ListBox>(*this, "ListBox1");
+    upperBound = Child<EditField>(*this, "Edit1");
+    lowerBoundLabel = Child<QLabel>(*this, "Label1");
+    upperBoundLabel = Child<QLabel>(*this, "Label2");
+    firstNumberHeading = Child<QLabel>(*this, "Label4");
+    rowLengthLabel = Child<QLabel>(*this, "Label5");
+    countHeading = Child<QLabel>(*this, "Label6");
+    primesPerRowHeading = Child<QLabel>(*this, "Label7");
+    lowerBound = Child<EditField>(*this, "Edit2");
+    graphButton = Child<QPushButton>(*this, "Graph1");
+    computeButton = Child<QPushButton>(*this, "BitBtn1");
+    closeButton = Child<QPushButton>(*this, "BitBtn2");
+    markLegend = Child<QLabel>(*this, "Label3");
+    rowLengthBar = Child<QScrollBar>(*this, "ScrollBar1");
+    rowLength = Child<EditField>(*this, "Edit3");
+    limitNote = Child<QLabel>(*this, "Label8");
+    lowerBoundLabel->setBuddy(lowerBound);
+    upperBoundLabel->setBuddy(upperBound);
+    rowLengthLabel->setBuddy(rowLength);
+    createActions();
+    // The row length and the list have no tab stop; these keys reach them.
+    for (const auto& [key, control] :
+         {std::pair<Qt::Key, QWidget*>{Qt::Key_Z, rowLength}, {Qt::Key_L, rowList}}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, control,
+                [control] { control->setFocus(Qt::ShortcutFocusReason); });
+    }
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { ShowHelp(*this); });
+    computeButton->setFocus();
+}
+
+void MainWindow::createActions() {
+    const auto add = [this](const QString& text, QKeySequence::StandardKey key,
+                            Qt::ShortcutContext context, void (MainWindow::*slot)()) {
+        auto* action = new QAction(text, rowList);
+        action->setShortcut(key);
+        action->setShortcutContext(context);
+        connect(action, &QAction::triggered, this, slot);
+        rowList->addAction(action);
+        return action;
+    };
+    copyLinesAction =
+        add(tr("&Kopieren"), QKeySequence::Copy, Qt::WidgetShortcut, &MainWindow::copyLines);
+    selectAllLinesAction = add(tr("&Alles auswählen"), QKeySequence::SelectAll, Qt::WidgetShortcut,
+                               &MainWindow::selectAllLines);
+    saveListAction = add(tr("Liste &speichern unter …"), QKeySequence::Save, Qt::WindowShortcut,
+                         &MainWindow::saveList);
+    rowList->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::selectAllLines() {
+    rowList->selectAll();
+}
+
+void MainWindow::copyLines() {
+    // Nothing selected leaves the clipboard as it was.
+    if (!rowList->selectionModel()->hasSelection()) {
+        return;
+    }
+    QGuiApplication::clipboard()->setText(
+        core::linesText(rowList->items().lines(), rowList->SelectedRanges()));
+}
+
+void MainWindow::saveList() {
+    SaveThroughDialog(this, m_askWhereToSave,
+                      {tr("Liste speichern unter"),
+                       ResultFileName(m_state.Gescannt, QStringLiteral("txt")),
+                       {{tr("Textdatei (*.txt)"), QStringLiteral("txt")}}},
+                      tr("Die Liste"), m_report, [this](QIODevice& device, std::size_t) {
+                          core::writeLines(rowList->items().lines(), device);
+                      });
+}
+
+void MainWindow::scan() {
+    ui::Berechnen({*upperBound, *lowerBound, *rowLength, rowList->items()}, m_state);
+}
+
+void MainWindow::onComputeClicked() {
+    ui::RunHandler(m_report, [this] {
+        scan();
+        m_state.Berechnet = 1;
+    });
+}
+
+void MainWindow::onUpperBoundKey(char16_t key) {
+    if (key == u'\r') {
+        onComputeClicked();
+    }
+}
+
+void MainWindow::onGraphClicked() {
+    if (m_state.Berechnet != 1 || m_graphWindow == nullptr) {
+        return;
+    }
+    ui::RunHandler(m_report, [this] {
+        m_graphWindow->showInFront();
+        m_graphWindow->redraw();
+    });
+}
+
+void MainWindow::onRowLengthBarChanged() {
+    rowLength->SetText(core::formatInteger(rowLengthBar->value()));
+    rowLengthBar->setValue(core::parseInteger(rowLength->Text()));
+    m_state.ZahlenProZeile = core::parseInteger(rowLength->Text());
+}
+
+void MainWindow::onRowLengthKey(char16_t key) {
+    if (key != u'\r') {
+        return;
+    }
+    // The bar clamps to 10..120 and runs onRowLengthBarChanged only when its position changes.
+    ui::RunHandler(m_report,
+                   [this] { rowLengthBar->setValue(core::parseInteger(rowLength->Text())); });
+}
+
+void MainWindow::onCloseClicked() {
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    FrameFirstFocus(*this, *event, m_activated);
+}
+
+}  // namespace ui
