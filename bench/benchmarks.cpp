@@ -40,7 +40,7 @@ void runScan(benchmark::State& state, const char* from, const char* to, const ch
         lower.SetText(from);
         upper.SetText(to);
         rowLength.SetText(length);
-        ui::Berechnen({upper, lower, rowLength, list}, shared);
+        ui::scanIntoFields({upper, lower, rowLength, list}, shared);
         benchmark::DoNotOptimize(list.count());
     }
 }
@@ -63,7 +63,7 @@ void BM_LastScreenOfRowLines(benchmark::State& state) {
     ui::PlainTextField rowLength("10");
     ui::SharedState shared;
     core::LineList list;
-    ui::Berechnen({upper, lower, rowLength, list}, shared);
+    ui::scanIntoFields({upper, lower, rowLength, list}, shared);
     for (auto _ : state) {
         for (qsizetype i = list.count() - 35; i < list.count(); ++i) {
             benchmark::DoNotOptimize(list.line(i));
@@ -239,7 +239,7 @@ void BM_WindowsScanAgainstCountingItsPrimes(benchmark::State& state) {
         core::LineList list;
         lower.SetText("1");
         upper.SetText("10000000");
-        ui::Berechnen({upper, lower, rowLength, list}, shared);
+        ui::scanIntoFields({upper, lower, rowLength, list}, shared);
         scanning += since(start);
         primesieve::set_num_threads(1);
         start = Clock::now();

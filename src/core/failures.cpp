@@ -14,8 +14,6 @@ ConversionError ConversionError::NotAFloat(const QString& text) {
     return ConversionError(QStringLiteral("„%1“ ist kein gültiger Gleitkommawert.").arg(text));
 }
 
-IntegerDivisionByZero::IntegerDivisionByZero() : Failure(QStringLiteral("Division durch Null.")) {}
-
 FloatDivisionByZero::FloatDivisionByZero()
     : Failure(QStringLiteral("Gleitkommadivision durch Null.")) {}
 

@@ -30,11 +30,6 @@ private:
     using Failure::Failure;
 };
 
-class IntegerDivisionByZero final : public Failure {
-public:
-    IntegerDivisionByZero();
-};
-
 class FloatDivisionByZero final : public Failure {
 public:
     FloatDivisionByZero();

@@ -62,10 +62,10 @@ void RememberSaveFolder(const QString& folder) {
 }
 
 QString ResultFileName(const ui::ScannedRange& scanned, const QString& suffix) {
-    const QString stem = scanned.ZahlenProZeile > 0 ? QStringLiteral("primzeilen_%1_%2_%3")
-                                                          .arg(scanned.Von)
-                                                          .arg(scanned.Bis)
-                                                          .arg(scanned.ZahlenProZeile)
+    const QString stem = scanned.rowLength > 0 ? QStringLiteral("primzeilen_%1_%2_%3")
+                                                          .arg(scanned.lower)
+                                                          .arg(scanned.upper)
+                                                          .arg(scanned.rowLength)
                                                     : QStringLiteral("primzeilen");
     return stem + u'.' + suffix;
 }

@@ -42,7 +42,7 @@ ui::GraphControls GraphWindow::controls() {
 
 void GraphWindow::fillTable() {
     const ui::GraphControls graph = controls();
-    ui::fillResultTable({graph.table, graph.fields}, m_state.RelHaeufigkeit, m_state.Gescannt);
+    ui::fillResultTable({graph.table, graph.fields}, m_state.shares, m_state.lastScan);
 }
 
 // Each drawing step asks for the picture to be shown before it draws, so whatever it drew
@@ -56,7 +56,7 @@ void GraphWindow::drawAxes() {
 void GraphWindow::drawStickChart() {
     pictureBox->update();
     graphics::drawStickChart(pictureBox->picture(), m_chart, colorChoice->ForegroundIndex(),
-                             m_state.RelHaeufigkeit);
+                             m_state.shares);
 }
 
 void GraphWindow::drawHistogram() {

@@ -64,7 +64,7 @@ void GraphWindow::copyTable() {
 void GraphWindow::saveTable() {
     SaveThroughDialog(this, m_askWhereToSave,
                       {tr("Tabelle speichern unter"),
-                       ResultFileName(m_state.Gescannt, QStringLiteral("csv")),
+                       ResultFileName(m_state.lastScan, QStringLiteral("csv")),
                        {{tr("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
                       tr("Die Tabelle"), m_report, [this](QIODevice& device, std::size_t) {
                           core::writeAll(device, core::tableCsv(chartTexts().table));
@@ -98,7 +98,7 @@ void GraphWindow::savePicture() {
                                                                          {ChartFormat::Pdf, 1.0}}};
     const SaveQuestion question{
         tr("Bild speichern unter"),
-        ResultFileName(m_state.Gescannt, QStringLiteral("png")),
+        ResultFileName(m_state.lastScan, QStringLiteral("png")),
         {{tr("PNG-Bild, doppelte Auflösung (*.png)"), QStringLiteral("png")},
          {tr("PNG-Bild, einfache Auflösung (*.png)"), QStringLiteral("png")},
          {tr("SVG-Vektorgrafik (*.svg)"), QStringLiteral("svg")},

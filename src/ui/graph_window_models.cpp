@@ -7,23 +7,23 @@
 namespace ui {
 
 void GraphWindow::drawModels() {
-    const ui::ScannedRange& scanned = m_state.Gescannt;
-    const bool known = m_models && m_models->first.ZahlenProZeile == scanned.ZahlenProZeile &&
-                       m_models->first.Von == scanned.Von && m_models->first.Bis == scanned.Bis;
+    const ui::ScannedRange& scanned = m_state.lastScan;
+    const bool known = m_models && m_models->first.rowLength == scanned.rowLength &&
+                       m_models->first.lower == scanned.lower && m_models->first.upper == scanned.upper;
     if (!known) {
         m_models.emplace(scanned, core::computeModels(core::modelRows(
-                                      {scanned.Von, scanned.Bis,
-                                       static_cast<std::uint32_t>(scanned.ZahlenProZeile)})));
+                                      {scanned.lower, scanned.upper,
+                                       static_cast<std::uint32_t>(scanned.rowLength)})));
     }
     graphics::drawModels(pictureBox->picture(), m_chart,
-                         core::compareModels(m_models->second, m_state.RelHaeufigkeit));
+                         core::compareModels(m_models->second, m_state.shares));
 }
 
 void GraphWindow::showModels(bool shown) {
     m_showModels = shown;
     showModelsAction->setChecked(shown);
     // Redrawn from the last scan, with or without the models; before any scan nothing is drawn.
-    if (m_state.Gescannt.ZahlenProZeile > 0 && pictureBox->picture().isDrawn()) {
+    if (m_state.lastScan.rowLength > 0 && pictureBox->picture().isDrawn()) {
         ui::RunHandler(m_report, [this] { redraw(); });
     }
 }

@@ -206,7 +206,7 @@ void MainWindow::copyLines() {
 void MainWindow::saveList() {
     SaveThroughDialog(this, m_askWhereToSave,
                       {tr("Liste speichern unter"),
-                       ResultFileName(m_state.Gescannt, QStringLiteral("txt")),
+                       ResultFileName(m_state.lastScan, QStringLiteral("txt")),
                        {{tr("Textdatei (*.txt)"), QStringLiteral("txt")}}},
                       tr("Die Liste"), m_report, [this](QIODevice& device, std::size_t) {
                           core::writeLines(rowList->items().lines(), device);
@@ -214,13 +214,13 @@ void MainWindow::saveList() {
 }
 
 void MainWindow::scan() {
-    ui::Berechnen({*upperBound, *lowerBound, *rowLength, rowList->items()}, m_state);
+    ui::scanIntoFields({*upperBound, *lowerBound, *rowLength, rowList->items()}, m_state);
 }
 
 void MainWindow::onComputeClicked() {
     ui::RunHandler(m_report, [this] {
         scan();
-        m_state.Berechnet = 1;
+        m_state.scanned = true;
     });
 }
 
@@ -231,7 +231,7 @@ void MainWindow::onUpperBoundKey(char16_t key) {
 }
 
 void MainWindow::onGraphClicked() {
-    if (m_state.Berechnet != 1 || m_graphWindow == nullptr) {
+    if (!m_state.scanned || m_graphWindow == nullptr) {
         return;
     }
     ui::RunHandler(m_report, [this] {
@@ -243,7 +243,7 @@ void MainWindow::onGraphClicked() {
 void MainWindow::onRowLengthBarChanged() {
     rowLength->SetText(core::formatInteger(rowLengthBar->value()));
     rowLengthBar->setValue(core::parseInteger(rowLength->Text()));
-    m_state.ZahlenProZeile = core::parseInteger(rowLength->Text());
+    m_state.rowLength = core::parseInteger(rowLength->Text());
 }
 
 void MainWindow::onRowLengthKey(char16_t key) {

@@ -32,9 +32,9 @@ void fillResultTable(const TableControls& controls, const core::Frequencies& h,
     edit(5).SetText(texts.deviationObserved);
     edit(6).SetText(texts.deviationBinomial);
 
-    edit(7).SetText(core::formatInteger(scanned.ZahlenProZeile));
-    edit(8).SetText(core::formatInteger(scanned.Von));
-    edit(9).SetText(core::formatInteger(scanned.Bis));
+    edit(7).SetText(core::formatInteger(scanned.rowLength));
+    edit(8).SetText(core::formatInteger(scanned.lower));
+    edit(9).SetText(core::formatInteger(scanned.upper));
 }
 
 }  // namespace ui

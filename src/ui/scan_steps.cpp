@@ -7,21 +7,21 @@
 
 namespace ui {
 
-void Berechnen(const ScanControls& controls, SharedState& state) {
-    const std::int32_t length = core::parseInteger(controls.Edit3.Text());
-    state.ZahlenProZeile = length;
-    controls.ListBox1.Clear();
+void scanIntoFields(const ScanControls& controls, SharedState& state) {
+    const std::int32_t length = core::parseInteger(controls.rowLength.Text());
+    state.rowLength = length;
+    controls.rowList.Clear();
 
-    const std::int32_t lower = core::parseInteger(controls.Edit2.Text());
+    const std::int32_t lower = core::parseInteger(controls.lowerBound.Text());
     if (length < 1) {
         throw core::RowLengthError();
     }
     const auto rowLength = static_cast<std::uint32_t>(length);
     const core::Number first = core::firstOfRows(lower, rowLength);
-    controls.Edit2.SetText(core::numberText(first));
-    const std::int32_t upper = core::parseInteger(controls.Edit1.Text());
+    controls.lowerBound.SetText(core::numberText(first));
+    const std::int32_t upper = core::parseInteger(controls.upperBound.Text());
     const core::Number last = core::lastOfRows(upper, rowLength);
-    controls.Edit1.SetText(core::numberText(last));
+    controls.upperBound.SetText(core::numberText(last));
 
     if (!core::withinWindowLimits(first, last)) {
         return;
@@ -29,12 +29,12 @@ void Berechnen(const ScanControls& controls, SharedState& state) {
 
     const core::ScanResult scan = core::scanRows({first, last, rowLength});
     const core::FrequencySummary summary = core::summarizeFrequencies(scan.tally);
-    state.RelHaeufigkeit = summary.shares;
-    state.Gescannt = {length, static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)};
+    state.shares = summary.shares;
+    state.lastScan = {length, static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)};
 
-    controls.ListBox1.AddLines(scan.rows);
+    controls.rowList.AddLines(scan.rows);
     for (const QString& line : summary.lines) {
-        controls.ListBox1.Add(line);
+        controls.rowList.Add(line);
     }
 }
 

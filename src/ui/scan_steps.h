@@ -8,10 +8,10 @@ namespace ui {
 
 // The controls of the main window that a scan reads and writes.
 struct ScanControls {
-    TextField& Edit1;  // upper bound
-    TextField& Edit2;  // lower bound
-    TextField& Edit3;  // row length
-    core::ListBoxItems& ListBox1;
+    TextField& upperBound;
+    TextField& lowerBound;
+    TextField& rowLength;
+    core::ListBoxItems& rowList;
 };
 
 // The main window's scan: reads the row length and the range from the fields, adjusts the range
@@ -19,6 +19,6 @@ struct ScanControls {
 // the frequency table, and leaves the shares in state. A range outside the limits is refused
 // without a message. A field that does not convert raises ConversionError, a row length below 1
 // RowLengthError; what was written before stays.
-void Berechnen(const ScanControls& controls, SharedState& state);
+void scanIntoFields(const ScanControls& controls, SharedState& state);
 
 }  // namespace ui

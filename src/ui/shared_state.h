@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -8,25 +7,24 @@ namespace ui {
 
 // The row length and the adjusted bounds of a scan.
 struct ScannedRange {
-    std::int32_t ZahlenProZeile = 0;
-    std::int64_t Von = 0;
-    std::int64_t Bis = 0;
+    std::int32_t rowLength = 0;
+    std::int64_t lower = 0;
+    std::int64_t upper = 0;
 };
 
 // The state both windows share. The windows receive a reference, so tests can hand them a
 // fresh instance; the program uses Shared().
 struct SharedState {
-    // 1 once a scan started from the main window has returned.
-    std::uint8_t Berechnet = 0;
-    // Numbers per row.
-    std::int32_t ZahlenProZeile = 0;
-    // The row being built; after a scan the header and marks of its last row.
-    QString Zeile;
+    // Set once a scan started from the main window has returned; until then the Graph button
+    // does nothing.
+    bool scanned = false;
+    // Numbers per row, as last read from the main window's field.
+    std::int32_t rowLength = 0;
     // Entry k: the share of the tallied rows that hold exactly k primes.
-    std::array<double, 21> RelHaeufigkeit{};
-    // The scan whose shares RelHaeufigkeit holds: the graph window labels its results with it,
-    // whatever the main window's fields read since.
-    ScannedRange Gescannt;
+    std::array<double, 21> shares{};
+    // The scan whose shares these are: the graph window labels its results with it, whatever
+    // the main window's fields read since.
+    ScannedRange lastScan;
 };
 
 [[nodiscard]] SharedState& Shared();

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
+#include "core/conversions.h"
 #include "core/failures.h"
 
 namespace core {
@@ -20,13 +24,24 @@ TEST(SquareRoot, NegativeRadicandIsAnInvalidOperation) {
     EXPECT_THROW((void)squareRoot(-1e-30L), InvalidFloatOperation);
 }
 
-TEST(Failures, CarryTheirGermanTexts) {
-    EXPECT_EQ(IntegerDivisionByZero().message(), "Division durch Null.");
-    EXPECT_EQ(FloatDivisionByZero().message(), "Gleitkommadivision durch Null.");
-    EXPECT_EQ(InvalidFloatOperation().message(), "Ungültige Gleitkommaoperation.");
-    EXPECT_STREQ(ConversionError::NotAnInteger("abc").what(),
-                 "„abc“ ist keine gültige ganze Zahl.");
-    EXPECT_EQ(ConversionError::NotAFloat("0;5").message(),
+// What the user reads when an operation fails: the message box shows message(), the command
+// line what().
+TEST(Failures, OperationsThatFailCarryTheTextTheUserReads) {
+    const auto messageOf = [](const std::function<void()>& operation) -> std::string {
+        try {
+            operation();
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.message().toStdString(), failure.what());
+            return failure.what();
+        }
+        return "no failure";
+    };
+    EXPECT_EQ(messageOf([] { (void)divide(8.0L, 0.0L); }), "Gleitkommadivision durch Null.");
+    EXPECT_EQ(messageOf([] { (void)squareRoot(-1.0L); }), "Ungültige Gleitkommaoperation.");
+    // The text as typed, blanks and all.
+    EXPECT_EQ(messageOf([] { (void)parseInteger(QStringLiteral(" 4 5")); }),
+              "„ 4 5“ ist keine gültige ganze Zahl.");
+    EXPECT_EQ(messageOf([] { (void)parseReal(QStringLiteral("0;5")); }),
               "„0;5“ ist kein gültiger Gleitkommawert.");
 }
 

@@ -36,14 +36,14 @@ TEST(IsPrime, SingleNumbers) {
         {46'337 * 46'337, false},  // a square-root bound off by one misses it
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(IsPrime(c.n), c.prime) << c.n;
+        EXPECT_EQ(isPrimeByDivision(c.n), c.prime) << c.n;
     }
 }
 
 TEST(IsPrime, ThePrimesUpToOneHundred) {
     std::vector<std::int32_t> primes;
     for (std::int32_t n = 1; n <= 100; ++n) {
-        if (IsPrime(n)) {
+        if (isPrimeByDivision(n)) {
             primes.push_back(n);
         }
     }
@@ -57,7 +57,7 @@ void expectAgreesWithIsPrime(std::int64_t first, std::int64_t last, std::mt19937
     // below[i]: the primes of first..first + i - 1, as IsPrime finds them.
     std::vector<std::int64_t> below(static_cast<std::size_t>(last - first + 2), 0);
     for (std::int64_t n = first; n <= last; ++n) {
-        const bool prime = IsPrime(static_cast<std::int32_t>(n));
+        const bool prime = isPrimeByDivision(static_cast<std::int32_t>(n));
         const auto i = static_cast<std::size_t>(n - first);
         below[i + 1] = below[i] + (prime ? 1 : 0);
         if (marks.isPrime(n) != prime) {

@@ -29,7 +29,7 @@ TEST(ScanRows, TallyAgreesWithCountingEveryRowByItself) {
             for (std::int64_t row = 0; row < rows; ++row) {
                 std::int64_t k = 0;
                 for (std::int64_t n = first + row * length; n < first + (row + 1) * length; ++n) {
-                    k += IsPrime(static_cast<std::int32_t>(n)) ? 1 : 0;
+                    k += isPrimeByDivision(static_cast<std::int32_t>(n)) ? 1 : 0;
                 }
                 primes += k;
                 if (k <= 20) {

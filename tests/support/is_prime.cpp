@@ -2,7 +2,7 @@
 
 namespace core {
 
-bool IsPrime(std::int32_t n) {
+bool isPrimeByDivision(std::int32_t n) {
     if (n < 2) {
         return false;
     }

@@ -5,6 +5,6 @@
 namespace core {
 
 // Whether n is prime. Numbers below 2 are not.
-[[nodiscard]] bool IsPrime(std::int32_t n);
+[[nodiscard]] bool isPrimeByDivision(std::int32_t n);
 
 }  // namespace core

@@ -176,12 +176,12 @@ int main(int argc, char** argv) {
             to.SetText(fields[1]);
             length.SetText(fields[2]);
             const auto start = std::chrono::steady_clock::now();
-            ui::Berechnen({to, from, length, list}, state);
+            ui::scanIntoFields({to, from, length, list}, state);
             const std::chrono::duration<double, std::milli> took =
                 std::chrono::steady_clock::now() - start;
             milliseconds.push_back(took.count());
         }
-        state.Berechnet = 1;
+        state.scanned = true;
     } catch (const core::Failure& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 1;

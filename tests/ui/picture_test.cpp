@@ -60,10 +60,10 @@ TEST_F(PictureTest, AtScaleOneTheReplayIsTheCanvasPixelForPixel) {
     EXPECT_EQ(picture(), reference("chart_cleared"));
 
     // A stick above the top edge and bars of a fitted n of 2401 running out on the right.
-    m_state.RelHaeufigkeit = {};
-    m_state.RelHaeufigkeit[0] = 0.5;
-    m_state.RelHaeufigkeit[1] = 0.02;
-    m_state.RelHaeufigkeit[2] = 0.48;
+    m_state.shares = {};
+    m_state.shares[0] = 0.5;
+    m_state.shares[1] = 0.02;
+    m_state.shares[2] = 0.48;
     m_graph.colorChoice->SetForegroundIndex(4);
     m_graph.redraw();
     EXPECT_EQ(m_graph.n->text(), "2401");

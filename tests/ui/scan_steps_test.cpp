@@ -16,7 +16,7 @@ protected:
         m_from.SetText(from);
         m_to.SetText(to);
         m_length.SetText(length);
-        Berechnen(controls(), m_state);
+        scanIntoFields(controls(), m_state);
     }
     ScanControls controls() { return {m_to, m_from, m_length, m_list}; }
 
@@ -81,13 +81,13 @@ TEST_F(ScanTest, OneToHundredByteForByte) {
     EXPECT_EQ(lines().join(u'\n'), QString::fromUtf8(kOneToHundred));
     EXPECT_EQ(m_from.Text(), "1");
     EXPECT_EQ(m_to.Text(), "100");
-    EXPECT_EQ(m_state.ZahlenProZeile, 10);
+    EXPECT_EQ(m_state.rowLength, 10);
     std::array<double, 21> shares{};
     shares[1] = 0.1;
     shares[2] = 0.5;
     shares[3] = 0.2;
     shares[4] = 0.2;
-    EXPECT_EQ(m_state.RelHaeufigkeit, shares);
+    EXPECT_EQ(m_state.shares, shares);
 }
 
 TEST_F(ScanTest, StartUpValues) {
@@ -127,14 +127,14 @@ TEST_F(ScanTest, BoundsAreAdjustedToWholeRows) {
 
 TEST_F(ScanTest, ARefusedRangeLeavesTheAdjustedBoundsAndAnEmptyList) {
     scan("1", "100", "10");
-    const auto shares = m_state.RelHaeufigkeit;
+    const auto shares = m_state.shares;
 
     scan("1", "50", "90");
     EXPECT_EQ(m_from.Text(), "1");
     EXPECT_EQ(m_to.Text(), "0");
     EXPECT_EQ(m_list.count(), 0);
-    EXPECT_EQ(m_state.RelHaeufigkeit, shares);
-    EXPECT_EQ(m_state.ZahlenProZeile, 90);
+    EXPECT_EQ(m_state.shares, shares);
+    EXPECT_EQ(m_state.rowLength, 90);
 
     scan("100", "150", "90");
     EXPECT_EQ(m_from.Text(), "91");
@@ -176,7 +176,7 @@ TEST_F(ScanTest, ASingleRow) {
     EXPECT_EQ(m_list.line(25), " Summe:    1       1,00000");
     std::array<double, 21> shares{};
     shares[17] = 1.0;
-    EXPECT_EQ(m_state.RelHaeufigkeit, shares);
+    EXPECT_EQ(m_state.shares, shares);
 }
 
 TEST_F(ScanTest, RowLengthOne) {
@@ -191,20 +191,20 @@ TEST_F(ScanTest, AConversionFailureKeepsWhatWasWrittenBeforeIt) {
     scan("1", "100", "10");
 
     m_length.SetText("abc");
-    EXPECT_THROW(Berechnen(controls(), m_state), core::ConversionError);
+    EXPECT_THROW(scanIntoFields(controls(), m_state), core::ConversionError);
     EXPECT_EQ(m_list.count(), 37);
-    EXPECT_EQ(m_state.ZahlenProZeile, 10);
+    EXPECT_EQ(m_state.rowLength, 10);
 
     m_length.SetText("90");
     m_from.SetText("1,5");
-    EXPECT_THROW(Berechnen(controls(), m_state), core::ConversionError);
-    EXPECT_EQ(m_state.ZahlenProZeile, 90);
+    EXPECT_THROW(scanIntoFields(controls(), m_state), core::ConversionError);
+    EXPECT_EQ(m_state.rowLength, 90);
     EXPECT_EQ(m_list.count(), 0);
     EXPECT_EQ(m_to.Text(), "100");
 
     m_from.SetText("45");
     m_to.SetText("");
-    EXPECT_THROW(Berechnen(controls(), m_state), core::ConversionError);
+    EXPECT_THROW(scanIntoFields(controls(), m_state), core::ConversionError);
     EXPECT_EQ(m_from.Text(), "1");
     EXPECT_EQ(m_to.Text(), "");
 }
@@ -216,12 +216,12 @@ TEST_F(ScanTest, RowsWithMoreThanTwentyPrimesAreListedButNotTallied) {
     EXPECT_EQ(m_list.line(3), "  0   :      0-mal,     0,00000");
     EXPECT_EQ(m_list.line(25), " Summe:    0       0,00000");
     EXPECT_EQ(lastLine(), " Primzahlen gesamt:     24");
-    EXPECT_EQ(m_state.RelHaeufigkeit, (std::array<double, 21>{}));
+    EXPECT_EQ(m_state.shares, (std::array<double, 21>{}));
 
     scan("1", "180", "90");
     EXPECT_EQ(m_list.line(2 + 24), " Summe:    1       1,00000");
     EXPECT_EQ(lastLine(), " Primzahlen gesamt:     41");
-    EXPECT_EQ(m_state.RelHaeufigkeit[17], 1.0);
+    EXPECT_EQ(m_state.shares[17], 1.0);
 }
 
 TEST_F(ScanTest, NumbersBelowOneAreNotPrime) {
@@ -252,19 +252,19 @@ TEST_F(ScanTest, ARowLengthBelowOneIsRefusedWithAMessage) {
         m_length.SetText(length);
         m_from.SetText("1");
         try {
-            Berechnen(controls(), m_state);
+            scanIntoFields(controls(), m_state);
             ADD_FAILURE() << "row length " << length << " accepted";
         } catch (const core::RowLengthError& e) {
             EXPECT_EQ(e.message(), "Die Anzahl Zahlen pro Zeile muss mindestens 1 sein.");
         }
-        EXPECT_EQ(m_state.ZahlenProZeile, core::parseInteger(length));
+        EXPECT_EQ(m_state.rowLength, core::parseInteger(length));
         EXPECT_EQ(m_list.count(), 0);
         EXPECT_EQ(m_from.Text(), "1");
     }
     // The lower bound is converted before the row length is used.
     m_length.SetText("0");
     m_from.SetText("x");
-    EXPECT_THROW(Berechnen(controls(), m_state), core::ConversionError);
+    EXPECT_THROW(scanIntoFields(controls(), m_state), core::ConversionError);
 }
 
 TEST_F(ScanTest, ARowLengthAboveTheBarIsUsedUnchanged) {

@@ -62,7 +62,7 @@ TEST_F(WindowsTest, TheFirstEnterScansAndAltGDraws) {
     type(Qt::Key_Return);
     EXPECT_EQ(m_main.upperBound->text(), "45000");
     EXPECT_EQ(listed(), 527);
-    EXPECT_EQ(m_state.Berechnet, 1);
+    EXPECT_EQ(m_state.scanned, true);
     pressMnemonic(Qt::Key_G, m_main.graphButton);
     EXPECT_EQ(m_graph.n->text(), "18");
     EXPECT_EQ(m_graph.scannedLower->text(), "1");
@@ -75,7 +75,7 @@ TEST_F(WindowsTest, ResultsKeepTheRowLengthAndRangeTheyWereCountedIn) {
     m_main.lowerBound->setText(QStringLiteral("-7"));
     m_main.upperBound->setText(QStringLiteral("100000"));
     m_main.rowLengthBar->setValue(100);
-    EXPECT_EQ(m_state.ZahlenProZeile, 100);
+    EXPECT_EQ(m_state.rowLength, 100);
     m_main.onGraphClicked();
     EXPECT_EQ(m_graph.scannedRowLength->text(), "90");
     EXPECT_EQ(m_graph.scannedLower->text(), "1");
@@ -117,14 +117,14 @@ TEST_F(WindowsTest, TheBarStopsAtItsEnds) {
     }
     EXPECT_EQ(m_main.rowLengthBar->value(), 10);
     EXPECT_EQ(m_main.rowLength->text(), "10");
-    EXPECT_EQ(m_state.ZahlenProZeile, 10);
+    EXPECT_EQ(m_state.rowLength, 10);
     m_main.rowLengthBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(m_main.rowLength->text(), "11");  // the trough moves it by one as well
     for (int i = 0; i < 200; ++i) {
         m_main.rowLengthBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     }
     EXPECT_EQ(m_main.rowLength->text(), "120");
-    EXPECT_EQ(m_state.ZahlenProZeile, 120);
+    EXPECT_EQ(m_state.rowLength, 120);
 }
 
 TEST_F(WindowsTest, ATypedRowLengthIsClampedByTheBar) {
@@ -133,16 +133,16 @@ TEST_F(WindowsTest, ATypedRowLengthIsClampedByTheBar) {
     type(Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(m_main.rowLengthBar->value(), 120);
     EXPECT_EQ(m_main.rowLength->text(), "120");
-    EXPECT_EQ(m_state.ZahlenProZeile, 120);
+    EXPECT_EQ(m_state.rowLength, 120);
 
     // Standing at 120 already, the bar does not move and the field keeps what was typed; the
     // scan reads it.
     m_main.rowLength->setText(QStringLiteral("300"));
     type(Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(m_main.rowLength->text(), "300");
-    EXPECT_EQ(m_state.ZahlenProZeile, 120);
+    EXPECT_EQ(m_state.rowLength, 120);
     scan();
-    EXPECT_EQ(m_state.ZahlenProZeile, 300);
+    EXPECT_EQ(m_state.rowLength, 300);
     EXPECT_EQ(m_main.upperBound->text(), "45000");
     EXPECT_EQ(listed(), 150 + 27);
 
@@ -150,7 +150,7 @@ TEST_F(WindowsTest, ATypedRowLengthIsClampedByTheBar) {
     m_main.rowLength->setText(QStringLiteral("3"));
     type(Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(m_main.rowLength->text(), "10");
-    EXPECT_EQ(m_state.ZahlenProZeile, 10);
+    EXPECT_EQ(m_state.rowLength, 10);
 }
 
 TEST_F(WindowsTest, ARowLengthThatIsNoNumberIsReportedAndChangesNothing) {
@@ -160,14 +160,14 @@ TEST_F(WindowsTest, ARowLengthThatIsNoNumberIsReportedAndChangesNothing) {
     EXPECT_EQ(m_reported, QStringList{"„zehn“ ist keine gültige ganze Zahl."});
     EXPECT_EQ(m_main.rowLength->text(), "zehn");
     EXPECT_EQ(m_main.rowLengthBar->value(), 90);
-    EXPECT_EQ(m_state.ZahlenProZeile, 90);  // set when the field gained the focus
+    EXPECT_EQ(m_state.rowLength, 90);  // set when the field gained the focus
 }
 
 TEST_F(WindowsTest, ClickingIntoTheRowLengthShowsTheBar) {
     m_main.rowLength->setText(QStringLiteral("77"));
     QTest::mouseClick(m_main.rowLength, Qt::LeftButton);
     EXPECT_EQ(m_main.rowLength->text(), "90");
-    EXPECT_EQ(m_state.ZahlenProZeile, 90);
+    EXPECT_EQ(m_state.rowLength, 90);
 }
 
 TEST_F(WindowsTest, AltBScansFromAnyControl) {
@@ -176,7 +176,7 @@ TEST_F(WindowsTest, AltBScansFromAnyControl) {
     m_main.rowLength->setText(QStringLiteral("10"));
     pressMnemonic(Qt::Key_B, m_main.computeButton);
     EXPECT_EQ(listed(), 10 + 27);
-    EXPECT_EQ(m_state.Berechnet, 1);
+    EXPECT_EQ(m_state.scanned, true);
 }
 
 TEST_F(WindowsTest, TabPassesOverTheControlsWithoutTabStop) {
@@ -258,7 +258,7 @@ TEST_F(WindowsTest, AChartBeforeAnyAxesFillsTheTableButDrawsNothing) {
 TEST_F(WindowsTest, GraphAfterARefusedFirstScanReportsTheFailure) {
     m_main.upperBound->setText(QStringLiteral("0"));
     scan();
-    EXPECT_EQ(m_state.Berechnet, 1);
+    EXPECT_EQ(m_state.scanned, true);
     m_graph.hide();
     QTest::mouseClick(m_main.graphButton, Qt::LeftButton);
     EXPECT_TRUE(m_graph.isVisible());
