@@ -37,9 +37,9 @@ void runScan(benchmark::State& state, const char* from, const char* to, const ch
     ui::SharedState shared;
     for (auto _ : state) {
         core::LineList list;
-        lower.SetText(from);
-        upper.SetText(to);
-        rowLength.SetText(length);
+        lower.setFieldText(from);
+        upper.setFieldText(to);
+        rowLength.setFieldText(length);
         ui::scanIntoFields({upper, lower, rowLength, list}, shared);
         benchmark::DoNotOptimize(list.count());
     }
@@ -237,8 +237,8 @@ void BM_WindowsScanAgainstCountingItsPrimes(benchmark::State& state) {
     for (auto _ : state) {
         auto start = Clock::now();
         core::LineList list;
-        lower.SetText("1");
-        upper.SetText("10000000");
+        lower.setFieldText("1");
+        upper.setFieldText("10000000");
         ui::scanIntoFields({upper, lower, rowLength, list}, shared);
         scanning += since(start);
         primesieve::set_num_threads(1);

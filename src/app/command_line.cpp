@@ -66,7 +66,7 @@ CommandLine printed(const char* text) {
 
 }  // namespace
 
-CommandLine ReadCommandLine(int argc, char** argv) {
+CommandLine readCommandLine(int argc, char** argv) {
     // A plain core application: --help and --version work without a display.
     QCoreApplication core(argc, argv);
     core::installGermanTranslations(core);

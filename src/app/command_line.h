@@ -11,6 +11,6 @@ struct CommandLine {
 
 // Reads --help, --version and the options Qt's windows take itself; prints the help, the
 // version, or a German message about an unknown option or argument. Needs no display.
-[[nodiscard]] CommandLine ReadCommandLine(int argc, char** argv);
+[[nodiscard]] CommandLine readCommandLine(int argc, char** argv);
 
 }  // namespace app

@@ -10,7 +10,7 @@
 #include "ui/shared_state.h"
 
 int main(int argc, char* argv[]) {
-    const app::CommandLine commandLine = app::ReadCommandLine(argc, argv);
+    const app::CommandLine commandLine = app::readCommandLine(argc, argv);
     if (!commandLine.startWindows) {
         return commandLine.exitCode;
     }
@@ -18,11 +18,11 @@ int main(int argc, char* argv[]) {
     core::installGermanTranslations(application);
     // Closing the main window ends the program; closing the graph window only hides it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ui::ProgramIcon());
+    QApplication::setWindowIcon(ui::programIcon());
 
-    ui::MainWindow mainWindow(ui::Shared());
+    ui::MainWindow mainWindow(ui::sharedState());
     graphics::ChartState chart;
-    ui::GraphWindow graphWindow(ui::Shared(), chart);
+    ui::GraphWindow graphWindow(ui::sharedState(), chart);
     mainWindow.setGraphWindow(&graphWindow);
 
     graphWindow.show();

@@ -37,10 +37,10 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     bool written = write(folder + QStringLiteral("/scalable/apps/") + kId + QStringLiteral(".svg"),
-                         graphics::chartSvg(ui::ProgramIconDrawing(32), QStringLiteral("Primzeilen")));
+                         graphics::chartSvg(ui::programIconDrawing(32), QStringLiteral("Primzeilen")));
     for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage image = size <= 32 ? graphics::rasterise(ui::ProgramIconDrawing(size), 1.0)
-                                        : graphics::rasterise(ui::ProgramIconDrawing(32), size / 32.0);
+        const QImage image = size <= 32 ? graphics::rasterise(ui::programIconDrawing(size), 1.0)
+                                        : graphics::rasterise(ui::programIconDrawing(32), size / 32.0);
         const QString path = QStringLiteral("%1/%2x%2/apps/%3.png").arg(folder).arg(size).arg(kId);
         QDir().mkpath(QFileInfo(path).absolutePath());
         written = written && image.save(path, "PNG");

@@ -7,13 +7,13 @@
 
 namespace core {
 
-void LineList::Clear() {
+void LineList::clearLines() {
     m_blocks.clear();
     m_count = 0;
     m_longest = 0;
 }
 
-void LineList::Add(const QString& line) {
+void LineList::addLine(const QString& line) {
     if (m_blocks.empty() || m_blocks.back().source) {
         m_blocks.push_back(Block{m_count, nullptr, {}});
     }
@@ -22,7 +22,7 @@ void LineList::Add(const QString& line) {
     m_longest = std::max(m_longest, line.size());
 }
 
-void LineList::AddLines(std::shared_ptr<const LineSource> lines) {
+void LineList::addLines(std::shared_ptr<const LineSource> lines) {
     const qsizetype added = lines->count();
     if (added == 0) {
         return;

@@ -29,17 +29,17 @@ public:
 class ListBoxItems {
 public:
     virtual ~ListBoxItems() = default;
-    virtual void Clear() = 0;
-    virtual void Add(const QString& line) = 0;
-    virtual void AddLines(std::shared_ptr<const LineSource> lines) = 0;
+    virtual void clearLines() = 0;
+    virtual void addLine(const QString& line) = 0;
+    virtual void addLines(std::shared_ptr<const LineSource> lines) = 0;
 };
 
 // The lines of a list box in the order added; blocks stay blocks.
 class LineList final : public ListBoxItems {
 public:
-    void Clear() override;
-    void Add(const QString& line) override;
-    void AddLines(std::shared_ptr<const LineSource> lines) override;
+    void clearLines() override;
+    void addLine(const QString& line) override;
+    void addLines(std::shared_ptr<const LineSource> lines) override;
 
     [[nodiscard]] qsizetype count() const { return m_count; }
     [[nodiscard]] QString line(qsizetype index) const;

@@ -44,7 +44,7 @@ const QImage& Picture::image() const {
 
 const QImage& Picture::raster(double scale) const {
     static const QImage kNone;
-    return m_drawing ? m_raster.Update(*m_drawing, scale) : kNone;
+    return m_drawing ? m_raster.update(*m_drawing, scale) : kNone;
 }
 
 }  // namespace graphics

@@ -228,7 +228,7 @@ QImage rasterise(const Drawing& drawing, double scale) {
     return image;
 }
 
-const QImage& RasterCache::Update(const Drawing& drawing, double scale) {
+const QImage& RasterCache::update(const Drawing& drawing, double scale) {
     if (m_image.isNull() || scale != m_scale || drawing.generation() != m_generation ||
         m_done > drawing.commands().size()) {
         m_image = rasterise(drawing, scale);

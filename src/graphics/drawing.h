@@ -81,7 +81,7 @@ void replay(const Drawing& drawing, QPainter& painter, Surface surface, double s
 // update, and rendered anew when the list began anew or the scale changed.
 class RasterCache final {
 public:
-    const QImage& Update(const Drawing& drawing, double scale);
+    const QImage& update(const Drawing& drawing, double scale);
 
 private:
     QImage m_image;

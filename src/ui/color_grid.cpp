@@ -18,7 +18,7 @@ ColorGrid::ColorGrid(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void ColorGrid::SetForegroundIndex(int index) {
+void ColorGrid::setForegroundIndex(int index) {
     if (index >= 0 && index < kColumns * kRows && index != m_index) {
         m_index = index;
         update();
@@ -62,7 +62,7 @@ void ColorGrid::mousePressEvent(QMouseEvent* event) {
     }
     for (int i = 0; i < kColumns * kRows; ++i) {
         if (cell(i).contains(event->position().toPoint())) {
-            SetForegroundIndex(i);
+            setForegroundIndex(i);
         }
     }
 }
@@ -72,14 +72,14 @@ void ColorGrid::keyPressEvent(QKeyEvent* event) {
     const int row = m_index / kColumns;
     switch (event->key()) {
         case Qt::Key_Left:
-            SetForegroundIndex(row * kColumns + (column + kColumns - 1) % kColumns);
+            setForegroundIndex(row * kColumns + (column + kColumns - 1) % kColumns);
             break;
         case Qt::Key_Right:
-            SetForegroundIndex(row * kColumns + (column + 1) % kColumns);
+            setForegroundIndex(row * kColumns + (column + 1) % kColumns);
             break;
         case Qt::Key_Up:
         case Qt::Key_Down:
-            SetForegroundIndex((1 - row) * kColumns + column);
+            setForegroundIndex((1 - row) * kColumns + column);
             break;
         default:
             QWidget::keyPressEvent(event);

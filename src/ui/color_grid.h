@@ -13,8 +13,8 @@ class ColorGrid final : public QWidget, public ui::ColorChoice {
     Q_OBJECT
 public:
     explicit ColorGrid(QWidget* parent = nullptr);
-    [[nodiscard]] int ForegroundIndex() const override { return m_index; }
-    void SetForegroundIndex(int index);
+    [[nodiscard]] int foregroundIndex() const override { return m_index; }
+    void setForegroundIndex(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

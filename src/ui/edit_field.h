@@ -12,8 +12,8 @@ class EditField final : public QLineEdit, public ui::TextField {
     Q_OBJECT
 public:
     explicit EditField(QWidget* parent = nullptr) : QLineEdit(parent) {}
-    [[nodiscard]] QString Text() const override { return text(); }
-    void SetText(const QString& text) override { setText(text); }
+    [[nodiscard]] QString fieldText() const override { return text(); }
+    void setFieldText(const QString& text) override { setText(text); }
 
 signals:
     void keyPressed(char16_t key);

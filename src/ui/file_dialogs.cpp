@@ -21,7 +21,7 @@ const QString kFolderKey = QStringLiteral("Speichern/Ordner");
 
 }  // namespace
 
-std::optional<SaveAnswer> AskWhereToSave(QWidget* parent, const SaveQuestion& question,
+std::optional<SaveAnswer> askWhereToSave(QWidget* parent, const SaveQuestion& question,
                                          const QString& folder) {
     QFileDialog dialog(parent, question.title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -52,16 +52,16 @@ std::optional<SaveAnswer> AskWhereToSave(QWidget* parent, const SaveQuestion& qu
     return SaveAnswer{dialog.selectedFiles().front(), static_cast<std::size_t>(index)};
 }
 
-QString LastSaveFolder() {
+QString lastSaveFolder() {
     const QString folder = settings().value(kFolderKey).toString();
     return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
 }
 
-void RememberSaveFolder(const QString& folder) {
+void rememberSaveFolder(const QString& folder) {
     settings().setValue(kFolderKey, folder);
 }
 
-QString ResultFileName(const ui::ScannedRange& scanned, const QString& suffix) {
+QString resultFileName(const ui::ScannedRange& scanned, const QString& suffix) {
     const QString stem = scanned.rowLength > 0 ? QStringLiteral("primzeilen_%1_%2_%3")
                                                           .arg(scanned.lower)
                                                           .arg(scanned.upper)
@@ -70,27 +70,27 @@ QString ResultFileName(const ui::ScannedRange& scanned, const QString& suffix) {
     return stem + u'.' + suffix;
 }
 
-QString SaveFailure(const QString& what, const QString& path, const QString& reason) {
+QString saveFailureText(const QString& what, const QString& path, const QString& reason) {
     return QCoreApplication::translate("ui", "%1 konnte nicht als „%2“ gespeichert werden.\n%3")
         .arg(what, QDir::toNativeSeparators(path), reason);
 }
 
-QString SaveAs(const QString& what, const QString& path,
+QString saveAs(const QString& what, const QString& path,
                const std::function<void(QIODevice&)>& write) {
     const QString reason = core::saveFile(path, write);
-    return reason.isEmpty() ? QString() : SaveFailure(what, path, reason);
+    return reason.isEmpty() ? QString() : saveFailureText(what, path, reason);
 }
 
-void SaveThroughDialog(QWidget* parent, const SaveDialog& dialog, const SaveQuestion& question,
+void saveThroughDialog(QWidget* parent, const SaveDialog& dialog, const SaveQuestion& question,
                        const QString& what, const ui::FailureReporter& report,
                        const std::function<void(QIODevice&, std::size_t type)>& write) {
-    const std::optional<SaveAnswer> answer = dialog(parent, question, LastSaveFolder());
+    const std::optional<SaveAnswer> answer = dialog(parent, question, lastSaveFolder());
     if (!answer) {
         return;
     }
-    RememberSaveFolder(QFileInfo(answer->path).absolutePath());
+    rememberSaveFolder(QFileInfo(answer->path).absolutePath());
     const QString failure =
-        SaveAs(what, answer->path, [&](QIODevice& device) { write(device, answer->type); });
+        saveAs(what, answer->path, [&](QIODevice& device) { write(device, answer->type); });
     if (!failure.isEmpty()) {
         report(failure);
     }

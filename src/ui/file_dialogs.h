@@ -40,27 +40,27 @@ using SaveDialog = std::function<std::optional<SaveAnswer>(
 
 // The file dialog. The chosen kind adds its ending to a name without one inside the dialog, so
 // an existing file is replaced only once the user has confirmed it there.
-[[nodiscard]] std::optional<SaveAnswer> AskWhereToSave(QWidget* parent,
+[[nodiscard]] std::optional<SaveAnswer> askWhereToSave(QWidget* parent,
                                                        const SaveQuestion& question,
                                                        const QString& folder);
 
 // The folder something was last saved in, kept between runs; the home folder at first.
-[[nodiscard]] QString LastSaveFolder();
-void RememberSaveFolder(const QString& folder);
+[[nodiscard]] QString lastSaveFolder();
+void rememberSaveFolder(const QString& folder);
 
 // The name offered for a file of a scan's results: primzeilen_VON_BIS_LÄNGE with the ending,
 // plain "primzeilen" before any scan.
-[[nodiscard]] QString ResultFileName(const ui::ScannedRange& scanned, const QString& suffix);
+[[nodiscard]] QString resultFileName(const ui::ScannedRange& scanned, const QString& suffix);
 
 // "What could not be saved as „file“", with the reason on a line of its own.
-[[nodiscard]] QString SaveFailure(const QString& what, const QString& path, const QString& reason);
+[[nodiscard]] QString saveFailureText(const QString& what, const QString& path, const QString& reason);
 
 // Writes a file whole or not at all; an empty text, or the message naming it and the reason.
-[[nodiscard]] QString SaveAs(const QString& what, const QString& path,
+[[nodiscard]] QString saveAs(const QString& what, const QString& path,
                              const std::function<void(QIODevice&)>& write);
 
 // Asks with the dialog, remembers the folder, writes with `write` and reports a failure.
-void SaveThroughDialog(QWidget* parent, const SaveDialog& dialog, const SaveQuestion& question,
+void saveThroughDialog(QWidget* parent, const SaveDialog& dialog, const SaveQuestion& question,
                        const QString& what, const ui::FailureReporter& report,
                        const std::function<void(QIODevice&, std::size_t type)>& write);
 

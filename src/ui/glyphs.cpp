@@ -41,14 +41,14 @@ QPixmap check(bool enabled) {
 
 }  // namespace
 
-QIcon CheckGlyph() {
+QIcon checkGlyph() {
     QIcon icon;
     icon.addPixmap(check(true), QIcon::Normal);
     icon.addPixmap(check(false), QIcon::Disabled);
     return icon;
 }
 
-QIcon CancelGlyph() {
+QIcon cancelGlyph() {
     QImage image = transparent(kGlyph);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -58,7 +58,7 @@ QIcon CancelGlyph() {
     return QIcon(QPixmap::fromImage(image));
 }
 
-QIcon CloseGlyph() {
+QIcon closeGlyph() {
     QImage image = transparent(kGlyph);
     QPainter painter(&image);
     painter.setPen(QColor(64, 64, 64));
@@ -71,7 +71,7 @@ QIcon CloseGlyph() {
     return QIcon(QPixmap::fromImage(image));
 }
 
-graphics::Drawing ProgramIconDrawing(int size) {
+graphics::Drawing programIconDrawing(int size) {
     graphics::Picture picture(size, size);
     graphics::Canvas& canvas = picture.canvas();
     canvas.setPenColor(0x00FFFF);  // yellow
@@ -90,10 +90,10 @@ graphics::Drawing ProgramIconDrawing(int size) {
     return picture.drawing();
 }
 
-QIcon ProgramIcon() {
+QIcon programIcon() {
     QIcon icon;
     for (const int size : {32, 16}) {
-        icon.addPixmap(QPixmap::fromImage(graphics::rasterise(ProgramIconDrawing(size), 1.0)));
+        icon.addPixmap(QPixmap::fromImage(graphics::rasterise(programIconDrawing(size), 1.0)));
     }
     return icon;
 }

@@ -7,9 +7,9 @@ void redrawGraph(const GraphControls& graph, graphics::ChartState& chart,
     clearPicture(graph.picture);
     fillResultTable({graph.table, graph.fields}, state.shares, state.lastScan);
     drawAxes(graph.picture, chart);
-    drawStickChart(graph.picture, chart, graph.colorChoice.ForegroundIndex(), state.shares);
-    drawHistogram(graph.picture, chart, graph.colorChoice.ForegroundIndex(), graph.fields[0]->Text(),
-                  graph.fields[1]->Text());
+    drawStickChart(graph.picture, chart, graph.colorChoice.foregroundIndex(), state.shares);
+    drawHistogram(graph.picture, chart, graph.colorChoice.foregroundIndex(), graph.fields[0]->fieldText(),
+                  graph.fields[1]->fieldText());
 }
 
 }  // namespace ui

@@ -18,12 +18,12 @@ GraphWindow::GraphWindow(ui::SharedState& state, graphics::ChartState& chart,
     : QWidget(parent), m_state(state), m_chart(chart), m_report(std::move(reporter)) {
     setObjectName(QStringLiteral("Form2"));
     if (!m_report) {
-        m_report = ui::MessageBoxReporter(this);
+        m_report = ui::messageBoxReporter(this);
     }
     buildControls();
     createActions();
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { ShowHelp(*this); });
+            [this] { showHelp(*this); });
     // The n and p fields have no tab stop; these keys reach them.
     for (const auto& [key, field] : {std::pair{Qt::Key_N, n}, {Qt::Key_P, p}}) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
@@ -55,14 +55,14 @@ void GraphWindow::drawAxes() {
 
 void GraphWindow::drawStickChart() {
     pictureBox->update();
-    graphics::drawStickChart(pictureBox->picture(), m_chart, colorChoice->ForegroundIndex(),
+    graphics::drawStickChart(pictureBox->picture(), m_chart, colorChoice->foregroundIndex(),
                              m_state.shares);
 }
 
 void GraphWindow::drawHistogram() {
     pictureBox->update();
-    graphics::drawHistogram(pictureBox->picture(), m_chart, colorChoice->ForegroundIndex(),
-                            n->Text(), p->Text());
+    graphics::drawHistogram(pictureBox->picture(), m_chart, colorChoice->foregroundIndex(),
+                            n->fieldText(), p->fieldText());
 }
 
 void GraphWindow::showInFront() {
@@ -85,14 +85,14 @@ void GraphWindow::redraw() {
 }
 
 void GraphWindow::onClearClicked() {
-    ui::RunHandler(m_report, [this] {
+    ui::runHandler(m_report, [this] {
         clearPicture();
         drawAxes();
     });
 }
 
 void GraphWindow::onSticksClicked() {
-    ui::RunHandler(m_report, [this] {
+    ui::runHandler(m_report, [this] {
         showInFront();
         fillTable();
         drawStickChart();
@@ -100,7 +100,7 @@ void GraphWindow::onSticksClicked() {
 }
 
 void GraphWindow::onHistogramClicked() {
-    ui::RunHandler(m_report, [this] {
+    ui::runHandler(m_report, [this] {
         showInFront();
         fillTable();
         drawHistogram();
@@ -109,13 +109,13 @@ void GraphWindow::onHistogramClicked() {
 
 void GraphWindow::onNKey(char16_t key) {
     if (key == u'\r') {
-        ui::RunHandler(m_report, [this] { redraw(); });
+        ui::runHandler(m_report, [this] { redraw(); });
     }
 }
 
 void GraphWindow::onPKey(char16_t key) {
     if (key == u'\r') {
-        ui::RunHandler(m_report, [this] {
+        ui::runHandler(m_report, [this] {
             repaint();
             redraw();
         });
@@ -128,7 +128,7 @@ void GraphWindow::onCloseClicked() {
 
 void GraphWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    FrameFirstFocus(*this, *event, m_activated);
+    frameFirstFocus(*this, *event, m_activated);
 }
 
 }  // namespace ui

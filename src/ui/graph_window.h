@@ -140,7 +140,7 @@ private:
     ui::SharedState& m_state;
     graphics::ChartState& m_chart;
     ui::FailureReporter m_report;
-    SaveDialog m_askWhereToSave = AskWhereToSave;
+    SaveDialog m_askWhereToSave = askWhereToSave;
     bool m_activated = false;
     bool m_showModels = false;
     // The models of the last scan drawn with them, computed once per scan.

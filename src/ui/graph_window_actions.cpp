@@ -62,9 +62,9 @@ void GraphWindow::copyTable() {
 }
 
 void GraphWindow::saveTable() {
-    SaveThroughDialog(this, m_askWhereToSave,
+    saveThroughDialog(this, m_askWhereToSave,
                       {tr("Tabelle speichern unter"),
-                       ResultFileName(m_state.lastScan, QStringLiteral("csv")),
+                       resultFileName(m_state.lastScan, QStringLiteral("csv")),
                        {{tr("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
                       tr("Die Tabelle"), m_report, [this](QIODevice& device, std::size_t) {
                           core::writeAll(device, core::tableCsv(chartTexts().table));
@@ -98,13 +98,13 @@ void GraphWindow::savePicture() {
                                                                          {ChartFormat::Pdf, 1.0}}};
     const SaveQuestion question{
         tr("Bild speichern unter"),
-        ResultFileName(m_state.lastScan, QStringLiteral("png")),
+        resultFileName(m_state.lastScan, QStringLiteral("png")),
         {{tr("PNG-Bild, doppelte Auflösung (*.png)"), QStringLiteral("png")},
          {tr("PNG-Bild, einfache Auflösung (*.png)"), QStringLiteral("png")},
          {tr("SVG-Vektorgrafik (*.svg)"), QStringLiteral("svg")},
          {tr("PDF-Dokument (*.pdf)"), QStringLiteral("pdf")}}};
     const graphics::ChartTexts texts = chartTexts();
-    SaveThroughDialog(this, m_askWhereToSave, question, tr("Das Bild"), m_report,
+    saveThroughDialog(this, m_askWhereToSave, question, tr("Das Bild"), m_report,
                       [&](QIODevice& device, std::size_t type) {
                           const auto [format, scale] = kFormats.at(type);
                           graphics::writeChart(device, format, pictureBox->picture().drawing(),
@@ -117,7 +117,7 @@ QString GraphWindow::writePicture(const PictureFile& file) const {
         return tr("Es ist noch kein Bild gezeichnet.");
     }
     const graphics::ChartTexts texts = chartTexts();
-    return SaveAs(tr("Das Bild"), file.path, [&](QIODevice& device) {
+    return saveAs(tr("Das Bild"), file.path, [&](QIODevice& device) {
         graphics::writeChart(device, file.format, pictureBox->picture().drawing(), file.scale,
                              texts);
     });
@@ -164,7 +164,7 @@ graphics::ChartTexts GraphWindow::chartTexts() const {
     graphics::ChartTexts texts;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
-            texts.table[static_cast<std::size_t>(row)].append(table->Cell(column, row));
+            texts.table[static_cast<std::size_t>(row)].append(table->cell(column, row));
         }
     }
     // n and p; the two means; the two deviations; the scanned rows.

@@ -207,36 +207,36 @@ const std::array kControls{
 }  // namespace
 
 void GraphWindow::buildControls() {
-    BuildForm<GraphWindow>(*this, kWindow, kControls);
-    colorChoice = Child<ColorGrid>(*this, "Farbwahl");
-    clearButton = Child<QPushButton>(*this, "BitBtn3");
-    closeButton = Child<QPushButton>(*this, "BitBtn1");
-    pictureBox = Child<PictureBox>(*this, "Bild");
-    table = Child<TextGrid>(*this, "Tab");
-    tableHeading = Child<QLabel>(*this, "Label1");
-    fitOpening = Child<QLabel>(*this, "Label2");
-    n = Child<EditField>(*this, "Edit1");
-    fitSeparator = Child<QLabel>(*this, "Label3");
-    p = Child<EditField>(*this, "Edit2");
-    fitClosing = Child<QLabel>(*this, "Label4");
-    sticksButton = Child<QPushButton>(*this, "graph1");
-    histogramButton = Child<QPushButton>(*this, "graph2");
-    observedMeanLabel = Child<QLabel>(*this, "Label5");
-    observedMean = Child<EditField>(*this, "Edit3");
-    binomialMeanLabel = Child<QLabel>(*this, "Label6");
-    binomialMean = Child<EditField>(*this, "Edit4");
-    observedDeviationLabel = Child<QLabel>(*this, "Label7");
-    observedDeviation = Child<EditField>(*this, "Edit5");
-    binomialDeviationLabel = Child<QLabel>(*this, "Label8");
-    binomialDeviation = Child<EditField>(*this, "Edit6");
-    stickChartCaption = Child<QLabel>(*this, "Label9");
-    histogramCaption = Child<QLabel>(*this, "Label10");
-    scannedRowLengthLabel = Child<QLabel>(*this, "Label11");
-    scannedRowLength = Child<EditField>(*this, "Edit7");
-    scannedLowerLabel = Child<QLabel>(*this, "Label12");
-    scannedLower = Child<EditField>(*this, "Edit8");
-    scannedUpperLabel = Child<QLabel>(*this, "Label13");
-    scannedUpper = Child<EditField>(*this, "Edit9");
+    buildWindow<GraphWindow>(*this, kWindow, kControls);
+    colorChoice = childNamed<ColorGrid>(*this, "Farbwahl");
+    clearButton = childNamed<QPushButton>(*this, "BitBtn3");
+    closeButton = childNamed<QPushButton>(*this, "BitBtn1");
+    pictureBox = childNamed<PictureBox>(*this, "Bild");
+    table = childNamed<TextGrid>(*this, "Tab");
+    tableHeading = childNamed<QLabel>(*this, "Label1");
+    fitOpening = childNamed<QLabel>(*this, "Label2");
+    n = childNamed<EditField>(*this, "Edit1");
+    fitSeparator = childNamed<QLabel>(*this, "Label3");
+    p = childNamed<EditField>(*this, "Edit2");
+    fitClosing = childNamed<QLabel>(*this, "Label4");
+    sticksButton = childNamed<QPushButton>(*this, "graph1");
+    histogramButton = childNamed<QPushButton>(*this, "graph2");
+    observedMeanLabel = childNamed<QLabel>(*this, "Label5");
+    observedMean = childNamed<EditField>(*this, "Edit3");
+    binomialMeanLabel = childNamed<QLabel>(*this, "Label6");
+    binomialMean = childNamed<EditField>(*this, "Edit4");
+    observedDeviationLabel = childNamed<QLabel>(*this, "Label7");
+    observedDeviation = childNamed<EditField>(*this, "Edit5");
+    binomialDeviationLabel = childNamed<QLabel>(*this, "Label8");
+    binomialDeviation = childNamed<EditField>(*this, "Edit6");
+    stickChartCaption = childNamed<QLabel>(*this, "Label9");
+    histogramCaption = childNamed<QLabel>(*this, "Label10");
+    scannedRowLengthLabel = childNamed<QLabel>(*this, "Label11");
+    scannedRowLength = childNamed<EditField>(*this, "Edit7");
+    scannedLowerLabel = childNamed<QLabel>(*this, "Label12");
+    scannedLower = childNamed<EditField>(*this, "Edit8");
+    scannedUpperLabel = childNamed<QLabel>(*this, "Label13");
+    scannedUpper = childNamed<EditField>(*this, "Edit9");
 }
 
 }  // namespace ui

@@ -24,7 +24,7 @@ void GraphWindow::showModels(bool shown) {
     showModelsAction->setChecked(shown);
     // Redrawn from the last scan, with or without the models; before any scan nothing is drawn.
     if (m_state.lastScan.rowLength > 0 && pictureBox->picture().isDrawn()) {
-        ui::RunHandler(m_report, [this] { redraw(); });
+        ui::runHandler(m_report, [this] { redraw(); });
     }
 }
 

@@ -10,18 +10,18 @@ namespace ui {
 class StringGrid {
 public:
     virtual ~StringGrid() = default;
-    [[nodiscard]] virtual QString Cell(int column, int row) const = 0;
-    virtual void SetCell(int column, int row, const QString& text) = 0;
+    [[nodiscard]] virtual QString cell(int column, int row) const = 0;
+    virtual void setCell(int column, int row, const QString& text) = 0;
 };
 
 class PlainStringGrid final : public StringGrid {
 public:
     PlainStringGrid(int columns, int rows)
         : m_columns(columns), m_cells(static_cast<std::size_t>(columns * rows)) {}
-    [[nodiscard]] QString Cell(int column, int row) const override {
+    [[nodiscard]] QString cell(int column, int row) const override {
         return m_cells[static_cast<std::size_t>(row * m_columns + column)];
     }
-    void SetCell(int column, int row, const QString& text) override {
+    void setCell(int column, int row, const QString& text) override {
         m_cells[static_cast<std::size_t>(row * m_columns + column)] = text;
     }
 
@@ -34,7 +34,7 @@ private:
 class ColorChoice {
 public:
     virtual ~ColorChoice() = default;
-    [[nodiscard]] virtual int ForegroundIndex() const = 0;
+    [[nodiscard]] virtual int foregroundIndex() const = 0;
 };
 
 }  // namespace ui

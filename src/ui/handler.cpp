@@ -6,7 +6,7 @@
 
 namespace ui {
 
-FailureReporter MessageBoxReporter(QWidget* parent) {
+FailureReporter messageBoxReporter(QWidget* parent) {
     return [window = QPointer<QWidget>(parent)](const QString& message) {
         QMessageBox::critical(window, QCoreApplication::translate("ui", "Fehler"), message);
     };

@@ -127,7 +127,7 @@ Lizenz: GNU General Public License, Version 3 oder (nach Ihrer Wahl) jede späte
 
 }  // namespace
 
-QString HelpHtml() {
+QString helpHtml() {
     return QCoreApplication::translate("HelpWindow", kHelp).arg(QLatin1String(PRIMZEILEN_VERSION));
 }
 
@@ -135,7 +135,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), m_text(new QTextBrows
     setObjectName(QStringLiteral("Hilfe"));
     setWindowTitle(tr("Hilfe zu Primzeilen"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_text->setHtml(HelpHtml());
+    m_text->setHtml(helpHtml());
     m_text->setOpenLinks(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(tr("&Schließen"));
@@ -146,7 +146,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), m_text(new QTextBrows
     resize(640, 600);
 }
 
-HelpWindow* ShowHelp(QWidget& window) {
+HelpWindow* showHelp(QWidget& window) {
     auto* help = window.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (help == nullptr) {
         help = new HelpWindow(&window);

@@ -19,9 +19,9 @@ private:
 };
 
 // The help window of a program window, made at its first use, shown and in front.
-HelpWindow* ShowHelp(QWidget& window);
+HelpWindow* showHelp(QWidget& window);
 
 // The help's text as HTML.
-[[nodiscard]] QString HelpHtml();
+[[nodiscard]] QString helpHtml();
 
 }  // namespace ui

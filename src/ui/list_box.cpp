@@ -18,27 +18,27 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     return m_lines.line(index.row());
 }
 
-void ListBoxModel::Clear() {
+void ListBoxModel::clearLines() {
     beginResetModel();
-    m_lines.Clear();
+    m_lines.clearLines();
     endResetModel();
 }
 
-void ListBoxModel::Add(const QString& line) {
+void ListBoxModel::addLine(const QString& line) {
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    m_lines.Add(line);
+    m_lines.addLine(line);
     endInsertRows();
 }
 
-void ListBoxModel::AddLines(std::shared_ptr<const core::LineSource> lines) {
+void ListBoxModel::addLines(std::shared_ptr<const core::LineSource> lines) {
     const auto added = static_cast<int>(lines->count());
     if (added == 0) {
         return;
     }
     const int row = rowCount();
     beginInsertRows({}, row, row + added - 1);
-    m_lines.AddLines(std::move(lines));
+    m_lines.addLines(std::move(lines));
     endInsertRows();
 }
 
@@ -98,7 +98,7 @@ ListBox::ListBox(int rowHeight, QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
-std::vector<core::LineRange> ListBox::SelectedRanges() const {
+std::vector<core::LineRange> ListBox::selectedRanges() const {
     std::vector<core::LineRange> ranges;
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
         ranges.push_back({range.top(), range.bottom()});

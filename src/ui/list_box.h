@@ -17,9 +17,9 @@ public:
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
 
-    void Clear() override;
-    void Add(const QString& line) override;
-    void AddLines(std::shared_ptr<const core::LineSource> lines) override;
+    void clearLines() override;
+    void addLine(const QString& line) override;
+    void addLines(std::shared_ptr<const core::LineSource> lines) override;
 
     [[nodiscard]] const core::LineList& lines() const { return m_lines; }
 
@@ -35,7 +35,7 @@ public:
     ListBox(int rowHeight, QWidget* parent = nullptr);
     [[nodiscard]] ListBoxModel& items() { return *m_model; }
     // The selected lines as ranges, without a model index for each.
-    [[nodiscard]] std::vector<core::LineRange> SelectedRanges() const;
+    [[nodiscard]] std::vector<core::LineRange> selectedRanges() const;
 
 private:
     ListBoxModel* m_model;

@@ -136,25 +136,25 @@ MainWindow::MainWindow(ui::SharedState& state, ui::FailureReporter reporter, QWi
     : QWidget(parent), m_state(state), m_report(std::move(reporter)) {
     setObjectName(QStringLiteral("Form1"));
     if (!m_report) {
-        m_report = ui::MessageBoxReporter(this);
+        m_report = ui::messageBoxReporter(this);
     }
-    BuildForm<MainWindow>(*this, kWindow, kControls);
-    rowList = Child<ListBox>(*this, "ListBox1");
-    upperBound = Child<EditField>(*this, "Edit1");
-    lowerBoundLabel = Child<QLabel>(*this, "Label1");
-    upperBoundLabel = Child<QLabel>(*this, "Label2");
-    firstNumberHeading = Child<QLabel>(*this, "Label4");
-    rowLengthLabel = Child<QLabel>(*this, "Label5");
-    countHeading = Child<QLabel>(*this, "Label6");
-    primesPerRowHeading = Child<QLabel>(*this, "Label7");
-    lowerBound = Child<EditField>(*this, "Edit2");
-    graphButton = Child<QPushButton>(*this, "Graph1");
-    computeButton = Child<QPushButton>(*this, "BitBtn1");
-    closeButton = Child<QPushButton>(*this, "BitBtn2");
-    markLegend = Child<QLabel>(*this, "Label3");
-    rowLengthBar = Child<QScrollBar>(*this, "ScrollBar1");
-    rowLength = Child<EditField>(*this, "Edit3");
-    limitNote = Child<QLabel>(*this, "Label8");
+    buildWindow<MainWindow>(*this, kWindow, kControls);
+    rowList = childNamed<ListBox>(*this, "ListBox1");
+    upperBound = childNamed<EditField>(*this, "Edit1");
+    lowerBoundLabel = childNamed<QLabel>(*this, "Label1");
+    upperBoundLabel = childNamed<QLabel>(*this, "Label2");
+    firstNumberHeading = childNamed<QLabel>(*this, "Label4");
+    rowLengthLabel = childNamed<QLabel>(*this, "Label5");
+    countHeading = childNamed<QLabel>(*this, "Label6");
+    primesPerRowHeading = childNamed<QLabel>(*this, "Label7");
+    lowerBound = childNamed<EditField>(*this, "Edit2");
+    graphButton = childNamed<QPushButton>(*this, "Graph1");
+    computeButton = childNamed<QPushButton>(*this, "BitBtn1");
+    closeButton = childNamed<QPushButton>(*this, "BitBtn2");
+    markLegend = childNamed<QLabel>(*this, "Label3");
+    rowLengthBar = childNamed<QScrollBar>(*this, "ScrollBar1");
+    rowLength = childNamed<EditField>(*this, "Edit3");
+    limitNote = childNamed<QLabel>(*this, "Label8");
     lowerBoundLabel->setBuddy(lowerBound);
     upperBoundLabel->setBuddy(upperBound);
     rowLengthLabel->setBuddy(rowLength);
@@ -167,7 +167,7 @@ MainWindow::MainWindow(ui::SharedState& state, ui::FailureReporter reporter, QWi
                 [control] { control->setFocus(Qt::ShortcutFocusReason); });
     }
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { ShowHelp(*this); });
+            [this] { showHelp(*this); });
     computeButton->setFocus();
 }
 
@@ -200,13 +200,13 @@ void MainWindow::copyLines() {
         return;
     }
     QGuiApplication::clipboard()->setText(
-        core::linesText(rowList->items().lines(), rowList->SelectedRanges()));
+        core::linesText(rowList->items().lines(), rowList->selectedRanges()));
 }
 
 void MainWindow::saveList() {
-    SaveThroughDialog(this, m_askWhereToSave,
+    saveThroughDialog(this, m_askWhereToSave,
                       {tr("Liste speichern unter"),
-                       ResultFileName(m_state.lastScan, QStringLiteral("txt")),
+                       resultFileName(m_state.lastScan, QStringLiteral("txt")),
                        {{tr("Textdatei (*.txt)"), QStringLiteral("txt")}}},
                       tr("Die Liste"), m_report, [this](QIODevice& device, std::size_t) {
                           core::writeLines(rowList->items().lines(), device);
@@ -218,7 +218,7 @@ void MainWindow::scan() {
 }
 
 void MainWindow::onComputeClicked() {
-    ui::RunHandler(m_report, [this] {
+    ui::runHandler(m_report, [this] {
         scan();
         m_state.scanned = true;
     });
@@ -234,16 +234,16 @@ void MainWindow::onGraphClicked() {
     if (!m_state.scanned || m_graphWindow == nullptr) {
         return;
     }
-    ui::RunHandler(m_report, [this] {
+    ui::runHandler(m_report, [this] {
         m_graphWindow->showInFront();
         m_graphWindow->redraw();
     });
 }
 
 void MainWindow::onRowLengthBarChanged() {
-    rowLength->SetText(core::formatInteger(rowLengthBar->value()));
-    rowLengthBar->setValue(core::parseInteger(rowLength->Text()));
-    m_state.rowLength = core::parseInteger(rowLength->Text());
+    rowLength->setFieldText(core::formatInteger(rowLengthBar->value()));
+    rowLengthBar->setValue(core::parseInteger(rowLength->fieldText()));
+    m_state.rowLength = core::parseInteger(rowLength->fieldText());
 }
 
 void MainWindow::onRowLengthKey(char16_t key) {
@@ -251,8 +251,8 @@ void MainWindow::onRowLengthKey(char16_t key) {
         return;
     }
     // The bar clamps to 10..120 and runs onRowLengthBarChanged only when its position changes.
-    ui::RunHandler(m_report,
-                   [this] { rowLengthBar->setValue(core::parseInteger(rowLength->Text())); });
+    ui::runHandler(m_report,
+                   [this] { rowLengthBar->setValue(core::parseInteger(rowLength->fieldText())); });
 }
 
 void MainWindow::onCloseClicked() {
@@ -266,7 +266,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    FrameFirstFocus(*this, *event, m_activated);
+    frameFirstFocus(*this, *event, m_activated);
 }
 
 }  // namespace ui

@@ -76,7 +76,7 @@ private:
 
     ui::SharedState& m_state;
     ui::FailureReporter m_report;
-    SaveDialog m_askWhereToSave = AskWhereToSave;
+    SaveDialog m_askWhereToSave = askWhereToSave;
     GraphWindow* m_graphWindow = nullptr;
     bool m_activated = false;
 };

@@ -8,20 +8,20 @@
 namespace ui {
 
 void scanIntoFields(const ScanControls& controls, SharedState& state) {
-    const std::int32_t length = core::parseInteger(controls.rowLength.Text());
+    const std::int32_t length = core::parseInteger(controls.rowLength.fieldText());
     state.rowLength = length;
-    controls.rowList.Clear();
+    controls.rowList.clearLines();
 
-    const std::int32_t lower = core::parseInteger(controls.lowerBound.Text());
+    const std::int32_t lower = core::parseInteger(controls.lowerBound.fieldText());
     if (length < 1) {
         throw core::RowLengthError();
     }
     const auto rowLength = static_cast<std::uint32_t>(length);
     const core::Number first = core::firstOfRows(lower, rowLength);
-    controls.lowerBound.SetText(core::numberText(first));
-    const std::int32_t upper = core::parseInteger(controls.upperBound.Text());
+    controls.lowerBound.setFieldText(core::numberText(first));
+    const std::int32_t upper = core::parseInteger(controls.upperBound.fieldText());
     const core::Number last = core::lastOfRows(upper, rowLength);
-    controls.upperBound.SetText(core::numberText(last));
+    controls.upperBound.setFieldText(core::numberText(last));
 
     if (!core::withinWindowLimits(first, last)) {
         return;
@@ -32,9 +32,9 @@ void scanIntoFields(const ScanControls& controls, SharedState& state) {
     state.shares = summary.shares;
     state.lastScan = {length, static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)};
 
-    controls.rowList.AddLines(scan.rows);
+    controls.rowList.addLines(scan.rows);
     for (const QString& line : summary.lines) {
-        controls.rowList.Add(line);
+        controls.rowList.addLine(line);
     }
 }
 

@@ -2,7 +2,7 @@
 
 namespace ui {
 
-SharedState& Shared() {
+SharedState& sharedState() {
     static SharedState state;
     return state;
 }

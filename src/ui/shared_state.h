@@ -13,7 +13,7 @@ struct ScannedRange {
 };
 
 // The state both windows share. The windows receive a reference, so tests can hand them a
-// fresh instance; the program uses Shared().
+// fresh instance; the program uses sharedState().
 struct SharedState {
     // Set once a scan started from the main window has returned; until then the Graph button
     // does nothing.
@@ -27,6 +27,6 @@ struct SharedState {
     ScannedRange lastScan;
 };
 
-[[nodiscard]] SharedState& Shared();
+[[nodiscard]] SharedState& sharedState();
 
 }  // namespace ui

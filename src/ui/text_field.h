@@ -10,15 +10,15 @@ namespace ui {
 class TextField {
 public:
     virtual ~TextField() = default;
-    [[nodiscard]] virtual QString Text() const = 0;
-    virtual void SetText(const QString& text) = 0;
+    [[nodiscard]] virtual QString fieldText() const = 0;
+    virtual void setFieldText(const QString& text) = 0;
 };
 
 class PlainTextField final : public TextField {
 public:
     explicit PlainTextField(QString text = {}) : m_text(std::move(text)) {}
-    [[nodiscard]] QString Text() const override { return m_text; }
-    void SetText(const QString& text) override { m_text = text; }
+    [[nodiscard]] QString fieldText() const override { return m_text; }
+    void setFieldText(const QString& text) override { m_text = text; }
 
 private:
     QString m_text;

@@ -59,11 +59,11 @@ TextGrid::TextGrid(int columns, int rows, int cellWidth, int cellHeight, QWidget
     }
 }
 
-QString TextGrid::Cell(int column, int row) const {
+QString TextGrid::cell(int column, int row) const {
     return item(row, column)->text();
 }
 
-void TextGrid::SetCell(int column, int row, const QString& text) {
+void TextGrid::setCell(int column, int row, const QString& text) {
     item(row, column)->setText(text);
 }
 

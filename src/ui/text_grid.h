@@ -12,8 +12,8 @@ class TextGrid final : public QTableWidget, public ui::StringGrid {
     Q_OBJECT
 public:
     TextGrid(int columns, int rows, int cellWidth, int cellHeight, QWidget* parent = nullptr);
-    [[nodiscard]] QString Cell(int column, int row) const override;
-    void SetCell(int column, int row, const QString& text) override;
+    [[nodiscard]] QString cell(int column, int row) const override;
+    void setCell(int column, int row, const QString& text) override;
 };
 
 }  // namespace ui

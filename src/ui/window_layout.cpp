@@ -4,7 +4,7 @@
 
 namespace ui {
 
-QFont MakeFont(const Font& font, const QFont& windowFont) {
+QFont makeFont(const Font& font, const QFont& windowFont) {
     if (font.face == nullptr) {
         return windowFont;
     }
@@ -16,7 +16,7 @@ QFont MakeFont(const Font& font, const QFont& windowFont) {
 
 namespace detail {
 
-QWidget* CreateControl(QWidget& form, Kind kind, const QString& text, int rowHeight, QSize cells,
+QWidget* createControl(QWidget& form, Kind kind, const QString& text, int rowHeight, QSize cells,
                        QSize cellSize, QSize size, int minimum, int maximum, int position) {
     switch (kind) {
         case Kind::Label:
@@ -50,21 +50,21 @@ QWidget* CreateControl(QWidget& form, Kind kind, const QString& text, int rowHei
     return nullptr;
 }
 
-QIcon GlyphIcon(Glyph glyph) {
+QIcon glyphIcon(Glyph glyph) {
     switch (glyph) {
         case Glyph::Check:
-            return CheckGlyph();
+            return checkGlyph();
         case Glyph::Cancel:
-            return CancelGlyph();
+            return cancelGlyph();
         case Glyph::Close:
-            return CloseGlyph();
+            return closeGlyph();
         case Glyph::None:
             break;
     }
     return {};
 }
 
-void FitLabel(QLabel& label, int width) {
+void fitLabel(QLabel& label, int width) {
     // The substitute fonts run wider than the ones the layout was made with: a caption that does
     // not fit its place is set narrower, at the same height, rather than cut off or moved.
     const int needed = label.fontMetrics().horizontalAdvance(label.text()) + 1;
@@ -75,7 +75,7 @@ void FitLabel(QLabel& label, int width) {
     }
 }
 
-void SetTabOrder(std::vector<std::pair<int, QWidget*>> stops) {
+void applyTabOrder(std::vector<std::pair<int, QWidget*>> stops) {
     std::sort(stops.begin(), stops.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i + 1 < stops.size(); ++i) {

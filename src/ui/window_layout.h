@@ -77,34 +77,34 @@ struct Window {
     Font font;
 };
 
-[[nodiscard]] QFont MakeFont(const Font& font, const QFont& windowFont);
+[[nodiscard]] QFont makeFont(const Font& font, const QFont& windowFont);
 
 // The control of that name, which must exist.
 template <class Widget>
-[[nodiscard]] Widget* Child(QWidget& form, const char* name) {
+[[nodiscard]] Widget* childNamed(QWidget& form, const char* name) {
     auto* widget = form.findChild<Widget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
     Q_ASSERT_X(widget != nullptr, "ui::Child", name);
     return widget;
 }
 
 namespace detail {
-QWidget* CreateControl(QWidget& form, Kind kind, const QString& text, int rowHeight, QSize cells,
+QWidget* createControl(QWidget& form, Kind kind, const QString& text, int rowHeight, QSize cells,
                        QSize cellSize, QSize size, int minimum, int maximum, int position);
-QIcon GlyphIcon(Glyph glyph);
-void SetTabOrder(std::vector<std::pair<int, QWidget*>> stops);
-void FitLabel(QLabel& label, int width);
+QIcon glyphIcon(Glyph glyph);
+void applyTabOrder(std::vector<std::pair<int, QWidget*>> stops);
+void fitLabel(QLabel& label, int width);
 }  // namespace detail
 
 // Builds the window and its controls from the tables, wires the handlers and the keys of its
 // default and cancel buttons, and keeps the layout within reach in a window smaller than it.
 template <class Form>
-void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> controls) {
+void buildWindow(Form& form, const Window& window, std::span<const Control<Form>> controls) {
     const auto translated = [&window](const char* text) {
         return QCoreApplication::translate(window.context, text);
     };
     form.setWindowTitle(translated(window.caption));
-    form.setWindowIcon(ProgramIcon());
-    form.setFont(MakeFont(window.font, form.font()));
+    form.setWindowIcon(programIcon());
+    form.setFont(makeFont(window.font, form.font()));
     form.move(window.position);
     form.resize(window.clientSize);
 
@@ -114,14 +114,14 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
     for (const Control<Form>& c : controls) {
         const QString text = c.text != nullptr ? translated(c.text) : QString();
         QWidget* widget =
-            detail::CreateControl(form, c.kind, text, c.rowHeight, c.cells, c.cellSize,
+            detail::createControl(form, c.kind, text, c.rowHeight, c.cells, c.cellSize,
                                   c.geometry.size(), c.minimum, c.maximum, c.position);
         widget->setObjectName(QLatin1String(c.name));
         if (c.font.face != nullptr) {
-            widget->setFont(MakeFont(c.font, form.font()));
+            widget->setFont(makeFont(c.font, form.font()));
         }
         if (c.kind == Kind::Label) {
-            detail::FitLabel(*static_cast<QLabel*>(widget), c.geometry.width());
+            detail::fitLabel(*static_cast<QLabel*>(widget), c.geometry.width());
         }
         widget->setGeometry(c.geometry);
         QString accessible = c.accessibleName != nullptr ? translated(c.accessibleName)
@@ -139,7 +139,7 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
             widget->setProperty("dockBottom", true);
         }
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            button->setIcon(detail::GlyphIcon(c.glyph));
+            button->setIcon(detail::glyphIcon(c.glyph));
             button->setIconSize({18, 18});
             button->setAutoDefault(false);
             if (c.role == Role::Default) {
@@ -167,7 +167,7 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
                              [f = &form, h = c.OnChange] { (f->*h)(); });
         }
     }
-    detail::SetTabOrder(std::move(stops));
+    detail::applyTabOrder(std::move(stops));
     new ui::ButtonKeys(&form, defaultButton, cancelButton);
     // Also keeps the controls marked dockBottom along the bottom edge.
     new ScrolledLayout(form, window.clientSize);
@@ -175,7 +175,7 @@ void BuildForm(Form& form, const Window& window, std::span<const Control<Form>> 
 
 // A window's first focus is framed, as it would be after Tab. Activating a window clears that
 // mark, so it is set when the window first becomes active; call from changeEvent.
-inline void FrameFirstFocus(QWidget& window, const QEvent& event, bool& done) {
+inline void frameFirstFocus(QWidget& window, const QEvent& event, bool& done) {
     if (event.type() == QEvent::ActivationChange && window.isActiveWindow() && !done) {
         done = true;
         window.setAttribute(Qt::WA_KeyboardFocusChange);

@@ -13,12 +13,12 @@ using test_lines::Numbered;
 
 TEST(LineList, KeepsSingleLinesAndBlocksInTheOrderAdded) {
     LineList list;
-    list.Add("first");
-    list.AddLines(std::make_shared<Numbered>(3));
-    list.AddLines(std::make_shared<Numbered>(0));
-    list.Add(" ");
-    list.Add(QString());
-    list.AddLines(std::make_shared<Numbered>(2));
+    list.addLine("first");
+    list.addLines(std::make_shared<Numbered>(3));
+    list.addLines(std::make_shared<Numbered>(0));
+    list.addLine(" ");
+    list.addLine(QString());
+    list.addLines(std::make_shared<Numbered>(2));
 
     ASSERT_EQ(list.count(), 8);
     const QStringList expected = {"first", "row 0", "row 1", "row 2", " ", "", "row 0", "row 1"};
@@ -27,29 +27,29 @@ TEST(LineList, KeepsSingleLinesAndBlocksInTheOrderAdded) {
     }
     EXPECT_EQ(list.line(8), QString());
     EXPECT_EQ(list.longestLine(), 11);
-    list.Add("a line longer than the rows");
+    list.addLine("a line longer than the rows");
     EXPECT_EQ(list.longestLine(), 27);
     EXPECT_EQ(list.line(-1), QString());
 }
 
 TEST(LineList, ClearEmptiesIt) {
     LineList list;
-    list.AddLines(std::make_shared<Numbered>(1'000'000));
-    list.Add("tail");
+    list.addLines(std::make_shared<Numbered>(1'000'000));
+    list.addLine("tail");
     EXPECT_EQ(list.line(1'000'000), "tail");
-    list.Clear();
+    list.clearLines();
     EXPECT_EQ(list.count(), 0);
     EXPECT_EQ(list.longestLine(), 0);
-    list.Add("again");
+    list.addLine("again");
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(list.line(0), "again");
 }
 
 TEST(LineList, TextOfRangesIsInListOrderWithEachLineOnce) {
     LineList list;
-    list.Add("a");
-    list.AddLines(std::make_shared<Numbered>(4));
-    list.Add("z");
+    list.addLine("a");
+    list.addLines(std::make_shared<Numbered>(4));
+    list.addLine("z");
     EXPECT_EQ(linesText(list, {{4, 5}, {0, 1}, {1, 2}}), "a\nrow 0\nrow 1\nrow 3\nz\n");
     EXPECT_EQ(linesText(list, {{2, 2}, {0, 5}}), "a\nrow 0\nrow 1\nrow 2\nrow 3\nz\n");
     EXPECT_EQ(linesText(list, {}), "");
@@ -58,9 +58,9 @@ TEST(LineList, TextOfRangesIsInListOrderWithEachLineOnce) {
 // More than one chunk of the writer's buffer, and non-ASCII text.
 TEST(LineList, WrittenLinesAreTheListInUtf8) {
     LineList list;
-    list.Add("Häufigkeit");
-    list.AddLines(std::make_shared<Numbered>(200'000));
-    list.Add(QString());
+    list.addLine("Häufigkeit");
+    list.addLines(std::make_shared<Numbered>(200'000));
+    list.addLine(QString());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));

@@ -29,7 +29,7 @@ TEST(WriteChecked, ADeviceThatFillsUpIsReportedAsAFullDisk) {
 
     // The listing stops at the first failed write instead of making the rest of its lines.
     LineList lines;
-    lines.AddLines(std::make_shared<Numbered>(300'000));
+    lines.addLines(std::make_shared<Numbered>(300'000));
     Shrinking full(3000, 1000, WhenFull::FailsWithEnospc);
     EXPECT_EQ(writeChecked(full, [&](QIODevice& device) { writeLines(lines, device); }), kDiskFull);
     EXPECT_EQ(full.calls(), 4);
@@ -37,7 +37,7 @@ TEST(WriteChecked, ADeviceThatFillsUpIsReportedAsAFullDisk) {
 
 TEST(WriteChecked, ShortWritesAreContinuedAndOneThatTakesNothingIsAFailure) {
     LineList lines;
-    lines.AddLines(std::make_shared<Numbered>(1000));
+    lines.addLines(std::make_shared<Numbered>(1000));
     const QByteArray whole = linesText(lines, {{0, lines.count() - 1}}).toUtf8();
 
     Shrinking slow(1 << 30, 7, WhenFull::TakesNothing);

@@ -65,12 +65,12 @@ void printGraph(const ui::GraphWindow& graphWindow, Output& out) {
                                                        graphWindow.scannedLower,
                                                        graphWindow.scannedUpper};
     for (std::size_t i = 0; i < edits.size(); ++i) {
-        out.line(QStringLiteral("Edit%1=%2").arg(i + 1).arg(edits[i]->Text()));
+        out.line(QStringLiteral("Edit%1=%2").arg(i + 1).arg(edits[i]->fieldText()));
     }
     for (int row = 0; row < 3; ++row) {
         QStringList cells;
         for (int column = 0; column < 20; ++column) {
-            cells.append(graphWindow.table->Cell(column, row));
+            cells.append(graphWindow.table->cell(column, row));
         }
         out.line(cells.join(u'\t'));
     }
@@ -95,16 +95,16 @@ int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
     ui::GraphWindow graphWindow(state, chart, report);
     mainWindow.setGraphWindow(&graphWindow);
 
-    mainWindow.lowerBound->SetText(fields[0]);
-    mainWindow.upperBound->SetText(fields[1]);
-    mainWindow.rowLength->SetText(fields[2]);
+    mainWindow.lowerBound->setFieldText(fields[0]);
+    mainWindow.upperBound->setFieldText(fields[1]);
+    mainWindow.rowLength->setFieldText(fields[2]);
     mainWindow.onComputeClicked();
     if (!failures.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failures.front()));
         return 1;
     }
     Output out;
-    out.line(mainWindow.lowerBound->Text() + u'\t' + mainWindow.upperBound->Text());
+    out.line(mainWindow.lowerBound->fieldText() + u'\t' + mainWindow.upperBound->fieldText());
     const core::LineList& lines = mainWindow.rowList->items().lines();
     for (qsizetype i = 0; i < lines.count(); ++i) {
         out.line(lines.line(i));
@@ -172,9 +172,9 @@ int main(int argc, char** argv) {
     const double baseline = ResidentMegabytes();
     try {
         for (int run = 0; run < repeat; ++run) {
-            from.SetText(fields[0]);
-            to.SetText(fields[1]);
-            length.SetText(fields[2]);
+            from.setFieldText(fields[0]);
+            to.setFieldText(fields[1]);
+            length.setFieldText(fields[2]);
             const auto start = std::chrono::steady_clock::now();
             ui::scanIntoFields({to, from, length, list}, state);
             const std::chrono::duration<double, std::milli> took =
@@ -197,7 +197,7 @@ int main(int argc, char** argv) {
     }
 
     Output out;
-    out.line(from.Text() + u'\t' + to.Text());
+    out.line(from.fieldText() + u'\t' + to.fieldText());
     for (qsizetype i = 0; i < list.count(); ++i) {
         out.line(list.line(i));
     }

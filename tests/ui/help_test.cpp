@@ -63,7 +63,7 @@ TEST_F(HelpTest, EveryKeyOfEachWindowIsInItsPartOfTheHelp) {
     // Taken before the help window, a child of the main window, exists.
     const QStringList mainKeys = keysOf(m_main);
     const QStringList graphKeys = keysOf(m_graph);
-    const QString text = ShowHelp(m_main)->text()->toPlainText();
+    const QString text = showHelp(m_main)->text()->toPlainText();
     const qsizetype main = text.indexOf(QStringLiteral("Tasten im Hauptfenster"));
     const qsizetype graph = text.indexOf(QStringLiteral("Tasten im Graphikfenster"));
     ASSERT_GE(main, 0);

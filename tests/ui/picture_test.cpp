@@ -50,9 +50,9 @@ TEST_F(PictureTest, AtScaleOneTheReplayIsTheCanvasPixelForPixel) {
     scanAndDraw();
     EXPECT_EQ(picture(), reference("chart_start_up"));
 
-    m_graph.colorChoice->SetForegroundIndex(9);
+    m_graph.colorChoice->setForegroundIndex(9);
     m_graph.onHistogramClicked();
-    m_graph.colorChoice->SetForegroundIndex(2);
+    m_graph.colorChoice->setForegroundIndex(2);
     m_graph.onSticksClicked();
     EXPECT_EQ(picture(), reference("chart_bars_over_sticks"));
 
@@ -64,7 +64,7 @@ TEST_F(PictureTest, AtScaleOneTheReplayIsTheCanvasPixelForPixel) {
     m_state.shares[0] = 0.5;
     m_state.shares[1] = 0.02;
     m_state.shares[2] = 0.48;
-    m_graph.colorChoice->SetForegroundIndex(4);
+    m_graph.colorChoice->setForegroundIndex(4);
     m_graph.redraw();
     EXPECT_EQ(m_graph.n->text(), "2401");
     EXPECT_EQ(picture(), reference("chart_extreme_fit"));

@@ -17,7 +17,7 @@ protected:
         const char* initial[] = {"20",    "0,32",  "Edit3", "Edit4", "Edit5",
                                  "Edit6", "Edit7", "Edit8", "Edit9"};
         for (std::size_t i = 0; i < m_fields.size(); ++i) {
-            m_fields[i].SetText(QString::fromUtf8(initial[i]));
+            m_fields[i].setFieldText(QString::fromUtf8(initial[i]));
             m_edits[i] = &m_fields[i];
         }
     }
@@ -31,14 +31,14 @@ protected:
     [[nodiscard]] QStringList row(int r) const {
         QStringList cells;
         for (int c = 0; c < 20; ++c) {
-            cells.append(m_tab.Cell(c, r));
+            cells.append(m_tab.cell(c, r));
         }
         return cells;
     }
     [[nodiscard]] QStringList fields() const {
         QStringList texts;
         for (const auto& field : m_fields) {
-            texts.append(field.Text());
+            texts.append(field.fieldText());
         }
         return texts;
     }
@@ -97,10 +97,10 @@ TEST_F(ResultTableTest, PEqualToOneStopsAtTheFirstBinomialValue) {
     singleRow[17] = 1.0;
     EXPECT_THROW(fill(singleRow, 120), core::FloatDivisionByZero);
     EXPECT_EQ(fields().mid(0, 3), (QStringList{"17", "1,0000", "8,0000"}));
-    EXPECT_EQ(m_tab.Cell(1, 0), "0");
-    EXPECT_EQ(m_tab.Cell(1, 1), "0,0000");
-    EXPECT_EQ(m_tab.Cell(1, 2), "0,0000");   // still the earlier fill's
-    EXPECT_EQ(m_tab.Cell(10, 1), "0,2500");  // still the earlier fill's
+    EXPECT_EQ(m_tab.cell(1, 0), "0");
+    EXPECT_EQ(m_tab.cell(1, 1), "0,0000");
+    EXPECT_EQ(m_tab.cell(1, 2), "0,0000");   // still the earlier fill's
+    EXPECT_EQ(m_tab.cell(10, 1), "0,2500");  // still the earlier fill's
     EXPECT_EQ(fields().at(6), "90");         // Edit7 not reached
 }
 

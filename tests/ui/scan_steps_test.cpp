@@ -13,9 +13,9 @@ namespace {
 class ScanTest : public ::testing::Test {
 protected:
     void scan(const QString& from, const QString& to, const QString& length) {
-        m_from.SetText(from);
-        m_to.SetText(to);
-        m_length.SetText(length);
+        m_from.setFieldText(from);
+        m_to.setFieldText(to);
+        m_length.setFieldText(length);
         scanIntoFields(controls(), m_state);
     }
     ScanControls controls() { return {m_to, m_from, m_length, m_list}; }
@@ -79,8 +79,8 @@ Primz/Zeile: Anzahl, relative Häufigkeit
 TEST_F(ScanTest, OneToHundredByteForByte) {
     scan("1", "100", "10");
     EXPECT_EQ(lines().join(u'\n'), QString::fromUtf8(kOneToHundred));
-    EXPECT_EQ(m_from.Text(), "1");
-    EXPECT_EQ(m_to.Text(), "100");
+    EXPECT_EQ(m_from.fieldText(), "1");
+    EXPECT_EQ(m_to.fieldText(), "100");
     EXPECT_EQ(m_state.rowLength, 10);
     std::array<double, 21> shares{};
     shares[1] = 0.1;
@@ -92,8 +92,8 @@ TEST_F(ScanTest, OneToHundredByteForByte) {
 
 TEST_F(ScanTest, StartUpValues) {
     scan("1", "45000", "90");
-    EXPECT_EQ(m_from.Text(), "1");
-    EXPECT_EQ(m_to.Text(), "45000");
+    EXPECT_EQ(m_from.fieldText(), "1");
+    EXPECT_EQ(m_to.fieldText(), "45000");
     ASSERT_EQ(m_list.count(), 500 + 27);
     EXPECT_EQ(m_list.line(0),
               "     1  +OO+O+O+++O+O+++O+O+++O+++++O+O+++++O+++O+O+++O+++++O+++++O+O+++++O+++O+O+"
@@ -112,7 +112,7 @@ TEST_F(ScanTest, BoundsAreAdjustedToWholeRows) {
                  {"180", "181"}, {"-89", "1"}, {"0", "1"},   {"-100", "-89"}, {"-180", "-179"}};
     for (const auto& c : lower) {
         scan(c.from, "45000", "90");
-        EXPECT_EQ(m_from.Text(), c.adjusted) << c.from;
+        EXPECT_EQ(m_from.fieldText(), c.adjusted) << c.from;
     }
     const struct {
         const char* to;
@@ -121,7 +121,7 @@ TEST_F(ScanTest, BoundsAreAdjustedToWholeRows) {
         {"45089", "45000"}, {"45090", "45090"}, {"50", "0"}, {"-50", "0"}, {"-100", "-90"}};
     for (const auto& c : upper) {
         scan("-1000", c.to, "90");
-        EXPECT_EQ(m_to.Text(), c.adjusted) << c.to;
+        EXPECT_EQ(m_to.fieldText(), c.adjusted) << c.to;
     }
 }
 
@@ -130,15 +130,15 @@ TEST_F(ScanTest, ARefusedRangeLeavesTheAdjustedBoundsAndAnEmptyList) {
     const auto shares = m_state.shares;
 
     scan("1", "50", "90");
-    EXPECT_EQ(m_from.Text(), "1");
-    EXPECT_EQ(m_to.Text(), "0");
+    EXPECT_EQ(m_from.fieldText(), "1");
+    EXPECT_EQ(m_to.fieldText(), "0");
     EXPECT_EQ(m_list.count(), 0);
     EXPECT_EQ(m_state.shares, shares);
     EXPECT_EQ(m_state.rowLength, 90);
 
     scan("100", "150", "90");
-    EXPECT_EQ(m_from.Text(), "91");
-    EXPECT_EQ(m_to.Text(), "90");
+    EXPECT_EQ(m_from.fieldText(), "91");
+    EXPECT_EQ(m_to.fieldText(), "90");
     EXPECT_EQ(m_list.count(), 0);
 }
 
@@ -162,8 +162,8 @@ TEST_F(ScanTest, TheLimitAppliesToTheAdjustedBounds) {
     };
     for (const auto& c : cases) {
         scan(c.from, c.to, c.length);
-        EXPECT_EQ(m_from.Text(), c.adjustedFrom) << c.from << ".." << c.to;
-        EXPECT_EQ(m_to.Text(), c.adjustedTo) << c.from << ".." << c.to;
+        EXPECT_EQ(m_from.fieldText(), c.adjustedFrom) << c.from << ".." << c.to;
+        EXPECT_EQ(m_to.fieldText(), c.adjustedTo) << c.from << ".." << c.to;
         EXPECT_EQ(m_list.count() > 0, c.accepted) << c.from << ".." << c.to;
     }
 }
@@ -181,7 +181,7 @@ TEST_F(ScanTest, ASingleRow) {
 
 TEST_F(ScanTest, RowLengthOne) {
     scan("1", "5", "1");
-    EXPECT_EQ(m_from.Text(), "2");
+    EXPECT_EQ(m_from.fieldText(), "2");
     EXPECT_EQ(lines().mid(0, 4),
               (QStringList{"     2  O  1", "     3  O  1", "     4  +  0", "     5  O  1"}));
     EXPECT_EQ(m_list.line(4 + 24), " Summe:    4       1,00000");
@@ -190,23 +190,23 @@ TEST_F(ScanTest, RowLengthOne) {
 TEST_F(ScanTest, AConversionFailureKeepsWhatWasWrittenBeforeIt) {
     scan("1", "100", "10");
 
-    m_length.SetText("abc");
+    m_length.setFieldText("abc");
     EXPECT_THROW(scanIntoFields(controls(), m_state), core::ConversionError);
     EXPECT_EQ(m_list.count(), 37);
     EXPECT_EQ(m_state.rowLength, 10);
 
-    m_length.SetText("90");
-    m_from.SetText("1,5");
+    m_length.setFieldText("90");
+    m_from.setFieldText("1,5");
     EXPECT_THROW(scanIntoFields(controls(), m_state), core::ConversionError);
     EXPECT_EQ(m_state.rowLength, 90);
     EXPECT_EQ(m_list.count(), 0);
-    EXPECT_EQ(m_to.Text(), "100");
+    EXPECT_EQ(m_to.fieldText(), "100");
 
-    m_from.SetText("45");
-    m_to.SetText("");
+    m_from.setFieldText("45");
+    m_to.setFieldText("");
     EXPECT_THROW(scanIntoFields(controls(), m_state), core::ConversionError);
-    EXPECT_EQ(m_from.Text(), "1");
-    EXPECT_EQ(m_to.Text(), "");
+    EXPECT_EQ(m_from.fieldText(), "1");
+    EXPECT_EQ(m_to.fieldText(), "");
 }
 
 TEST_F(ScanTest, RowsWithMoreThanTwentyPrimesAreListedButNotTallied) {
@@ -226,7 +226,7 @@ TEST_F(ScanTest, RowsWithMoreThanTwentyPrimesAreListedButNotTallied) {
 
 TEST_F(ScanTest, NumbersBelowOneAreNotPrime) {
     scan("-10", "10", "10");
-    EXPECT_EQ(m_from.Text(), "-9");
+    EXPECT_EQ(m_from.fieldText(), "-9");
     EXPECT_EQ(lines().mid(0, 2), (QStringList{"    -9  ++++++++++  0", "     1  +OO+O+O+++  4"}));
 
     scan("-10000000", "0", "120");
@@ -249,8 +249,8 @@ TEST_F(ScanTest, LongFirstNumbersWidenEveryHeaderOfTheirScan) {
 TEST_F(ScanTest, ARowLengthBelowOneIsRefusedWithAMessage) {
     scan("1", "100", "10");
     for (const char* length : {"0", "-5"}) {
-        m_length.SetText(length);
-        m_from.SetText("1");
+        m_length.setFieldText(length);
+        m_from.setFieldText("1");
         try {
             scanIntoFields(controls(), m_state);
             ADD_FAILURE() << "row length " << length << " accepted";
@@ -259,11 +259,11 @@ TEST_F(ScanTest, ARowLengthBelowOneIsRefusedWithAMessage) {
         }
         EXPECT_EQ(m_state.rowLength, core::parseInteger(length));
         EXPECT_EQ(m_list.count(), 0);
-        EXPECT_EQ(m_from.Text(), "1");
+        EXPECT_EQ(m_from.fieldText(), "1");
     }
     // The lower bound is converted before the row length is used.
-    m_length.SetText("0");
-    m_from.SetText("x");
+    m_length.setFieldText("0");
+    m_from.setFieldText("x");
     EXPECT_THROW(scanIntoFields(controls(), m_state), core::ConversionError);
 }
 

@@ -42,7 +42,7 @@ TEST_F(WindowsTest, AtStartEveryControlIsUsableAndNothingIsCountedYet) {
     EXPECT_EQ(core::parseInteger(m_main.rowLength->text()), m_main.rowLengthBar->value());
     EXPECT_EQ(listed(), 0);
     EXPECT_TRUE(picture().isNull());
-    EXPECT_EQ(m_graph.table->Cell(1, 1), "");
+    EXPECT_EQ(m_graph.table->cell(1, 1), "");
 }
 
 TEST_F(WindowsTest, GraphBeforeAnyScanDoesNothing) {
@@ -53,7 +53,7 @@ TEST_F(WindowsTest, GraphBeforeAnyScanDoesNothing) {
     type(Qt::Key_Return);
     EXPECT_FALSE(m_graph.isVisible());
     EXPECT_TRUE(picture().isNull());
-    EXPECT_EQ(m_graph.table->Cell(0, 0), "");
+    EXPECT_EQ(m_graph.table->cell(0, 0), "");
     EXPECT_TRUE(m_reported.isEmpty());
     EXPECT_EQ(listed(), 0);
 }
@@ -222,7 +222,7 @@ TEST_F(WindowsTest, EscInTheGraphWindowClearsAndDrawsTheAxes) {
     EXPECT_EQ(picture().pixel(48 + 9 * 35, 329 - 70), kWhite);  // no chart
     // Enter on the colour grid draws the sticks over the axes, without clearing.
     QTest::mouseClick(m_graph.colorChoice, Qt::LeftButton, {}, QPoint(8, 26));  // first cell below
-    EXPECT_EQ(m_graph.colorChoice->ForegroundIndex(), 8);
+    EXPECT_EQ(m_graph.colorChoice->foregroundIndex(), 8);
     type(Qt::Key_Return);
     EXPECT_EQ(picture().pixel(48 + 9 * 35, 329 - 70), 0xFFC0C0C0U);  // silver stick
     EXPECT_EQ(picture().pixel(48 + 9 * 35 + 17, 300), kWhite);       // no bars
@@ -248,7 +248,7 @@ TEST_F(WindowsTest, AChartBeforeAnyAxesFillsTheTableButDrawsNothing) {
     scan();
     QTest::mouseClick(m_graph.sticksButton, Qt::LeftButton);
     EXPECT_EQ(m_graph.n->text(), "18");
-    EXPECT_EQ(m_graph.table->Cell(10, 1), "0,1944");
+    EXPECT_EQ(m_graph.table->cell(10, 1), "0,1944");
     ASSERT_FALSE(picture().isNull());  // the first drawing gives a white surface
     QImage white(picture().size(), picture().format());
     white.fill(Qt::white);
@@ -265,7 +265,7 @@ TEST_F(WindowsTest, GraphAfterARefusedFirstScanReportsTheFailure) {
     EXPECT_EQ(m_reported, QStringList{"Ungültige Gleitkommaoperation."});
     EXPECT_EQ(picture().pixel(0, 0), kBlack);     // cleared inside its frame
     EXPECT_EQ(picture().pixel(40, 329), kWhite);  // no axes
-    EXPECT_EQ(m_graph.table->Cell(0, 2), "B(n;p)");
+    EXPECT_EQ(m_graph.table->cell(0, 2), "B(n;p)");
     EXPECT_EQ(m_graph.n->text(), "20");
 }
 
