@@ -13,9 +13,15 @@ namespace app {
 
 namespace {
 
-const char* const kUsage = "Aufruf: primzeilen [--help] [--version]\n";
+QString translated(const char* source) {
+    return QCoreApplication::translate("primzeilen", source);
+}
 
-const char* const kHelp =
+const char* const kUsage =
+    QT_TRANSLATE_NOOP("primzeilen", "Aufruf: primzeilen [--help] [--version]\n");
+
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "primzeilen",
     "Aufruf: primzeilen [Optionen]\n"
     "\n"
     "Zeigt, wie sich die Primzahlen über einen Zahlenbereich verteilen: Der Bereich wird in\n"
@@ -33,7 +39,7 @@ const char* const kHelp =
     "1, wenn die Hilfe oder die Version nicht ausgegeben werden konnte; 2 bei einer\n"
     "unbekannten Option oder einem Argument.\n"
     "\n"
-    "Handbuch: man primzeilen\n";
+    "Handbuch: man primzeilen\n");
 
 // The options with which QGuiApplication and QApplication set up the windows; they are taken
 // here so they are no error, and left in place for the application.
@@ -53,12 +59,14 @@ void acceptQtOptions(QCommandLineParser& parser) {
 }
 
 // Exit code 0 only once the text is out: a full disk or a closed output is reported.
-CommandLine printed(const char* text) {
+CommandLine printed(const QString& text) {
     core::LineWriter out;
-    out.text(QString::fromUtf8(text));
+    out.text(text);
     if (out.error() != 0) {
-        std::fprintf(stderr, "primzeilen: Ausgabe konnte nicht geschrieben werden: %s\n",
-                     qPrintable(core::systemErrorText(out.error())));
+        std::fprintf(stderr, "primzeilen: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "primzeilen", "Ausgabe konnte nicht geschrieben werden: %1")
+                                    .arg(core::systemErrorText(out.error()))));
         return {false, 1};
     }
     return {false, 0};
@@ -82,25 +90,33 @@ CommandLine readCommandLine(int argc, char** argv) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString name = unknown.front();
-            std::fprintf(stderr, "primzeilen: unbekannte Option „%s%s“.\n%s",
-                         name.size() == 1 ? "-" : "--", qPrintable(name), kUsage);
+            std::fprintf(
+                stderr, "primzeilen: %s\n%s",
+                qPrintable(
+                    QCoreApplication::translate("primzeilen", "unbekannte Option „%1%2“.")
+                        .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name)),
+                qPrintable(translated(kUsage)));
         } else {
             // Qt's own messages quote with '…'; ours with „…“.
             static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
             const QString message = parser.errorText().replace(quoted, QStringLiteral("„\\1“"));
-            std::fprintf(stderr, "primzeilen: %s\n%s", qPrintable(message), kUsage);
+            std::fprintf(stderr, "primzeilen: %s\n%s", qPrintable(message),
+                         qPrintable(translated(kUsage)));
         }
         return {false, 2};
     }
     if (parser.isSet(help)) {
-        return printed(kHelp);
+        return printed(translated(kHelp));
     }
     if (parser.isSet(version)) {
-        return printed("primzeilen " PRIMZEILEN_VERSION "\n");
+        return printed(QStringLiteral("primzeilen " PRIMZEILEN_VERSION "\n"));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "primzeilen: unerwartetes Argument „%s“.\n%s",
-                     qPrintable(parser.positionalArguments().front()), kUsage);
+        std::fprintf(
+            stderr, "primzeilen: %s\n%s",
+            qPrintable(QCoreApplication::translate("primzeilen", "unerwartetes Argument „%1“.")
+                           .arg(parser.positionalArguments().front())),
+            qPrintable(translated(kUsage)));
         return {false, 2};
     }
     return {};

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QThread>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -19,14 +20,18 @@
 #include <variant>
 
 #include "cli/count_argument.h"
-#include "core/rows.h"
-#include "core/report.h"
-#include "primzeilen_version.h"
 #include "core/failures.h"
 #include "core/line_writer.h"
+#include "core/report.h"
+#include "core/rows.h"
 #include "core/translations.h"
+#include "primzeilen_version.h"
 
 namespace {
+
+QString translated(const char* source) {
+    return QCoreApplication::translate("primzeilen-cli", source);
+}
 
 // Exit codes, as --help lists them.
 constexpr int kDone = 0;
@@ -36,7 +41,8 @@ constexpr int kInterrupted = 130;  // or 143 after SIGTERM: 128 plus the signal
 
 constexpr std::uint32_t kLongestRow = 10'000'000;
 
-const char* const kHelp =
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "primzeilen-cli",
     "Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE\n"
     "\n"
     "Legt den Bereich VON bis BIS in Zeilen zu LÄNGE Zahlen aus, wie das Hauptfenster von\n"
@@ -74,16 +80,18 @@ const char* const kHelp =
     "  143  abgebrochen mit SIGTERM\n"
     "Ein Abbruch hinterlässt nur ganze Zeilen.\n"
     "\n"
-    "Handbuch: man primzeilen-cli\n";
+    "Handbuch: man primzeilen-cli\n");
 
-const char* const kUsageLine = "Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE (mehr: --help)\n";
+const char* const kUsageLine = QT_TRANSLATE_NOOP(
+    "primzeilen-cli", "Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE (mehr: --help)\n");
 
 // Never runs: the signals are blocked and taken by sigtimedwait. Set so that a SIGINT that the
 // starting shell ignored still stops the run.
 extern "C" void onStop(int /*signal*/) {}
 
 int usage(const QString& message) {
-    std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message), kUsageLine);
+    std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message),
+                 qPrintable(translated(kUsageLine)));
     return kUsage;
 }
 
@@ -93,8 +101,10 @@ using Output = core::LineWriter;
 // (a broken pipe): that is no news to its user. Returns the exit code.
 int outputFailed(int error) {
     if (error != EPIPE) {
-        std::fprintf(stderr, "primzeilen-cli: Ausgabe konnte nicht geschrieben werden: %s\n",
-                     qPrintable(core::systemErrorText(error)));
+        std::fprintf(stderr, "primzeilen-cli: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "primzeilen-cli", "Ausgabe konnte nicht geschrieben werden: %1")
+                                    .arg(core::systemErrorText(error))));
     }
     return kFailed;
 }
@@ -152,7 +162,7 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             return usage(
-                QStringLiteral("unbekannte Option „%1%2“.")
+                QCoreApplication::translate("primzeilen-cli", "unbekannte Option „%1%2“.")
                     .arg(unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
                          unknown.front()));
         }
@@ -162,12 +172,13 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     }
     for (const QCommandLineOption* once : {&format, &threads}) {
         if (parser.values(*once).size() > 1) {
-            return usage(
-                QStringLiteral("Option „--%1“ ist mehrfach angegeben.").arg(once->names().front()));
+            return usage(QCoreApplication::translate("primzeilen-cli",
+                                                     "Option „--%1“ ist mehrfach angegeben.")
+                             .arg(once->names().front()));
         }
     }
     if (parser.isSet(help)) {
-        return print(QString::fromUtf8(kHelp));
+        return print(translated(kHelp));
     }
     if (parser.isSet(version)) {
         return print(QStringLiteral("primzeilen-cli " PRIMZEILEN_VERSION "\n"));
@@ -179,7 +190,8 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     if (parser.isSet(format)) {
         options.format = parser.value(format);
         if (options.format != u"text" && options.format != u"csv" && options.format != u"json") {
-            return usage(QStringLiteral("--format „%1“: erlaubt sind text, csv und json.")
+            return usage(QCoreApplication::translate(
+                             "primzeilen-cli", "--format „%1“: erlaubt sind text, csv und json.")
                              .arg(options.format));
         }
     }
@@ -188,13 +200,15 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     if (parser.isSet(threads)) {
         const auto count = cli::parseCount(parser.value(threads));
         if (!count || *count < 1 || *count > 1024) {
-            return usage(QStringLiteral("--threads „%1“ ist keine Zahl von 1 bis 1024.")
+            return usage(QCoreApplication::translate(
+                             "primzeilen-cli", "--threads „%1“ ist keine Zahl von 1 bis 1024.")
                              .arg(parser.value(threads)));
         }
         requestedThreads = static_cast<unsigned>(*count);
     }
     if (parser.isSet(progress) && parser.isSet(quiet)) {
-        return usage(QStringLiteral("--fortschritt und --still schließen einander aus."));
+        return usage(QCoreApplication::translate(
+            "primzeilen-cli", "--fortschritt und --still schließen einander aus."));
     }
     if (parser.isSet(progress) || parser.isSet(quiet)) {
         options.progress = parser.isSet(progress);
@@ -207,30 +221,41 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         }
     }
     if (numbers.size() != 3) {
-        return usage(QStringLiteral("drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.")
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli", "drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.")
                          .arg(numbers.size()));
     }
     const auto from = cli::parseCount(numbers[0]);
     const auto to = cli::parseCount(numbers[1]);
     const auto length = cli::parseCount(numbers[2]);
-    const QString range = QStringLiteral("ist keine ganze Zahl von 0 bis 18446744073709551615.");
     if (!from) {
-        return usage(QStringLiteral("VON „%1“ ").arg(numbers[0]) + range);
+        return usage(
+            QCoreApplication::translate(
+                "primzeilen-cli", "VON „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
+                .arg(numbers[0]));
     }
     if (!to) {
-        return usage(QStringLiteral("BIS „%1“ ").arg(numbers[1]) + range);
+        return usage(
+            QCoreApplication::translate(
+                "primzeilen-cli", "BIS „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
+                .arg(numbers[1]));
     }
     if (!length || *length < 1 || *length > kLongestRow) {
-        return usage(
-            QStringLiteral("LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.").arg(numbers[2]));
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli", "LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.")
+                         .arg(numbers[2]));
     }
     const auto adjusted = core::adjustToRows(*from, *to, static_cast<std::uint32_t>(*length));
     if (!adjusted) {
-        return usage(QStringLiteral("von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.")
-                         .arg(*from)
-                         .arg(*to)
-                         .arg(*length == 1 ? QStringLiteral("1 Zahl")
-                                           : QStringLiteral("%1 Zahlen").arg(*length)));
+        return usage(
+            QCoreApplication::translate("primzeilen-cli",
+                                        "von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.")
+                .arg(*from)
+                .arg(*to)
+                .arg(
+                    *length == 1
+                        ? QCoreApplication::translate("primzeilen-cli", "1 Zahl")
+                        : QCoreApplication::translate("primzeilen-cli", "%1 Zahlen").arg(*length)));
     }
     options.range = *adjusted;
     options.threads = core::threadsFor(*adjusted, requestedThreads, cores);
@@ -299,7 +324,10 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
         return failed();
     }
     if (!failure.isEmpty()) {
-        std::fprintf(stderr, "primzeilen-cli: keine Anpassung möglich: %s\n", qPrintable(failure));
+        std::fprintf(
+            stderr, "primzeilen-cli: %s\n",
+            qPrintable(QCoreApplication::translate("primzeilen-cli", "keine Anpassung möglich: %1")
+                           .arg(failure)));
         return kFailed;
     }
     return kDone;
@@ -325,6 +353,14 @@ int watch(const Options& options, const sigset_t& stops) {
     const auto started = Clock::now();
     const bool terminal = isatty(STDERR_FILENO) != 0;
     const double rows = static_cast<double>(options.range.rows());
+    // The texts are ready before any signal comes; the blank that wipes the progress line is as
+    // long as its longest form.
+    const QString progressLine =
+        QCoreApplication::translate("primzeilen-cli", "%1 % der Zeilen gezählt");
+    const QByteArray wipe =
+        '\r' + QByteArray(progressLine.arg(QStringLiteral("100.0")).size(), ' ') + '\r';
+    const QByteArray stopped =
+        (QCoreApplication::translate("primzeilen-cli", "Abgebrochen.") + u'\n').toLocal8Bit();
     bool shown = false;
     int stoppedBy = 0;
     bool readerGone = false;
@@ -339,9 +375,9 @@ int watch(const Options& options, const sigset_t& stops) {
             if (running.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
                 out.holdWrites();
                 if (shown) {
-                    std::fputs("\r                          \r", stderr);
+                    std::fputs(wipe.constData(), stderr);
                 }
-                std::fputs("Abgebrochen.\n", stderr);
+                std::fputs(stopped.constData(), stderr);
                 std::_Exit(128 + stoppedBy);
             }
             continue;
@@ -355,17 +391,20 @@ int watch(const Options& options, const sigset_t& stops) {
             stoppedBy == 0 && progress(options.progress, terminal, Clock::now() - started);
         if (show) {
             const double done = 100.0 * static_cast<double>(control.rowsDone.load()) / rows;
-            std::fprintf(stderr, "\r%5.1f %% der Zeilen gezählt", done);
+            std::array<char, 16> percent{};
+            std::snprintf(percent.data(), percent.size(), "%5.1f", done);
+            std::fprintf(stderr, "\r%s",
+                         qPrintable(progressLine.arg(QString::fromLocal8Bit(percent.data()))));
             std::fflush(stderr);
             shown = true;
         }
     }
     const int code = running.get();
     if (shown) {
-        std::fputs("\r                          \r", stderr);
+        std::fputs(wipe.constData(), stderr);
     }
     if (stoppedBy != 0 && code != kFailed) {
-        std::fputs("Abgebrochen.\n", stderr);
+        std::fputs(stopped.constData(), stderr);
         return 128 + stoppedBy;
     }
     return readerGone ? kFailed : code;

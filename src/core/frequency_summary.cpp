@@ -1,5 +1,6 @@
 #include "frequency_summary.h"
 
+#include <QCoreApplication>
 #include <numeric>
 
 #include "core/conversions.h"
@@ -20,19 +21,24 @@ FrequencySummary summarizeFrequencies(const RowTally& tally) {
         }
         sum = static_cast<double>(static_cast<long double>(sum) + summary.shares[k]);
     }
+    // The words come from the translation, the column widths from here.
+    const QString times = QCoreApplication::translate("core::Summary", "%1-mal,");
     QStringList& lines = summary.lines;
     lines.append(QStringLiteral(" "));
-    lines.append(QStringLiteral("Primz/Zeile: Anzahl, relative Häufigkeit"));
+    lines.append(
+        QCoreApplication::translate("core::Summary", "Primz/Zeile: Anzahl, relative Häufigkeit"));
     for (std::size_t k = 0; k < rows.size(); ++k) {
         lines.append(QStringLiteral("%1   : ").arg(k, 3) +
-                     QString::number(rows[k]).rightJustified(6) + QStringLiteral("-mal,     ") +
-                     formatFixed(summary.shares[k], 5, 5));
+                     times.arg(QString::number(rows[k]).rightJustified(6)) +
+                     QStringLiteral("     ") + formatFixed(summary.shares[k], 5, 5));
     }
     lines.append(QString());
-    lines.append(QStringLiteral(" Summe:    ") + QString::number(tallied) +
-                 QStringLiteral("       ") + formatFixed(sum, 5, 5));
+    lines.append(u' ' + QCoreApplication::translate("core::Summary", "Summe:") +
+                 QStringLiteral("    ") + QString::number(tallied) + QStringLiteral("       ") +
+                 formatFixed(sum, 5, 5));
     lines.append(QString());
-    lines.append(QStringLiteral(" Primzahlen gesamt:     ") + QString::number(tally.primes));
+    lines.append(u' ' + QCoreApplication::translate("core::Summary", "Primzahlen gesamt:") +
+                 QStringLiteral("     ") + QString::number(tally.primes));
     return summary;
 }
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -87,26 +88,29 @@ bool LineWriter::writeAll(const char* data, qsizetype size) {
 QString systemErrorText(int error) {
     switch (error) {
         case ENOSPC:
-            return QStringLiteral("Kein Platz auf dem Gerät");
+            return QCoreApplication::translate("core::LineWriter", "Kein Platz auf dem Gerät");
 #ifdef EDQUOT
         case EDQUOT:
-            return QStringLiteral("Der zugewiesene Plattenplatz (Quota) ist überschritten");
+            return QCoreApplication::translate(
+                "core::LineWriter", "Der zugewiesene Plattenplatz (Quota) ist überschritten");
 #endif
         case EFBIG:
-            return QStringLiteral("Datei zu groß");
+            return QCoreApplication::translate("core::LineWriter", "Datei zu groß");
         case EBADF:
-            return QStringLiteral("Ungültiger Dateideskriptor (die Ausgabe ist geschlossen)");
+            return QCoreApplication::translate(
+                "core::LineWriter", "Ungültiger Dateideskriptor (die Ausgabe ist geschlossen)");
         case EPIPE:
-            return QStringLiteral("Datenübergabe unterbrochen (broken pipe)");
+            return QCoreApplication::translate("core::LineWriter",
+                                               "Datenübergabe unterbrochen (broken pipe)");
         case EIO:
-            return QStringLiteral("Eingabe-/Ausgabefehler");
+            return QCoreApplication::translate("core::LineWriter", "Eingabe-/Ausgabefehler");
         case EACCES:
         case EPERM:
-            return QStringLiteral("Keine Berechtigung");
+            return QCoreApplication::translate("core::LineWriter", "Keine Berechtigung");
         case EROFS:
-            return QStringLiteral("Dateisystem ist nur lesbar");
+            return QCoreApplication::translate("core::LineWriter", "Dateisystem ist nur lesbar");
         default:
-            return QStringLiteral("Fehler %1 (%2)")
+            return QCoreApplication::translate("core::LineWriter", "Fehler %1 (%2)")
                 .arg(error)
                 .arg(QString::fromLocal8Bit(std::strerror(error)));
     }

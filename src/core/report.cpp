@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include <QCoreApplication>
 
 #include "core/arithmetic.h"
 #include "core/conversions.h"
@@ -16,31 +17,40 @@ QString full(long double value) {
     return QString::number(static_cast<double>(value), 'g', 17);
 }
 
+// A translated label and the space before its value.
+QString label(const char* source) {
+    return QCoreApplication::translate("core::Report", source) + u' ';
+}
+
 }  // namespace
 
 QStringList summaryLines(const core::FrequencySummary& summary,
                          const core::RowTally& tally) {
     QStringList lines = summary.lines;
-    lines.append(QStringLiteral(" Zeilen mit mehr als 20 Primzahlen: ") +
+    lines.append(u' ' +
+                 label(QT_TRANSLATE_NOOP("core::Report", "Zeilen mit mehr als 20 Primzahlen:")) +
                  QString::number(tally.over20));
     return lines;
 }
 
 QStringList fitLines(const FitReport& fit) {
     const FitTexts texts = fitTexts(fit);
-    return {QStringLiteral("n: ") + texts.n,
-            QStringLiteral("p: ") + texts.p,
-            QStringLiteral("Erwartungswert von h(x): ") + texts.meanObserved,
-            QStringLiteral("Erwartungswert von B(n;p): ") + texts.meanBinomial,
-            QStringLiteral("Standardabweichung von h(x): ") + texts.deviationObserved,
-            QStringLiteral("Standardabweichung von B(n;p): ") + texts.deviationBinomial};
+    return {
+        QStringLiteral("n: ") + texts.n,
+        QStringLiteral("p: ") + texts.p,
+        label(QT_TRANSLATE_NOOP("core::Report", "Erwartungswert von h(x):")) + texts.meanObserved,
+        label(QT_TRANSLATE_NOOP("core::Report", "Erwartungswert von B(n;p):")) + texts.meanBinomial,
+        label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung von h(x):")) +
+            texts.deviationObserved,
+        label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung von B(n;p):")) +
+            texts.deviationBinomial};
 }
 
 QStringList modelLines(const core::ModelComparison& models) {
     const auto share = [](double value) {
         return formatFixed(value, 8, 6).rightJustified(11);
     };
-    QStringList lines{QStringLiteral("Vergleich mit Zufallsmodellen:"),
+    QStringList lines{QCoreApplication::translate("core::Report", "Vergleich mit Zufallsmodellen:"),
                       QStringLiteral("  k       h(k)  B(n;p)(k)       C(k)       P(k)")};
     for (std::size_t k = 0; k < 21; ++k) {
         lines.append(QStringLiteral("%1").arg(k, 3) + share(models.observed[k]) +
@@ -50,15 +60,20 @@ QStringList modelLines(const core::ModelComparison& models) {
     const auto tv = [](double value) { return formatFixed(value, 4, 3); };
     const auto variance = [](double value) { return formatFixed(value, 8, 4); };
     const QString moments =
-        QStringLiteral("Momente B(%1;%2)")
+        QCoreApplication::translate("core::Report", "Momente B(%1;%2)")
             .arg(core::formatInteger(models.fit.n), formatFixed(models.fit.p, 6, 4));
-    lines << QStringLiteral("TV %1: %2").arg(moments, tv(models.tvMoments))
-          << QStringLiteral("TV Cramér-Modell: ") + tv(models.tvCramer)
-          << QStringLiteral("TV Poisson (Gallagher): ") + tv(models.tvPoisson)
-          << QStringLiteral("Varianz beobachtet: ") + variance(models.varianceObserved)
-          << QStringLiteral("Varianz %1: %2").arg(moments, variance(models.varianceMoments))
-          << QStringLiteral("Varianz Cramér-Modell: ") + variance(models.models.varianceCramer)
-          << QStringLiteral("Varianz Poisson (Gallagher): ") +
+    lines << QCoreApplication::translate("core::Report", "TV %1: %2")
+                 .arg(moments, tv(models.tvMoments))
+          << label(QT_TRANSLATE_NOOP("core::Report", "TV Cramér-Modell:")) + tv(models.tvCramer)
+          << label(QT_TRANSLATE_NOOP("core::Report", "TV Poisson (Gallagher):")) +
+                 tv(models.tvPoisson)
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz beobachtet:")) +
+                 variance(models.varianceObserved)
+          << QCoreApplication::translate("core::Report", "Varianz %1: %2")
+                 .arg(moments, variance(models.varianceMoments))
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz Cramér-Modell:")) +
+                 variance(models.models.varianceCramer)
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz Poisson (Gallagher):")) +
                  variance(models.models.variancePoisson);
     return lines;
 }

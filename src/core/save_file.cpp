@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,23 +18,29 @@ QString reason(int error, const QString& fallback) {
     switch (error) {
         case EACCES:
         case EPERM:
-            return QStringLiteral("Keine Berechtigung, in diesen Ordner zu schreiben.");
+            return QCoreApplication::translate(
+                "core::SaveFile", "Keine Berechtigung, in diesen Ordner zu schreiben.");
         case ENOSPC:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
-            return QStringLiteral("Auf dem Datenträger ist nicht genug Platz.");
+            return QCoreApplication::translate("core::SaveFile",
+                                               "Auf dem Datenträger ist nicht genug Platz.");
         case EROFS:
-            return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+            return QCoreApplication::translate("core::SaveFile",
+                                               "Der Datenträger ist schreibgeschützt.");
         case EISDIR:
-            return QStringLiteral("Unter diesem Namen gibt es einen Ordner.");
+            return QCoreApplication::translate("core::SaveFile",
+                                               "Unter diesem Namen gibt es einen Ordner.");
         case ENOENT:
         case ENOTDIR:
-            return QStringLiteral("Den Ordner gibt es nicht.");
+            return QCoreApplication::translate("core::SaveFile", "Den Ordner gibt es nicht.");
         case ENAMETOOLONG:
-            return QStringLiteral("Der Name ist zu lang.");
+            return QCoreApplication::translate("core::SaveFile", "Der Name ist zu lang.");
         default:
-            return QStringLiteral("Die Datei konnte nicht geschrieben werden (%1).").arg(fallback);
+            return QCoreApplication::translate("core::SaveFile",
+                                               "Die Datei konnte nicht geschrieben werden (%1).")
+                .arg(fallback);
     }
 }
 

@@ -1,9 +1,12 @@
 #include "window_range.h"
 
+#include <QCoreApplication>
+
 namespace core {
 
 RowLengthError::RowLengthError()
-    : Failure(QStringLiteral("Die Anzahl Zahlen pro Zeile muss mindestens 1 sein.")) {}
+    : Failure(QCoreApplication::translate("core::Failure",
+                                          "Die Anzahl Zahlen pro Zeile muss mindestens 1 sein.")) {}
 
 bool withinWindowLimits(Number first, Number last) {
     return first <= last && first <= kRangeLimit && last <= kRangeLimit && first >= -kRangeLimit;
