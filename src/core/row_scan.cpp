@@ -18,12 +18,14 @@ std::int64_t RowLines::primesInRow(qsizetype index) const {
 }
 
 QString RowLines::line(qsizetype index) const {
-    QString text = rowHeader(start(index), m_headerWidth);
-    text.reserve(text.size() + m_length + 2 + 10);
+    QString text;
+    text.reserve(m_headerWidth + 2 + m_length + 2 + 11);
+    text += rowHeader(start(index), m_headerWidth);
     for (std::int64_t n = start(index); n < start(index) + m_length; ++n) {
         text += m_marks->isPrime(n) ? u'O' : u'+';
     }
-    return text + rowTail(static_cast<std::uint64_t>(primesInRow(index)));
+    text += rowTail(static_cast<std::uint64_t>(primesInRow(index)));
+    return text;
 }
 
 QString RowLines::slice(qsizetype index, qsizetype first, qsizetype count) const {

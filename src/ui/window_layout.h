@@ -63,10 +63,10 @@ struct Control {
     int rowHeight = 0;
     QSize cells{};
     QSize cellSize{};
-    void (Form::*OnClick)() = nullptr;
-    void (Form::*OnKeyPress)(char16_t key) = nullptr;
-    void (Form::*OnChange)() = nullptr;
-    void (Form::*OnEnter)() = nullptr;
+    void (Form::*onClick)() = nullptr;
+    void (Form::*onKeyPress)(char16_t key) = nullptr;
+    void (Form::*onChange)() = nullptr;
+    void (Form::*onEnter)() = nullptr;
 };
 
 struct Window {
@@ -147,24 +147,24 @@ void buildWindow(Form& form, const Window& window, std::span<const Control<Form>
             } else if (c.role == Role::Cancel) {
                 cancelButton = button;
             }
-            if (c.OnClick != nullptr) {
+            if (c.onClick != nullptr) {
                 QObject::connect(button, &QAbstractButton::clicked, &form,
-                                 [f = &form, h = c.OnClick] { (f->*h)(); });
+                                 [f = &form, h = c.onClick] { (f->*h)(); });
             }
         }
         if (auto* edit = qobject_cast<EditField*>(widget)) {
-            if (c.OnKeyPress != nullptr) {
+            if (c.onKeyPress != nullptr) {
                 QObject::connect(edit, &EditField::keyPressed, &form,
-                                 [f = &form, h = c.OnKeyPress](char16_t key) { (f->*h)(key); });
+                                 [f = &form, h = c.onKeyPress](char16_t key) { (f->*h)(key); });
             }
-            if (c.OnEnter != nullptr) {
+            if (c.onEnter != nullptr) {
                 QObject::connect(edit, &EditField::entered, &form,
-                                 [f = &form, h = c.OnEnter] { (f->*h)(); });
+                                 [f = &form, h = c.onEnter] { (f->*h)(); });
             }
         }
-        if (auto* bar = qobject_cast<QScrollBar*>(widget); bar != nullptr && c.OnChange) {
+        if (auto* bar = qobject_cast<QScrollBar*>(widget); bar != nullptr && c.onChange) {
             QObject::connect(bar, &QScrollBar::valueChanged, &form,
-                             [f = &form, h = c.OnChange] { (f->*h)(); });
+                             [f = &form, h = c.onChange] { (f->*h)(); });
         }
     }
     detail::applyTabOrder(std::move(stops));

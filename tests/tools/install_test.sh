@@ -64,6 +64,17 @@ for program in primzeilen primzeilen-cli; do
     [ "$out" = "$program $version" ] || fail "$program --version printed: $out"
 done
 
+# The command-line companion is built on the core alone: no library of the windows, so it runs
+# where no display libraries are installed.
+needed=$(readelf -d "$prefix/bin/primzeilen-cli" 2>&1) || fail "readelf primzeilen-cli: $needed"
+grep -q 'NEEDED.*libQt6Core' <<<"$needed" || fail "primzeilen-cli does not name Qt Core: $needed"
+for library in libQt6Gui libQt6Widgets libQt6Svg libQt6PrintSupport; do
+    ! grep -q "NEEDED.*$library" <<<"$needed" || fail "primzeilen-cli needs $library"
+done
+link=$(grep -A3 'build src/cli/primzeilen-cli:' "$build/build.ninja" | grep 'LINK_LIBRARIES' || true)
+[ -n "$link" ] || fail "no link line for primzeilen-cli in build.ninja"
+! grep -q -E 'Qt6(Gui|Widgets|Svg|PrintSupport)' <<<"$link" || fail "its link line names Gui: $link"
+
 # The package step itself, with the tools it needs (dpkg-shlibdeps, file) for its dependencies.
 packages=$(mktemp -d)
 trap 'rm -rf "$prefix" "$packages"' EXIT
