@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "ui/scan_steps.h"
+#include "core/row_scan.h"
 #include "core/rows.h"
 #include "bench/process_memory.h"
 #include "core/conversions.h"
@@ -272,7 +273,8 @@ void BM_WideWindowAgainstCountingItsPrimes(benchmark::State& state) {
         core::ScanControl control;
         benchmark::DoNotOptimize(core::countRows(range, 0, range.rows(), control));
         const double middle = threadMilliseconds();
-        benchmark::DoNotOptimize(primesieve::count_primes(static_cast<std::uint64_t>(range.first), static_cast<std::uint64_t>(range.last)));
+        benchmark::DoNotOptimize(primesieve::count_primes(static_cast<std::uint64_t>(range.first),
+                                                          static_cast<std::uint64_t>(range.last)));
         const double end = threadMilliseconds();
         tallying += middle - start;
         counting += end - middle;
@@ -286,6 +288,29 @@ BENCHMARK(BM_WideWindowAgainstCountingItsPrimes)
     ->Arg(12)
     ->Arg(18)
     ->Unit(benchmark::kMillisecond);
+
+// The two counting back-ends on the windows' largest scan, 1..10,000,000 in rows of 10 (Arg 10)
+// or 90: the marks the windows need for their lines, tallied from the marks, against the
+// command line's iterator, which would have to run beside the marks.
+void BM_WindowsBackEndAgainstTheIterator(benchmark::State& state) {
+    const auto length = static_cast<std::uint32_t>(state.range(0));
+    const auto range = *core::adjustToRows(1, 10'000'000, length);
+    double marking = 0;
+    double iterating = 0;
+    for (auto _ : state) {
+        const double start = threadMilliseconds();
+        benchmark::DoNotOptimize(core::scanRows(range).tally);
+        const double middle = threadMilliseconds();
+        core::ScanControl control;
+        benchmark::DoNotOptimize(core::countRows(range, 0, range.rows(), control));
+        const double end = threadMilliseconds();
+        marking += middle - start;
+        iterating += end - middle;
+    }
+    state.counters["marks_ms"] = marking / static_cast<double>(state.iterations());
+    state.counters["iterator_ms"] = iterating / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_WindowsBackEndAgainstTheIterator)->Arg(10)->Arg(90)->Unit(benchmark::kMillisecond);
 
 // 10^9 numbers near 10^12 in rows of 90, on one and on two threads: the same tally, and the
 // resident memory above the process before the run.

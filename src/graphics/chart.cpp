@@ -1,5 +1,6 @@
 #include "chart.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <vector>
 
@@ -149,12 +150,15 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
     canvas.setBrushColor(graphics::kWhite);
     canvas.rectangle(left, 6, right, 58);
     const auto tv = [](double value) { return core::formatFixed(value, 4, 3); };
-    const QString texts[] = {QStringLiteral("Momente B(%1;%2): TV %3")
+    const auto text = [](const char* german) {
+        return QCoreApplication::translate("graphics::Chart", german);
+    };
+    const QString texts[] = {text("Momente B(%1;%2): TV %3")
                                  .arg(core::formatInteger(comparison.fit.n),
                                       core::formatFixed(comparison.fit.p, 6, 4),
                                       tv(comparison.tvMoments)),
-                             QStringLiteral("Cramér-Modell: TV ") + tv(comparison.tvCramer),
-                             QStringLiteral("Poisson (Gallagher): TV ") + tv(comparison.tvPoisson)};
+                             text("Cramér-Modell: TV %1").arg(tv(comparison.tvCramer)),
+                             text("Poisson (Gallagher): TV %1").arg(tv(comparison.tvPoisson))};
     for (int i = 0; i < 3; ++i) {
         const int y = 16 + 15 * i;
         if (i == 0) {  // an open bar in the chart colour

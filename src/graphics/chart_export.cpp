@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QFont>
+#include <QCoreApplication>
 #include <QHash>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -19,7 +20,9 @@ namespace graphics {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Primzeilen: h(x) und B(n;p)");
+QString chartTitle() {
+    return QCoreApplication::translate("graphics::ChartExport", "Primzeilen: h(x) und B(n;p)");
+}
 
 QFont pageFont(double points, bool bold = false) {
     QFont font(graphics::substituteFont(QStringLiteral("Arial")));
@@ -70,7 +73,7 @@ QByteArray chartSvg(const graphics::Drawing& drawing, const QString& title) {
     generator.setSize(drawing.size());
     generator.setViewBox(QRect(QPoint(0, 0), drawing.size()));
     generator.setResolution(96);
-    generator.setTitle(title);
+    generator.setTitle(title.isEmpty() ? chartTitle() : title);
     {
         QPainter painter(&generator);
         graphics::replay(drawing, painter, graphics::Surface::Vector);
@@ -149,7 +152,7 @@ void paintChartPage(QPagedPaintDevice& device, const graphics::Drawing& drawing,
 
 void writeChartPdf(QIODevice& device, const graphics::Drawing& drawing, const ChartTexts& texts) {
     QPdfWriter writer(&device);
-    writer.setTitle(kTitle);
+    writer.setTitle(chartTitle());
     writer.setCreator(QStringLiteral("Primzeilen"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
@@ -190,7 +193,7 @@ void writeChart(QIODevice& device, ChartFormat format, const graphics::Drawing& 
             break;
     }
     if (bytes.isEmpty()) {
-        throw core::WriteFailure(QStringLiteral("leeres Bild"));
+        throw core::WriteFailure(QCoreApplication::translate("graphics::ChartExport", "leeres Bild"));
     }
     core::writeAll(device, bytes);
 }

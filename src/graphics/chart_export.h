@@ -34,8 +34,8 @@ void writeChart(QIODevice& device, ChartFormat format, const graphics::Drawing& 
                 const ChartTexts& texts);
 
 // The chart as SVG: the picture's size as its view box, lines and texts as vectors.
-[[nodiscard]] QByteArray chartSvg(const graphics::Drawing& drawing,
-                                  const QString& title = QStringLiteral("Primzeilen: h(x) und B(n;p)"));
+// Without a title, the chart's own.
+[[nodiscard]] QByteArray chartSvg(const graphics::Drawing& drawing, const QString& title = {});
 
 // One landscape page: the chart scaled to the page's width or to what the texts below leave
 // of its height, its proportions kept; below it the table and the result fields.

@@ -21,7 +21,7 @@ TEST(BinomialFit, WorkedExample) {
     EXPECT_NEAR(std::sqrt(fit.n * fit.p * (1 - fit.p)), 0.72618, 5e-6);
 }
 
-TEST(Binomialwert, WorkedExampleForEveryK) {
+TEST(BinomialProbability, WorkedExampleForEveryK) {
     const double expected[] = {1.4552e-11, 1.9645e-9, 1.1787e-7, 4.1255e-6, 9.2823e-5,
                                0.0013923,  0.0139235, 0.0895079, 0.3356547, 0.5594245};
     for (int k = 0; k <= 9; ++k) {
@@ -35,7 +35,7 @@ TEST(Binomialwert, WorkedExampleForEveryK) {
     EXPECT_FALSE(std::signbit(binomialProbability(9, 12, 0.9375)));
 }
 
-TEST(Binomialwert, SmallCasesAndPZero) {
+TEST(BinomialProbability, SmallCasesAndPZero) {
     EXPECT_NEAR(binomialProbability(3, 3, 0.4), 0.064, 1e-15);
     EXPECT_EQ(binomialProbability(3, 5, 0.4), 0.0);
     EXPECT_EQ(binomialProbability(3, -2, 0.4), binomialProbability(3, 0, 0.4));  // k <= 0 gives q^n

@@ -10,7 +10,7 @@
 namespace core {
 namespace {
 
-TEST(StrToInt, ReadsDecimalIntegersWithSignAndBlanks) {
+TEST(ParseInteger, ReadsDecimalIntegersWithSignAndBlanks) {
     const struct {
         const char16_t* text;
         std::int32_t value;
@@ -31,7 +31,7 @@ TEST(StrToInt, ReadsDecimalIntegersWithSignAndBlanks) {
     }
 }
 
-TEST(StrToInt, RefusesEverythingElseNamingTheText) {
+TEST(ParseInteger, RefusesEverythingElseNamingTheText) {
     for (const char16_t* text :
          {u"", u"   ", u"abc", u"1,5", u"1.5", u"2147483648", u"-2147483649", u"12a", u"--1", u"+",
           u"- 1", u"1 2", u"0x10", u"$10", u"\uFF11\uFF12", u"99999999999999999999"}) {
@@ -45,7 +45,7 @@ TEST(StrToInt, RefusesEverythingElseNamingTheText) {
     }
 }
 
-TEST(StrToFloat, ReadsTheSeparatorSetting) {
+TEST(ParseReal, ReadsTheSeparatorSetting) {
     const DecimalSeparatorScope separator(u',');
     const struct {
         const char16_t* text;
@@ -72,7 +72,7 @@ TEST(StrToFloat, ReadsTheSeparatorSetting) {
     EXPECT_THROW((void)parseReal("0,9375"), ConversionError);
 }
 
-TEST(IntegerTexts, IntToStrAndPaddedStr) {
+TEST(IntegerTexts, FormatIntegerAndRightAligned) {
     EXPECT_EQ(formatInteger(-5), "-5");
     EXPECT_EQ(formatInteger(4675), "4675");
     EXPECT_EQ(rightAligned(1, 6), "     1");
@@ -148,7 +148,7 @@ TEST(FormatFixed, UsesTheSeparatorSetting) {
     EXPECT_EQ(formatFixed(0.5L, 5, 5), "0,50000");
 }
 
-TEST(FloatToStr, ShortestTextWithFifteenDigits) {
+TEST(FormatShortest, ShortestTextWithFifteenDigits) {
     const DecimalSeparatorScope separator(u',');
     const struct {
         long double value;
@@ -176,7 +176,7 @@ TEST(FloatToStr, ShortestTextWithFifteenDigits) {
     }
 }
 
-TEST(Round, HalvesGoToTheEvenNeighbour) {
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     const struct {
         long double value;
         std::int32_t rounded;
@@ -199,7 +199,7 @@ TEST(Round, HalvesGoToTheEvenNeighbour) {
     }
 }
 
-TEST(Round, OutsideTheIntegerRangeIsAnInvalidOperation) {
+TEST(RoundHalfEven, OutsideTheIntegerRangeIsAnInvalidOperation) {
     for (const long double value : {2147483647.5L, 2147483648.0L, -2147483649.0L, 3e9L, 1e300L,
                                     std::numeric_limits<long double>::infinity(),
                                     std::numeric_limits<long double>::quiet_NaN()}) {
