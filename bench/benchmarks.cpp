@@ -15,18 +15,18 @@
 #include <primesieve.hpp>
 #include <thread>
 
-#include "ui/scan_steps.h"
-#include "core/row_scan.h"
-#include "core/rows.h"
 #include "bench/process_memory.h"
 #include "core/conversions.h"
 #include "core/models.h"
+#include "core/row_scan.h"
+#include "core/rows.h"
 #include "graphics/chart_export.h"
 #include "ui/edit_field.h"
 #include "ui/graph_window.h"
 #include "ui/list_box.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/scan_steps.h"
 
 namespace {
 

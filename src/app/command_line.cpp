@@ -5,9 +5,9 @@
 #include <QRegularExpression>
 #include <cstdio>
 
-#include "primzeilen_version.h"
 #include "core/line_writer.h"
 #include "core/translations.h"
+#include "primzeilen_version.h"
 
 namespace app {
 

@@ -1,9 +1,9 @@
 // primzeilen-icons FOLDER
 //
 // Writes the program's icon, from the one drawing the windows show, as the files that are
-// installed: FOLDER/scalable/apps/ID.svg and FOLDER/SIZExSIZE/apps/ID.png for 16, 32, 48, 64, 128 and 256
-// pixels. 16 and 32 are the windows' own pictures; the larger ones are the 32-pixel drawing at
-// 1.5, 2, 4 and 8 times its scale, every line as wide as the scale.
+// installed: FOLDER/scalable/apps/ID.svg and FOLDER/SIZExSIZE/apps/ID.png for 16, 32, 48, 64, 128
+// and 256 pixels. 16 and 32 are the windows' own pictures; the larger ones are the 32-pixel drawing
+// at 1.5, 2, 4 and 8 times its scale, every line as wide as the scale.
 
 #include <QDir>
 #include <QFile>
@@ -36,11 +36,13 @@ int main(int argc, char** argv) {
     }
     QGuiApplication application(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    bool written = write(folder + QStringLiteral("/scalable/apps/") + kId + QStringLiteral(".svg"),
-                         graphics::chartSvg(ui::programIconDrawing(32), QStringLiteral("Primzeilen")));
+    bool written =
+        write(folder + QStringLiteral("/scalable/apps/") + kId + QStringLiteral(".svg"),
+              graphics::chartSvg(ui::programIconDrawing(32), QStringLiteral("Primzeilen")));
     for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage image = size <= 32 ? graphics::rasterise(ui::programIconDrawing(size), 1.0)
-                                        : graphics::rasterise(ui::programIconDrawing(32), size / 32.0);
+        const QImage image = size <= 32
+                                 ? graphics::rasterise(ui::programIconDrawing(size), 1.0)
+                                 : graphics::rasterise(ui::programIconDrawing(32), size / 32.0);
         const QString path = QStringLiteral("%1/%2x%2/apps/%3.png").arg(folder).arg(size).arg(kId);
         QDir().mkpath(QFileInfo(path).absolutePath());
         written = written && image.save(path, "PNG");

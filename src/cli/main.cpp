@@ -292,8 +292,7 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
         return kInterrupted;
     }
 
-    const core::FrequencySummary summary =
-        core::summarizeFrequencies(tally);
+    const core::FrequencySummary summary = core::summarizeFrequencies(tally);
     std::optional<core::FitReport> fit;
     std::optional<core::ModelComparison> models;
     QString failure;
@@ -302,7 +301,8 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
             fit = core::fitReport(summary.shares);
         }
         if (options.models) {
-            models = core::compareModels(core::computeModels(core::modelRows(range)), summary.shares);
+            models =
+                core::compareModels(core::computeModels(core::modelRows(range)), summary.shares);
         }
     } catch (const core::Failure& error) {
         failure = error.message();

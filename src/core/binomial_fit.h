@@ -23,8 +23,8 @@ struct BinomialFit {
 };
 
 // B(n;p) with the mean and, as far as a whole n allows, the variance of h(x): p = 1 - v/m,
-// n = roundHalfEven(m/p). A zero mean raises InvalidFloatOperation, p = 0 FloatDivisionByZero, and a
-// quotient m/p beyond the 32-bit range InvalidFloatOperation.
+// n = roundHalfEven(m/p). A zero mean raises InvalidFloatOperation, p = 0 FloatDivisionByZero, and
+// a quotient m/p beyond the 32-bit range InvalidFloatOperation.
 [[nodiscard]] BinomialFit fitBinomial(const Frequencies& h);
 
 // B(n;p;k) by the product recurrence from q^n. q = 1 - p = 0 raises FloatDivisionByZero.

@@ -11,8 +11,7 @@ FitReport fitReport(const Frequencies& h) {
     report.meanObserved = mean(h);
     report.deviationObserved = standardDeviation(h);
     report.meanBinomial = static_cast<long double>(report.binomial.n) * report.binomial.p;
-    report.deviationBinomial =
-        squareRoot(report.meanBinomial * (1.0L - report.binomial.p));
+    report.deviationBinomial = squareRoot(report.meanBinomial * (1.0L - report.binomial.p));
     return report;
 }
 

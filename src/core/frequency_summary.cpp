@@ -7,7 +7,6 @@
 
 namespace core {
 
-
 FrequencySummary summarizeFrequencies(const RowTally& tally) {
     const RowCounts& rows = tally.rows;
     const std::uint64_t tallied = std::accumulate(rows.begin(), rows.end(), std::uint64_t{0});

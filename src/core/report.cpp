@@ -24,8 +24,7 @@ QString label(const char* source) {
 
 }  // namespace
 
-QStringList summaryLines(const core::FrequencySummary& summary,
-                         const core::RowTally& tally) {
+QStringList summaryLines(const core::FrequencySummary& summary, const core::RowTally& tally) {
     QStringList lines = summary.lines;
     lines.append(u' ' +
                  label(QT_TRANSLATE_NOOP("core::Report", "Zeilen mit mehr als 20 Primzahlen:")) +
@@ -47,9 +46,7 @@ QStringList fitLines(const FitReport& fit) {
 }
 
 QStringList modelLines(const core::ModelComparison& models) {
-    const auto share = [](double value) {
-        return formatFixed(value, 8, 6).rightJustified(11);
-    };
+    const auto share = [](double value) { return formatFixed(value, 8, 6).rightJustified(11); };
     QStringList lines{QCoreApplication::translate("core::Report", "Vergleich mit Zufallsmodellen:"),
                       QStringLiteral("  k       h(k)  B(n;p)(k)       C(k)       P(k)")};
     for (std::size_t k = 0; k < 21; ++k) {

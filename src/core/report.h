@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/frequency_summary.h"
-#include "core/rows.h"
 #include "core/fit_report.h"
+#include "core/frequency_summary.h"
 #include "core/models.h"
+#include "core/rows.h"
 
 namespace core {
 
@@ -23,11 +23,10 @@ namespace core {
 [[nodiscard]] QStringList modelLines(const core::ModelComparison& models);
 
 // The same numbers for programs, in full precision with a decimal point.
-[[nodiscard]] QString csvReport(const core::FrequencySummary& summary,
-                                const core::RowTally& tally, const std::optional<FitReport>& fit,
+[[nodiscard]] QString csvReport(const core::FrequencySummary& summary, const core::RowTally& tally,
+                                const std::optional<FitReport>& fit,
                                 const std::optional<core::ModelComparison>& models = {});
-[[nodiscard]] QString jsonReport(const core::RowRange& range,
-                                 const core::FrequencySummary& summary,
+[[nodiscard]] QString jsonReport(const core::RowRange& range, const core::FrequencySummary& summary,
                                  const core::RowTally& tally, const std::optional<FitReport>& fit,
                                  const std::optional<core::ModelComparison>& models = {});
 

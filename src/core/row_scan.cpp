@@ -35,7 +35,8 @@ QString RowLines::slice(qsizetype index, qsizetype first, qsizetype count) const
     const qsizetype end = first + std::max<qsizetype>(count, 0);
     QString text;
     if (first < marksBegin) {
-        text += rowHeader(start(index), m_headerWidth).mid(first, std::min(end, marksBegin) - first);
+        text +=
+            rowHeader(start(index), m_headerWidth).mid(first, std::min(end, marksBegin) - first);
     }
     const qsizetype fromMark = std::max(first, marksBegin);
     const qsizetype toMark = std::min(end, marksEnd);

@@ -72,7 +72,7 @@ void drawAxes(graphics::Picture& picture, ChartState& chart) {
 }
 
 void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorIndex,
-                         const core::Frequencies& h) {
+                    const core::Frequencies& h) {
     graphics::Canvas& canvas = picture.canvas();
     chooseColor(chart, colorIndex);
     for (int x = 0; x <= 18; ++x) {
@@ -86,7 +86,7 @@ void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorInde
 }
 
 void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex,
-                       const QString& nText, const QString& pText) {
+                   const QString& nText, const QString& pText) {
     graphics::Canvas& canvas = picture.canvas();
     chooseColor(chart, colorIndex);
     const std::int32_t n = core::parseInteger(nText);
@@ -111,7 +111,7 @@ void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex
 }
 
 void drawModels(graphics::Picture& picture, const ChartState& chart,
-                    const core::ModelComparison& comparison) {
+                const core::ModelComparison& comparison) {
     graphics::Canvas& canvas = picture.canvas();
     const graphics::Color pen = canvas.penColor();
     const graphics::Color brush = canvas.brushColor();
@@ -125,7 +125,8 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
         canvas.lineTo(x - 3, y);
         canvas.lineTo(x, y - 3);
     };
-    const auto model = [&](const std::vector<double>& shares, graphics::Color color, auto&& marker) {
+    const auto model = [&](const std::vector<double>& shares, graphics::Color color,
+                           auto&& marker) {
         canvas.setPenColor(color);
         canvas.setBrushColor(color);
         std::vector<QPoint> points;
@@ -153,12 +154,12 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
     const auto text = [](const char* german) {
         return QCoreApplication::translate("graphics::Chart", german);
     };
-    const QString texts[] = {text("Momente B(%1;%2): TV %3")
-                                 .arg(core::formatInteger(comparison.fit.n),
-                                      core::formatFixed(comparison.fit.p, 6, 4),
-                                      tv(comparison.tvMoments)),
-                             text("Cramér-Modell: TV %1").arg(tv(comparison.tvCramer)),
-                             text("Poisson (Gallagher): TV %1").arg(tv(comparison.tvPoisson))};
+    const QString texts[] = {
+        text("Momente B(%1;%2): TV %3")
+            .arg(core::formatInteger(comparison.fit.n), core::formatFixed(comparison.fit.p, 6, 4),
+                 tv(comparison.tvMoments)),
+        text("Cramér-Modell: TV %1").arg(tv(comparison.tvCramer)),
+        text("Poisson (Gallagher): TV %1").arg(tv(comparison.tvPoisson))};
     for (int i = 0; i < 3; ++i) {
         const int y = 16 + 15 * i;
         if (i == 0) {  // an open bar in the chart colour

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <cstdint>
 
 #include "core/binomial_fit.h"
 #include "core/models.h"
 #include "graphics/canvas.h"
-#include <QString>
 
 namespace graphics {
 
@@ -41,17 +41,17 @@ void drawAxes(graphics::Picture& picture, ChartState& chart);
 
 // h(x) for x = 0..18 as sticks in the colour of the grid index.
 void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorIndex,
-                         const core::Frequencies& h);
+                    const core::Frequencies& h);
 
 // B(n;p;x) for x = 0..n as open bars, n and p read from the texts of the n and p fields.
 void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex,
-                       const QString& nText, const QString& pText);
+                   const QString& nText, const QString& pText);
 
 // The random models over the chart: C(k) and P(k) for k = 0..20 as markers joined by thin lines,
 // in two colours that colour-blind readers tell apart, and a legend in the upper right corner
 // with each model's total variation distance from h(x). Leaves pen and brush as it found them.
 void drawModels(graphics::Picture& picture, const ChartState& chart,
-                    const core::ModelComparison& comparison);
+                const core::ModelComparison& comparison);
 
 // Okabe and Ito's bluish green and vermillion, as 0x00BBGGRR.
 inline constexpr graphics::Color kCramerColor = 0x00739E00;

@@ -1,9 +1,9 @@
 #include "chart_export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
-#include <QCoreApplication>
 #include <QHash>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -170,8 +170,8 @@ ChartFormat chartFormatOf(const QString& fileName) {
     return ChartFormat::Png;
 }
 
-void writeChart(QIODevice& device, ChartFormat format, const graphics::Drawing& drawing, double scale,
-                const ChartTexts& texts) {
+void writeChart(QIODevice& device, ChartFormat format, const graphics::Drawing& drawing,
+                double scale, const ChartTexts& texts) {
     // Each format is made whole in memory first, a few dozen kilobytes: its writer's failure
     // is then told apart from the device's, and the device gets one checked write.
     QByteArray bytes;
@@ -193,7 +193,8 @@ void writeChart(QIODevice& device, ChartFormat format, const graphics::Drawing& 
             break;
     }
     if (bytes.isEmpty()) {
-        throw core::WriteFailure(QCoreApplication::translate("graphics::ChartExport", "leeres Bild"));
+        throw core::WriteFailure(
+            QCoreApplication::translate("graphics::ChartExport", "leeres Bild"));
     }
     core::writeAll(device, bytes);
 }

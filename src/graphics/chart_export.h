@@ -30,8 +30,8 @@ enum class ChartFormat { Png, Svg, Pdf };
 // The chart in a format: PNG rasterised at `scale` (at 1 the screen's pixels), SVG, or the
 // printed page as PDF. Throws core::WriteFailure where the chart could not be made or the
 // device did not take all of it.
-void writeChart(QIODevice& device, ChartFormat format, const graphics::Drawing& drawing, double scale,
-                const ChartTexts& texts);
+void writeChart(QIODevice& device, ChartFormat format, const graphics::Drawing& drawing,
+                double scale, const ChartTexts& texts);
 
 // The chart as SVG: the picture's size as its view box, lines and texts as vectors.
 // Without a title, the chart's own.

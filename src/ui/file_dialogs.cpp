@@ -63,10 +63,10 @@ void rememberSaveFolder(const QString& folder) {
 
 QString resultFileName(const ui::ScannedRange& scanned, const QString& suffix) {
     const QString stem = scanned.rowLength > 0 ? QStringLiteral("primzeilen_%1_%2_%3")
-                                                          .arg(scanned.lower)
-                                                          .arg(scanned.upper)
-                                                          .arg(scanned.rowLength)
-                                                    : QStringLiteral("primzeilen");
+                                                     .arg(scanned.lower)
+                                                     .arg(scanned.upper)
+                                                     .arg(scanned.rowLength)
+                                               : QStringLiteral("primzeilen");
     return stem + u'.' + suffix;
 }
 

@@ -53,7 +53,8 @@ void rememberSaveFolder(const QString& folder);
 [[nodiscard]] QString resultFileName(const ui::ScannedRange& scanned, const QString& suffix);
 
 // "What could not be saved as „file“", with the reason on a line of its own.
-[[nodiscard]] QString saveFailureText(const QString& what, const QString& path, const QString& reason);
+[[nodiscard]] QString saveFailureText(const QString& what, const QString& path,
+                                      const QString& reason);
 
 // Writes a file whole or not at all; an empty text, or the message naming it and the reason.
 [[nodiscard]] QString saveAs(const QString& what, const QString& path,

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "graphics/chart.h"
+#include "ui/grid_cells.h"
 #include "ui/result_table.h"
 #include "ui/shared_state.h"
-#include "ui/grid_cells.h"
 
 namespace ui {
 

@@ -9,11 +9,13 @@ namespace ui {
 void GraphWindow::drawModels() {
     const ui::ScannedRange& scanned = m_state.lastScan;
     const bool known = m_models && m_models->first.rowLength == scanned.rowLength &&
-                       m_models->first.lower == scanned.lower && m_models->first.upper == scanned.upper;
+                       m_models->first.lower == scanned.lower &&
+                       m_models->first.upper == scanned.upper;
     if (!known) {
-        m_models.emplace(scanned, core::computeModels(core::modelRows(
-                                      {scanned.lower, scanned.upper,
-                                       static_cast<std::uint32_t>(scanned.rowLength)})));
+        m_models.emplace(
+            scanned,
+            core::computeModels(core::modelRows(
+                {scanned.lower, scanned.upper, static_cast<std::uint32_t>(scanned.rowLength)})));
     }
     graphics::drawModels(pictureBox->picture(), m_chart,
                          core::compareModels(m_models->second, m_state.shares));

@@ -9,10 +9,10 @@
 #include <QShortcut>
 #include <array>
 
-#include "ui/scan_steps.h"
 #include "core/conversions.h"
 #include "ui/graph_window.h"
 #include "ui/help_window.h"
+#include "ui/scan_steps.h"
 #include "ui/window_layout.h"
 
 namespace ui {

@@ -23,8 +23,9 @@ void fillResultTable(const TableControls& controls, const core::Frequencies& h,
         const int column = x + 1;
         tab.setCell(column, 0, core::xCell(x));
         tab.setCell(column, 1, core::shareCell(h[static_cast<std::size_t>(x)]));
-        tab.setCell(column, 2, core::shareCell(core::binomialProbability(
-                                   report.binomial.n, x, report.binomial.p)));
+        tab.setCell(
+            column, 2,
+            core::shareCell(core::binomialProbability(report.binomial.n, x, report.binomial.p)));
     }
 
     edit(3).setFieldText(texts.meanObserved);

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "core/binomial_fit.h"
-#include "ui/shared_state.h"
 #include "ui/grid_cells.h"
+#include "ui/shared_state.h"
 #include "ui/text_field.h"
 
 namespace ui {

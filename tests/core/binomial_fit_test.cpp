@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "core/worked_example.h"
 #include "core/failures.h"
+#include "core/worked_example.h"
 
 namespace core {
 namespace {

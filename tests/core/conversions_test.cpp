@@ -133,8 +133,7 @@ TEST(FormatFixed, AZeroNeverShowsAMinus) {
     EXPECT_EQ(formatFixed(-1e-9L, 4, 4), "0,0000");
     EXPECT_EQ(formatFixed(-0.00004L, 4, 4), "0,0000");
     EXPECT_EQ(formatFixed(-0.00006L, 4, 4), "-0,0001");
-    EXPECT_EQ(formatFixed(std::numeric_limits<long double>::denorm_min(), 5, 5),
-              "0,00000");
+    EXPECT_EQ(formatFixed(std::numeric_limits<long double>::denorm_min(), 5, 5), "0,00000");
 }
 
 TEST(FormatFixed, UsesTheSeparatorSetting) {
@@ -203,7 +202,8 @@ TEST(RoundHalfEven, OutsideTheIntegerRangeIsAnInvalidOperation) {
     for (const long double value : {2147483647.5L, 2147483648.0L, -2147483649.0L, 3e9L, 1e300L,
                                     std::numeric_limits<long double>::infinity(),
                                     std::numeric_limits<long double>::quiet_NaN()}) {
-        EXPECT_THROW((void)roundHalfEven(value), InvalidFloatOperation) << static_cast<double>(value);
+        EXPECT_THROW((void)roundHalfEven(value), InvalidFloatOperation)
+            << static_cast<double>(value);
     }
 }
 

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "core/list_lines.h"
-#include "support/test_devices.h"
 #include "support/numbered_lines.h"
+#include "support/test_devices.h"
 
 namespace core {
 namespace {

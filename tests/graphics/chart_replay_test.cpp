@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "graphics/chart.h"
-#include "graphics/chart_export.h"
 #include "core/conversions.h"
 #include "core/save_file.h"
+#include "graphics/chart.h"
+#include "graphics/chart_export.h"
 #include "support/test_devices.h"
 
 namespace graphics {

@@ -21,7 +21,6 @@
 #include <optional>
 #include <vector>
 
-#include "ui/scan_steps.h"
 #include "bench/process_memory.h"
 #include "core/line_writer.h"
 #include "graphics/chart.h"
@@ -30,6 +29,7 @@
 #include "ui/list_box.h"
 #include "ui/main_window.h"
 #include "ui/picture_box.h"
+#include "ui/scan_steps.h"
 #include "ui/text_grid.h"
 
 namespace {

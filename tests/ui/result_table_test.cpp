@@ -4,9 +4,9 @@
 
 #include <QStringList>
 
-#include "core/worked_example.h"
 #include "core/conversions.h"
 #include "core/failures.h"
+#include "core/worked_example.h"
 
 namespace ui {
 namespace {

@@ -70,9 +70,7 @@ protected:
     ui::SharedState m_state;
     graphics::ChartState m_chart;
     QStringList m_reported;
-    ui::FailureReporter m_report = [this](const QString& message) {
-        m_reported.append(message);
-    };
+    ui::FailureReporter m_report = [this](const QString& message) { m_reported.append(message); };
     // What the save dialog was asked, and what it answers.
     SaveQuestion m_asked;
     QString m_askedFolder;
