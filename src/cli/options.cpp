@@ -1,0 +1,223 @@
+#include "options.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QThread>
+#include <cerrno>
+#include <cstdio>
+
+#include "cli/count_argument.h"
+#include "core/line_writer.h"
+#include "primzeilen_version.h"
+
+namespace cli {
+
+QString translated(const char* source) {
+    return QCoreApplication::translate("primzeilen-cli", source);
+}
+
+namespace {
+
+constexpr std::uint32_t kLongestRow = 10'000'000;
+
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "primzeilen-cli",
+    "Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE\n"
+    "\n"
+    "Legt den Bereich VON bis BIS in Zeilen zu LÄNGE Zahlen aus, wie das Hauptfenster von\n"
+    "primzeilen es tut (jede Zeile beginnt bei einem Vielfachen von LÄNGE plus 1), zählt die\n"
+    "Primzahlen jeder Zeile und gibt aus, wie viele Zeilen 0, 1, …, 20 und mehr als 20\n"
+    "Primzahlen enthalten.\n"
+    "\n"
+    "  VON, BIS   ganze Zahlen von 0 bis 18446744073709551615, auch als 1e12 oder 10^12\n"
+    "  LÄNGE      1 bis 10000000\n"
+    "\n"
+    "Optionen:\n"
+    "  --zeilen            zuerst jede Zeile, wie das Hauptfenster sie auflistet\n"
+    "  --anpassung         danach die angepasste Binomialverteilung B(n;p) mit Erwartungswerten\n"
+    "                      und Standardabweichungen\n"
+    "  --modelle           danach h(k), B(n;p)(k) und die Zufallsmodelle von Cramér und\n"
+    "                      Gallagher (Poisson) für k = 0..20, ihre Abstände (TV) und Varianzen\n"
+    "  --format FORMAT     text (Voreinstellung), csv oder json\n"
+    "  --threads N         so viele Threads, höchstens einer je Kern und so viele, dass der\n"
+    "                      Lauf unter 256 MB Speicher bleibt (Voreinstellung: die Zahl der\n"
+    "                      Kerne)\n"
+    "  --fortschritt       Fortschritt auf der Fehlerausgabe, auch wenn sie kein Terminal ist\n"
+    "  --still             keinen Fortschritt zeigen\n"
+    "  -h, --help          diese Hilfe\n"
+    "  -v, --version       die Versionsnummer\n"
+    "\n"
+    "Jede Option mit Wert darf nur einmal stehen.\n"
+    "\n"
+    "Rückgabewert:\n"
+    "  0    fertig\n"
+    "  1    keine Anpassung möglich, oder die Ausgabe konnte nicht geschrieben werden (etwa\n"
+    "       weil der Datenträger voll ist; ein Leser, der nicht mehr liest, endet den Lauf\n"
+    "       ohne Meldung)\n"
+    "  2    falscher Aufruf\n"
+    "  130  abgebrochen mit Strg+C (SIGINT)\n"
+    "  143  abgebrochen mit SIGTERM\n"
+    "Ein Abbruch hinterlässt nur ganze Zeilen.\n"
+    "\n"
+    "Handbuch: man primzeilen-cli\n");
+
+const char* const kUsageLine = QT_TRANSLATE_NOOP(
+    "primzeilen-cli", "Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE (mehr: --help)\n");
+
+int usage(const QString& message) {
+    std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message),
+                 qPrintable(translated(kUsageLine)));
+    return kUsage;
+}
+
+}  // namespace
+
+// "Ausgabe konnte nicht geschrieben werden: reason", but nothing for a reader that went away
+// (a broken pipe): that is no news to its user. Returns the exit code.
+int outputFailed(int error) {
+    if (error != EPIPE) {
+        std::fprintf(stderr, "primzeilen-cli: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "primzeilen-cli", "Ausgabe konnte nicht geschrieben werden: %1")
+                                    .arg(core::systemErrorText(error))));
+    }
+    return kFailed;
+}
+
+int print(const QString& text) {
+    core::LineWriter out;
+    out.text(text);
+    return out.error() == 0 ? kDone : outputFailed(out.error());
+}
+
+std::variant<Options, int> readOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    const QCommandLineOption rows(QStringLiteral("zeilen"), QString());
+    const QCommandLineOption fit(QStringLiteral("anpassung"), QString());
+    const QCommandLineOption models(QStringLiteral("modelle"), QString());
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
+    const QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
+    const QCommandLineOption progress(QStringLiteral("fortschritt"), QString());
+    const QCommandLineOption quiet(QStringLiteral("still"), QString());
+    parser.addOptions({help, version, rows, fit, models, format, threads, progress, quiet});
+    // A negative number would read as a row of short options: where it stands for VON, BIS or
+    // LÄNGE it is handed on as a stand-in and named as given once the parser is done.
+    QStringList given = arguments;
+    QStringList negatives;
+    for (qsizetype i = 1; i < given.size(); ++i) {
+        const QString& argument = given[i];
+        const bool valueOfOption =
+            given[i - 1] == QLatin1String("--threads") || given[i - 1] == QLatin1String("--format");
+        if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit() && !valueOfOption) {
+            negatives.append(argument);
+            given[i] = QString(QChar(0xE000)) + QString::number(negatives.size() - 1);
+        }
+    }
+    if (!parser.parse(given)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            return usage(
+                QCoreApplication::translate("primzeilen-cli", "unbekannte Option „%1%2“.")
+                    .arg(unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                         unknown.front()));
+        }
+        // Qt's own messages quote with '…'; ours with „…“.
+        static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+        return usage(parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
+    }
+    for (const QCommandLineOption* once : {&format, &threads}) {
+        if (parser.values(*once).size() > 1) {
+            return usage(QCoreApplication::translate("primzeilen-cli",
+                                                     "Option „--%1“ ist mehrfach angegeben.")
+                             .arg(once->names().front()));
+        }
+    }
+    if (parser.isSet(help)) {
+        return print(translated(kHelp));
+    }
+    if (parser.isSet(version)) {
+        return print(QStringLiteral("primzeilen-cli " PRIMZEILEN_VERSION "\n"));
+    }
+    Options options;
+    options.rows = parser.isSet(rows);
+    options.fit = parser.isSet(fit);
+    options.models = parser.isSet(models);
+    if (parser.isSet(format)) {
+        options.format = parser.value(format);
+        if (options.format != u"text" && options.format != u"csv" && options.format != u"json") {
+            return usage(QCoreApplication::translate(
+                             "primzeilen-cli", "--format „%1“: erlaubt sind text, csv und json.")
+                             .arg(options.format));
+        }
+    }
+    const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
+    unsigned requestedThreads = cores;
+    if (parser.isSet(threads)) {
+        const auto count = cli::parseCount(parser.value(threads));
+        if (!count || *count < 1 || *count > 1024) {
+            return usage(QCoreApplication::translate(
+                             "primzeilen-cli", "--threads „%1“ ist keine Zahl von 1 bis 1024.")
+                             .arg(parser.value(threads)));
+        }
+        requestedThreads = static_cast<unsigned>(*count);
+    }
+    if (parser.isSet(progress) && parser.isSet(quiet)) {
+        return usage(QCoreApplication::translate(
+            "primzeilen-cli", "--fortschritt und --still schließen einander aus."));
+    }
+    if (parser.isSet(progress) || parser.isSet(quiet)) {
+        options.progress = parser.isSet(progress);
+    }
+
+    QStringList numbers = parser.positionalArguments();
+    for (QString& number : numbers) {
+        if (number.startsWith(QChar(0xE000))) {
+            number = negatives.at(number.mid(1).toInt());
+        }
+    }
+    if (numbers.size() != 3) {
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli", "drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.")
+                         .arg(numbers.size()));
+    }
+    const auto from = cli::parseCount(numbers[0]);
+    const auto to = cli::parseCount(numbers[1]);
+    const auto length = cli::parseCount(numbers[2]);
+    if (!from) {
+        return usage(
+            QCoreApplication::translate(
+                "primzeilen-cli", "VON „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
+                .arg(numbers[0]));
+    }
+    if (!to) {
+        return usage(
+            QCoreApplication::translate(
+                "primzeilen-cli", "BIS „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
+                .arg(numbers[1]));
+    }
+    if (!length || *length < 1 || *length > kLongestRow) {
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli", "LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.")
+                         .arg(numbers[2]));
+    }
+    const auto adjusted = core::adjustToRows(*from, *to, static_cast<std::uint32_t>(*length));
+    if (!adjusted) {
+        return usage(
+            QCoreApplication::translate("primzeilen-cli",
+                                        "von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.")
+                .arg(*from)
+                .arg(*to)
+                .arg(
+                    *length == 1
+                        ? QCoreApplication::translate("primzeilen-cli", "1 Zahl")
+                        : QCoreApplication::translate("primzeilen-cli", "%1 Zahlen").arg(*length)));
+    }
+    options.range = *adjusted;
+    options.threads = core::threadsFor(*adjusted, requestedThreads, cores);
+    return options;
+}
+
+}  // namespace cli

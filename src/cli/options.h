@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+#include "core/rows.h"
+
+namespace cli {
+
+// Exit codes, as --help lists them.
+inline constexpr int kDone = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kUsage = 2;
+inline constexpr int kInterrupted = 130;  // or 143 after SIGTERM: 128 plus the signal
+
+// A text of primzeilen-cli in the user's language.
+[[nodiscard]] QString translated(const char* source);
+
+// What a run is asked to do.
+struct Options {
+    core::RowRange range;
+    bool rows = false;
+    bool fit = false;
+    bool models = false;
+    QString format = QStringLiteral("text");
+    unsigned threads = 1;
+    std::optional<bool> progress;  // none: when standard error is a terminal
+};
+
+// The options and the range of a run; or, where the arguments ask for no run (--help,
+// --version) or are wrong, the exit code once that is printed.
+[[nodiscard]] std::variant<Options, int> readOptions(const QStringList& arguments);
+
+// Reports a failed write (nothing for a reader that went away) and returns the exit code.
+int outputFailed(int error);
+
+// Writes a text to standard output; returns the exit code.
+int print(const QString& text);
+
+}  // namespace cli
