@@ -43,12 +43,12 @@ Runs runs(const QImage& image, QRgb color, int fixed, bool alongRow) {
 class ChartReplayTest : public ::testing::Test {
 protected:
     void axes() {
-        clearPicture(m_bild);
-        drawAxes(m_bild, m_chart);
+        clearPicture(m_picture);
+        drawAxes(m_picture, m_chart);
     }
 
     core::DecimalSeparatorScope m_separator{u','};
-    graphics::Picture m_bild{769, 377};
+    graphics::Picture m_picture{769, 377};
     ChartState m_chart;
 };
 
@@ -64,8 +64,8 @@ TEST_P(ScaledChartTest, EveryLineIsRoundSDevicePixelsWideFromFloorSX) {
     axes();
     core::Frequencies h{};
     h.fill(0.3);  // every stick from the axis up to y 119
-    drawStickChart(m_bild, m_chart, 4, h);
-    const QImage image = m_bild.raster(GetParam());
+    drawStickChart(m_picture, m_chart, 4, h);
+    const QImage image = m_picture.raster(GetParam());
     EXPECT_EQ(image.devicePixelRatio(), GetParam());
 
     Runs sticks;
@@ -88,8 +88,8 @@ TEST_P(ScaledChartTest, BarSidesAndTopsHaveTheWidthOfAStick) {
     axes();
     const QString n("1");
     const QString p("0,8");  // B(0) = 0.2 up to y 189; B(1) = 0.8 beyond the top
-    drawHistogram(m_bild, m_chart, 4, n, p);
-    const QImage image = m_bild.raster(GetParam());
+    drawHistogram(m_picture, m_chart, 4, n, p);
+    const QImage image = m_picture.raster(GetParam());
     // The right side of the first bar and the left of the second stand side by side.
     EXPECT_EQ(runs(image, kNavy, first(250), true),
               (Runs{{first(31), width()},
@@ -101,8 +101,8 @@ TEST_P(ScaledChartTest, BarSidesAndTopsHaveTheWidthOfAStick) {
 
 TEST_P(ScaledChartTest, DigitsAreDrawnAnewNotEnlarged) {
     axes();
-    const QImage one = m_bild.raster(1.0).copy();
-    const QImage scaled = m_bild.raster(GetParam());
+    const QImage one = m_picture.raster(1.0).copy();
+    const QImage scaled = m_picture.raster(GetParam());
     // The label "18" below the last tick.
     const QRect label(676, 334, 14, 12);
     const QRect device(first(label.x()), first(label.y()),
@@ -131,19 +131,19 @@ INSTANTIATE_TEST_SUITE_P(Scales, ScaledChartTest, ::testing::Values(1.5, 2.0, 3.
 
 TEST_F(ChartReplayTest, ClearingStartsANewListAndDrawingAgainAppends) {
     axes();
-    const std::size_t axesOnly = m_bild.drawing().commands().size();
-    const auto generation = m_bild.drawing().generation();
+    const std::size_t axesOnly = m_picture.drawing().commands().size();
+    const auto generation = m_picture.drawing().generation();
     core::Frequencies h{};
     h.fill(0.1);
-    drawStickChart(m_bild, m_chart, 4, h);
-    drawStickChart(m_bild, m_chart, 9, h);
-    EXPECT_EQ(m_bild.drawing().commands().size(), axesOnly + 2 * 19);
+    drawStickChart(m_picture, m_chart, 4, h);
+    drawStickChart(m_picture, m_chart, 9, h);
+    EXPECT_EQ(m_picture.drawing().commands().size(), axesOnly + 2 * 19);
     // The later red sticks cover the navy ones.
-    EXPECT_EQ(m_bild.image().pixel(48 + 35, 300), 0xFFFF0000);
+    EXPECT_EQ(m_picture.image().pixel(48 + 35, 300), 0xFFFF0000);
     axes();
-    EXPECT_EQ(m_bild.drawing().commands().size(), axesOnly);
-    EXPECT_GT(m_bild.drawing().generation(), generation);
-    EXPECT_EQ(m_bild.image().pixel(48 + 35, 300), 0xFFFFFFFF);
+    EXPECT_EQ(m_picture.drawing().commands().size(), axesOnly);
+    EXPECT_GT(m_picture.drawing().generation(), generation);
+    EXPECT_EQ(m_picture.image().pixel(48 + 35, 300), 0xFFFFFFFF);
 }
 
 TEST_F(ChartReplayTest, TheSvgHasThePicturesViewBoxAndItsInkWhereThePngHasIt) {
@@ -154,9 +154,9 @@ TEST_F(ChartReplayTest, TheSvgHasThePicturesViewBoxAndItsInkWhereThePngHasIt) {
     for (int x = 0; x <= 18; ++x) {
         h[static_cast<std::size_t>(x)] = core::binomialProbability(18, x, 0.53);
     }
-    drawStickChart(m_bild, m_chart, 4, h);
-    drawHistogram(m_bild, m_chart, 4, n, p);
-    const QByteArray svg = chartSvg(m_bild.drawing());
+    drawStickChart(m_picture, m_chart, 4, h);
+    drawHistogram(m_picture, m_chart, 4, n, p);
+    const QByteArray svg = chartSvg(m_picture.drawing());
 
     QXmlStreamReader xml(svg);
     while (!xml.atEnd() && !xml.isStartElement()) {
@@ -177,7 +177,7 @@ TEST_F(ChartReplayTest, TheSvgHasThePicturesViewBoxAndItsInkWhereThePngHasIt) {
         QPainter painter(&rendered);
         renderer.render(&painter, QRectF(0, 0, 769, 377));
     }
-    const QImage& png = m_bild.image();
+    const QImage& png = m_picture.image();
     const auto navyish = [](QRgb pixel) {
         return qBlue(pixel) > 90 && qRed(pixel) < 70 && qGreen(pixel) < 70;
     };
@@ -212,7 +212,7 @@ TEST_F(ChartReplayTest, TheSvgHasThePicturesViewBoxAndItsInkWhereThePngHasIt) {
 TEST_F(ChartReplayTest, EveryFormatIsWrittenWholeOrReportedAsNotWritten) {
     using test_devices::Shrinking;
     axes();
-    drawStickChart(m_bild, m_chart, 4, core::Frequencies{0.1, 0.3, 0.4, 0.2});
+    drawStickChart(m_picture, m_chart, 4, core::Frequencies{0.1, 0.3, 0.4, 0.2});
     const ChartTexts texts{{QStringList{"x", "0"}, QStringList{"h(x)", "0,1"}, QStringList{}},
                            {{{"n", "18"}}}};
     for (const ChartFormat format : {ChartFormat::Png, ChartFormat::Svg, ChartFormat::Pdf}) {
@@ -220,10 +220,10 @@ TEST_F(ChartReplayTest, EveryFormatIsWrittenWholeOrReportedAsNotWritten) {
         QByteArray whole;
         QBuffer buffer(&whole);
         ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
-        writeChart(buffer, format, m_bild.drawing(), 2.0, texts);
+        writeChart(buffer, format, m_picture.drawing(), 2.0, texts);
         ASSERT_GT(whole.size(), 8192);
         const auto write = [&](QIODevice& device) {
-            writeChart(device, format, m_bild.drawing(), 2.0, texts);
+            writeChart(device, format, m_picture.drawing(), 2.0, texts);
         };
 
         Shrinking slow(1 << 30, 5, Shrinking::WhenFull::TakesNothing);

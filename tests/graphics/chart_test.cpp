@@ -15,7 +15,7 @@ constexpr QRgb kRed = 0xFFFF0000;
 
 class ChartTest : public ::testing::Test {
 protected:
-    [[nodiscard]] QRgb pixel(int x, int y) const { return m_bild.image().pixel(x, y); }
+    [[nodiscard]] QRgb pixel(int x, int y) const { return m_picture.image().pixel(x, y); }
     // Column x holds `color` from `top` down to the axis, and white just above.
     void expectStick(int x, int top, QRgb color) const {
         for (int y = top; y < 329; ++y) {
@@ -24,12 +24,12 @@ protected:
         EXPECT_EQ(pixel(x, top - 1), kWhite) << x << ", " << top - 1;
     }
     void redrawAxes() {
-        clearPicture(m_bild);
-        drawAxes(m_bild, m_chart);
+        clearPicture(m_picture);
+        drawAxes(m_picture, m_chart);
     }
 
     core::DecimalSeparatorScope m_separator{u','};
-    graphics::Picture m_bild{769, 377};
+    graphics::Picture m_picture{769, 377};
     ChartState m_chart;
     QString m_n{"9"};
     QString m_p{"0,9375"};
@@ -92,7 +92,7 @@ TEST_F(ChartTest, StickHeightsRoundInExtendedPrecision) {
     h[2] = 0.025;
     h[3] = 0.5;
     h[4] = 0.2;
-    drawStickChart(m_bild, m_chart, 4, h);
+    drawStickChart(m_picture, m_chart, 4, h);
     expectStick(83, 259, kNavy);
     expectStick(118, 311, kNavy);
     EXPECT_EQ(heightOf(m_chart, 0.025), 311);  // double precision would give 312
@@ -109,23 +109,23 @@ TEST_F(ChartTest, ColoursFollowTheGridAndKeepTheLastOutsideIt) {
     redrawAxes();
     core::Frequencies h{};
     h[1] = 0.1;
-    drawStickChart(m_bild, m_chart, 9, h);
+    drawStickChart(m_picture, m_chart, 9, h);
     expectStick(83, 259, kRed);
     redrawAxes();
-    drawStickChart(m_bild, m_chart, 16, h);
+    drawStickChart(m_picture, m_chart, 16, h);
     expectStick(83, 259, kRed);
-    drawStickChart(m_bild, m_chart, -1, h);
+    drawStickChart(m_picture, m_chart, -1, h);
     expectStick(83, 259, kRed);
-    drawStickChart(m_bild, m_chart, 15, h);
+    drawStickChart(m_picture, m_chart, 15, h);
     EXPECT_EQ(pixel(83, 300), kWhite);
     // The axes drawn after a complete chart are black again.
-    drawAxes(m_bild, m_chart);
+    drawAxes(m_picture, m_chart);
     EXPECT_EQ(pixel(100, 329), kBlack);
 }
 
 TEST_F(ChartTest, HistogramBarsOfTheWorkedExample) {
     redrawAxes();
-    drawHistogram(m_bild, m_chart, 4, m_n, m_p);
+    drawHistogram(m_picture, m_chart, 4, m_n, m_p);
     EXPECT_EQ(m_chart.halfWidth, 17);
     // x = 9: B = 0.5594245 reaches roundHalfEven(329 - 391.597) = -63, above the picture.
     const int centre = 48 + 9 * 35;
@@ -152,7 +152,7 @@ TEST_F(ChartTest, BarCountFollowsN) {
         redrawAxes();
         m_n = n;
         m_p = "0,0000";  // every bar but x = 0 has height 0 and lies on the axis
-        drawHistogram(m_bild, m_chart, 9, m_n, m_p);
+        drawHistogram(m_picture, m_chart, 9, m_n, m_p);
         int bars = 0;
         for (int x = 0; x <= 30; ++x) {
             const int left = 48 + 35 * x - 17;
@@ -170,25 +170,25 @@ TEST_F(ChartTest, BarCountFollowsN) {
 }
 
 TEST_F(ChartTest, ChartsBeforeAnyAxesLeaveThePictureAsItWas) {
-    clearPicture(m_bild);
-    const QImage before = m_bild.image();
+    clearPicture(m_picture);
+    const QImage before = m_picture.image();
     core::Frequencies h{};
     h[3] = 0.2;
-    drawStickChart(m_bild, m_chart, 4, h);
-    drawHistogram(m_bild, m_chart, 4, m_n, m_p);
-    EXPECT_EQ(m_bild.image(), before);
+    drawStickChart(m_picture, m_chart, 4, h);
+    drawHistogram(m_picture, m_chart, 4, m_n, m_p);
+    EXPECT_EQ(m_picture.image(), before);
 }
 
 TEST_F(ChartTest, FailuresStopTheHistogram) {
     redrawAxes();
     m_n = "neun";
-    EXPECT_THROW(drawHistogram(m_bild, m_chart, 9, m_n, m_p), core::ConversionError);
+    EXPECT_THROW(drawHistogram(m_picture, m_chart, 9, m_n, m_p), core::ConversionError);
     EXPECT_EQ(m_chart.penColor, 0x0000FFU);  // chosen before the fields were read
     m_n = "9";
     m_p = "0,93 75";
-    EXPECT_THROW(drawHistogram(m_bild, m_chart, 4, m_n, m_p), core::ConversionError);
+    EXPECT_THROW(drawHistogram(m_picture, m_chart, 4, m_n, m_p), core::ConversionError);
     m_p = "1,0000";
-    EXPECT_THROW(drawHistogram(m_bild, m_chart, 4, m_n, m_p), core::FloatDivisionByZero);
+    EXPECT_THROW(drawHistogram(m_picture, m_chart, 4, m_n, m_p), core::FloatDivisionByZero);
     EXPECT_EQ(pixel(48 - 17, 328), kWhite);
 }
 
