@@ -64,6 +64,32 @@ void addPoisson(std::vector<long double>& shares, long double lambda, long doubl
 
 }  // namespace
 
+double predictedN(std::uint32_t length) {
+    // Euler's gamma plus ln(2 pi), minus 1.
+    constexpr double kOffset = 0.5772156649015328606 + 1.8378770664093454836 - 1.0;
+    return length / (std::log(static_cast<double>(length)) + kOffset);
+}
+
+bool addMontgomeryRow(std::vector<long double>& shares, std::uint32_t length, long double mu,
+                      long double weight) {
+    const long double nStar = predictedN(length);
+    const auto n1 = static_cast<std::uint32_t>(std::floor(nStar));
+    if (nStar < 1 || mu > n1) {
+        addBinomial(shares, length, mu / length, weight);
+        return false;
+    }
+    const std::uint32_t n2 = n1 + 1;
+    // The weights give the mixture the variance mu (1 - mu / n*): each part's variance is
+    // mu (1 - mu / n_i), so the weights are those of 1/n* between 1/n1 and 1/n2.
+    const long double omega =
+        nStar == n1 ? 1.0L : (1 / nStar - 1.0L / n2) / (1.0L / n1 - 1.0L / n2);
+    addBinomial(shares, n1, mu / n1, weight * omega);
+    if (omega < 1) {
+        addBinomial(shares, n2, mu / n2, weight * (1 - omega));
+    }
+    return true;
+}
+
 long double rowProbabilityExactly(long double first, std::uint32_t length) {
     long double sum = 0;
     for (std::uint32_t i = 0; i < length; ++i) {
@@ -119,20 +145,26 @@ long double rowProbability(long double first, std::uint32_t length) {
 ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
     std::vector<long double> cramer(kMax + 1, 0.0L);
     std::vector<long double> poisson(kMax + 1, 0.0L);
+    std::vector<long double> montgomery(kMax + 1, 0.0L);
     if (rows.rows == 0) {
-        return {std::vector<double>(kMax + 1), std::vector<double>(kMax + 1), 0, 0};
+        const std::vector<double> none(kMax + 1);
+        return {none, none, none, 0, 0, 0, 0, predictedN(rows.length)};
     }
+    const long double nStar = predictedN(rows.length);
+    std::uint64_t fallbackRows = 0;
     const long double weight = 1.0L / static_cast<long double>(rows.rows);
     const long double l = rows.length;
-    long double sumMean = 0;      // of L p_r
-    long double sumSquare = 0;    // of (L p_r)^2
-    long double sumBinomial = 0;  // of L p_r (1 - p_r)
+    long double sumMean = 0;        // of L p_r
+    long double sumSquare = 0;      // of (L p_r)^2
+    long double sumBinomial = 0;    // of L p_r (1 - p_r)
+    long double sumMontgomery = 0;  // of the rows' variances in that model
 
     // Rows whose p_r agree to a relative 1e-4 go in together with their mean: a share moves by
     // about half the square of L p_r times that, below 1e-6 of it for rows up to 120.
     long double groupSum = 0;
     std::uint64_t groupRows = 0;
     long double groupLow = 0;
+    bool groupFalls = false;
     const auto flush = [&] {
         if (groupRows == 0) {
             return;
@@ -140,6 +172,9 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
         const long double p = groupSum / groupRows;
         addBinomial(cramer, rows.length, p, weight * groupRows);
         addPoisson(poisson, l * p, weight * groupRows);
+        if (!addMontgomeryRow(montgomery, rows.length, l * p, weight * groupRows)) {
+            fallbackRows += groupRows;
+        }
         groupSum = 0;
         groupRows = 0;
     };
@@ -153,9 +188,14 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
         sumMean += l * p;
         sumSquare += l * p * l * p;
         sumBinomial += l * p * (1 - p);
-        if (groupRows > 0 && std::fabs(p - groupLow) > 1e-4L * std::max(p, groupLow)) {
+        const bool falls = nStar < 1 || l * p > std::floor(nStar);
+        sumMontgomery += falls ? l * p * (1 - p) : l * p * (1 - l * p / nStar);
+        // A group holds rows of one kind, falling back or not.
+        if (groupRows > 0 &&
+            (std::fabs(p - groupLow) > 1e-4L * std::max(p, groupLow) || falls != groupFalls)) {
             flush();
         }
+        groupFalls = falls;
         if (groupRows == 0) {
             groupLow = p;
         }
@@ -169,6 +209,10 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
     ModelShares shares;
     shares.cramer.assign(cramer.begin(), cramer.end());
     shares.poisson.assign(poisson.begin(), poisson.end());
+    shares.montgomery.assign(montgomery.begin(), montgomery.end());
+    shares.varianceMontgomery = static_cast<double>(sumMontgomery * weight + spread);
+    shares.montgomeryFallbackRows = fallbackRows;
+    shares.predictedN = static_cast<double>(nStar);
     shares.varianceCramer = static_cast<double>(sumBinomial * weight + spread);
     shares.variancePoisson = static_cast<double>(mean + spread);
     return shares;
@@ -195,6 +239,7 @@ ModelComparison compareModels(const ModelShares& models, const Frequencies& h) {
     comparison.tvMoments = totalVariation(h, moments);
     comparison.tvCramer = totalVariation(h, comparison.models.cramer);
     comparison.tvPoisson = totalVariation(h, comparison.models.poisson);
+    comparison.tvMontgomery = totalVariation(h, comparison.models.montgomery);
     const double deviation = standardDeviation(h);
     comparison.varianceObserved = deviation * deviation;
     comparison.varianceMoments = comparison.fit.n * comparison.fit.p * (1 - comparison.fit.p);

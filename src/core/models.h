@@ -24,12 +24,31 @@ struct ModelRows {
 // p_r is the mean of q over row r.
 //  - Cramér's model: the count of row r is binomial B(L, p_r); C(k) averages over the rows.
 //  - The Poisson limit for short intervals (Gallagher): Poisson with mean L p_r, averaged.
+//  - Montgomery and Soundararajan: assuming the Hardy-Littlewood conjectures uniformly, the
+//    count of a short interval of length L has mean mu = L p_r and variance mu (1 - mu / n*),
+//    n* = L / (ln L + gamma + ln 2 pi - 1), smaller than any independent model gives. Row r gets
+//    the mixture of B(n1, mu/n1) and B(n1 + 1, mu/(n1 + 1)), n1 = floor(n*), weighted so that
+//    mean and variance are exactly these; where n* < 1 or mu > n1 it gets Cramér's B(L, p_r).
 struct ModelShares {
-    std::vector<double> cramer;   // C(0..kMax)
-    std::vector<double> poisson;  // P(0..kMax)
-    double varianceCramer = 0.0;  // of the count of a row picked at random
+    std::vector<double> cramer;      // C(0..kMax)
+    std::vector<double> poisson;     // P(0..kMax)
+    std::vector<double> montgomery;  // M(0..kMax)
+    double varianceCramer = 0.0;     // of the count of a row picked at random
     double variancePoisson = 0.0;
+    double varianceMontgomery = 0.0;
+    // The rows that took Cramér's binomial in the Montgomery-Soundararajan model.
+    std::uint64_t montgomeryFallbackRows = 0;
+    double predictedN = 0.0;  // n* of the rows' length
 };
+
+// n* = L / (ln L + gamma + ln 2 pi - 1): the n of the binomial with the mean and the variance of
+// the Montgomery-Soundararajan model, for rows of L numbers at any height.
+[[nodiscard]] double predictedN(std::uint32_t length);
+
+// One row's Montgomery-Soundararajan shares k = 0..kMax for mean mu, rows of `length`; false
+// (and Cramér's shares) where the row falls back to B(L, mu / L).
+bool addMontgomeryRow(std::vector<long double>& shares, std::uint32_t length, long double mu,
+                      long double weight);
 
 // Linear in the number of rows: the mean of q over a row is summed exactly near the start of
 // the number line and by the midpoint rule with its curvature term above it; rows whose p_r
@@ -54,6 +73,7 @@ struct ModelComparison {
     double tvMoments = 0.0;
     double tvCramer = 0.0;
     double tvPoisson = 0.0;
+    double tvMontgomery = 0.0;
     double varianceObserved = 0.0;
     double varianceMoments = 0.0;
 };

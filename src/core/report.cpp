@@ -48,22 +48,32 @@ QStringList fitLines(const FitReport& fit) {
 QStringList modelLines(const core::ModelComparison& models) {
     const auto share = [](double value) { return formatFixed(value, 8, 6).rightJustified(11); };
     QStringList lines{QCoreApplication::translate("core::Report", "Vergleich mit Zufallsmodellen:"),
-                      QStringLiteral("  k       h(k)  B(n;p)(k)       C(k)       P(k)")};
+                      QStringLiteral("  k       h(k)  B(n;p)(k)       C(k)       P(k)       M(k)")};
     for (std::size_t k = 0; k < 21; ++k) {
         lines.append(QStringLiteral("%1").arg(k, 3) + share(models.observed[k]) +
                      share(models.moments[k]) + share(models.models.cramer[k]) +
-                     share(models.models.poisson[k]));
+                     share(models.models.poisson[k]) + share(models.models.montgomery[k]));
     }
     const auto tv = [](double value) { return formatFixed(value, 4, 3); };
     const auto variance = [](double value) { return formatFixed(value, 8, 4); };
     const QString moments =
         QCoreApplication::translate("core::Report", "Momente B(%1;%2)")
             .arg(core::formatInteger(models.fit.n), formatFixed(models.fit.p, 6, 4));
+    lines << label(QT_TRANSLATE_NOOP("core::Report",
+                                     "vorhergesagtes n (Montgomery–Soundararajan):")) +
+                 formatFixed(models.models.predictedN, 6, 2);
+    if (models.models.montgomeryFallbackRows > 0) {
+        lines << label(QT_TRANSLATE_NOOP(
+                     "core::Report", "Zeilen mit Cramér-Modell statt Montgomery–Soundararajan:")) +
+                     QString::number(models.models.montgomeryFallbackRows);
+    }
     lines << QCoreApplication::translate("core::Report", "TV %1: %2")
                  .arg(moments, tv(models.tvMoments))
           << label(QT_TRANSLATE_NOOP("core::Report", "TV Cramér-Modell:")) + tv(models.tvCramer)
           << label(QT_TRANSLATE_NOOP("core::Report", "TV Poisson (Gallagher):")) +
                  tv(models.tvPoisson)
+          << label(QT_TRANSLATE_NOOP("core::Report", "TV Montgomery–Soundararajan:")) +
+                 tv(models.tvMontgomery)
           << label(QT_TRANSLATE_NOOP("core::Report", "Varianz beobachtet:")) +
                  variance(models.varianceObserved)
           << QCoreApplication::translate("core::Report", "Varianz %1: %2")
@@ -71,7 +81,9 @@ QStringList modelLines(const core::ModelComparison& models) {
           << label(QT_TRANSLATE_NOOP("core::Report", "Varianz Cramér-Modell:")) +
                  variance(models.models.varianceCramer)
           << label(QT_TRANSLATE_NOOP("core::Report", "Varianz Poisson (Gallagher):")) +
-                 variance(models.models.variancePoisson);
+                 variance(models.models.variancePoisson)
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz Montgomery–Soundararajan:")) +
+                 variance(models.models.varianceMontgomery);
     return lines;
 }
 
@@ -80,7 +92,7 @@ QString csvReport(const core::FrequencySummary& summary, const core::RowTally& t
                   const std::optional<core::ModelComparison>& models) {
     QString csv =
         fit ? QStringLiteral("k,zeilen,anteil,binomial") : QStringLiteral("k,zeilen,anteil");
-    csv += models ? QStringLiteral(",cramer,poisson\n") : QStringLiteral("\n");
+    csv += models ? QStringLiteral(",cramer,poisson,montgomery\n") : QStringLiteral("\n");
     for (std::size_t k = 0; k < tally.rows.size(); ++k) {
         csv += QStringLiteral("%1,%2,%3").arg(k).arg(tally.rows[k]).arg(full(summary.shares[k]));
         if (fit) {
@@ -88,14 +100,15 @@ QString csvReport(const core::FrequencySummary& summary, const core::RowTally& t
                               fit->binomial.n, static_cast<std::int32_t>(k), fit->binomial.p));
         }
         if (models) {
-            csv += u',' + full(models->models.cramer[k]) + u',' + full(models->models.poisson[k]);
+            csv += u',' + full(models->models.cramer[k]) + u',' + full(models->models.poisson[k]) +
+                   u',' + full(models->models.montgomery[k]);
         }
         csv += u'\n';
     }
     csv +=
         QStringLiteral(">20,%1,%2%3\n")
             .arg(tally.over20)
-            .arg(fit ? QStringLiteral(",") : QString(), models ? QStringLiteral(",,") : QString());
+            .arg(fit ? QStringLiteral(",") : QString(), models ? QStringLiteral(",,,") : QString());
     if (fit) {
         csv += QStringLiteral(
                    "\ngroesse,wert\nn,%1\np,%2\nerwartungswert_h,%3\nerwartungswert_b,%4\n"
@@ -111,6 +124,12 @@ QString csvReport(const core::FrequencySummary& summary, const core::RowTally& t
                    .arg(full(models->tvMoments), full(models->tvCramer), full(models->tvPoisson),
                         full(models->varianceObserved), full(models->varianceMoments),
                         full(models->models.varianceCramer), full(models->models.variancePoisson));
+        csv += QStringLiteral(
+                   "tv_montgomery,%1\nvarianz_montgomery,%2\nn_vorhergesagt,%3\n"
+                   "zeilen_cramer_statt_montgomery,%4\n")
+                   .arg(full(models->tvMontgomery), full(models->models.varianceMontgomery),
+                        full(models->models.predictedN))
+                   .arg(models->models.montgomeryFallbackRows);
     }
     return csv;
 }
@@ -162,6 +181,15 @@ QString jsonReport(const core::RowRange& range, const core::FrequencySummary& su
                      full(models->tvPoisson), full(models->varianceObserved),
                      full(models->varianceMoments), full(models->models.varianceCramer))
                 .arg(full(models->models.variancePoisson));
+        // The Montgomery-Soundararajan model after the others, so their keys keep their places.
+        json.chop(4);  // "\n  }"
+        json += QStringLiteral(
+                    ",\n    \"montgomery\": %1,\n    \"tv_montgomery\": %2,\n"
+                    "    \"varianz_montgomery\": %3,\n    \"n_vorhergesagt\": %4,\n"
+                    "    \"zeilen_cramer_statt_montgomery\": %5\n  }")
+                    .arg(list(models->models.montgomery), full(models->tvMontgomery),
+                         full(models->models.varianceMontgomery), full(models->models.predictedN))
+                    .arg(models->models.montgomeryFallbackRows);
     }
     json += QStringLiteral("\n}\n");
     return json;

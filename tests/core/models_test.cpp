@@ -116,5 +116,70 @@ TEST(Models, TheComparisonOfTheStartUpScan) {
     EXPECT_LT(comparison.varianceObserved, comparison.models.varianceCramer);
 }
 
+// n* = L / (ln L + gamma + ln 2 pi - 1), worked out by hand (ln 10 = 2.302585092994,
+// gamma + ln 2 pi - 1 = 1.415092731311).
+TEST(Montgomery, PredictedNDependsOnTheRowLengthAlone) {
+    EXPECT_NEAR(predictedN(10), 2.6898511577909, 1e-12);
+    EXPECT_NEAR(predictedN(30), 6.2288606575407, 1e-12);
+    EXPECT_NEAR(predictedN(90), 15.2158047400797, 1e-12);
+    EXPECT_NEAR(predictedN(120), 19.3467739941662, 1e-12);
+}
+
+// Each row's mixture is a distribution with the row's mean and the model's variance, for means
+// that need both parts, one part, and the fallback to Cramér's binomial.
+TEST(Montgomery, ARowHasItsMeanAndTheReducedVariance) {
+    for (const std::uint32_t length : {10u, 30u, 90u, 120u}) {
+        const long double nStar = predictedN(length);
+        for (const long double mu : {0.05L, 0.7L, 1.9L, 4.4L, 12.0L, 18.5L}) {
+            if (mu > length) {
+                continue;  // a row holds at most L primes
+            }
+            std::vector<long double> shares(length + 1, 0.0L);
+            const bool mixed = addMontgomeryRow(shares, length, mu, 1.0L);
+            long double total = 0;
+            long double mean = 0;
+            long double square = 0;
+            for (std::size_t k = 0; k < shares.size(); ++k) {
+                total += shares[k];
+                mean += k * shares[k];
+                square += k * k * shares[k];
+            }
+            const long double variance = square - mean * mean;
+            EXPECT_EQ(mixed, mu <= std::floor(nStar)) << length << " " << static_cast<double>(mu);
+            EXPECT_NEAR(static_cast<double>(total), 1.0, 1e-12);
+            EXPECT_NEAR(static_cast<double>(mean), static_cast<double>(mu), 1e-12 * length);
+            const long double expected =
+                mixed ? mu * (1 - mu / nStar) : mu * (1 - mu / length);  // Cramér's B(L, mu/L)
+            EXPECT_NEAR(static_cast<double>(variance), static_cast<double>(expected),
+                        1e-11 * length)
+                << length << " " << static_cast<double>(mu);
+        }
+    }
+}
+
+// Rows of ten near the start of the number line hold more than n1 = 2 primes on average; they
+// take Cramér's binomial and are counted. Above, every row follows the model, whose variance lies
+// below Cramér's and near the observed one.
+TEST(Montgomery, LowRowsFallBackAndAreCounted) {
+    const ModelShares low = computeModels({1, 10, 100});
+    std::uint64_t expected = 0;
+    for (std::uint64_t r = 0; r < 100; ++r) {
+        expected += 10 * rowProbability(1 + 10.0L * r, 10) > 2 ? 1 : 0;
+    }
+    EXPECT_GT(expected, 0U);
+    EXPECT_EQ(low.montgomeryFallbackRows, expected);
+    EXPECT_NEAR(sum(low.montgomery), 1.0, 1e-12);
+
+    const auto range = adjustToRows(9'000'001, 10'000'000, 90);
+    const FrequencySummary summary = summarizeFrequencies(scanRows(*range).tally);
+    const ModelComparison comparison =
+        compareModels(computeModels(modelRows(*range)), summary.shares);
+    EXPECT_EQ(comparison.models.montgomeryFallbackRows, 0U);
+    EXPECT_LT(comparison.models.varianceMontgomery, comparison.models.varianceCramer);
+    EXPECT_NEAR(comparison.models.varianceMontgomery, comparison.varianceObserved, 0.05);
+    EXPECT_LT(comparison.tvMontgomery, comparison.tvMoments);
+    EXPECT_LT(comparison.tvMontgomery, comparison.tvCramer);
+}
+
 }  // namespace
 }  // namespace core
