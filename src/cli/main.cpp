@@ -81,8 +81,8 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
             fit = core::fitReport(summary.shares);
         }
         if (options.models) {
-            models =
-                core::compareModels(core::computeModels(core::modelRows(range)), summary.shares);
+            models = core::compareModels(core::computeModels(core::modelRows(range)),
+                                         summary.shares, core::beyondTwentyShare(tally));
         }
     } catch (const core::Failure& error) {
         failure = error.message();

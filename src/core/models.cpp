@@ -218,15 +218,20 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
     return shares;
 }
 
-double totalVariation(const Frequencies& a, const std::vector<double>& b) {
+double totalVariation(const Frequencies& h, double beyond, const std::vector<double>& m) {
+    const long double tallied = 1.0L - beyond;
     long double sum = 0;
-    for (std::size_t k = 0; k < a.size(); ++k) {
-        sum += std::fabs(static_cast<long double>(a[k]) - (k < b.size() ? b[k] : 0.0));
+    long double modelTallied = 0;
+    for (std::size_t k = 0; k < h.size(); ++k) {
+        const long double model = k < m.size() ? m[k] : 0.0L;
+        sum += std::fabs(static_cast<long double>(h[k]) * tallied - model);
+        modelTallied += model;
     }
+    sum += std::fabs(static_cast<long double>(beyond) - (1.0L - modelTallied));
     return static_cast<double>(sum / 2);
 }
 
-ModelComparison compareModels(const ModelShares& models, const Frequencies& h) {
+ModelComparison compareModels(const ModelShares& models, const Frequencies& h, double beyond) {
     ModelComparison comparison;
     comparison.observed = h;
     comparison.fit = fitBinomial(h);
@@ -236,10 +241,10 @@ ModelComparison compareModels(const ModelShares& models, const Frequencies& h) {
     }
     comparison.models = models;
     const std::vector<double> moments(comparison.moments.begin(), comparison.moments.end());
-    comparison.tvMoments = totalVariation(h, moments);
-    comparison.tvCramer = totalVariation(h, comparison.models.cramer);
-    comparison.tvPoisson = totalVariation(h, comparison.models.poisson);
-    comparison.tvMontgomery = totalVariation(h, comparison.models.montgomery);
+    comparison.tvMoments = totalVariation(h, beyond, moments);
+    comparison.tvCramer = totalVariation(h, beyond, comparison.models.cramer);
+    comparison.tvPoisson = totalVariation(h, beyond, comparison.models.poisson);
+    comparison.tvMontgomery = totalVariation(h, beyond, comparison.models.montgomery);
     const double deviation = standardDeviation(h);
     comparison.varianceObserved = deviation * deviation;
     comparison.varianceMoments = comparison.fit.n * comparison.fit.p * (1 - comparison.fit.p);

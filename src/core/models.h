@@ -60,9 +60,13 @@ bool addMontgomeryRow(std::vector<long double>& shares, std::uint32_t length, lo
 // The same, by the midpoint rule away from the start of the number line.
 [[nodiscard]] long double rowProbability(long double first, std::uint32_t length);
 
-// Half the sum of |a(k) - b(k)| over k = 0..20: the share of rows that would have to move to
-// make the two agree.
-[[nodiscard]] double totalVariation(const Frequencies& a, const std::vector<double>& b);
+// The total variation distance between the observed rows and a model, over the whole
+// distribution: half the sum of |o(k) - m(k)| over k = 0..20 plus |o(>20) - m(>20)|, the share of
+// rows that would have to move to make the two agree. h holds the shares of the rows with at most
+// 20 primes, `beyond` the share of all rows with more; o(k) = h(k) (1 - beyond), and
+// m(>20) = 1 - the sum of m(0..20).
+[[nodiscard]] double totalVariation(const Frequencies& h, double beyond,
+                                    const std::vector<double>& m);
 
 // The observed shares beside the moment fit and the two random models.
 struct ModelComparison {
@@ -79,6 +83,8 @@ struct ModelComparison {
 };
 
 // Raises the fit's failures where the graph window's fit fails.
-[[nodiscard]] ModelComparison compareModels(const ModelShares& models, const Frequencies& h);
+// `beyond`: the share of all rows that hold more than 20 primes (see totalVariation).
+[[nodiscard]] ModelComparison compareModels(const ModelShares& models, const Frequencies& h,
+                                            double beyond);
 
 }  // namespace core

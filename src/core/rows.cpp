@@ -47,6 +47,14 @@ std::optional<RowRange> adjustToRows(Number from, Number to, std::uint32_t lengt
     return range;
 }
 
+double beyondTwentyShare(const RowTally& tally) {
+    std::uint64_t rows = tally.over20;
+    for (const std::uint64_t count : tally.rows) {
+        rows += count;
+    }
+    return rows == 0 ? 0.0 : static_cast<double>(tally.over20) / static_cast<double>(rows);
+}
+
 RowTally& RowTally::operator+=(const RowTally& other) {
     for (std::size_t k = 0; k < rows.size(); ++k) {
         rows[k] += other.rows[k];

@@ -62,6 +62,9 @@ struct RowTally {
     bool operator==(const RowTally&) const = default;
 };
 
+// The share of all rows that hold more than 20 primes; 0 without rows.
+[[nodiscard]] double beyondTwentyShare(const RowTally& tally);
+
 // The width of a range's row headers: six, or more where a first number of its rows needs it,
 // so that the marks of all rows start in one column.
 [[nodiscard]] int headerWidth(const RowRange& range);

@@ -17,8 +17,9 @@ void GraphWindow::drawModels() {
             core::computeModels(core::modelRows(
                 {scanned.lower, scanned.upper, static_cast<std::uint32_t>(scanned.rowLength)})));
     }
-    graphics::drawModels(pictureBox->picture(), m_chart,
-                         core::compareModels(m_models->second, m_state.shares));
+    graphics::drawModels(
+        pictureBox->picture(), m_chart,
+        core::compareModels(m_models->second, m_state.shares, m_state.beyondTwenty));
 }
 
 void GraphWindow::showModels(bool shown) {

@@ -62,7 +62,8 @@ Cramér-Modell der Zeile gibt.</li>
 </ul>
 <p>Die kleine Tabelle oben rechts nennt für jedes Modell und für die angepasste
 Binomialverteilung den <b>TV-Abstand</b> (totale Variation): den Anteil der Zeilen, die man
-umverteilen müsste, damit Modell und Beobachtung übereinstimmen. 0 heißt „passt genau“, 1 heißt
+umverteilen müsste, damit Modell und Beobachtung übereinstimmen; gezählt werden alle Zeilen,
+auch die mit mehr als 20 Primzahlen. 0 heißt „passt genau“, 1 heißt
 „nichts gemeinsam“. Ein kleinerer Wert passt besser.</p>
 <p>Meist passt die angepasste Binomialverteilung viel besser als die beiden Zufallsmodelle,
 obwohl ihr n viel kleiner ist als die Zeilenlänge. Der Grund: Die Anzahl der Primzahlen in einer

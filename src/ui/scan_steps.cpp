@@ -30,6 +30,7 @@ void scanIntoFields(const ScanControls& controls, SharedState& state) {
     const core::ScanResult scan = core::scanRows({first, last, rowLength});
     const core::FrequencySummary summary = core::summarizeFrequencies(scan.tally);
     state.shares = summary.shares;
+    state.beyondTwenty = core::beyondTwentyShare(scan.tally);
     state.lastScan = {length, static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)};
 
     controls.rowList.addLines(scan.rows);

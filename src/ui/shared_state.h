@@ -22,6 +22,8 @@ struct SharedState {
     std::int32_t rowLength = 0;
     // Entry k: the share of the tallied rows that hold exactly k primes.
     std::array<double, 21> shares{};
+    // The share of all rows of that scan that hold more than 20 primes.
+    double beyondTwenty = 0.0;
     // The scan whose shares these are: the graph window labels its results with it, whatever
     // the main window's fields read since.
     ScannedRange lastScan;
