@@ -125,14 +125,23 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
         canvas.lineTo(x - 3, y);
         canvas.lineTo(x, y - 3);
     };
+    const auto cross = [&](int x, int y) {  // Montgomery-Soundararajan: a cross
+        line(canvas, x - 3, y - 3, x + 3, y + 3);
+        line(canvas, x - 3, y + 3, x + 3, y - 3);
+    };
+    // The curves end with the x axis, before its arrow.
+    const int axisEnd = chart.width - 40;
     const auto model = [&](const std::vector<double>& shares, graphics::Color color,
                            auto&& marker) {
         canvas.setPenColor(color);
         canvas.setBrushColor(color);
         std::vector<QPoint> points;
         for (std::size_t k = 0; k < 21 && k < shares.size(); ++k) {
-            points.emplace_back(chart.originX + static_cast<int>(k) * chart.unit,
-                                heightOf(chart, shares[k]));
+            const int x = chart.originX + static_cast<int>(k) * chart.unit;
+            if (x > axisEnd) {
+                break;
+            }
+            points.emplace_back(x, heightOf(chart, shares[k]));
         }
         for (std::size_t i = 1; i < points.size(); ++i) {
             line(canvas, points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
@@ -143,42 +152,53 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
     };
     model(comparison.models.cramer, kCramerColor, square);
     model(comparison.models.poisson, kPoissonColor, diamond);
+    model(comparison.models.montgomery, kMontgomeryColor, cross);
 
-    // The legend: a white box with a black frame, one line per model.
+    // The legend: a white box with a black frame, one line for the sticks of h(x), one per
+    // model with its distance, and what the distance means.
     const int right = chart.width - 6;
-    const int left = right - 200;
+    const int left = right - kLegendWidth;
     canvas.setPenColor(graphics::kBlack);
     canvas.setBrushColor(graphics::kWhite);
-    canvas.rectangle(left, 6, right, 58);
+    canvas.rectangle(left, 6, right, 6 + kLegendHeight);
     const auto tv = [](double value) { return core::formatFixed(value, 4, 3); };
     const auto text = [](const char* german) {
         return QCoreApplication::translate("graphics::Chart", german);
     };
     const QString texts[] = {
+        text("h(x): beobachtete Häufigkeiten"),
         text("Momente B(%1;%2): TV %3")
             .arg(core::formatInteger(comparison.fit.n), core::formatFixed(comparison.fit.p, 6, 4),
                  tv(comparison.tvMoments)),
         text("Cramér-Modell: TV %1").arg(tv(comparison.tvCramer)),
-        text("Poisson (Gallagher): TV %1").arg(tv(comparison.tvPoisson))};
-    for (int i = 0; i < 3; ++i) {
+        text("Poisson (Gallagher): TV %1").arg(tv(comparison.tvPoisson)),
+        text("Montgomery–Soundararajan: TV %1").arg(tv(comparison.tvMontgomery)),
+        text("TV: Anteil der Zeilen, die anders liegen")};
+    for (int i = 0; i < 6; ++i) {
         const int y = 16 + 15 * i;
-        if (i == 0) {  // an open bar in the chart colour
+        if (i == 0) {  // a stick in the chart colour
+            canvas.setPenColor(chart.penColor);
+            line(canvas, left + 12, y + 4, left + 12, y - 4);
+        } else if (i == 1) {  // an open bar in the chart colour
             canvas.setPenColor(chart.penColor);
             line(canvas, left + 8, y + 4, left + 8, y - 3);
             line(canvas, left + 8, y - 3, left + 16, y - 3);
             line(canvas, left + 16, y - 3, left + 16, y + 4);
-        } else {
-            const graphics::Color color = i == 1 ? kCramerColor : kPoissonColor;
+        } else if (i < 5) {
+            const graphics::Color colors[] = {kCramerColor, kPoissonColor, kMontgomeryColor};
+            const graphics::Color color = colors[i - 2];
             canvas.setPenColor(color);
             canvas.setBrushColor(color);
             line(canvas, left + 5, y, left + 19, y);
-            if (i == 1) {
+            if (i == 2) {
                 square(left + 12, y);
-            } else {
+            } else if (i == 3) {
                 diamond(left + 12, y);
+            } else {
+                cross(left + 12, y);
             }
         }
-        canvas.drawText(left + 24, y - 7, texts[i]);
+        canvas.drawText(i == 5 ? left + 8 : left + 24, y - 7, texts[i]);
     }
     canvas.setPenColor(pen);
     canvas.setBrushColor(brush);

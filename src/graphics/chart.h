@@ -47,14 +47,21 @@ void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorInde
 void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex,
                    const QString& nText, const QString& pText);
 
-// The random models over the chart: C(k) and P(k) for k = 0..20 as markers joined by thin lines,
-// in two colours that colour-blind readers tell apart, and a legend in the upper right corner
-// with each model's total variation distance from h(x). Leaves pen and brush as it found them.
+// The random models over the chart: C(k), P(k) and M(k) as markers joined by thin lines, as far
+// as the x axis reaches, in three colours that colour-blind readers tell apart, and a legend in
+// the upper right corner that names the sticks and gives each model's total variation distance
+// from the observed rows. Leaves pen and brush as it found them.
 void drawModels(graphics::Picture& picture, const ChartState& chart,
                 const core::ModelComparison& comparison);
 
 // Okabe and Ito's bluish green and vermillion, as 0x00BBGGRR.
 inline constexpr graphics::Color kCramerColor = 0x00739E00;
 inline constexpr graphics::Color kPoissonColor = 0x00005ED5;
+// The models' legend, in the upper right corner of the picture.
+inline constexpr int kLegendWidth = 230;
+inline constexpr int kLegendHeight = 92;
+
+// Okabe and Ito's blue, for the Montgomery-Soundararajan model.
+inline constexpr graphics::Color kMontgomeryColor = 0x00B27200;
 
 }  // namespace graphics

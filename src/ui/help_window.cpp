@@ -51,27 +51,44 @@ Zeile schwanken weniger, als es reiner Zufall täte.</p>
 
 <h3>Vergleich mit Zufallsmodellen</h3>
 <p>Mit Rechtsklick auf das Bild und „Modelle einblenden“ (oder Alt+M) zeichnet das Programm
-bei jedem Neuzeichnen zwei Zufallsmodelle über das Diagramm, als Punkte mit dünnen Linien:</p>
+bei jedem Neuzeichnen drei Modelle über das Diagramm, als Punkte mit dünnen Linien, so weit die
+x-Achse reicht:</p>
 <ul>
 <li><b>Cramér-Modell</b> (grüne Quadrate): Jede Zahl m ist unabhängig von allen anderen mit der
-Wahrscheinlichkeit 1/ln m eine Primzahl, so wie die Primzahlen im Mittel verteilt sind. Für jede
-Zeile gibt das eine Binomialverteilung; das Modell ist ihr Mittel über alle Zeilen.</li>
-<li><b>Poisson (Gallagher)</b> (rote Rauten): Für kurze Abschnitte ist die Anzahl der
+Wahrscheinlichkeit 1/ln m eine Primzahl, so wie die Primzahlen im Mittel verteilt sind. Genau
+genommen ist die Anzahl einer Zeile dann eine Summe verschiedener Wahrscheinlichkeiten (Poisson-
+binomial); das Programm nimmt für jede Zeile die Binomialverteilung mit der mittleren
+Wahrscheinlichkeit der Zeile, was sehr nahe daran liegt. Das Modell ist ihr Mittel über alle
+Zeilen.</li>
+<li><b>Poisson (Gallagher)</b> (orange Rauten): Für kurze Abschnitte ist die Anzahl der
 Primzahlen nach Gallagher näherungsweise Poisson-verteilt, mit dem Mittelwert, den das
-Cramér-Modell der Zeile gibt.</li>
+Cramér-Modell der Zeile gibt; das setzt die Hardy-Littlewood-Vermutung über Primzahl-k-Tupel
+voraus.</li>
+<li><b>Montgomery–Soundararajan</b> (blaue Kreuze): Unter derselben Vermutung, gleichmäßig
+angewandt, hat die Anzahl der Primzahlen in einer Zeile der Länge L den Mittelwert μ und die
+kleinere Varianz μ·(1 − μ/n*) mit n* = L/(ln L + γ + ln 2π − 1) = L/(ln L + 1,415). Jede Zeile
+erhält die Mischung zweier Binomialverteilungen mit genau diesem Mittelwert und dieser Varianz;
+wo das nicht geht (sehr kurze oder sehr tiefe Zeilen), das Cramér-Modell. n* hängt nur von L
+ab: bei 90 Zahlen pro Zeile ist n* = 15,22, bei 10 nur 2,69.</li>
 </ul>
 <p>Die kleine Tabelle oben rechts nennt für jedes Modell und für die angepasste
 Binomialverteilung den <b>TV-Abstand</b> (totale Variation): den Anteil der Zeilen, die man
 umverteilen müsste, damit Modell und Beobachtung übereinstimmen; gezählt werden alle Zeilen,
 auch die mit mehr als 20 Primzahlen. 0 heißt „passt genau“, 1 heißt
 „nichts gemeinsam“. Ein kleinerer Wert passt besser.</p>
-<p>Meist passt die angepasste Binomialverteilung viel besser als die beiden Zufallsmodelle,
+<p>Meist passt die angepasste Binomialverteilung viel besser als Cramér- und Poisson-Modell,
 obwohl ihr n viel kleiner ist als die Zeilenlänge. Der Grund: Die Anzahl der Primzahlen in einer
 Zeile schwankt weniger, als es unabhängiger Zufall erlauben würde; die beobachtete Varianz ist
 kleiner als die der Zufallsmodelle (das Kommandozeilenprogramm zeigt sie mit
 <tt>primzeilen-cli --modelle</tt>). Primzahlen stoßen einander gewissermaßen ab: Neben einer
 Primzahl sind gerade Zahlen und Vielfache von 3 ausgeschlossen. Eine Binomialverteilung mit
-kleinem n und großem p hat genau diese kleinere Streuung.</p>
+kleinem n und großem p hat genau diese kleinere Streuung. Das Modell von Montgomery und
+Soundararajan erklärt sie: Nachbarzahlen teilen sich die Teilbarkeit durch kleine Primzahlen
+(die „singuläre Reihe“ der Hardy-Littlewood-Vermutung), und das senkt die Varianz genau auf
+μ·(1 − μ/n*). Es sagt das n der Anpassung ohne freien Parameter voraus.</p>
+<p>Was die Anpassung trifft: p = 1 − Varianz/Mittelwert und n = Mittelwert/p, auf eine ganze
+Zahl gerundet. Durch das Runden stimmen die Erwartungswerte von h(x) und B(n;p) nicht genau
+überein (bei 1 bis 45 000 mit 90 Zahlen pro Zeile 9,3206 gegen 9,1037).</p>
 <p>Zum Weiterlesen: H. Cramér, „On the order of magnitude of the difference between consecutive
 prime numbers“, Acta Arithmetica 2 (1936); P. X. Gallagher, „On the distribution of primes in
 short intervals“, Mathematika 23 (1976); H. L. Montgomery und K. Soundararajan, „Primes in short

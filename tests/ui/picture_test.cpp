@@ -234,7 +234,8 @@ TEST_F(PictureTest, TheModelsDrawOverTheChartAndLeaveNoTrace) {
         shown.save(qEnvironmentVariable("PRIMZEILEN_SAVE_MODELS"));
     }
     const QImage documented = reference("chart_start_up");
-    const QRect legend(769 - 206, 6, 200, 52);
+    const QRect legend(769 - 6 - graphics::kLegendWidth, 6, graphics::kLegendWidth,
+                       graphics::kLegendHeight);
     int changed = 0;
     for (int y = 0; y < 377; ++y) {
         for (int x = 0; x < 769; ++x) {
@@ -244,8 +245,11 @@ TEST_F(PictureTest, TheModelsDrawOverTheChartAndLeaveNoTrace) {
             }
             ++changed;
             ASSERT_TRUE(pixel == graphics::toRgb(graphics::kCramerColor) ||
-                        pixel == graphics::toRgb(graphics::kPoissonColor))
+                        pixel == graphics::toRgb(graphics::kPoissonColor) ||
+                        pixel == graphics::toRgb(graphics::kMontgomeryColor))
                 << x << ", " << y;
+            // The curves end with the x axis, before its arrow at 769 - 40.
+            ASSERT_LE(x, 769 - 40 + 3) << y;
         }
     }
     EXPECT_GT(changed, 200);
@@ -260,6 +264,7 @@ TEST_F(PictureTest, TheModelsDrawOverTheChartAndLeaveNoTrace) {
     EXPECT_TRUE(texts.contains(QRegularExpression(QStringLiteral("^Cramér-Modell: TV 0,\\d{3}$"))));
     EXPECT_TRUE(texts.contains(
         QRegularExpression(QStringLiteral("^Poisson \\(Gallagher\\): TV 0,\\d{3}$"))));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Montgomery–Soundararajan: TV 0,057")));
 
     // Every redraw draws them again; switched off, the documented chart comes back.
     m_main.onGraphClicked();
