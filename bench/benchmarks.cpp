@@ -353,6 +353,29 @@ BENCHMARK(BM_ModelsOfTheFullRange)
     ->Arg(120)
     ->Unit(benchmark::kMillisecond);
 
+// What --modelle adds to a run: the models of 10^9 numbers at 10^12 in rows of 90, beside the
+// count of the same rows on one thread.
+void BM_ModelsBesideTheCountAtTenToTheTwelve(benchmark::State& state) {
+    primesieve::set_num_threads(1);
+    const auto range = *core::adjustToRows(1'000'000'000'000, 1'001'000'000'000, 90);
+    double modelling = 0;
+    double counting = 0;
+    for (auto _ : state) {
+        const double start = threadMilliseconds();
+        benchmark::DoNotOptimize(core::computeModels(core::modelRows(range)));
+        const double middle = threadMilliseconds();
+        core::ScanControl control;
+        benchmark::DoNotOptimize(core::countRows(range, 0, range.rows(), control));
+        const double end = threadMilliseconds();
+        modelling += middle - start;
+        counting += end - middle;
+    }
+    state.counters["models_ms"] = modelling / static_cast<double>(state.iterations());
+    state.counters["count_ms"] = counting / static_cast<double>(state.iterations());
+    state.counters["added"] = modelling / counting;
+}
+BENCHMARK(BM_ModelsBesideTheCountAtTenToTheTwelve)->Iterations(2)->Unit(benchmark::kMillisecond);
+
 // Jumping between the first and the last of a million rows, painted each time.
 void BM_ScrollToTheLastRow(benchmark::State& state) {
     Windows windows;

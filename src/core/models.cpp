@@ -142,6 +142,49 @@ long double rowProbability(long double first, std::uint32_t length) {
     return sumQ(first, length) / length;
 }
 
+namespace {
+
+// The second derivative by p of B(n, p; k), k = 0..kMax, times weight, added to the shares:
+// n (n - 1) times the second difference of B(n - 2, p; .).
+void addBinomialCurvature(std::vector<long double>& shares, std::uint32_t n, long double p,
+                          long double weight) {
+    if (n < 2 || weight == 0) {
+        return;
+    }
+    thread_local std::vector<long double> b;
+    b.assign(shares.size(), 0.0L);
+    addBinomial(b, n - 2, p, 1.0L);
+    const long double factor = weight * n * (n - 1.0L);
+    for (std::size_t k = 0; k < shares.size(); ++k) {
+        const long double second =
+            (k >= 2 ? b[k - 2] : 0.0L) - 2 * (k >= 1 ? b[k - 1] : 0.0L) + b[k];
+        shares[k] += factor * second;
+    }
+}
+
+// The same for Poisson(lambda) by lambda: the second difference of Poisson(lambda; .).
+void addPoissonCurvature(std::vector<long double>& shares, long double lambda, long double weight) {
+    if (weight == 0) {
+        return;
+    }
+    thread_local std::vector<long double> pk;
+    pk.assign(shares.size(), 0.0L);
+    addPoisson(pk, lambda, 1.0L);
+    for (std::size_t k = 0; k < shares.size(); ++k) {
+        const long double second =
+            (k >= 2 ? pk[k - 2] : 0.0L) - 2 * (k >= 1 ? pk[k - 1] : 0.0L) + pk[k];
+        shares[k] += weight * second;
+    }
+}
+
+// Rows go in together, with the second-order term of their spread, while their mean
+// probabilities differ by at most this share of themselves, divided by the larger of kMax and
+// L p: the share of k moves with p like p^k (1 - p)^(L - k), so what is left, of the fourth order
+// in (k - L p) times the difference, stays below 1e-13 of each share.
+constexpr long double kGroupSpread = 5e-4L;
+
+}  // namespace
+
 ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
     std::vector<long double> cramer(kMax + 1, 0.0L);
     std::vector<long double> poisson(kMax + 1, 0.0L);
@@ -151,58 +194,79 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
         return {none, none, none, 0, 0, 0, 0, predictedN(rows.length)};
     }
     const long double nStar = predictedN(rows.length);
-    std::uint64_t fallbackRows = 0;
+    const long double n1 = std::floor(nStar);
     const long double weight = 1.0L / static_cast<long double>(rows.rows);
     const long double l = rows.length;
+    std::uint64_t fallbackRows = 0;
     long double sumMean = 0;        // of L p_r
     long double sumSquare = 0;      // of (L p_r)^2
     long double sumBinomial = 0;    // of L p_r (1 - p_r)
     long double sumMontgomery = 0;  // of the rows' variances in that model
+    const auto falls = [&](long double p) { return nStar < 1 || l * p > n1; };
 
-    // Rows whose p_r agree to a relative 1e-4 go in together with their mean: a share moves by
-    // about half the square of L p_r times that, below 1e-6 of it for rows up to 120.
-    long double groupSum = 0;
-    std::uint64_t groupRows = 0;
-    long double groupLow = 0;
-    bool groupFalls = false;
-    const auto flush = [&] {
-        if (groupRows == 0) {
+    // `count` rows whose mean probabilities average p and spread around it by `spread`, the sum
+    // of the squares of their differences from p: each model's shares at p, plus half their
+    // second derivative times the spread.
+    const auto addRows = [&](long double p, long double spread, std::uint64_t count) {
+        const long double w = weight * static_cast<long double>(count);
+        const long double half = weight * spread / 2;
+        const long double mu = l * p;
+        addBinomial(cramer, rows.length, p, w);
+        addBinomialCurvature(cramer, rows.length, p, half);
+        addPoisson(poisson, mu, w);
+        addPoissonCurvature(poisson, mu, half * l * l);
+        long double squares = count * p * p + spread;  // of p_r
+        sumMean += l * p * count;
+        sumSquare += l * l * squares;
+        sumBinomial += l * (p * count - squares);
+        if (!addMontgomeryRow(montgomery, rows.length, mu, w)) {
+            addBinomialCurvature(montgomery, rows.length, p, half);
+            fallbackRows += count;
+            sumMontgomery += l * (p * count - squares);
             return;
         }
-        const long double p = groupSum / groupRows;
-        addBinomial(cramer, rows.length, p, weight * groupRows);
-        addPoisson(poisson, l * p, weight * groupRows);
-        if (!addMontgomeryRow(montgomery, rows.length, l * p, weight * groupRows)) {
-            fallbackRows += groupRows;
+        sumMontgomery += l * p * count - l * l * squares / nStar;
+        const auto u1 = static_cast<std::uint32_t>(n1);
+        const long double omega =
+            nStar == n1 ? 1.0L : (1 / nStar - 1.0L / (n1 + 1)) / (1.0L / n1 - 1.0L / (n1 + 1));
+        // B(n_i, L p / n_i) by p: (L / n_i)^2 times the derivative by its own probability.
+        addBinomialCurvature(montgomery, u1, mu / n1, half * omega * (l / n1) * (l / n1));
+        if (omega < 1) {
+            addBinomialCurvature(montgomery, u1 + 1, mu / (n1 + 1),
+                                 half * (1 - omega) * (l / (n1 + 1)) * (l / (n1 + 1)));
         }
-        groupSum = 0;
-        groupRows = 0;
     };
-    for (std::uint64_t r = 0; r < rows.rows; ++r) {
+
+    std::uint64_t r = 0;
+    while (r < rows.rows) {
         const long double rowFirst = rows.first + static_cast<long double>(r) * l;
-        // Most rows lie high enough for the midpoint rule, worked out here without the calls.
-        const long double p =
-            midpointSuffices(rowFirst, l)
-                ? midpointMean(static_cast<double>(rowFirst + (l - 1) / 2), static_cast<double>(l))
-                : rowProbability(rowFirst, rows.length);
-        sumMean += l * p;
-        sumSquare += l * p * l * p;
-        sumBinomial += l * p * (1 - p);
-        const bool falls = nStar < 1 || l * p > std::floor(nStar);
-        sumMontgomery += falls ? l * p * (1 - p) : l * p * (1 - l * p / nStar);
-        // A group holds rows of one kind, falling back or not.
-        if (groupRows > 0 &&
-            (std::fabs(p - groupLow) > 1e-4L * std::max(p, groupLow) || falls != groupFalls)) {
-            flush();
+        if (!midpointSuffices(rowFirst, l)) {
+            addRows(rowProbability(rowFirst, rows.length), 0, 1);
+            ++r;
+            continue;
         }
-        groupFalls = falls;
-        if (groupRows == 0) {
-            groupLow = p;
+        // Over c numbers from c on, 1 / ln changes by about a share 1 / ln c of itself.
+        const long double centre = rowFirst + (l - 1) / 2;
+        const long double share =
+            kGroupSpread / std::max(static_cast<long double>(kMax), l / std::log(centre));
+        const long double reach = share * centre * std::log(centre) / l;
+        std::uint64_t count = std::max<std::uint64_t>(
+            1, std::min<std::uint64_t>(rows.rows - r, static_cast<std::uint64_t>(reach)));
+        // A group holds rows of one kind in the Montgomery-Soundararajan model.
+        while (count > 1 && falls(rowProbability(rowFirst, rows.length)) !=
+                                falls(rowProbability(rowFirst + (count - 1) * l, rows.length))) {
+            count /= 2;
         }
-        groupSum += p;
-        ++groupRows;
+        const long double numbers = static_cast<long double>(count) * l;
+        const long double p = sumQ(rowFirst, count * rows.length) / numbers;
+        // p_r falls with r nearly in a line: its slope L q'(x), q' = -1 / (x ln^2 x).
+        const long double middle = rowFirst + (numbers - 1) / 2;
+        const long double lnMiddle = std::log(middle);
+        const long double slope = l / (middle * lnMiddle * lnMiddle);
+        const long double k = count;
+        addRows(p, slope * slope * k * (k * k - 1) / 12, count);
+        r += count;
     }
-    flush();
 
     const long double mean = sumMean * weight;
     const long double spread = sumSquare * weight - mean * mean;  // of L p_r across the rows
@@ -210,11 +274,11 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
     shares.cramer.assign(cramer.begin(), cramer.end());
     shares.poisson.assign(poisson.begin(), poisson.end());
     shares.montgomery.assign(montgomery.begin(), montgomery.end());
+    shares.varianceCramer = static_cast<double>(sumBinomial * weight + spread);
+    shares.variancePoisson = static_cast<double>(mean + spread);
     shares.varianceMontgomery = static_cast<double>(sumMontgomery * weight + spread);
     shares.montgomeryFallbackRows = fallbackRows;
     shares.predictedN = static_cast<double>(nStar);
-    shares.varianceCramer = static_cast<double>(sumBinomial * weight + spread);
-    shares.variancePoisson = static_cast<double>(mean + spread);
     return shares;
 }
 

@@ -130,6 +130,38 @@ TEST(Models, TheComparisonOfTheStartUpScan) {
     EXPECT_LT(comparison.varianceObserved, comparison.models.varianceCramer);
 }
 
+// Rows taken together must give what summing the rows one by one gives, to 1e-12 of each
+// share: near the start, at 10^12 and at 10^18, for short and long rows.
+TEST(Models, GroupsOfRowsAgreeWithTheRowByRowSum) {
+    for (const ModelRows& rows :
+         {ModelRows{1, 10, 100'000}, ModelRows{1, 120, 5'000}, ModelRows{1e12L + 1, 90, 20'000},
+          ModelRows{1e18L + 1, 90, 5'000}, ModelRows{1e18L + 1, 10, 50'000}}) {
+        const ModelShares grouped = computeModels(rows);
+        std::vector<long double> cramer(21), poisson(21), montgomery(21);
+        for (std::uint64_t r = 0; r < rows.rows; ++r) {
+            const ModelShares one = computeModels(
+                {rows.first + static_cast<long double>(r) * rows.length, rows.length, 1});
+            for (std::size_t k = 0; k < 21; ++k) {
+                cramer[k] += one.cramer[k];
+                poisson[k] += one.poisson[k];
+                montgomery[k] += one.montgomery[k];
+            }
+        }
+        const auto expectClose = [&](const std::vector<double>& got,
+                                     const std::vector<long double>& sums, const char* model) {
+            for (std::size_t k = 0; k < 21; ++k) {
+                const double expected = static_cast<double>(sums[k] / rows.rows);
+                EXPECT_NEAR(got[k], expected, 1e-12 * expected + 1e-300)
+                    << model << " k " << k << " at " << static_cast<double>(rows.first)
+                    << ", length " << rows.length;
+            }
+        };
+        expectClose(grouped.cramer, cramer, "Cramér");
+        expectClose(grouped.poisson, poisson, "Poisson");
+        expectClose(grouped.montgomery, montgomery, "Montgomery-Soundararajan");
+    }
+}
+
 // n* = L / (ln L + gamma + ln 2 pi - 1), worked out by hand (ln 10 = 2.302585092994,
 // gamma + ln 2 pi - 1 = 1.415092731311).
 TEST(Montgomery, PredictedNDependsOnTheRowLengthAlone) {
