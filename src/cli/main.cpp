@@ -47,6 +47,22 @@ bool progress(const std::optional<bool>& option, bool terminal,
 int countAndWrite(const Options& options, core::ScanControl& control, Output& out) {
     const core::RowRange& range = options.range;
     const auto failed = [&out] { return outputFailed(out.error()); };
+    if (options.lengths) {
+        const auto results =
+            core::compareRowLengths(options.from, options.to, options.lengths->first,
+                                    options.lengths->second, options.threads, control);
+        if (control.stop) {
+            return kInterrupted;
+        }
+        if (options.format == u"csv") {
+            out.text(core::rowLengthCsv(results));
+        } else if (options.format == u"json") {
+            out.text(core::rowLengthJson(options.from, options.to, results));
+        } else {
+            out.lines(core::rowLengthLines(results));
+        }
+        return out.flush() ? kDone : failed();
+    }
     core::RowTally tally;
     if (options.rows && options.format == u"text") {
         // The rows in order, one thread, each line written whole.
@@ -167,8 +183,8 @@ int watch(const Options& options, const sigset_t& stops) {
             readerGone = true;
             control.stop = true;
         }
-        const bool show =
-            stoppedBy == 0 && progress(options.progress, terminal, Clock::now() - started);
+        const bool show = stoppedBy == 0 && !options.lengths &&
+                          progress(options.progress, terminal, Clock::now() - started);
         if (show) {
             const double done = 100.0 * static_cast<double>(control.rowsDone.load()) / rows;
             std::array<char, 16> percent{};

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QThread>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -40,6 +41,9 @@ const char* const kHelp = QT_TRANSLATE_NOOP(
     "  --modelle           danach h(k), B(n;p)(k) und die Zufallsmodelle von Cramér,\n"
     "                      Gallagher (Poisson) und Montgomery–Soundararajan für k = 0..20, ihre\n"
     "                      Abstände (TV) und Varianzen und das vorhergesagte n\n"
+    "  --laengen A..B      statt LÄNGE jede Zeilenlänge von A bis B (Aufruf dann: VON BIS):\n"
+    "                      je Länge eine Zeile mit Zeilen, angepasstem n und p, n* und den\n"
+    "                      TV-Abständen der Modelle\n"
     "  --format FORMAT     text (Voreinstellung), csv oder json\n"
     "  --threads N         so viele Threads, höchstens einer je Kern und so viele, dass der\n"
     "                      Lauf unter 256 MB Speicher bleibt (Voreinstellung: die Zahl der\n"
@@ -103,7 +107,9 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     const QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
     const QCommandLineOption progress(QStringLiteral("fortschritt"), QString());
     const QCommandLineOption quiet(QStringLiteral("still"), QString());
-    parser.addOptions({help, version, rows, fit, models, format, threads, progress, quiet});
+    const QCommandLineOption lengths(QStringLiteral("laengen"), QString(), QStringLiteral("A..B"));
+    parser.addOptions(
+        {help, version, rows, fit, models, format, threads, progress, quiet, lengths});
     // A negative number would read as a row of short options: where it stands for VON, BIS or
     // LÄNGE it is handed on as a stand-in and named as given once the parser is done.
     QStringList given = arguments;
@@ -129,7 +135,7 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
         return usage(parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
     }
-    for (const QCommandLineOption* once : {&format, &threads}) {
+    for (const QCommandLineOption* once : {&format, &threads, &lengths}) {
         if (parser.values(*once).size() > 1) {
             return usage(QCoreApplication::translate("primzeilen-cli",
                                                      "Option „--%1“ ist mehrfach angegeben.")
@@ -178,6 +184,44 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         if (number.startsWith(QChar(0xE000))) {
             number = negatives.at(number.mid(1).toInt());
         }
+    }
+    if (parser.isSet(lengths)) {
+        const QStringList ends = parser.value(lengths).split(QStringLiteral(".."));
+        const auto shortest = ends.size() == 2 ? cli::parseCount(ends[0]) : std::nullopt;
+        const auto longest = ends.size() == 2 ? cli::parseCount(ends[1]) : std::nullopt;
+        if (!shortest || !longest || *shortest < 1 || *longest < *shortest ||
+            *longest > kLongestRow || *longest - *shortest >= 1000) {
+            return usage(QCoreApplication::translate(
+                             "primzeilen-cli",
+                             "--laengen „%1“: erwartet A..B mit 1 ≤ A ≤ B ≤ 10000000, höchstens "
+                             "1000 Längen.")
+                             .arg(parser.value(lengths)));
+        }
+        if (options.rows) {
+            return usage(QCoreApplication::translate(
+                "primzeilen-cli", "--laengen und --zeilen schließen einander aus."));
+        }
+        if (numbers.size() != 2) {
+            return usage(
+                QCoreApplication::translate("primzeilen-cli",
+                                            "mit --laengen zwei Zahlen erwartet (VON BIS), %1 "
+                                            "gegeben.")
+                    .arg(numbers.size()));
+        }
+        const auto from = cli::parseCount(numbers[0]);
+        const auto to = cli::parseCount(numbers[1]);
+        if (!from || !to) {
+            return usage(
+                QCoreApplication::translate(
+                    "primzeilen-cli", "„%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
+                    .arg(numbers[from ? 1 : 0]));
+        }
+        options.lengths = {static_cast<std::uint32_t>(*shortest),
+                           static_cast<std::uint32_t>(*longest)};
+        options.from = *from;
+        options.to = *to;
+        options.threads = std::min(requestedThreads, cores);
+        return options;
     }
     if (numbers.size() != 3) {
         return usage(QCoreApplication::translate(

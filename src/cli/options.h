@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <variant>
 
 #include "core/rows.h"
@@ -27,6 +28,10 @@ struct Options {
     QString format = QStringLiteral("text");
     unsigned threads = 1;
     std::optional<bool> progress;  // none: when standard error is a terminal
+    // --laengen A..B: every row length from A to B over from..to instead of one range.
+    std::optional<std::pair<std::uint32_t, std::uint32_t>> lengths;
+    core::Number from = 0;
+    core::Number to = 0;
 };
 
 // The options and the range of a run; or, where the arguments ask for no run (--help,

@@ -119,7 +119,7 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
         if (m_oddCount > 0) {
             markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, m_last);
         }
-        countRows(first, length, rows, tally, total);
+        tallyRows(first, length, rows, tally, total);
         return;
     }
     // Two halves side by side, split at a word so each writes its own marks. Each thread then
@@ -136,12 +136,12 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
     std::int64_t upperTotal = 0;
     std::thread second([&] {
         markOddPrimes(m_bits.data(), m_oddBase, middle, m_last);
-        countRows(first + upperFrom * length, length, rows - upperFrom, upper, upperTotal);
+        tallyRows(first + upperFrom * length, length, rows - upperFrom, upper, upperTotal);
     });
     markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, middle - 2);
-    countRows(first, length, lowerRows, tally, total);
+    tallyRows(first, length, lowerRows, tally, total);
     second.join();
-    countRows(first + lowerRows * length, length, upperFrom - lowerRows, tally, total);
+    tallyRows(first + lowerRows * length, length, upperFrom - lowerRows, tally, total);
     for (std::size_t k = 0; k < tally.size(); ++k) {
         tally[k] += upper[k];
     }
@@ -193,7 +193,7 @@ std::int64_t PrimeMarks::countOddBits(std::int64_t begin, std::int64_t end) cons
     return count;
 }
 
-void PrimeMarks::countRows(std::int64_t first, std::int32_t length, std::int64_t rows,
+void PrimeMarks::tallyRows(std::int64_t first, std::int32_t length, std::int64_t rows,
                            std::span<std::int32_t> tally, std::int64_t& total) const {
     const auto tallySize = static_cast<std::int64_t>(tally.size());
     // Rows that reach down to 2 or below, where the odd bits do not tell everything.

@@ -25,7 +25,7 @@ public:
     // Counts the primes of `rows` rows of `length` numbers each, the first starting at `first`,
     // all within the range. Adds each row's count to `total` and, when the count is below
     // tally.size(), one to tally[count].
-    void countRows(std::int64_t first, std::int32_t length, std::int64_t rows,
+    void tallyRows(std::int64_t first, std::int32_t length, std::int64_t rows,
                    std::span<std::int32_t> tally, std::int64_t& total) const;
 
 private:

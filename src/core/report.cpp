@@ -195,4 +195,80 @@ QString jsonReport(const core::RowRange& range, const core::FrequencySummary& su
     return json;
 }
 
+QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
+    QStringList lines{QCoreApplication::translate(
+        "core::Report",
+        "Länge   Zeilen       n       p      n*  TV Momente  TV Cramér  TV Poisson  TV M–S")};
+    const auto tv = [](double value) { return formatFixed(value, 4, 3); };
+    for (const RowLengthResult& result : results) {
+        QString line = QStringLiteral("%1").arg(result.length, 5) +
+                       QStringLiteral("%1").arg(result.range ? result.range->rows() : 0, 9);
+        if (!result.range) {
+            line += QStringLiteral("  ") +
+                    QCoreApplication::translate("core::Report", "keine ganze Zeile");
+        } else if (!result.comparison) {
+            line += QStringLiteral("  ") +
+                    QCoreApplication::translate("core::Report", "keine Anpassung: %1")
+                        .arg(result.failure);
+        } else {
+            const ModelComparison& c = *result.comparison;
+            line += formatInteger(c.fit.n).rightJustified(8) +
+                    formatFixed(c.fit.p, 6, 4).rightJustified(8) +
+                    formatFixed(result.predictedN, 6, 2).rightJustified(8) +
+                    tv(c.tvMoments).rightJustified(12) + tv(c.tvCramer).rightJustified(11) +
+                    tv(c.tvPoisson).rightJustified(12) + tv(c.tvMontgomery).rightJustified(8);
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+QString rowLengthCsv(const std::vector<RowLengthResult>& results) {
+    QString csv = QStringLiteral(
+        "laenge,zeilen,n,p,n_vorhergesagt,tv_momente,tv_cramer,tv_poisson,tv_montgomery,"
+        "varianz_beobachtet,varianz_montgomery\n");
+    for (const RowLengthResult& result : results) {
+        csv += QStringLiteral("%1,%2,")
+                   .arg(result.length)
+                   .arg(result.range ? result.range->rows() : 0);
+        if (result.comparison) {
+            const ModelComparison& c = *result.comparison;
+            csv += QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9\n")
+                       .arg(c.fit.n)
+                       .arg(full(c.fit.p), full(result.predictedN), full(c.tvMoments),
+                            full(c.tvCramer), full(c.tvPoisson), full(c.tvMontgomery),
+                            full(c.varianceObserved), full(c.models.varianceMontgomery));
+        } else {
+            csv += QStringLiteral(",,%1,,,,,,\n").arg(full(result.predictedN));
+        }
+    }
+    return csv;
+}
+
+QString rowLengthJson(Number from, Number to, const std::vector<RowLengthResult>& results) {
+    QString json = QStringLiteral("{\n  \"von\": %1,\n  \"bis\": %2,\n  \"laengen\": [\n")
+                       .arg(numberText(from), numberText(to));
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const RowLengthResult& result = results[i];
+        json += QStringLiteral("    {\"laenge\": %1, \"zeilen\": %2, \"n_vorhergesagt\": %3")
+                    .arg(result.length)
+                    .arg(result.range ? result.range->rows() : 0)
+                    .arg(full(result.predictedN));
+        if (result.comparison) {
+            const ModelComparison& c = *result.comparison;
+            json += QStringLiteral(
+                        ", \"n\": %1, \"p\": %2, \"tv\": {\"momente\": %3, \"cramer\": %4, "
+                        "\"poisson\": %5, \"montgomery\": %6}")
+                        .arg(c.fit.n)
+                        .arg(full(c.fit.p), full(c.tvMoments), full(c.tvCramer), full(c.tvPoisson),
+                             full(c.tvMontgomery));
+        } else {
+            json += QStringLiteral(", \"n\": null, \"p\": null, \"tv\": null");
+        }
+        json += i + 1 < results.size() ? QStringLiteral("},\n") : QStringLiteral("}\n");
+    }
+    json += QStringLiteral("  ]\n}\n");
+    return json;
+}
+
 }  // namespace core

@@ -8,6 +8,7 @@
 #include "core/fit_report.h"
 #include "core/frequency_summary.h"
 #include "core/models.h"
+#include "core/row_lengths.h"
 #include "core/rows.h"
 
 namespace core {
@@ -29,5 +30,13 @@ namespace core {
 [[nodiscard]] QString jsonReport(const core::RowRange& range, const core::FrequencySummary& summary,
                                  const core::RowTally& tally, const std::optional<FitReport>& fit,
                                  const std::optional<core::ModelComparison>& models = {});
+
+// One line per row length: rows, the fitted n and p, n*, and each model's distance; a length
+// without a whole row or without a fit says so.
+[[nodiscard]] QStringList rowLengthLines(const std::vector<RowLengthResult>& results);
+// The same as one CSV table, empty cells where a length has no fit, and as JSON.
+[[nodiscard]] QString rowLengthCsv(const std::vector<RowLengthResult>& results);
+[[nodiscard]] QString rowLengthJson(Number from, Number to,
+                                    const std::vector<RowLengthResult>& results);
 
 }  // namespace core

@@ -5,9 +5,11 @@
 #include <array>
 #include <cmath>
 #include <numeric>
+#include <tuple>
 
 #include "core/conversions.h"
 #include "core/frequency_summary.h"
+#include "core/row_lengths.h"
 #include "core/row_scan.h"
 
 namespace core {
@@ -159,6 +161,35 @@ TEST(Models, GroupsOfRowsAgreeWithTheRowByRowSum) {
         expectClose(grouped.cramer, cramer, "Cramér");
         expectClose(grouped.poisson, poisson, "Poisson");
         expectClose(grouped.montgomery, montgomery, "Montgomery-Soundararajan");
+    }
+}
+
+// Every length of a comparison is the run of that length on its own: the same rows, tally, fit
+// and distances, whether the range is marked once (below zero too) or counted anew for each
+// length (more than 20,000,000 numbers).
+TEST(RowLengths, EachLengthIsItsOwnRun) {
+    for (const auto& [from, to, shortest, longest] :
+         {std::tuple<Number, Number, std::uint32_t, std::uint32_t>{-500, 45'000, 88, 92},
+          {Number{1'000'000'000'000}, Number{1'000'030'000'000}, 30, 31}}) {
+        ScanControl control;
+        const auto results = compareRowLengths(from, to, shortest, longest, 2, control);
+        ASSERT_EQ(results.size(), longest - shortest + 1);
+        for (const RowLengthResult& result : results) {
+            const auto range = adjustToRows(from, to, result.length);
+            ASSERT_TRUE(range && result.range);
+            EXPECT_EQ(result.range->first, range->first);
+            ScanControl own;
+            const RowTally tally = countRange(*range, 2, own);
+            EXPECT_EQ(result.tally, tally) << result.length;
+            ASSERT_TRUE(result.comparison) << result.length;
+            const FrequencySummary summary = summarizeFrequencies(tally);
+            const ModelComparison alone = compareModels(computeModels(modelRows(*range)),
+                                                        summary.shares, beyondTwentyShare(tally));
+            EXPECT_EQ(result.comparison->fit.n, alone.fit.n);
+            EXPECT_EQ(result.comparison->fit.p, alone.fit.p);
+            EXPECT_EQ(result.comparison->tvMontgomery, alone.tvMontgomery);
+            EXPECT_EQ(result.predictedN, predictedN(result.length));
+        }
     }
 }
 

@@ -41,6 +41,19 @@ m = json.load(sys.stdin)["modelle"]
 print("%.3f %.3f %d" % (m["tv"]["cramer"], m["tv"]["poisson"], len(m["cramer"])))')"
 check "models in CSV" "k,zeilen,anteil,cramer,poisson,montgomery" "$("$cli" --modelle --format csv 1 45000 90 | head -n 1)"
 
+# Every row length side by side: the line of 90 carries the start-up run's fit and distances.
+lengths=$("$cli" --laengen 89..91 1 45000)
+check "lengths: one line each" "4" "$(wc -l <<<"$lengths")"
+check "lengths: the start-up length" "   90      500      18  0.5058   15.22       0.056      0.195       0.217   0.057" "$(sed -n 3p <<<"$lengths")"
+check "lengths in CSV" "91,494,18" "$("$cli" --laengen 89..91 --format csv 1 45000 | tail -n 1 | cut -d, -f1-3)"
+check "lengths in JSON" "3 15.22" "$("$cli" --laengen 89..91 --format json 1 45000 | /usr/bin/python3 -c 'import json, sys
+d = json.load(sys.stdin)["laengen"]
+print(len(d), "%.2f" % d[1]["n_vorhergesagt"])')"
+"$cli" --laengen 120..10 1 45000 >/dev/null 2>&1
+check "lengths the wrong way round" "2" "$?"
+"$cli" --laengen 10..12 1 45000 90 >/dev/null 2>&1
+check "lengths with LÄNGE as well" "2" "$?"
+
 # Machine-readable: the same numbers, parsed back.
 json=$("$cli" --format json --anpassung 1 45000 90)
 check "JSON" "500 4675 1 18 0.6" "$(/usr/bin/python3 -c 'import json, sys

@@ -1,0 +1,68 @@
+#include "row_lengths.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <numeric>
+
+#include "core/failures.h"
+#include "core/frequency_summary.h"
+#include "core/prime_marks.h"
+
+namespace core {
+
+namespace {
+
+constexpr Number kMarkedAtOnce = 20'000'000;
+
+RowTally tallyFromMarks(const PrimeMarks& marks, const RowRange& range) {
+    std::array<std::int32_t, 21> counts{};
+    std::int64_t primes = 0;
+    marks.tallyRows(static_cast<std::int64_t>(range.first), static_cast<std::int32_t>(range.length),
+                    static_cast<std::int64_t>(range.rows()), counts, primes);
+    RowTally tally;
+    std::copy(counts.begin(), counts.end(), tally.rows.begin());
+    tally.over20 =
+        range.rows() - std::accumulate(tally.rows.begin(), tally.rows.end(), std::uint64_t{0});
+    tally.primes = static_cast<std::uint64_t>(primes);
+    return tally;
+}
+
+}  // namespace
+
+std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint32_t shortest,
+                                               std::uint32_t longest, unsigned threads,
+                                               ScanControl& control) {
+    std::vector<RowLengthResult> results;
+    // Every length's rows lie within from - longest .. to.
+    std::unique_ptr<const PrimeMarks> marks;
+    const Number low = from - longest;
+    if (to - low <= kMarkedAtOnce && to <= kHighestNumber) {
+        marks = std::make_unique<const PrimeMarks>(static_cast<std::int64_t>(low),
+                                                   static_cast<std::int64_t>(std::max(to, low)));
+    }
+    for (std::uint32_t length = shortest; length <= longest && !control.stop; ++length) {
+        RowLengthResult result;
+        result.length = length;
+        result.predictedN = predictedN(length);
+        result.range = adjustToRows(from, to, length);
+        if (result.range) {
+            result.tally = marks ? tallyFromMarks(*marks, *result.range)
+                                 : countRange(*result.range, threads, control);
+            if (control.stop) {
+                break;
+            }
+            try {
+                const FrequencySummary summary = summarizeFrequencies(result.tally);
+                result.comparison = compareModels(computeModels(modelRows(*result.range)),
+                                                  summary.shares, beyondTwentyShare(result.tally));
+            } catch (const Failure& failure) {
+                result.failure = failure.message();
+            }
+        }
+        results.push_back(std::move(result));
+    }
+    return results;
+}
+
+}  // namespace core

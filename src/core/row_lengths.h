@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/models.h"
+#include "core/rows.h"
+
+namespace core {
+
+// One row length of a range: its rows, their tally, and where a fit stands, the fit beside the
+// models; otherwise why it does not.
+struct RowLengthResult {
+    std::uint32_t length = 0;
+    std::optional<RowRange> range;  // none where no whole row is left
+    RowTally tally;
+    double predictedN = 0.0;
+    std::optional<ModelComparison> comparison;
+    QString failure;  // the fit's failure, where there is one
+};
+
+// from..to in rows of every length shortest..longest, each adjusted to whole rows as the main
+// window adjusts it, counted, fitted, and compared with the random models. A range of at most
+// 20,000,000 numbers is marked once and tallied for every length; a longer one is counted anew
+// for each length on `threads` threads. Returns what is done once control.stop is set.
+[[nodiscard]] std::vector<RowLengthResult> compareRowLengths(Number from, Number to,
+                                                             std::uint32_t shortest,
+                                                             std::uint32_t longest,
+                                                             unsigned threads,
+                                                             ScanControl& control);
+
+}  // namespace core
