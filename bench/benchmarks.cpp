@@ -18,6 +18,7 @@
 #include "bench/process_memory.h"
 #include "core/conversions.h"
 #include "core/models.h"
+#include "core/row_lengths.h"
 #include "core/row_scan.h"
 #include "core/rows.h"
 #include "graphics/chart_export.h"
@@ -375,6 +376,17 @@ void BM_ModelsBesideTheCountAtTenToTheTwelve(benchmark::State& state) {
     state.counters["added"] = modelling / counting;
 }
 BENCHMARK(BM_ModelsBesideTheCountAtTenToTheTwelve)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+// The row lengths 10..120 of the windows' full range 1..10,000,000, as the comparison window
+// shows them.
+void BM_RowLengthsOfTheFullRange(benchmark::State& state) {
+    for (auto _ : state) {
+        core::ScanControl control;
+        benchmark::DoNotOptimize(core::compareRowLengths(1, 10'000'000, 10, 120, 1, control,
+                                                         core::ModelPrecision::Display));
+    }
+}
+BENCHMARK(BM_RowLengthsOfTheFullRange)->Unit(benchmark::kMillisecond);
 
 // Jumping between the first and the last of a million rows, painted each time.
 void BM_ScrollToTheLastRow(benchmark::State& state) {

@@ -185,7 +185,8 @@ constexpr long double kGroupSpread = 5e-4L;
 
 }  // namespace
 
-ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
+ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax, ModelPrecision precision) {
+    const long double groupSpread = precision == ModelPrecision::Exact ? kGroupSpread : 5e-2L;
     std::vector<long double> cramer(kMax + 1, 0.0L);
     std::vector<long double> poisson(kMax + 1, 0.0L);
     std::vector<long double> montgomery(kMax + 1, 0.0L);
@@ -248,7 +249,7 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax) {
         // Over c numbers from c on, 1 / ln changes by about a share 1 / ln c of itself.
         const long double centre = rowFirst + (l - 1) / 2;
         const long double share =
-            kGroupSpread / std::max(static_cast<long double>(kMax), l / std::log(centre));
+            groupSpread / std::max(static_cast<long double>(kMax), l / std::log(centre));
         const long double reach = share * centre * std::log(centre) / l;
         std::uint64_t count = std::max<std::uint64_t>(
             1, std::min<std::uint64_t>(rows.rows - r, static_cast<std::uint64_t>(reach)));

@@ -53,7 +53,13 @@ bool addMontgomeryRow(std::vector<long double>& shares, std::uint32_t length, lo
 // Linear in the number of rows: the mean of q over a row is summed exactly near the start of
 // the number line and by the midpoint rule with its curvature term above it; rows whose p_r
 // agree to a relative 1e-4 are taken together.
-[[nodiscard]] ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax = 20);
+// Exact: every share within 1e-12 of the row-by-row sum, for what is printed in full. Display:
+// within about 1e-7, many times faster at low heights, for what is drawn and shown with three
+// decimals.
+enum class ModelPrecision { Exact, Display };
+
+[[nodiscard]] ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax = 20,
+                                        ModelPrecision precision = ModelPrecision::Exact);
 
 // The mean of q over one row, summed number by number.
 [[nodiscard]] long double rowProbabilityExactly(long double first, std::uint32_t length);

@@ -32,7 +32,7 @@ RowTally tallyFromMarks(const PrimeMarks& marks, const RowRange& range) {
 
 std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint32_t shortest,
                                                std::uint32_t longest, unsigned threads,
-                                               ScanControl& control) {
+                                               ScanControl& control, ModelPrecision precision) {
     std::vector<RowLengthResult> results;
     // Every length's rows lie within from - longest .. to.
     std::unique_ptr<const PrimeMarks> marks;
@@ -54,8 +54,9 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint
             }
             try {
                 const FrequencySummary summary = summarizeFrequencies(result.tally);
-                result.comparison = compareModels(computeModels(modelRows(*result.range)),
-                                                  summary.shares, beyondTwentyShare(result.tally));
+                result.comparison =
+                    compareModels(computeModels(modelRows(*result.range), 20, precision),
+                                  summary.shares, beyondTwentyShare(result.tally));
             } catch (const Failure& failure) {
                 result.failure = failure.message();
             }

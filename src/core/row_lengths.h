@@ -25,10 +25,8 @@ struct RowLengthResult {
 // window adjusts it, counted, fitted, and compared with the random models. A range of at most
 // 20,000,000 numbers is marked once and tallied for every length; a longer one is counted anew
 // for each length on `threads` threads. Returns what is done once control.stop is set.
-[[nodiscard]] std::vector<RowLengthResult> compareRowLengths(Number from, Number to,
-                                                             std::uint32_t shortest,
-                                                             std::uint32_t longest,
-                                                             unsigned threads,
-                                                             ScanControl& control);
+[[nodiscard]] std::vector<RowLengthResult> compareRowLengths(
+    Number from, Number to, std::uint32_t shortest, std::uint32_t longest, unsigned threads,
+    ScanControl& control, ModelPrecision precision = ModelPrecision::Exact);
 
 }  // namespace core

@@ -29,6 +29,7 @@ struct PictureFile {
 class ColorGrid;
 class EditField;
 class PictureBox;
+class RowLengthWindow;
 class TextGrid;
 
 // The graph window: the picture with the stick chart of h(x) and the histogram of the fitted
@@ -62,6 +63,10 @@ public:
 
     // Checkable, off at every start (Alt+M): every redraw also draws the random models.
     void showModels(bool shown);
+    // Alt+V: "Zeilenlängen im Vergleich" for the range of the last scan.
+    QAction* compareRowLengthsAction;
+    void compareRowLengths();
+    [[nodiscard]] RowLengthWindow* rowLengthWindow() const { return m_rowLengths; }
     // The picture on the clipboard: an image at the window's scale, and the chart as SVG.
     void copyPicture();
     // Asks for a file and writes the picture there; a failure is reported, nothing else changes.
@@ -143,6 +148,7 @@ private:
     SaveDialog m_askWhereToSave = askWhereToSave;
     bool m_activated = false;
     bool m_showModels = false;
+    RowLengthWindow* m_rowLengths = nullptr;
     // The models of the last scan drawn with them, computed once per scan.
     std::optional<std::pair<ui::ScannedRange, core::ModelShares>> m_models;
 };

@@ -12,6 +12,7 @@
 #include "graph_window.h"
 #include "ui/edit_field.h"
 #include "ui/picture_box.h"
+#include "ui/row_length_window.h"
 #include "ui/text_grid.h"
 
 namespace ui {
@@ -48,6 +49,11 @@ void GraphWindow::createActions() {
     showModelsAction->setShortcutContext(Qt::WindowShortcut);
     connect(showModelsAction, &QAction::toggled, this, &GraphWindow::showModels);
     pictureBox->addAction(showModelsAction);
+    compareRowLengthsAction = new QAction(tr("&Zeilenlängen im Vergleich …"), pictureBox);
+    compareRowLengthsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_V));
+    compareRowLengthsAction->setShortcutContext(Qt::WindowShortcut);
+    connect(compareRowLengthsAction, &QAction::triggered, this, &GraphWindow::compareRowLengths);
+    pictureBox->addAction(compareRowLengthsAction);
     pictureBox->setContextMenuPolicy(Qt::ActionsContextMenu);
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
     pictureBox->picture().onFirstUse([this] {
@@ -55,6 +61,17 @@ void GraphWindow::createActions() {
             action->setEnabled(true);
         }
     });
+}
+
+void GraphWindow::compareRowLengths() {
+    // Nothing to compare before the first scan.
+    if (m_state.lastScan.rowLength <= 0) {
+        return;
+    }
+    if (m_rowLengths == nullptr) {
+        m_rowLengths = new RowLengthWindow(m_report, this);
+    }
+    m_rowLengths->showRange(m_state.lastScan.lower, m_state.lastScan.upper);
 }
 
 void GraphWindow::copyTable() {

@@ -86,6 +86,11 @@ kleinem n und großem p hat genau diese kleinere Streuung. Das Modell von Montgo
 Soundararajan erklärt sie: Nachbarzahlen teilen sich die Teilbarkeit durch kleine Primzahlen
 (die „singuläre Reihe“ der Hardy-Littlewood-Vermutung), und das senkt die Varianz genau auf
 μ·(1 − μ/n*). Es sagt das n der Anpassung ohne freien Parameter voraus.</p>
+<p>Das Experiment dazu: Rechtsklick auf das Bild, „Zeilenlängen im Vergleich“ (oder Alt+V),
+berechnet den Bereich der letzten Berechnung mit jeder Zeilenlänge L von 10 bis 120, passt jedes
+Mal B(n;p) an und zeichnet das angepasste n über L neben die Kurve n* = L/(ln L + 1,415) und die
+Gerade n = L unabhängiger Zahlen. Das angepasste n folgt n*, nicht L; die Tabelle darunter nennt
+für jede Länge n, p, n* und die TV-Abstände.</p>
 <p>Was die Anpassung trifft: p = 1 − Varianz/Mittelwert und n = Mittelwert/p, auf eine ganze
 Zahl gerundet. Durch das Runden stimmen die Erwartungswerte von h(x) und B(n;p) nicht genau
 überein (bei 1 bis 45 000 mit 90 Zahlen pro Zeile 9,3206 gegen 9,1037).</p>
@@ -126,6 +131,8 @@ Berechnung, deren Häufigkeiten gezeichnet sind.</p>
 <tr><td>Umschalt+Enter im Feld n oder p</td><td>alles neu anpassen und zeichnen (ein getippter Wert wird durch den angepassten ersetzt)</td></tr>
 <tr><td>Alt+N, Alt+P</td><td>ins Feld n, ins Feld p</td></tr>
 <tr><td>Alt+M</td><td>Modelle einblenden oder ausblenden</td></tr>
+<tr><td>Alt+V</td><td>Zeilenlängen im Vergleich: jede Zeilenlänge von 10 bis 120 für den
+Bereich der letzten Berechnung</td></tr>
 <tr><td>Alt+S</td><td>Schließen: das Fenster ausblenden (Graph im Hauptfenster holt es zurück)</td></tr>
 <tr><td>Strg+C</td><td>Bild kopieren (in einem Textfeld: dessen Text)</td></tr>
 <tr><td>Strg+S</td><td>Bild speichern unter … (PNG, SVG oder PDF)</td></tr>

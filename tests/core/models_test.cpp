@@ -193,6 +193,22 @@ TEST(RowLengths, EachLengthIsItsOwnRun) {
     }
 }
 
+// What the windows draw and show with three decimals may group more coarsely: still within 1e-7
+// of each share.
+TEST(Models, TheDisplayPrecisionStaysCloseToTheExactShares) {
+    for (const ModelRows& rows : {ModelRows{1, 10, 1'000'000}, ModelRows{1, 120, 83'333}}) {
+        const ModelShares exact = computeModels(rows);
+        const ModelShares shown = computeModels(rows, 20, ModelPrecision::Display);
+        for (std::size_t k = 0; k <= 20; ++k) {
+            EXPECT_NEAR(shown.cramer[k], exact.cramer[k], 1e-7 * exact.cramer[k] + 1e-15) << k;
+            EXPECT_NEAR(shown.montgomery[k], exact.montgomery[k],
+                        1e-7 * exact.montgomery[k] + 1e-15)
+                << k;
+        }
+        EXPECT_EQ(shown.montgomeryFallbackRows, exact.montgomeryFallbackRows);
+    }
+}
+
 // n* = L / (ln L + gamma + ln 2 pi - 1), worked out by hand (ln 10 = 2.302585092994,
 // gamma + ln 2 pi - 1 = 1.415092731311).
 TEST(Montgomery, PredictedNDependsOnTheRowLengthAlone) {

@@ -9,9 +9,11 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "ui/color_grid.h"
+#include "ui/row_length_window.h"
 #include "ui/windows_fixture.h"
 
 namespace ui {
@@ -272,6 +274,33 @@ TEST_F(PictureTest, TheModelsDrawOverTheChartAndLeaveNoTrace) {
     m_graph.showModelsAction->trigger();
     EXPECT_FALSE(m_graph.showModelsAction->isChecked());
     EXPECT_EQ(picture(), documented);
+    EXPECT_TRUE(m_reported.isEmpty());
+}
+
+// Alt+V in the graph window: every row length of the last scan's range, the start-up length
+// with the fit and distances the graph window and the command line give, and a chart drawn.
+// Before any scan it opens nothing.
+TEST_F(PictureTest, RowLengthsOfTheLastScanSideBySide) {
+    activate(m_graph);
+    type(Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(m_graph.rowLengthWindow(), nullptr);
+
+    scanAndDraw();
+    activate(m_graph);
+    type(Qt::Key_V, Qt::AltModifier);
+    RowLengthWindow* window = m_graph.rowLengthWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(window->table->rowCount(), 111);
+    QStringList ninety;
+    for (int column = 0; column < window->table->columnCount(); ++column) {
+        ninety.append(window->table->item(90 - 10, column)->text());
+    }
+    EXPECT_EQ(ninety, (QStringList{"90", "500", "18", "0,5058", "15,22", "0,056", "0,195", "0,217",
+                                   "0,057"}));
+    // The fitted n grows far slower than L: at 120 it stays below half of it.
+    EXPECT_LT(window->table->item(110, 2)->text().toInt(), 60);
+    EXPECT_TRUE(window->pictureBox->picture().isDrawn());
     EXPECT_TRUE(m_reported.isEmpty());
 }
 
