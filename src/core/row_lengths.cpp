@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <memory>
-#include <numeric>
 
 #include "core/failures.h"
 #include "core/frequency_summary.h"
 #include "core/prime_marks.h"
+#include "core/row_scan.h"
 
 namespace core {
 
@@ -15,17 +15,12 @@ namespace {
 
 constexpr Number kMarkedAtOnce = 20'000'000;
 
-RowTally tallyFromMarks(const PrimeMarks& marks, const RowRange& range) {
+RowTally tallyOfRange(const PrimeMarks& marks, const RowRange& range) {
     std::array<std::int32_t, 21> counts{};
     std::int64_t primes = 0;
     marks.tallyRows(static_cast<std::int64_t>(range.first), static_cast<std::int32_t>(range.length),
                     static_cast<std::int64_t>(range.rows()), counts, primes);
-    RowTally tally;
-    std::copy(counts.begin(), counts.end(), tally.rows.begin());
-    tally.over20 =
-        range.rows() - std::accumulate(tally.rows.begin(), tally.rows.end(), std::uint64_t{0});
-    tally.primes = static_cast<std::uint64_t>(primes);
-    return tally;
+    return tallyFromMarks(counts, primes, range.rows());
 }
 
 }  // namespace
@@ -47,7 +42,7 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint
         result.predictedN = predictedN(length);
         result.range = adjustToRows(from, to, length);
         if (result.range) {
-            result.tally = marks ? tallyFromMarks(*marks, *result.range)
+            result.tally = marks ? tallyOfRange(*marks, *result.range)
                                  : countRange(*result.range, threads, control);
             if (control.stop) {
                 break;

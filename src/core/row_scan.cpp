@@ -59,6 +59,15 @@ qsizetype RowLines::longestLine() const {
     return m_headerWidth + 2 + m_length + rowTail(static_cast<std::uint64_t>(m_length)).size();
 }
 
+RowTally tallyFromMarks(const std::array<std::int32_t, 21>& counts, std::int64_t primes,
+                        std::uint64_t rows) {
+    RowTally tally;
+    std::copy(counts.begin(), counts.end(), tally.rows.begin());
+    tally.over20 = rows - std::accumulate(tally.rows.begin(), tally.rows.end(), std::uint64_t{0});
+    tally.primes = static_cast<std::uint64_t>(primes);
+    return tally;
+}
+
 ScanResult scanRows(const RowRange& range) {
     const auto first = static_cast<std::int64_t>(range.first);
     const auto last = static_cast<std::int64_t>(range.last);
@@ -67,10 +76,7 @@ ScanResult scanRows(const RowRange& range) {
     std::int64_t primes = 0;
     auto marks = std::make_shared<const PrimeMarks>(first, last, length, tallied, primes);
     ScanResult scan{range, {}, std::make_shared<const RowLines>(std::move(marks), range)};
-    std::copy(tallied.begin(), tallied.end(), scan.tally.rows.begin());
-    scan.tally.over20 = range.rows() - std::accumulate(scan.tally.rows.begin(),
-                                                       scan.tally.rows.end(), std::uint64_t{0});
-    scan.tally.primes = static_cast<std::uint64_t>(primes);
+    scan.tally = tallyFromMarks(tallied, primes, range.rows());
     return scan;
 }
 

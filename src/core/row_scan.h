@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -43,5 +44,10 @@ struct ScanResult {
 };
 
 [[nodiscard]] ScanResult scanRows(const RowRange& range);
+
+// The tally of `rows` rows from the marks' counts of the rows with 0..20 primes and their primes:
+// the rest held more than 20.
+[[nodiscard]] RowTally tallyFromMarks(const std::array<std::int32_t, 21>& counts,
+                                      std::int64_t primes, std::uint64_t rows);
 
 }  // namespace core

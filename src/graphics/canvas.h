@@ -18,6 +18,11 @@ public:
     // A line with the pen from the current point to (x, y), both ends painted (a line of no
     // length paints nothing); (x, y) becomes the current point.
     void lineTo(int x, int y);
+    // moveTo(x1, y1), then lineTo(x2, y2).
+    void line(int x1, int y1, int x2, int y2) {
+        moveTo(x1, y1);
+        lineTo(x2, y2);
+    }
     // Fills x1..x2-1 by y1..y2-1 with the brush and frames that area with the pen: the right and
     // bottom edges are excluded, so Rectangle(0, 0, w, h) frames a w by h picture's outermost
     // pixels.

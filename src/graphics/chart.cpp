@@ -10,11 +10,6 @@ namespace graphics {
 
 namespace {
 
-void line(graphics::Canvas& canvas, int x1, int y1, int x2, int y2) {
-    canvas.moveTo(x1, y1);
-    canvas.lineTo(x2, y2);
-}
-
 void chooseColor(ChartState& chart, int colorIndex) {
     if (colorIndex >= 0 && colorIndex < static_cast<int>(kColorTable.size())) {
         chart.penColor = kColorTable[static_cast<std::size_t>(colorIndex)];
@@ -49,24 +44,24 @@ void drawAxes(graphics::Picture& picture, ChartState& chart) {
     const int x0 = chart.originX;
     const int y0 = chart.baseline;
     const int right = chart.width - 40;
-    line(canvas, 40, y0, right, y0);
+    canvas.line(40, y0, right, y0);
     canvas.drawText(right, y0 + 10, QStringLiteral("x"));
-    line(canvas, right, y0, right - 8, y0 - 3);
-    line(canvas, right, y0, right - 8, y0 + 3);
+    canvas.line(right, y0, right - 8, y0 - 3);
+    canvas.line(right, y0, right - 8, y0 + 3);
 
-    line(canvas, x0, 20, x0, chart.height - 30);
+    canvas.line(x0, 20, x0, chart.height - 30);
     canvas.drawText(x0 + 15, 15, QStringLiteral("h(x), B(n;p;k)"));
-    line(canvas, x0, 20, x0 + 3, 28);
-    line(canvas, x0, 20, x0 - 3, 28);
+    canvas.line(x0, 20, x0 + 3, 28);
+    canvas.line(x0, 20, x0 - 3, 28);
 
     for (int i = 0; i <= 18; ++i) {
         chart.x = x0 + i * chart.unit;
-        line(canvas, chart.x, y0, chart.x, y0 + 3);
+        canvas.line(chart.x, y0, chart.x, y0 + 3);
         canvas.drawText(chart.x - 2, y0 + 5, core::formatInteger(i));
     }
     for (int i = 1; i <= 4; ++i) {
         chart.y = y0 - 2 * chart.unit * i;
-        line(canvas, x0, chart.y, x0 - 3, chart.y);
+        canvas.line(x0, chart.y, x0 - 3, chart.y);
         canvas.drawText(x0 - 20, chart.y - 6, core::formatShortest(i / 10.0L));
     }
 }
@@ -80,7 +75,7 @@ void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorInde
         chart.x = chart.originX + x * chart.unit;
         chart.y = heightOf(chart, chart.value);
         canvas.setPenColor(chart.penColor);
-        line(canvas, chart.x, chart.baseline, chart.x, chart.y);
+        canvas.line(chart.x, chart.baseline, chart.x, chart.y);
     }
     canvas.setPenColor(graphics::kBlack);
 }
@@ -99,9 +94,9 @@ void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex
         chart.x = static_cast<std::int32_t>(chart.originX + x * chart.unit);
         chart.y = heightOf(chart, chart.value);
         canvas.setPenColor(chart.penColor);
-        line(canvas, chart.x - half, chart.baseline, chart.x - half, chart.y);
-        line(canvas, chart.x + half, chart.baseline, chart.x + half, chart.y);
-        line(canvas, chart.x - half, chart.y, chart.x + half, chart.y);
+        canvas.line(chart.x - half, chart.baseline, chart.x - half, chart.y);
+        canvas.line(chart.x + half, chart.baseline, chart.x + half, chart.y);
+        canvas.line(chart.x - half, chart.y, chart.x + half, chart.y);
         ++x;
         // The bars stop at n, or once the next bar would begin right of the picture: a fitted n
         // in the millions then costs no more than the bars that can be seen. Before the first
@@ -126,8 +121,8 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
         canvas.lineTo(x, y - 3);
     };
     const auto cross = [&](int x, int y) {  // Montgomery-Soundararajan: a cross
-        line(canvas, x - 3, y - 3, x + 3, y + 3);
-        line(canvas, x - 3, y + 3, x + 3, y - 3);
+        canvas.line(x - 3, y - 3, x + 3, y + 3);
+        canvas.line(x - 3, y + 3, x + 3, y - 3);
     };
     // The curves end with the x axis, before its arrow.
     const int axisEnd = chart.width - 40;
@@ -144,7 +139,7 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
             points.emplace_back(x, heightOf(chart, shares[k]));
         }
         for (std::size_t i = 1; i < points.size(); ++i) {
-            line(canvas, points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+            canvas.line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
         }
         for (const QPoint& point : points) {
             marker(point.x(), point.y());
@@ -178,18 +173,18 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
         const int y = 16 + 15 * i;
         if (i == 0) {  // a stick in the chart colour
             canvas.setPenColor(chart.penColor);
-            line(canvas, left + 12, y + 4, left + 12, y - 4);
+            canvas.line(left + 12, y + 4, left + 12, y - 4);
         } else if (i == 1) {  // an open bar in the chart colour
             canvas.setPenColor(chart.penColor);
-            line(canvas, left + 8, y + 4, left + 8, y - 3);
-            line(canvas, left + 8, y - 3, left + 16, y - 3);
-            line(canvas, left + 16, y - 3, left + 16, y + 4);
+            canvas.line(left + 8, y + 4, left + 8, y - 3);
+            canvas.line(left + 8, y - 3, left + 16, y - 3);
+            canvas.line(left + 16, y - 3, left + 16, y + 4);
         } else if (i < 5) {
             const graphics::Color colors[] = {kCramerColor, kPoissonColor, kMontgomeryColor};
             const graphics::Color color = colors[i - 2];
             canvas.setPenColor(color);
             canvas.setBrushColor(color);
-            line(canvas, left + 5, y, left + 19, y);
+            canvas.line(left + 5, y, left + 19, y);
             if (i == 2) {
                 square(left + 12, y);
             } else if (i == 3) {

@@ -11,11 +11,6 @@ namespace graphics {
 
 namespace {
 
-void line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-    canvas.moveTo(x1, y1);
-    canvas.lineTo(x2, y2);
-}
-
 QString text(const char* german) {
     return QCoreApplication::translate("graphics::RowLengthChart", german);
 }
@@ -56,18 +51,18 @@ void drawRowLengthChart(Picture& picture, const std::vector<core::RowLengthResul
     };
 
     // Axes, with a tick and label every ten lengths and at five heights.
-    line(canvas, left, bottom, right + 10, bottom);
-    line(canvas, left, bottom, left, upper - 10);
+    canvas.line(left, bottom, right + 10, bottom);
+    canvas.line(left, bottom, left, upper - 10);
     canvas.drawText(right - 110, bottom + 22, text("L (Zahlen pro Zeile)"));
     canvas.drawText(left + 8, upper - 14, text("n"));
     for (int length = static_cast<int>(std::ceil(shortest / 10) * 10); length <= longest;
          length += 10) {
-        line(canvas, xOf(length), bottom, xOf(length), bottom + 3);
+        canvas.line(xOf(length), bottom, xOf(length), bottom + 3);
         canvas.drawText(xOf(length) - 6, bottom + 5, core::formatInteger(length));
     }
     const double step = std::max(1.0, std::ceil(top / 5));
     for (double n = step; n < top; n += step) {
-        line(canvas, left - 3, yOf(n), left, yOf(n));
+        canvas.line(left - 3, yOf(n), left, yOf(n));
         canvas.drawText(left - 25, yOf(n) - 6, core::formatInteger(static_cast<std::int64_t>(n)));
     }
 
@@ -75,12 +70,12 @@ void drawRowLengthChart(Picture& picture, const std::vector<core::RowLengthResul
     canvas.setPenColor(kCramerColor);
     const double lineEnd = std::min(longest, top);
     if (lineEnd > shortest) {
-        line(canvas, xOf(shortest), yOf(shortest), xOf(lineEnd), yOf(lineEnd));
+        canvas.line(xOf(shortest), yOf(shortest), xOf(lineEnd), yOf(lineEnd));
     }
     canvas.setPenColor(kMontgomeryColor);
     for (std::size_t i = 1; i < results.size(); ++i) {
-        line(canvas, xOf(results[i - 1].length), yOf(results[i - 1].predictedN),
-             xOf(results[i].length), yOf(results[i].predictedN));
+        canvas.line(xOf(results[i - 1].length), yOf(results[i - 1].predictedN),
+                    xOf(results[i].length), yOf(results[i].predictedN));
     }
     // The fitted n: small black squares.
     canvas.setPenColor(kBlack);
@@ -109,7 +104,7 @@ void drawRowLengthChart(Picture& picture, const std::vector<core::RowLengthResul
         if (i == 0) {
             canvas.rectangle(legendLeft + 11, y - 1, legendLeft + 14, y + 2);
         } else {
-            line(canvas, legendLeft + 5, y, legendLeft + 19, y);
+            canvas.line(legendLeft + 5, y, legendLeft + 19, y);
         }
         canvas.drawText(legendLeft + 24, y - 7, texts[i]);
     }
