@@ -14,7 +14,7 @@ QString csvCell(QString cell) {
 
 }  // namespace
 
-QString tableTsv(const std::array<QStringList, 3>& rows) {
+QString tableTsv(std::span<const QStringList> rows) {
     QString text;
     for (const QStringList& row : rows) {
         text += row.join(u'\t') + u'\n';
@@ -22,7 +22,7 @@ QString tableTsv(const std::array<QStringList, 3>& rows) {
     return text;
 }
 
-QByteArray tableCsv(const std::array<QStringList, 3>& rows) {
+QByteArray tableCsv(std::span<const QStringList> rows) {
     QByteArray csv("\xEF\xBB\xBF");
     for (const QStringList& row : rows) {
         QStringList cells;

@@ -3,15 +3,13 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <array>
 
 #include "core/save_file.h"
 #include "core/table_text.h"
 #include "graph_window.h"
 #include "ui/edit_field.h"
 #include "ui/picture_box.h"
+#include "ui/picture_files.h"
 #include "ui/row_length_window.h"
 #include "ui/text_grid.h"
 
@@ -70,6 +68,7 @@ void GraphWindow::compareRowLengths() {
     }
     if (m_rowLengths == nullptr) {
         m_rowLengths = new RowLengthWindow(m_report, this);
+        m_rowLengths->setSaveDialog(m_askWhereToSave);
     }
     m_rowLengths->showRange(m_state.lastScan.lower, m_state.lastScan.upper);
 }
@@ -104,29 +103,11 @@ void GraphWindow::copyPicture() {
 }
 
 void GraphWindow::savePicture() {
-    if (!pictureBox->picture().isDrawn()) {
-        return;
+    if (pictureBox->picture().isDrawn()) {
+        saveChartThroughDialog(this, m_askWhereToSave,
+                               resultFileName(m_state.lastScan, QStringLiteral("png")),
+                               pictureBox->picture().drawing(), chartTexts(), m_report);
     }
-    using graphics::ChartFormat;
-    // PNG at twice the window's size first: sharp in print and on scaled screens.
-    static const std::array<std::pair<ChartFormat, double>, 4> kFormats{{{ChartFormat::Png, 2.0},
-                                                                         {ChartFormat::Png, 1.0},
-                                                                         {ChartFormat::Svg, 1.0},
-                                                                         {ChartFormat::Pdf, 1.0}}};
-    const SaveQuestion question{
-        tr("Bild speichern unter"),
-        resultFileName(m_state.lastScan, QStringLiteral("png")),
-        {{tr("PNG-Bild, doppelte Auflösung (*.png)"), QStringLiteral("png")},
-         {tr("PNG-Bild, einfache Auflösung (*.png)"), QStringLiteral("png")},
-         {tr("SVG-Vektorgrafik (*.svg)"), QStringLiteral("svg")},
-         {tr("PDF-Dokument (*.pdf)"), QStringLiteral("pdf")}}};
-    const graphics::ChartTexts texts = chartTexts();
-    saveThroughDialog(this, m_askWhereToSave, question, tr("Das Bild"), m_report,
-                      [&](QIODevice& device, std::size_t type) {
-                          const auto [format, scale] = kFormats.at(type);
-                          graphics::writeChart(device, format, pictureBox->picture().drawing(),
-                                               scale, texts);
-                      });
 }
 
 QString GraphWindow::writePicture(const PictureFile& file) const {
@@ -141,21 +122,9 @@ QString GraphWindow::writePicture(const PictureFile& file) const {
 }
 
 void GraphWindow::printPicture() {
-    if (!pictureBox->picture().isDrawn()) {
-        return;
+    if (pictureBox->picture().isDrawn()) {
+        printChart(this, pictureBox->picture().drawing(), chartTexts());
     }
-    auto* preview = new QPrintPreviewDialog(this);
-    preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowTitle(tr("Druckvorschau"));
-    preview->printer()->setPageOrientation(QPageLayout::Landscape);
-    preview->printer()->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    preview->printer()->setDocName(tr("Primzeilen"));
-    // The page shows the chart as it was when the preview opened.
-    connect(preview, &QPrintPreviewDialog::paintRequested, preview,
-            [drawing = pictureBox->picture().drawing(), texts = chartTexts()](QPrinter* printer) {
-                graphics::paintChartPage(*printer, drawing, texts);
-            });
-    preview->open();
 }
 
 std::vector<std::pair<QString, QString>> GraphWindow::resultFields() const {

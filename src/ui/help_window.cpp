@@ -76,28 +76,44 @@ Binomialverteilung den <b>TV-Abstand</b> (totale Variation): den Anteil der Zeil
 umverteilen müsste, damit Modell und Beobachtung übereinstimmen; gezählt werden alle Zeilen,
 auch die mit mehr als 20 Primzahlen. 0 heißt „passt genau“, 1 heißt
 „nichts gemeinsam“. Ein kleinerer Wert passt besser.</p>
+<h3>Warum n so klein ist: das Modell von Montgomery und Soundararajan</h3>
 <p>Meist passt die angepasste Binomialverteilung viel besser als Cramér- und Poisson-Modell,
 obwohl ihr n viel kleiner ist als die Zeilenlänge. Der Grund: Die Anzahl der Primzahlen in einer
 Zeile schwankt weniger, als es unabhängiger Zufall erlauben würde; die beobachtete Varianz ist
 kleiner als die der Zufallsmodelle (das Kommandozeilenprogramm zeigt sie mit
-<tt>primzeilen-cli --modelle</tt>). Primzahlen stoßen einander gewissermaßen ab: Neben einer
-Primzahl sind gerade Zahlen und Vielfache von 3 ausgeschlossen. Eine Binomialverteilung mit
-kleinem n und großem p hat genau diese kleinere Streuung. Das Modell von Montgomery und
-Soundararajan erklärt sie: Nachbarzahlen teilen sich die Teilbarkeit durch kleine Primzahlen
-(die „singuläre Reihe“ der Hardy-Littlewood-Vermutung), und das senkt die Varianz genau auf
-μ·(1 − μ/n*). Es sagt das n der Anpassung ohne freien Parameter voraus.</p>
+<tt>primzeilen-cli --modelle</tt>). Eine Binomialverteilung mit kleinem n und großem p hat genau
+diese kleinere Streuung.</p>
+<p>Woher kommt das? Nachbarzahlen sind nicht unabhängig: Sie teilen sich die Teilbarkeit durch
+kleine Primzahlen. Von zwei Zahlen im Abstand 1 ist eine gerade, beide zugleich prim sind sie
+(außer 2 und 3) nie. Im Abstand 2 sind beide zusammen dagegen häufiger prim, als der Zufall
+sagt, im Abstand 6 noch häufiger: Von zwei Zahlen im Abstand 6 ist die eine genau dann durch 2
+oder 3 teilbar, wenn es die andere ist. Hardy und Littlewood haben für jeden Abstand h vermutet, wie viel häufiger
+oder seltener das ist; die Faktoren heißen <b>singuläre Reihe</b> S(h). Mitteln über alle
+Abstände bis L bleibt ein Minus, und zwar so viel, dass die Anzahl der Primzahlen in einer Zeile
+der Länge L mit dem Mittelwert μ nicht die Varianz von etwa μ hat, die unabhängige Zahlen ihr
+gäben, sondern nur</p>
+<p style="margin-left:2em">μ · (1 − (ln L + γ + ln 2π − 1) / ln x),</p>
+<p>mit x der Größe der Zahlen und γ = 0,5772… der Eulerschen Konstante (Montgomery und
+Soundararajan, unter der Hardy-Littlewood-Vermutung, gleichmäßig angewandt). Eine
+Binomialverteilung B(n; μ/n) hat genau diese Varianz, wenn</p>
+<p style="margin-left:2em">n* = L / (ln L + γ + ln 2π − 1) = L / (ln L + 1,415).</p>
+<p>Das ist erstaunlich: n* hängt nur von der Zeilenlänge L ab, nicht davon, wie groß die Zahlen
+sind. Bei 10 Zahlen pro Zeile ist n* = 2,69, bei 90 ist n* = 15,22, bei 120 ist n* = 19,35. Das
+Modell sagt das n der Anpassung also ohne freien Parameter voraus: Für 1 bis 45 000 mit 90 Zahlen
+pro Zeile passt das Programm n = 18 an, weiter oben (etwa bei 10<sup>12</sup>) n = 15.</p>
 <p>Das Experiment dazu: Rechtsklick auf das Bild, „Zeilenlängen im Vergleich“ (oder Alt+V),
 berechnet den Bereich der letzten Berechnung mit jeder Zeilenlänge L von 10 bis 120, passt jedes
 Mal B(n;p) an und zeichnet das angepasste n über L neben die Kurve n* = L/(ln L + 1,415) und die
 Gerade n = L unabhängiger Zahlen. Das angepasste n folgt n*, nicht L; die Tabelle darunter nennt
-für jede Länge n, p, n* und die TV-Abstände.</p>
+für jede Länge n, p, n* und die TV-Abstände. Bild und Tabelle lassen sich dort kopieren,
+speichern und drucken wie im Graphikfenster.</p>
 <p>Was die Anpassung trifft: p = 1 − Varianz/Mittelwert und n = Mittelwert/p, auf eine ganze
 Zahl gerundet. Durch das Runden stimmen die Erwartungswerte von h(x) und B(n;p) nicht genau
 überein (bei 1 bis 45 000 mit 90 Zahlen pro Zeile 9,3206 gegen 9,1037).</p>
 <p>Zum Weiterlesen: H. Cramér, „On the order of magnitude of the difference between consecutive
 prime numbers“, Acta Arithmetica 2 (1936); P. X. Gallagher, „On the distribution of primes in
 short intervals“, Mathematika 23 (1976); H. L. Montgomery und K. Soundararajan, „Primes in short
-intervals“, Communications in Mathematical Physics 252 (2004).</p>
+intervals“, Communications in Mathematical Physics 252 (2004) 589–617.</p>
 
 <h3>Das Diagramm lesen</h3>
 <p>Nach rechts stehen die Anzahlen x = 0 bis 18, nach oben die Anteile (0,1 = 10 %). Die

@@ -9,9 +9,12 @@
 #include <QVBoxLayout>
 
 #include "core/conversions.h"
+#include "core/save_file.h"
+#include "core/table_text.h"
 #include "graphics/chart_export.h"
 #include "graphics/row_length_chart.h"
 #include "ui/picture_box.h"
+#include "ui/picture_files.h"
 
 namespace ui {
 
@@ -45,16 +48,35 @@ RowLengthWindow::RowLengthWindow(FailureReporter reporter, QWidget* parent)
     layout->addWidget(pictureBox);
     layout->addWidget(table, 1);
 
-    copyPictureAction = new QAction(tr("Bild &kopieren"), pictureBox);
-    copyPictureAction->setShortcut(QKeySequence::Copy);
-    copyPictureAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copyPictureAction, &QAction::triggered, this, &RowLengthWindow::copyPicture);
-    pictureBox->addAction(copyPictureAction);
+    const auto add = [this](QWidget* owner, const QString& text, void (RowLengthWindow::*slot)(),
+                            QKeySequence key, Qt::ShortcutContext context) {
+        auto* action = new QAction(text, owner);
+        action->setShortcut(key);
+        action->setShortcutContext(context);
+        connect(action, &QAction::triggered, this, slot);
+        owner->addAction(action);
+        return action;
+    };
+    // Ctrl+C copies what has the focus; saving and printing are the picture's, anywhere.
+    copyPictureAction = add(pictureBox, tr("Bild &kopieren"), &RowLengthWindow::copyPicture,
+                            QKeySequence::Copy, Qt::WidgetWithChildrenShortcut);
+    savePictureAction = add(pictureBox, tr("Bild &speichern unter …"),
+                            &RowLengthWindow::savePicture, QKeySequence::Save, Qt::WindowShortcut);
+    printAction = add(pictureBox, tr("&Drucken …"), &RowLengthWindow::printPicture,
+                      QKeySequence::Print, Qt::WindowShortcut);
+    copyTableAction = add(table, tr("Tabelle &kopieren"), &RowLengthWindow::copyTable,
+                          QKeySequence::Copy, Qt::WidgetWithChildrenShortcut);
+    saveTableAction = add(table, tr("Tabelle speichern unter …"), &RowLengthWindow::saveTable, {},
+                          Qt::WidgetShortcut);
     pictureBox->setContextMenuPolicy(Qt::ActionsContextMenu);
+    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    pictureBox->setFocusPolicy(Qt::StrongFocus);
     resize(680, 640);
 }
 
 void RowLengthWindow::showRange(std::int64_t from, std::int64_t to) {
+    m_from = from;
+    m_to = to;
     runHandler(m_report, [&] {
         core::ScanControl control;
         m_results = core::compareRowLengths(from, to, kShortest, kLongest, 1, control,
@@ -99,6 +121,51 @@ void RowLengthWindow::copyPicture() {
                   graphics::chartSvg(pictureBox->picture().drawing(),
                                      tr("Primzeilen: Zeilenlängen im Vergleich")));
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void RowLengthWindow::savePicture() {
+    if (pictureBox->picture().isDrawn()) {
+        saveChartThroughDialog(this, m_askWhereToSave, fileName(QStringLiteral("png")),
+                               pictureBox->picture().drawing(), {}, m_report);
+    }
+}
+
+void RowLengthWindow::printPicture() {
+    if (pictureBox->picture().isDrawn()) {
+        printChart(this, pictureBox->picture().drawing(), {});
+    }
+}
+
+std::vector<QStringList> RowLengthWindow::tableRows() const {
+    std::vector<QStringList> rows(1);
+    for (int column = 0; column < table->columnCount(); ++column) {
+        rows.front().append(table->horizontalHeaderItem(column)->text());
+    }
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList& cells = rows.emplace_back();
+        for (int column = 0; column < table->columnCount(); ++column) {
+            cells.append(table->item(row, column)->text());
+        }
+    }
+    return rows;
+}
+
+void RowLengthWindow::copyTable() {
+    QGuiApplication::clipboard()->setText(core::tableTsv(tableRows()));
+}
+
+void RowLengthWindow::saveTable() {
+    saveThroughDialog(this, m_askWhereToSave,
+                      {tr("Tabelle speichern unter"),
+                       fileName(QStringLiteral("csv")),
+                       {{tr("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
+                      tr("Die Tabelle"), m_report, [this](QIODevice& device, std::size_t) {
+                          core::writeAll(device, core::tableCsv(tableRows()));
+                      });
+}
+
+QString RowLengthWindow::fileName(const QString& suffix) const {
+    return QStringLiteral("primzeilen_laengen_%1_%2.%3").arg(m_from).arg(m_to).arg(suffix);
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/row_lengths.h"
+#include "ui/file_dialogs.h"
 #include "ui/handler.h"
 
 class QAction;
@@ -25,15 +26,32 @@ public:
     // without a fit.
     void showRange(std::int64_t from, std::int64_t to);
     [[nodiscard]] const std::vector<core::RowLengthResult>& results() const { return m_results; }
+    // Tests answer the save dialog themselves.
+    void setSaveDialog(SaveDialog dialog) { m_askWhereToSave = std::move(dialog); }
 
     PictureBox* pictureBox;
     QTableWidget* table;
     QAction* copyPictureAction;
+    QAction* savePictureAction;
+    QAction* printAction;
+    QAction* copyTableAction;
+    QAction* saveTableAction;
 
 private:
     void copyPicture();
+    void savePicture();
+    void printPicture();
+    void copyTable();
+    void saveTable();
+    // The table's heading and rows, each cell as shown.
+    [[nodiscard]] std::vector<QStringList> tableRows() const;
+    // primzeilen_laengen_VON_BIS with the ending.
+    [[nodiscard]] QString fileName(const QString& suffix) const;
 
     FailureReporter m_report;
+    SaveDialog m_askWhereToSave = askWhereToSave;
+    std::int64_t m_from = 0;
+    std::int64_t m_to = 0;
     std::vector<core::RowLengthResult> m_results;
 };
 

@@ -301,7 +301,30 @@ TEST_F(PictureTest, RowLengthsOfTheLastScanSideBySide) {
     // The fitted n grows far slower than L: at 120 it stays below half of it.
     EXPECT_LT(window->table->item(110, 2)->text().toInt(), 60);
     EXPECT_TRUE(window->pictureBox->picture().isDrawn());
-    EXPECT_TRUE(m_reported.isEmpty());
+
+    // Its picture and its table leave it as the graph window's do.
+    const QString png = m_folder.filePath(QStringLiteral("laengen.png"));
+    m_answer = SaveAnswer{png, 0};
+    activate(*window);
+    type(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(m_asked.name, "primzeilen_laengen_1_45000.png");
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32),
+              window->pictureBox->picture().raster(2.0).convertToFormat(QImage::Format_RGB32));
+    const QString csv = m_folder.filePath(QStringLiteral("laengen.csv"));
+    m_answer = SaveAnswer{csv, 0};
+    window->saveTableAction->trigger();
+    QFile csvFile(csv);
+    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csvFile.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 1 + 111 + 1);
+    EXPECT_EQ(lines[0], "L;Zeilen;n;p;n*;TV Momente;TV Cramér;TV Poisson;TV M–S");
+    EXPECT_EQ(lines[1 + 80], ninety.join(u';'));
+    window->table->setFocus();
+    type(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(u'\n' + ninety.join(u'\t') + u'\n'));
+    EXPECT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
 }
 
 }  // namespace

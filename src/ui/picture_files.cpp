@@ -1,0 +1,51 @@
+#include "picture_files.h"
+
+#include <QCoreApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <array>
+#include <utility>
+
+namespace ui {
+
+void saveChartThroughDialog(QWidget* parent, const SaveDialog& dialog, const QString& name,
+                            const graphics::Drawing& drawing, const graphics::ChartTexts& texts,
+                            const FailureReporter& report) {
+    using graphics::ChartFormat;
+    const auto tr = [](const char* text) { return QCoreApplication::translate("ui", text); };
+    // PNG at twice the window's size first: sharp in print and on scaled screens.
+    static const std::array<std::pair<ChartFormat, double>, 4> kFormats{{{ChartFormat::Png, 2.0},
+                                                                         {ChartFormat::Png, 1.0},
+                                                                         {ChartFormat::Svg, 1.0},
+                                                                         {ChartFormat::Pdf, 1.0}}};
+    const SaveQuestion question{
+        tr("Bild speichern unter"),
+        name,
+        {{tr("PNG-Bild, doppelte Auflösung (*.png)"), QStringLiteral("png")},
+         {tr("PNG-Bild, einfache Auflösung (*.png)"), QStringLiteral("png")},
+         {tr("SVG-Vektorgrafik (*.svg)"), QStringLiteral("svg")},
+         {tr("PDF-Dokument (*.pdf)"), QStringLiteral("pdf")}}};
+    saveThroughDialog(parent, dialog, question, tr("Das Bild"), report,
+                      [&](QIODevice& device, std::size_t type) {
+                          const auto [format, scale] = kFormats.at(type);
+                          graphics::writeChart(device, format, drawing, scale, texts);
+                      });
+}
+
+void printChart(QWidget* parent, const graphics::Drawing& drawing,
+                const graphics::ChartTexts& texts) {
+    auto* preview = new QPrintPreviewDialog(parent);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(QCoreApplication::translate("ui", "Druckvorschau"));
+    preview->printer()->setPageOrientation(QPageLayout::Landscape);
+    preview->printer()->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    preview->printer()->setDocName(QCoreApplication::translate("ui", "Primzeilen"));
+    // The page shows the chart as it was when the preview opened.
+    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+                     [drawing, texts](QPrinter* printer) {
+                         graphics::paintChartPage(*printer, drawing, texts);
+                     });
+    preview->open();
+}
+
+}  // namespace ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include "graphics/chart_export.h"
+#include "ui/file_dialogs.h"
+#include "ui/handler.h"
+
+class QWidget;
+
+namespace ui {
+
+// Asks where to save a chart, offering PNG at twice and at the screen's size, SVG and PDF,
+// and writes it whole or reports why not.
+void saveChartThroughDialog(QWidget* parent, const SaveDialog& dialog, const QString& name,
+                            const graphics::Drawing& drawing, const graphics::ChartTexts& texts,
+                            const FailureReporter& report);
+
+// A print preview of one landscape page of the chart as it is now.
+void printChart(QWidget* parent, const graphics::Drawing& drawing,
+                const graphics::ChartTexts& texts);
+
+}  // namespace ui
