@@ -27,7 +27,8 @@ RowTally tallyOfRange(const PrimeMarks& marks, const RowRange& range) {
 
 std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint32_t shortest,
                                                std::uint32_t longest, unsigned threads,
-                                               ScanControl& control, ModelPrecision precision) {
+                                               ScanControl& control, ModelPrecision precision,
+                                               const std::function<void(std::uint32_t)>& done) {
     std::vector<RowLengthResult> results;
     // Every length's rows lie within from - longest .. to.
     std::unique_ptr<const PrimeMarks> marks;
@@ -57,6 +58,9 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint
             }
         }
         results.push_back(std::move(result));
+        if (done) {
+            done(length);
+        }
     }
     return results;
 }

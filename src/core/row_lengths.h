@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -24,9 +25,11 @@ struct RowLengthResult {
 // from..to in rows of every length shortest..longest, each adjusted to whole rows as the main
 // window adjusts it, counted, fitted, and compared with the random models. A range of at most
 // 20,000,000 numbers is marked once and tallied for every length; a longer one is counted anew
-// for each length on `threads` threads. Returns what is done once control.stop is set.
+// for each length on `threads` threads. `done`, where given, hears of each finished length and
+// may set control.stop. Returns what is done once control.stop is set.
 [[nodiscard]] std::vector<RowLengthResult> compareRowLengths(
     Number from, Number to, std::uint32_t shortest, std::uint32_t longest, unsigned threads,
-    ScanControl& control, ModelPrecision precision = ModelPrecision::Exact);
+    ScanControl& control, ModelPrecision precision = ModelPrecision::Exact,
+    const std::function<void(std::uint32_t length)>& done = {});
 
 }  // namespace core

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -79,8 +80,23 @@ void RowLengthWindow::showRange(std::int64_t from, std::int64_t to) {
     m_to = to;
     runHandler(m_report, [&] {
         core::ScanControl control;
-        m_results = core::compareRowLengths(from, to, kShortest, kLongest, 1, control,
-                                            core::ModelPrecision::Display);
+        // A bar where it takes longer than a moment; it lets the user stop, keeping the
+        // lengths done so far.
+        QProgressDialog progress(
+            tr("Jede Zeilenlänge von %1 bis %2 wird berechnet …").arg(kShortest).arg(kLongest),
+            tr("Abbrechen"), 0, static_cast<int>(kLongest - kShortest + 1), this);
+        progress.setWindowTitle(windowTitle());
+        progress.setWindowModality(Qt::ApplicationModal);
+        progress.setMinimumDuration(200);
+        progress.setValue(0);
+        m_results =
+            core::compareRowLengths(from, to, kShortest, kLongest, 1, control,
+                                    core::ModelPrecision::Display, [&](std::uint32_t length) {
+                                        progress.setValue(static_cast<int>(length - kShortest + 1));
+                                        if (progress.wasCanceled()) {
+                                            control.stop = true;
+                                        }
+                                    });
         graphics::drawRowLengthChart(pictureBox->picture(), m_results);
         pictureBox->update();
         table->setRowCount(static_cast<int>(m_results.size()));

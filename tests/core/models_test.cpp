@@ -193,6 +193,22 @@ TEST(RowLengths, EachLengthIsItsOwnRun) {
     }
 }
 
+// The window's progress hears of each length in turn, and a stop it asks for after a length
+// keeps the lengths done.
+TEST(RowLengths, ReportsEachLengthAndStopsWhereAsked) {
+    ScanControl control;
+    std::vector<std::uint32_t> heard;
+    const auto results = compareRowLengths(1, 45'000, 10, 120, 1, control, ModelPrecision::Display,
+                                           [&](std::uint32_t length) {
+                                               heard.push_back(length);
+                                               control.stop = length == 12;
+                                           });
+    EXPECT_EQ(heard, (std::vector<std::uint32_t>{10, 11, 12}));
+    ASSERT_EQ(results.size(), 3U);
+    EXPECT_EQ(results.back().length, 12U);
+    EXPECT_TRUE(results.back().comparison);
+}
+
 // What the windows draw and show with three decimals may group more coarsely: still within 1e-7
 // of each share.
 TEST(Models, TheDisplayPrecisionStaysCloseToTheExactShares) {
