@@ -18,6 +18,7 @@
 #include <variant>
 
 #include "cli/options.h"
+#include "core/csv_report.h"
 #include "core/failures.h"
 #include "core/line_writer.h"
 #include "core/report.h"
@@ -42,6 +43,10 @@ bool progress(const std::optional<bool>& option, bool terminal,
            (option.value_or(false) || elapsed > std::chrono::seconds(1));
 }
 
+core::CsvStyle csvStyle(const Options& options) {
+    return options.format == u"csv-de" ? core::CsvStyle::German : core::CsvStyle::Plain;
+}
+
 // Counts and writes the whole run on a thread of its own, so the main thread is free to wait
 // for signals. Returns the exit code.
 int countAndWrite(const Options& options, core::ScanControl& control, Output& out) {
@@ -54,8 +59,8 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
         if (control.stop) {
             return kInterrupted;
         }
-        if (options.format == u"csv") {
-            out.text(core::rowLengthCsv(results));
+        if (options.format.startsWith(u"csv")) {
+            out.text(core::rowLengthCsv(csvStyle(options), options.from, options.to, results));
         } else if (options.format == u"json") {
             out.text(core::rowLengthJson(options.from, options.to, results));
         } else {
@@ -64,19 +69,43 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
         return out.flush() ? kDone : failed();
     }
     core::RowTally tally;
-    if (options.rows && options.format == u"text") {
-        // The rows in order, one thread, each line written whole.
+    if (options.rows) {
+        // The rows in order, one thread, each line written whole. A JSON row waits for the next
+        // to know whether a comma follows it.
         const int width = core::headerWidth(range);
+        const bool json = options.format == u"json";
+        QString pending;
+        if (options.format.startsWith(u"csv")) {
+            out.text(core::rowsCsvHeading(csvStyle(options)));
+        } else if (json) {
+            out.text(QStringLiteral("{\n  \"zeilenliste\": [\n"));
+        }
         tally = core::countRows(
             range, 0, range.rows(), control,
             [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
-                if (!control.stop.load(std::memory_order_relaxed)) {
+                if (control.stop.load(std::memory_order_relaxed)) {
+                    return;
+                }
+                if (options.format == u"text") {
                     out.line(core::rowLine(range, row, width, count, offsets));
-                    if (out.error() != 0) {
-                        control.stop = true;
+                } else if (json) {
+                    if (!pending.isEmpty()) {
+                        out.line(pending + u',');
                     }
+                    pending = core::rowJson(range, row, count, offsets);
+                } else {
+                    QString line = core::rowCsv(csvStyle(options), range, row, count, offsets);
+                    line.chop(1);  // the writer ends the line
+                    out.line(line);
+                }
+                if (out.error() != 0) {
+                    control.stop = true;
                 }
             });
+        if (json && !control.stop) {
+            out.line(pending);
+            out.text(QStringLiteral("  ],\n"));
+        }
     } else {
         tally = core::countRange(range, options.threads, control);
     }
@@ -91,10 +120,14 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
     const core::FrequencySummary summary = core::summarizeFrequencies(tally);
     std::optional<core::FitReport> fit;
     std::optional<core::ModelComparison> models;
+    std::optional<std::array<double, 21>> binomial;
     QString failure;
     try {
         if (options.fit) {
             fit = core::fitReport(summary.shares);
+        }
+        if (fit && options.format.startsWith(u"csv") && !options.fitTable) {
+            binomial = core::binomialColumn(*fit);
         }
         if (options.models) {
             models = core::compareModels(core::computeModels(core::modelRows(range)),
@@ -103,10 +136,20 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
     } catch (const core::Failure& error) {
         failure = error.message();
     }
-    if (options.format == u"csv") {
-        out.text(core::csvReport(summary, tally, fit, models));
+    if (options.rows && options.format.startsWith(u"csv")) {
+        // The rows are the table.
+    } else if (options.format.startsWith(u"csv")) {
+        const core::CsvColumns columns{options.fit, options.models};
+        out.text(options.fitTable
+                     ? core::fitCsv(csvStyle(options), columns, range, tally, fit, models)
+                     : core::frequencyCsv(csvStyle(options), columns, range, summary, tally,
+                                          binomial, models));
     } else if (options.format == u"json") {
-        out.text(core::jsonReport(range, summary, tally, fit, models));
+        QString json = core::jsonReport(range, summary, tally, fit, models);
+        if (options.rows) {
+            json.remove(0, 2);  // "{\n": the object began before the rows
+        }
+        out.text(json);
     } else {
         out.lines(core::summaryLines(summary, tally));
         if (fit) {

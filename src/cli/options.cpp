@@ -35,7 +35,8 @@ const char* const kHelp = QT_TRANSLATE_NOOP(
     "  LÄNGE      1 bis 10000000\n"
     "\n"
     "Optionen:\n"
-    "  --zeilen            zuerst jede Zeile, wie das Hauptfenster sie auflistet\n"
+    "  --zeilen            zuerst jede Zeile, wie das Hauptfenster sie auflistet (mit csv und\n"
+    "                      csv-de: nur die Tabelle der Zeilen)\n"
     "  --anpassung         danach die angepasste Binomialverteilung B(n;p) mit Erwartungswerten\n"
     "                      und Standardabweichungen\n"
     "  --modelle           danach h(k), B(n;p)(k) und die Zufallsmodelle von Cramér,\n"
@@ -44,7 +45,9 @@ const char* const kHelp = QT_TRANSLATE_NOOP(
     "  --laengen A..B      statt LÄNGE jede Zeilenlänge von A bis B (Aufruf dann: VON BIS):\n"
     "                      je Länge eine Zeile mit Zeilen, angepasstem n und p, n* und den\n"
     "                      TV-Abständen der Modelle\n"
-    "  --format FORMAT     text (Voreinstellung), csv oder json\n"
+    "  --format FORMAT     text (Voreinstellung), csv, csv-de (Semikolon und Dezimalkomma\n"
+    "                      für deutsche Tabellenkalkulationen) oder json\n"
+    "  --tabelle TABELLE   mit csv und csv-de: haeufigkeit (Voreinstellung) oder anpassung\n"
     "  --threads N         so viele Threads, höchstens einer je Kern und so viele, dass der\n"
     "                      Lauf unter 256 MB Speicher bleibt (Voreinstellung: die Zahl der\n"
     "                      Kerne)\n"
@@ -108,16 +111,18 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     const QCommandLineOption progress(QStringLiteral("fortschritt"), QString());
     const QCommandLineOption quiet(QStringLiteral("still"), QString());
     const QCommandLineOption lengths(QStringLiteral("laengen"), QString(), QStringLiteral("A..B"));
+    const QCommandLineOption table(QStringLiteral("tabelle"), QString(), QStringLiteral("TABELLE"));
     parser.addOptions(
-        {help, version, rows, fit, models, format, threads, progress, quiet, lengths});
+        {help, version, rows, fit, models, format, threads, progress, quiet, lengths, table});
     // A negative number would read as a row of short options: where it stands for VON, BIS or
     // LÄNGE it is handed on as a stand-in and named as given once the parser is done.
     QStringList given = arguments;
     QStringList negatives;
     for (qsizetype i = 1; i < given.size(); ++i) {
         const QString& argument = given[i];
-        const bool valueOfOption =
-            given[i - 1] == QLatin1String("--threads") || given[i - 1] == QLatin1String("--format");
+        const bool valueOfOption = given[i - 1] == QLatin1String("--threads") ||
+                                   given[i - 1] == QLatin1String("--format") ||
+                                   given[i - 1] == QLatin1String("--tabelle");
         if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit() && !valueOfOption) {
             negatives.append(argument);
             given[i] = QString(QChar(0xE000)) + QString::number(negatives.size() - 1);
@@ -135,7 +140,7 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
         return usage(parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
     }
-    for (const QCommandLineOption* once : {&format, &threads, &lengths}) {
+    for (const QCommandLineOption* once : {&format, &threads, &lengths, &table}) {
         if (parser.values(*once).size() > 1) {
             return usage(QCoreApplication::translate("primzeilen-cli",
                                                      "Option „--%1“ ist mehrfach angegeben.")
@@ -154,11 +159,44 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     options.models = parser.isSet(models);
     if (parser.isSet(format)) {
         options.format = parser.value(format);
-        if (options.format != u"text" && options.format != u"csv" && options.format != u"json") {
-            return usage(QCoreApplication::translate(
-                             "primzeilen-cli", "--format „%1“: erlaubt sind text, csv und json.")
-                             .arg(options.format));
+        if (!QStringList{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("csv-de"),
+                         QStringLiteral("json")}
+                 .contains(options.format)) {
+            return usage(
+                QCoreApplication::translate(
+                    "primzeilen-cli", "--format „%1“: erlaubt sind text, csv, csv-de und json.")
+                    .arg(options.format));
         }
+    }
+    const bool csv = options.format.startsWith(u"csv");
+    if (parser.isSet(table)) {
+        const QString name = parser.value(table);
+        if (name != u"haeufigkeit" && name != u"anpassung") {
+            return usage(
+                QCoreApplication::translate(
+                    "primzeilen-cli", "--tabelle „%1“: erlaubt sind haeufigkeit und anpassung.")
+                    .arg(name));
+        }
+        if (!csv) {
+            return usage(QCoreApplication::translate(
+                "primzeilen-cli", "--tabelle gilt nur mit --format csv oder csv-de."));
+        }
+        if (options.rows || parser.isSet(lengths)) {
+            return usage(QCoreApplication::translate(
+                "primzeilen-cli",
+                "--tabelle wählt eine Tabelle eines Laufs; mit --zeilen oder --laengen ist die "
+                "Tabelle schon gewählt."));
+        }
+        options.fitTable = name == u"anpassung";
+        options.fit = options.fit || options.fitTable;
+    }
+    if (csv && options.rows && (options.fit || options.models)) {
+        return usage(
+            QCoreApplication::translate(
+                "primzeilen-cli",
+                "--zeilen mit --format %1 gibt die Tabelle der Zeilen aus; die Anpassung und die "
+                "Modelle stehen in eigenen Tabellen (--tabelle).")
+                .arg(options.format));
     }
     const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
     unsigned requestedThreads = cores;

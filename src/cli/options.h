@@ -25,7 +25,9 @@ struct Options {
     bool rows = false;
     bool fit = false;
     bool models = false;
-    QString format = QStringLiteral("text");
+    QString format = QStringLiteral("text");  // text, csv, csv-de or json
+    // With csv and csv-de: the fit's table instead of the tally's (--tabelle anpassung).
+    bool fitTable = false;
     unsigned threads = 1;
     std::optional<bool> progress;  // none: when standard error is a terminal
     // --laengen A..B: every row length from A to B over from..to instead of one range.

@@ -1,6 +1,7 @@
 #include "conversions.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -280,6 +281,12 @@ QString formatShortest(long double value) {
     }
     const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent - 1);
     return fixedText(d, decimals);
+}
+
+QString roundTripText(double value) {
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return QString::fromLatin1(text, result.ptr - text);
 }
 
 std::int32_t roundHalfEven(long double value) {

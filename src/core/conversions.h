@@ -48,6 +48,10 @@ private:
 // from 10^15 on.
 [[nodiscard]] QString formatShortest(long double value);
 
+// The shortest text that reads back as exactly `value`, with a decimal point, for programs:
+// 0.1, 1e-05, 45000.
+[[nodiscard]] QString roundTripText(double value);
+
 // The nearest 32-bit integer, halves to the even neighbour. A value outside the 32-bit range
 // (or not a number) raises InvalidFloatOperation.
 [[nodiscard]] std::int32_t roundHalfEven(long double value);

@@ -4,17 +4,18 @@
 
 #include "core/arithmetic.h"
 #include "core/conversions.h"
+#include "core/csv_report.h"
 
 namespace core {
 
 namespace {
 
 QString full(double value) {
-    return QString::number(value, 'g', 17);
+    return roundTripText(value);
 }
 
 QString full(long double value) {
-    return QString::number(static_cast<double>(value), 'g', 17);
+    return roundTripText(static_cast<double>(value));
 }
 
 // A translated label and the space before its value.
@@ -87,53 +88,6 @@ QStringList modelLines(const core::ModelComparison& models) {
     return lines;
 }
 
-QString csvReport(const core::FrequencySummary& summary, const core::RowTally& tally,
-                  const std::optional<FitReport>& fit,
-                  const std::optional<core::ModelComparison>& models) {
-    QString csv =
-        fit ? QStringLiteral("k,zeilen,anteil,binomial") : QStringLiteral("k,zeilen,anteil");
-    csv += models ? QStringLiteral(",cramer,poisson,montgomery\n") : QStringLiteral("\n");
-    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
-        csv += QStringLiteral("%1,%2,%3").arg(k).arg(tally.rows[k]).arg(full(summary.shares[k]));
-        if (fit) {
-            csv += u',' + full(core::binomialProbability(
-                              fit->binomial.n, static_cast<std::int32_t>(k), fit->binomial.p));
-        }
-        if (models) {
-            csv += u',' + full(models->models.cramer[k]) + u',' + full(models->models.poisson[k]) +
-                   u',' + full(models->models.montgomery[k]);
-        }
-        csv += u'\n';
-    }
-    csv +=
-        QStringLiteral(">20,%1,%2%3\n")
-            .arg(tally.over20)
-            .arg(fit ? QStringLiteral(",") : QString(), models ? QStringLiteral(",,,") : QString());
-    if (fit) {
-        csv += QStringLiteral(
-                   "\ngroesse,wert\nn,%1\np,%2\nerwartungswert_h,%3\nerwartungswert_b,%4\n"
-                   "standardabweichung_h,%5\nstandardabweichung_b,%6\n")
-                   .arg(fit->binomial.n)
-                   .arg(full(fit->binomial.p), full(fit->meanObserved), full(fit->meanBinomial),
-                        full(fit->deviationObserved), full(fit->deviationBinomial));
-    }
-    if (models) {
-        csv += QStringLiteral(
-                   "tv_momente,%1\ntv_cramer,%2\ntv_poisson,%3\nvarianz_beobachtet,%4\n"
-                   "varianz_momente,%5\nvarianz_cramer,%6\nvarianz_poisson,%7\n")
-                   .arg(full(models->tvMoments), full(models->tvCramer), full(models->tvPoisson),
-                        full(models->varianceObserved), full(models->varianceMoments),
-                        full(models->models.varianceCramer), full(models->models.variancePoisson));
-        csv += QStringLiteral(
-                   "tv_montgomery,%1\nvarianz_montgomery,%2\nn_vorhergesagt,%3\n"
-                   "zeilen_cramer_statt_montgomery,%4\n")
-                   .arg(full(models->tvMontgomery), full(models->models.varianceMontgomery),
-                        full(models->models.predictedN))
-                   .arg(models->models.montgomeryFallbackRows);
-    }
-    return csv;
-}
-
 QString jsonReport(const core::RowRange& range, const core::FrequencySummary& summary,
                    const core::RowTally& tally, const std::optional<FitReport>& fit,
                    const std::optional<core::ModelComparison>& models) {
@@ -195,6 +149,13 @@ QString jsonReport(const core::RowRange& range, const core::FrequencySummary& su
     return json;
 }
 
+QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
+                const std::vector<std::uint32_t>& offsets) {
+    return QStringLiteral("    {\"erste_zahl\": %1, \"markierung\": \"%2\", \"primzahlen\": %3}")
+        .arg(numberText(range.rowStart(row)), rowMarks(range, offsets))
+        .arg(count);
+}
+
 QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
     QStringList lines{QCoreApplication::translate(
         "core::Report",
@@ -221,28 +182,6 @@ QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
         lines.append(line);
     }
     return lines;
-}
-
-QString rowLengthCsv(const std::vector<RowLengthResult>& results) {
-    QString csv = QStringLiteral(
-        "laenge,zeilen,n,p,n_vorhergesagt,tv_momente,tv_cramer,tv_poisson,tv_montgomery,"
-        "varianz_beobachtet,varianz_montgomery\n");
-    for (const RowLengthResult& result : results) {
-        csv += QStringLiteral("%1,%2,")
-                   .arg(result.length)
-                   .arg(result.range ? result.range->rows() : 0);
-        if (result.comparison) {
-            const ModelComparison& c = *result.comparison;
-            csv += QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9\n")
-                       .arg(c.fit.n)
-                       .arg(full(c.fit.p), full(result.predictedN), full(c.tvMoments),
-                            full(c.tvCramer), full(c.tvPoisson), full(c.tvMontgomery),
-                            full(c.varianceObserved), full(c.models.varianceMontgomery));
-        } else {
-            csv += QStringLiteral(",,%1,,,,,,\n").arg(full(result.predictedN));
-        }
-    }
-    return csv;
 }
 
 QString rowLengthJson(Number from, Number to, const std::vector<RowLengthResult>& results) {

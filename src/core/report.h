@@ -23,19 +23,20 @@ namespace core {
 // Per k = 0..20 h(k), B(n;p)(k), C(k) and P(k), then the distances and the variances.
 [[nodiscard]] QStringList modelLines(const core::ModelComparison& models);
 
-// The same numbers for programs, in full precision with a decimal point.
-[[nodiscard]] QString csvReport(const core::FrequencySummary& summary, const core::RowTally& tally,
-                                const std::optional<FitReport>& fit,
-                                const std::optional<core::ModelComparison>& models = {});
+// The same numbers for programs as one JSON object, each number in the shortest form that
+// reads back exactly.
 [[nodiscard]] QString jsonReport(const core::RowRange& range, const core::FrequencySummary& summary,
                                  const core::RowTally& tally, const std::optional<FitReport>& fit,
                                  const std::optional<core::ModelComparison>& models = {});
 
+// One row of the listing as an element of the JSON array "zeilenliste", without its comma.
+[[nodiscard]] QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
+                              const std::vector<std::uint32_t>& offsets);
+
 // One line per row length: rows, the fitted n and p, n*, and each model's distance; a length
 // without a whole row or without a fit says so.
 [[nodiscard]] QStringList rowLengthLines(const std::vector<RowLengthResult>& results);
-// The same as one CSV table, empty cells where a length has no fit, and as JSON.
-[[nodiscard]] QString rowLengthCsv(const std::vector<RowLengthResult>& results);
+// The same as JSON.
 [[nodiscard]] QString rowLengthJson(Number from, Number to,
                                     const std::vector<RowLengthResult>& results);
 

@@ -1,0 +1,172 @@
+#include "csv_report.h"
+
+#include "core/binomial_fit.h"
+#include "core/conversions.h"
+
+namespace core {
+
+QString CsvTable::heading(const QStringList& columns) const {
+    return (m_style == CsvStyle::German ? QStringLiteral("\uFEFF") : QString()) + row(columns);
+}
+
+QString CsvTable::row(const QStringList& cells) const {
+    return m_style == CsvStyle::German ? cells.join(u';') + QStringLiteral("\r\n")
+                                       : cells.join(u',') + u'\n';
+}
+
+QString CsvTable::number(double value) const {
+    QString text = roundTripText(value);
+    if (m_style == CsvStyle::German) {
+        text.replace(u'.', u',');
+    }
+    return text;
+}
+
+namespace {
+
+// The columns every table of a run begins with.
+QStringList runCells(const CsvTable& table, const RowRange& range) {
+    return {table.number(range.first), table.number(range.last), table.number(Number{range.length}),
+            table.number(Number{range.rows()})};
+}
+
+const QStringList kRunColumns{QStringLiteral("von"), QStringLiteral("bis"),
+                              QStringLiteral("laenge"), QStringLiteral("zeilen_gesamt")};
+
+}  // namespace
+
+std::array<double, 21> binomialColumn(const FitReport& fit) {
+    std::array<double, 21> column{};
+    for (std::size_t k = 0; k < column.size(); ++k) {
+        column[k] = static_cast<double>(
+            binomialProbability(fit.binomial.n, static_cast<std::int32_t>(k), fit.binomial.p));
+    }
+    return column;
+}
+
+QString frequencyCsv(CsvStyle style, CsvColumns asked, const RowRange& range,
+                     const FrequencySummary& summary, const RowTally& tally,
+                     const std::optional<std::array<double, 21>>& binomial,
+                     const std::optional<ModelComparison>& models) {
+    const CsvTable table(style);
+    QStringList columns = kRunColumns;
+    columns << QStringLiteral("primzahlen") << QStringLiteral("zeilen_mehr_als_20")
+            << QStringLiteral("k") << QStringLiteral("zeilen") << QStringLiteral("anteil");
+    if (asked.fit) {
+        columns << QStringLiteral("binomial");
+    }
+    if (asked.models) {
+        columns << QStringLiteral("cramer") << QStringLiteral("poisson")
+                << QStringLiteral("montgomery");
+    }
+    QString csv = table.heading(columns);
+    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+        QStringList cells = runCells(table, range);
+        cells << table.number(Number{tally.primes}) << table.number(Number{tally.over20})
+              << table.number(Number{k}) << table.number(Number{tally.rows[k]})
+              << table.number(summary.shares[k]);
+        if (asked.fit) {
+            cells << (binomial ? table.number((*binomial)[k]) : QString());
+        }
+        if (asked.models && models) {
+            cells << table.number(models->models.cramer[k])
+                  << table.number(models->models.poisson[k])
+                  << table.number(models->models.montgomery[k]);
+        } else if (asked.models) {
+            cells << QString() << QString() << QString();
+        }
+        csv += table.row(cells);
+    }
+    return csv;
+}
+
+QString fitCsv(CsvStyle style, CsvColumns asked, const RowRange& range, const RowTally& tally,
+               const std::optional<FitReport>& fit, const std::optional<ModelComparison>& models) {
+    const CsvTable table(style);
+    QStringList columns = kRunColumns;
+    columns << QStringLiteral("zeilen_mehr_als_20") << QStringLiteral("n") << QStringLiteral("p")
+            << QStringLiteral("erwartungswert_h") << QStringLiteral("erwartungswert_b")
+            << QStringLiteral("standardabweichung_h") << QStringLiteral("standardabweichung_b");
+    if (asked.models) {
+        columns << QStringLiteral("n_vorhergesagt")
+                << QStringLiteral("zeilen_cramer_statt_montgomery") << QStringLiteral("tv_momente")
+                << QStringLiteral("tv_cramer") << QStringLiteral("tv_poisson")
+                << QStringLiteral("tv_montgomery") << QStringLiteral("varianz_beobachtet")
+                << QStringLiteral("varianz_momente") << QStringLiteral("varianz_cramer")
+                << QStringLiteral("varianz_poisson") << QStringLiteral("varianz_montgomery");
+    }
+    QString csv = table.heading(columns);
+    if (!fit) {
+        return csv;
+    }
+    QStringList cells = runCells(table, range);
+    cells << table.number(Number{tally.over20}) << table.number(Number{fit->binomial.n})
+          << table.number(static_cast<double>(fit->binomial.p))
+          << table.number(static_cast<double>(fit->meanObserved))
+          << table.number(static_cast<double>(fit->meanBinomial))
+          << table.number(static_cast<double>(fit->deviationObserved))
+          << table.number(static_cast<double>(fit->deviationBinomial));
+    if (models) {
+        cells << table.number(models->models.predictedN)
+              << table.number(Number{models->models.montgomeryFallbackRows})
+              << table.number(models->tvMoments) << table.number(models->tvCramer)
+              << table.number(models->tvPoisson) << table.number(models->tvMontgomery)
+              << table.number(models->varianceObserved) << table.number(models->varianceMoments)
+              << table.number(models->models.varianceCramer)
+              << table.number(models->models.variancePoisson)
+              << table.number(models->models.varianceMontgomery);
+    } else if (asked.models) {
+        cells << QStringList(11, QString());
+    }
+    return csv + table.row(cells);
+}
+
+QString rowMarks(const RowRange& range, const std::vector<std::uint32_t>& offsets) {
+    QString marks(static_cast<qsizetype>(range.length), u'+');
+    for (const std::uint32_t offset : offsets) {
+        marks[offset] = u'O';
+    }
+    return marks;
+}
+
+QString rowsCsvHeading(CsvStyle style) {
+    return CsvTable(style).heading(
+        {QStringLiteral("erste_zahl"), QStringLiteral("markierung"), QStringLiteral("primzahlen")});
+}
+
+QString rowCsv(CsvStyle style, const RowRange& range, std::uint64_t row, std::uint32_t count,
+               const std::vector<std::uint32_t>& offsets) {
+    const CsvTable table(style);
+    return table.row(
+        {table.number(range.rowStart(row)), rowMarks(range, offsets), table.number(Number{count})});
+}
+
+QString rowLengthCsv(CsvStyle style, Number from, Number to,
+                     const std::vector<RowLengthResult>& results) {
+    const CsvTable table(style);
+    QString csv = table.heading(
+        {QStringLiteral("von"), QStringLiteral("bis"), QStringLiteral("laenge"),
+         QStringLiteral("zeilen"), QStringLiteral("n"), QStringLiteral("p"),
+         QStringLiteral("n_vorhergesagt"), QStringLiteral("tv_momente"),
+         QStringLiteral("tv_cramer"), QStringLiteral("tv_poisson"), QStringLiteral("tv_montgomery"),
+         QStringLiteral("varianz_beobachtet"), QStringLiteral("varianz_montgomery")});
+    for (const RowLengthResult& result : results) {
+        QStringList cells{table.number(from), table.number(to), table.number(Number{result.length}),
+                          table.number(Number{result.range ? result.range->rows() : 0})};
+        if (result.comparison) {
+            const ModelComparison& c = *result.comparison;
+            cells << table.number(Number{c.fit.n}) << table.number(static_cast<double>(c.fit.p))
+                  << table.number(result.predictedN) << table.number(c.tvMoments)
+                  << table.number(c.tvCramer) << table.number(c.tvPoisson)
+                  << table.number(c.tvMontgomery) << table.number(c.varianceObserved)
+                  << table.number(c.models.varianceMontgomery);
+        } else {
+            cells << QString() << QString() << table.number(result.predictedN) << QString()
+                  << QString() << QString() << QString() << QString() << QString();
+        }
+        csv += table.row(cells);
+    }
+    return csv;
+}
+
+}  // namespace core
