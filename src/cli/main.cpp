@@ -64,7 +64,9 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
         return out.flush() ? kDone : failed();
     }
     core::RowTally tally;
-    if (options.rows && options.format == u"text") {
+    if (options.counted) {
+        tally = *options.counted;
+    } else if (options.rows && options.format == u"text") {
         // The rows in order, one thread, each line written whole.
         const int width = core::headerWidth(range);
         tally = core::countRows(
@@ -106,8 +108,12 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
     if (options.format == u"csv") {
         out.text(core::csvReport(summary, tally, fit, models));
     } else if (options.format == u"json") {
-        out.text(core::jsonReport(range, summary, tally, fit, models));
+        const QString json = core::jsonReport(range, summary, tally, fit, models);
+        out.text(options.part ? core::withPartBlock(json, *options.part) : json);
     } else {
+        if (options.part) {
+            out.line(core::partHeading(*options.part));
+        }
         out.lines(core::summaryLines(summary, tally));
         if (fit) {
             out.lines(core::fitLines(*fit));
