@@ -203,11 +203,8 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         }
     }
     if (merging) {
-        if (options.rows || parser.isSet(lengths) || parser.isSet(part)) {
-            return usage(QCoreApplication::translate(
-                "primzeilen-cli", "vereinigen nimmt weder --zeilen noch --laengen noch --teil."));
-        }
-        return readParts(options, numbers);
+        return readParts(options, numbers,
+                         options.rows || parser.isSet(lengths) || parser.isSet(part));
     }
     if (parser.isSet(lengths)) {
         const QStringList ends = parser.value(lengths).split(QStringLiteral(".."));

@@ -34,9 +34,26 @@ std::optional<int> applyPart(const QString& text, Options& options) {
     return std::nullopt;
 }
 
-std::variant<Options, int> readParts(Options options, const QStringList& files) {
+namespace {
+
+int mergeUsage(const QString& message) {
+    std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message),
+                 qPrintable(QCoreApplication::translate(
+                     "primzeilen-cli",
+                     "Aufruf: primzeilen-cli vereinigen [OPTIONEN] TEIL.json … (mehr: --help)\n")));
+    return kUsage;
+}
+
+}  // namespace
+
+std::variant<Options, int> readParts(Options options, const QStringList& files,
+                                     bool countingOptions) {
+    if (countingOptions) {
+        return mergeUsage(QCoreApplication::translate(
+            "primzeilen-cli", "vereinigen nimmt weder --zeilen noch --laengen noch --teil."));
+    }
     if (files.isEmpty()) {
-        return usage(QCoreApplication::translate(
+        return mergeUsage(QCoreApplication::translate(
             "primzeilen-cli", "vereinigen: keine Datei angegeben (erwartet TEIL.json …)."));
     }
     std::vector<core::PartResult> parts;

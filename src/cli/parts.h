@@ -15,6 +15,8 @@ namespace cli {
 
 // primzeilen-cli vereinigen: reads the JSON outputs of the parts named in `files` and makes
 // `options` write the whole run from their tally; or the exit code once a message is printed.
-[[nodiscard]] std::variant<Options, int> readParts(Options options, const QStringList& files);
+// `countingOptions`: --zeilen, --laengen or --teil was given, which a merge refuses.
+[[nodiscard]] std::variant<Options, int> readParts(Options options, const QStringList& files,
+                                                   bool countingOptions);
 
 }  // namespace cli
