@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A run split into parts and added up again: the GNU parallel recipe with 8 parts on this
-# machine, then `vereinigen` in every format, with and without the fit and the models, against
+# machine (named as its --sshlogin host), then `vereinigen` in every format, with and without the fit and the models, against
 # one run over the whole range, byte for byte; near 2^64 too, and with as many parts as rows.
 # A part alone writes its own range's output; wrong sets of parts are refused.
 set -u
@@ -17,7 +17,7 @@ if ! command -v parallel >/dev/null; then
 fi
 range=(1000000000001 1000003000000 90)
 check "recipe with 8 parts" "$("$cli" --format json --anpassung --modelle "${range[@]}")" \
-    "$(PRIMZEILEN_CLI=$cli TEILE_ORDNER=$tmp/parallel "$examples/gnu-parallel.sh" 8 \
+    "$(PRIMZEILEN_CLI=$cli TEILE_ORDNER=$tmp/parallel PARALLEL_HOSTS=4/: "$examples/gnu-parallel.sh" 8 \
         "${range[@]}" --format json --anpassung --modelle)"
 parts=()
 for k in $(seq 8); do
