@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A run split into parts and added up again: the GNU parallel recipe with 8 parts on this
-# machine (named as its --sshlogin host), then `vereinigen` in every format, with and without the fit and the models, against
-# one run over the whole range, byte for byte; near 2^64 too, and with as many parts as rows.
-# A part alone writes its own range's output; wrong sets of parts are refused.
+# machine (named as its --sshlogin host), then `vereinigen` in every format, with and without
+# the fit and the models, against one run over the whole range, byte for byte; near 2^64 too,
+# and with as many parts as rows. A part alone writes its own range's output; wrong sets of
+# parts are refused.
 set -u
 cli=$1
 examples=$2
