@@ -70,19 +70,6 @@ TEST(RunParts, PartRangesAreWholeRowsUpTo2To64) {
     EXPECT_EQ(next - 1, high->last);
 }
 
-TEST(RunParts, PartTalliesAddUpToTheWholeRun) {
-    const RowRange whole{1, 45000, 90};
-    ScanControl control;
-    const RowTally expected = countRange(whole, 1, control);
-    for (const std::uint64_t count : {1, 2, 7, 17, 500}) {
-        RowTally sum;
-        for (std::uint64_t k = 1; k <= count; ++k) {
-            sum += countRange(partRange({whole, k, count}), 1, control);
-        }
-        EXPECT_EQ(sum, expected) << count << " parts";
-    }
-}
-
 // The JSON a part writes, as the command line writes it.
 QByteArray partJson(const RunPart& part) {
     ScanControl control;

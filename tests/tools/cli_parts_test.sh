@@ -85,13 +85,9 @@ refused() {  # description, expected start of the message, arguments...
 refused "a part missing" "primzeilen-cli: Teil 8 von 8 fehlt." vereinigen "${parts[@]:0:7}"
 refused "a part twice" "primzeilen-cli: „${parts[0]}“ und „${parts[0]}“ sind beide Teil 1" \
     vereinigen "${parts[@]}" "${parts[0]}"
-refused "parts of two runs" "primzeilen-cli: „$tmp/high-1.json“ gehört zu einem anderen Lauf" \
-    vereinigen "${parts[@]:0:7}" "$tmp/high-1.json"
 "$cli" --format json "${range[@]}" >"$tmp/whole.json"
 refused "a whole run" "primzeilen-cli: „$tmp/whole.json“ ist nicht die JSON-Ausgabe eines Teils" \
     vereinigen "$tmp/whole.json"
-refused "a part in text" "primzeilen-cli: „$tmp/part.txt“ ist kein JSON" \
-    vereinigen "$tmp/part.txt" < <("$cli" --teil 1/1 1 900 90 >"$tmp/part.txt")
 refused "no file" "primzeilen-cli: „$tmp/none.json“ lässt sich nicht lesen" \
     vereinigen "$tmp/none.json"
 for part in 0/8 9/8 a/b 8 1/14; do
