@@ -96,22 +96,23 @@ QString partHeading(const RunPart& part) {
 }
 
 QString withPartBlock(const QString& json, const RunPart& part) {
-    const QString end = QStringLiteral("\n}\n");
-    if (!json.endsWith(end)) {
-        throw Failure(tr("Die JSON-Ausgabe endet nicht mit einem Objekt."));
+    // Before the object's closing brace, whatever layout the keys before it have.
+    const qsizetype close = json.lastIndexOf(u'}');
+    if (close < 0) {
+        throw Failure(tr("Die JSON-Ausgabe ist kein Objekt."));
     }
     const RowRange range = partRange(part);
-    return json.chopped(end.size()) +
+    return json.left(close).trimmed() +
            QStringLiteral(
                ",\n  \"teil\": {\"version\": %1, \"k\": %2, \"n\": %3, \"von\": \"%4\", "
-               "\"bis\": \"%5\", \"laenge\": %6, \"erste\": \"%7\", \"letzte\": \"%8\"}")
+               "\"bis\": \"%5\", \"laenge\": %6, \"erste\": \"%7\", \"letzte\": \"%8\"}\n")
                .arg(kPartFormat)
                .arg(part.index)
                .arg(part.count)
                .arg(numberText(part.whole.first), numberText(part.whole.last))
                .arg(part.whole.length)
                .arg(numberText(range.first), numberText(range.last)) +
-           end;
+           json.mid(close);
 }
 
 PartResult readPart(const QString& name, const QByteArray& json) {
