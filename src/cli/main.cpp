@@ -69,7 +69,9 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
         return out.flush() ? kDone : failed();
     }
     core::RowTally tally;
-    if (options.rows) {
+    if (options.counted) {
+        tally = *options.counted;
+    } else if (options.rows) {
         // The rows in order, one thread, each line written whole. A JSON row waits for the next
         // to know whether a comma follows it.
         const int width = core::headerWidth(range);
@@ -149,8 +151,11 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
         if (options.rows) {
             json.remove(0, 2);  // "{\n": the object began before the rows
         }
-        out.text(json);
+        out.text(options.part ? core::withPartBlock(json, *options.part) : json);
     } else {
+        if (options.part) {
+            out.line(core::partHeading(*options.part));
+        }
         out.lines(core::summaryLines(summary, tally));
         if (fit) {
             out.lines(core::fitLines(*fit));

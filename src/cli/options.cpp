@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "cli/count_argument.h"
+#include "cli/parts.h"
 #include "core/line_writer.h"
 #include "primzeilen_version.h"
 
@@ -42,6 +43,9 @@ const char* const kHelp = QT_TRANSLATE_NOOP(
     "  --modelle           danach h(k), B(n;p)(k) und die Zufallsmodelle von Cramér,\n"
     "                      Gallagher (Poisson) und Montgomery–Soundararajan für k = 0..20, ihre\n"
     "                      Abstände (TV) und Varianzen und das vorhergesagte n\n"
+    "  --teil K/N          nur den K-ten von N Teilen des angepassten Bereichs zählen (ganze\n"
+    "                      Zeilen, die Teile so gleich groß wie möglich; nicht mit --zeilen);\n"
+    "                      mit --format json zum Vereinigen (siehe unten)\n"
     "  --laengen A..B      statt LÄNGE jede Zeilenlänge von A bis B (Aufruf dann: VON BIS):\n"
     "                      je Länge eine Zeile mit Zeilen, angepasstem n und p, n* und den\n"
     "                      TV-Abständen der Modelle\n"
@@ -68,18 +72,26 @@ const char* const kHelp = QT_TRANSLATE_NOOP(
     "  143  abgebrochen mit SIGTERM\n"
     "Ein Abbruch hinterlässt nur ganze Zeilen.\n"
     "\n"
+    "Aufruf: primzeilen-cli vereinigen [--format FORMAT] [--anpassung] [--modelle] TEIL.json …\n"
+    "\n"
+    "Liest die JSON-Ausgaben aller N Teile eines Laufs mit --teil K/N, prüft, dass sie genau\n"
+    "einen Lauf ergeben (derselbe Bereich, dieselbe LÄNGE und dasselbe N, jedes K genau einmal),\n"
+    "und gibt das Ergebnis aus, als wäre der ganze Bereich auf einmal gezählt worden; Fehler im\n"
+    "Aufruf und in den Dateien enden mit dem Rückgabewert 2. Beispiele für GNU parallel und\n"
+    "Slurm: /usr/share/doc/primzeilen/examples.\n"
+    "\n"
     "Handbuch: man primzeilen-cli\n");
 
 const char* const kUsageLine = QT_TRANSLATE_NOOP(
     "primzeilen-cli", "Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE (mehr: --help)\n");
+
+}  // namespace
 
 int usage(const QString& message) {
     std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message),
                  qPrintable(translated(kUsageLine)));
     return kUsage;
 }
-
-}  // namespace
 
 // "Ausgabe konnte nicht geschrieben werden: reason", but nothing for a reader that went away
 // (a broken pipe): that is no news to its user. Returns the exit code.
@@ -112,11 +124,16 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     const QCommandLineOption quiet(QStringLiteral("still"), QString());
     const QCommandLineOption lengths(QStringLiteral("laengen"), QString(), QStringLiteral("A..B"));
     const QCommandLineOption table(QStringLiteral("tabelle"), QString(), QStringLiteral("TABELLE"));
+    const QCommandLineOption part(QStringLiteral("teil"), QString(), QStringLiteral("K/N"));
     parser.addOptions(
-        {help, version, rows, fit, models, format, threads, progress, quiet, lengths, table});
+        {help, version, rows, fit, models, format, threads, progress, quiet, lengths, table, part});
     // A negative number would read as a row of short options: where it stands for VON, BIS or
     // LÄNGE it is handed on as a stand-in and named as given once the parser is done.
     QStringList given = arguments;
+    const bool merging = given.size() > 1 && given[1] == u"vereinigen";
+    if (merging) {
+        given.removeAt(1);
+    }
     QStringList negatives;
     for (qsizetype i = 1; i < given.size(); ++i) {
         const QString& argument = given[i];
@@ -140,7 +157,7 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
         return usage(parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
     }
-    for (const QCommandLineOption* once : {&format, &threads, &lengths, &table}) {
+    for (const QCommandLineOption* once : {&format, &threads, &lengths, &table, &part}) {
         if (parser.values(*once).size() > 1) {
             return usage(QCoreApplication::translate("primzeilen-cli",
                                                      "Option „--%1“ ist mehrfach angegeben.")
@@ -223,6 +240,10 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
             number = negatives.at(number.mid(1).toInt());
         }
     }
+    if (merging) {
+        return readParts(options, numbers,
+                         options.rows || parser.isSet(lengths) || parser.isSet(part));
+    }
     if (parser.isSet(lengths)) {
         const QStringList ends = parser.value(lengths).split(QStringLiteral(".."));
         const auto shortest = ends.size() == 2 ? cli::parseCount(ends[0]) : std::nullopt;
@@ -238,6 +259,10 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         if (options.rows) {
             return usage(QCoreApplication::translate(
                 "primzeilen-cli", "--laengen und --zeilen schließen einander aus."));
+        }
+        if (parser.isSet(part)) {
+            return usage(QCoreApplication::translate(
+                "primzeilen-cli", "--laengen und --teil schließen einander aus."));
         }
         if (numbers.size() != 2) {
             return usage(
@@ -299,7 +324,17 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
                         : QCoreApplication::translate("primzeilen-cli", "%1 Zahlen").arg(*length)));
     }
     options.range = *adjusted;
-    options.threads = core::threadsFor(*adjusted, requestedThreads, cores);
+    if (parser.isSet(part)) {
+        // The rows of a part alone could not be merged into the whole run's listing.
+        if (options.rows) {
+            return usage(QCoreApplication::translate(
+                "primzeilen-cli", "--teil und --zeilen schließen einander aus."));
+        }
+        if (const auto code = applyPart(parser.value(part), options)) {
+            return *code;
+        }
+    }
+    options.threads = core::threadsFor(options.range, requestedThreads, cores);
     return options;
 }
 

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "core/rows.h"
+#include "core/run_parts.h"
 
 namespace cli {
 
@@ -34,11 +35,18 @@ struct Options {
     std::optional<std::pair<std::uint32_t, std::uint32_t>> lengths;
     core::Number from = 0;
     core::Number to = 0;
+    // --teil K/N: `range` is then the part's own rows.
+    std::optional<core::RunPart> part;
+    // vereinigen: the tally of the parts, already counted.
+    std::optional<core::RowTally> counted;
 };
 
 // The options and the range of a run; or, where the arguments ask for no run (--help,
 // --version) or are wrong, the exit code once that is printed.
 [[nodiscard]] std::variant<Options, int> readOptions(const QStringList& arguments);
+
+// Prints the message and the usage line; returns the exit code of a wrong call.
+int usage(const QString& message);
 
 // Reports a failed write (nothing for a reader that went away) and returns the exit code.
 int outputFailed(int error);

@@ -22,6 +22,9 @@ bin/primzeilen-cli
 share/applications/$id.desktop
 share/doc/primzeilen/changelog.gz
 share/doc/primzeilen/copyright
+share/doc/primzeilen/examples/gnu-parallel.sh
+share/doc/primzeilen/examples/slurm-teil.sh
+share/doc/primzeilen/examples/slurm.sh
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/16x16/apps/$id.png
 share/icons/hicolor/256x256/apps/$id.png

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "core/rows.h"
+
+namespace core {
+
+// A run split into parts that run anywhere and add up to the whole: part K of N counts a
+// stretch of whole rows of the adjusted range. The first rows % N parts are one row longer than
+// the others, as countRange gives rows to its threads, so the N parts cover every row once.
+
+// The version of the "teil" block in a part's JSON; a merge takes this version only.
+inline constexpr int kPartFormat = 1;
+
+// The most parts a run is split into: every JSON reader keeps K and N exact up to 2^53.
+inline constexpr std::uint64_t kMostParts = std::uint64_t{1} << 53;
+
+struct RunPart {
+    RowRange whole;
+    std::uint64_t index = 1;  // K, from 1
+    std::uint64_t count = 1;  // N
+};
+
+// Rows [first, end) of a range's rows 0..rows-1.
+struct RowSpan {
+    std::uint64_t first = 0;
+    std::uint64_t end = 0;
+};
+
+// The rows of part `index` (1..count) of `rows` rows.
+[[nodiscard]] RowSpan partRows(std::uint64_t rows, std::uint64_t index, std::uint64_t count);
+
+// Whether part K of N exists for the range: 1 <= K <= N <= min(rows, kMostParts).
+[[nodiscard]] bool validPart(const RunPart& part);
+
+// The part's rows as a range of their own. Requires validPart.
+[[nodiscard]] RowRange partRange(const RunPart& part);
+
+// The line a part's text output begins with: which part of which range it is.
+[[nodiscard]] QString partHeading(const RunPart& part);
+
+// A run's JSON (one object, as jsonReport writes it) with the block "teil" added as its last
+// key: the format version, K, N, the whole range and the part's first and last number. The
+// numbers of the range go as decimal strings: JSON readers that hold numbers in doubles would
+// round them above 2^53.
+[[nodiscard]] QString withPartBlock(const QString& json, const RunPart& part);
+
+// A part read back from its JSON, checked on its own: a valid part of a valid range, its first
+// and last number those of part K of N, and a tally that adds up to its rows and its primes.
+struct PartResult {
+    QString name;  // where it came from, for messages
+    RunPart part;
+    RowTally tally;
+};
+
+// Throws Failure naming `name` where the text is no such part.
+[[nodiscard]] PartResult readPart(const QString& name, const QByteArray& json);
+
+// The whole run's tally from its parts: all of one range, one row length and one N, each K
+// exactly once. Throws Failure naming the file and what is wrong. Requires at least one part.
+[[nodiscard]] RowTally mergeParts(const std::vector<PartResult>& parts);
+
+}  // namespace core
