@@ -361,13 +361,26 @@
     }
   }
 
-  // ---- Row length: the slider writes the field; the field moves the slider within 10..120. ----
+  // ---- Row length: the slider writes the field. A number typed into the field moves the slider
+  // within 10..120 and is left as typed, so a scan reads what the field says; Shift+Enter applies
+  // it as the window does: where the slider moves, the field shows where it stopped. ----
   slider.addEventListener('input', () => { fields.laenge.value = slider.value; });
-  fields.laenge.addEventListener('change', () => {
+  const typedLength = () => {
     const text = fields.laenge.value.trim();
-    if (!/^[+-]?\d+$/.test(text)) return;
-    const clamped = Math.min(120, Math.max(10, parseInt(text, 10)));
-    if (String(clamped) !== slider.value) { slider.value = String(clamped); fields.laenge.value = String(clamped); }
+    return /^[+-]?\d+$/.test(text) ? Math.min(120, Math.max(10, parseInt(text, 10))) : null;
+  };
+  fields.laenge.addEventListener('change', () => {
+    const clamped = typedLength();
+    if (clamped !== null) slider.value = String(clamped);
+  });
+  fields.laenge.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || !event.shiftKey) return;
+    event.preventDefault();
+    const clamped = typedLength();
+    if (clamped !== null && String(clamped) !== slider.value) {
+      slider.value = String(clamped);
+      fields.laenge.value = String(clamped);
+    }
   });
 
   $('eingabe').addEventListener('submit', (event) => { event.preventDefault(); berechnen(); });
