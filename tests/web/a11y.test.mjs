@@ -82,6 +82,10 @@ describe('accessibility', () => {
       await narrow.setViewportSize({ width, height });
       await narrow.goto(pageUrl('served', web.origin, '?von=1&bis=45000&laenge=90'));
       await narrow.waitForFunction(() => document.getElementById('status').textContent);
+      await narrow.check('#modelle');
+      await narrow.waitForSelector('#legende li');
+      await narrow.click('#vergleich-start');
+      await narrow.waitForSelector('#vergleich-ergebnis:not([hidden])', { timeout: 60000 });
       if (scale > 1) await narrow.evaluate(() => { document.body.style.zoom = '2'; });
       const wide = await narrow.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
       assert.ok(wide <= 0, `the page is ${wide} px wider than the window`);

@@ -142,7 +142,7 @@
     p.push(`<polyline fill="none" stroke="${MODEL_COLORS.montgomery}" stroke-width="1.5" points="${points.map((q) => `${sx(q.L).toFixed(1)},${sy(q.nStar).toFixed(1)}`).join(' ')}"/>`);
     for (const q of points) if (Number.isFinite(q.n)) p.push(`<circle cx="${sx(q.L).toFixed(1)}" cy="${sy(q.n).toFixed(1)}" r="2.2" fill="${CHART_COLOR}"/>`);
     p.push('</g>');
-    const lx = right - 220, ly = top + 6;
+    const lx = right - 220, ly = bottom - 60;
     p.push(`<rect x="${lx}" y="${ly}" width="214" height="52" fill="#fff" stroke="#000"/>`,
       `<circle cx="${lx + 12}" cy="${ly + 11}" r="2.5" fill="${CHART_COLOR}"/><text x="${lx + 24}" y="${ly + 15}">angepasstes n</text>`,
       `<line x1="${lx + 5}" y1="${ly + 26}" x2="${lx + 19}" y2="${ly + 26}" stroke="${MODEL_COLORS.montgomery}" stroke-width="1.5"/><text x="${lx + 24}" y="${ly + 30}">n* = L/(ln L + 1,415)</text>`,
