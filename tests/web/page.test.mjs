@@ -130,8 +130,9 @@ for (const mode of ['served', 'single']) {
       }
       for (const [von, bis, laenge] of [[1, 10000100, 100], [-10000100, 100, 100], [900, 100, 90]]) {
         await scan(page, 1, 900, 90);
-        const { status } = await scan(page, von, bis, laenge);
+        const { status, message } = await scan(page, von, bis, laenge);
         assert.equal(status, '', `${von}..${bis} at ${laenge} is not computed`);
+        assert.notEqual(message, '', 'the page says why nothing was computed');
         assert.equal(await page.isHidden('#ergebnisse'), true);
       }
       // The limits themselves are accepted: 10,000,050 becomes 9,999,990 at row length 90.
