@@ -1,0 +1,98 @@
+// Keyboard, screen readers and small screens: axe-core on the page with every part shown, the
+// focus order, and the page at a phone's width and at 200 % zoom. Saves screenshots for a look.
+import { describe, it, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import { createRequire } from 'node:module';
+import { serve, launch, pageUrl, scan } from './support.mjs';
+
+const axeSource = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+const shots = path.resolve(process.env.PRIMZEILEN_SCREENSHOTS || 'build/web-screenshots');
+
+let web, browser, page;
+before(async () => {
+  web = await serve();
+  browser = await launch();
+  page = await browser.context.newPage();
+  await page.goto(pageUrl('served', web.origin));
+});
+after(async () => { await browser.close(); web.server.close(); });
+
+async function showEverything() {
+  await scan(page, 1, 45000, 90);
+  await page.check('#modelle');
+  await page.waitForSelector('#legende li');
+  await page.click('#vergleich-start');
+  await page.waitForSelector('#vergleich-ergebnis:not([hidden])', { timeout: 60000 });
+}
+
+describe('accessibility', () => {
+  it('has no serious or critical axe violations, with results, models, row lengths and a refusal shown', async () => {
+    await showEverything();
+    await page.addScriptTag({ content: axeSource });
+    const run = () => page.evaluate(async () => (await window.axe.run(document)).violations
+      .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+      .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+    assert.deepEqual(await run(), []);
+    await scan(page, 'x', 45000, 90);
+    assert.deepEqual(await run(), []);
+  });
+
+  it('moves the focus as the window does and starts a scan from the keyboard alone', async () => {
+    await page.reload();
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'berechnen');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.getElementById('status').textContent);
+    assert.match(await page.textContent('#status'), /^500 Zeilen/);
+    await page.focus('#von');
+    const order = [];
+    for (let i = 0; i < 4; i++) {
+      await page.keyboard.press('Tab');
+      order.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(order, ['bis', 'schieber', 'laenge', 'berechnen']);
+    // The slider writes the field, and Enter in a field scans what the fields say.
+    await page.focus('#schieber');
+    await page.keyboard.press('End');
+    assert.equal(await page.inputValue('#laenge'), '120');
+    await page.focus('#bis');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => /je 120 Zahlen/.test(document.getElementById('status').textContent));
+    // A typed length moves the slider to its end and stays as typed for the scan; Shift+Enter
+    // writes back where the slider stopped, unless it already stood there.
+    await page.fill('#schieber', '90');
+    await page.fill('#laenge', '200');
+    await page.keyboard.press('Tab');
+    assert.deepEqual([await page.inputValue('#laenge'), await page.inputValue('#schieber')], ['200', '120']);
+    await page.fill('#schieber', '90');
+    await page.fill('#laenge', '200');
+    await page.keyboard.press('Shift+Enter');
+    assert.deepEqual([await page.inputValue('#laenge'), await page.inputValue('#schieber')], ['120', '120']);
+    await page.fill('#laenge', '200');
+    await page.keyboard.press('Shift+Enter');
+    assert.equal(await page.inputValue('#laenge'), '200');
+  });
+
+  for (const [width, height, scale, name] of [[1280, 800, 1, 'seite-1280x800'], [390, 844, 1, 'seite-390x844'],
+    [320, 640, 1, 'seite-320'], [640, 400, 2, 'seite-zoom-200']]) {
+    it(`fits ${width} px of width${scale > 1 ? ' at 200 % zoom' : ''} without scrolling sideways`, async () => {
+      const context = browser.context;
+      const narrow = await context.newPage();
+      await narrow.setViewportSize({ width, height });
+      await narrow.goto(pageUrl('served', web.origin, '?von=1&bis=45000&laenge=90'));
+      await narrow.waitForFunction(() => document.getElementById('status').textContent);
+      await narrow.check('#modelle');
+      await narrow.waitForSelector('#legende li');
+      await narrow.click('#vergleich-start');
+      await narrow.waitForSelector('#vergleich-ergebnis:not([hidden])', { timeout: 60000 });
+      if (scale > 1) await narrow.evaluate(() => { document.body.style.zoom = '2'; });
+      const wide = await narrow.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+      assert.ok(wide <= 0, `the page is ${wide} px wider than the window`);
+      fs.mkdirSync(shots, { recursive: true });
+      await narrow.screenshot({ path: path.join(shots, `${name}.png`) });
+      await narrow.screenshot({ path: path.join(shots, `${name}-ganz.png`), fullPage: true });
+      await narrow.close();
+    });
+  }
+});

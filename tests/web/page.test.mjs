@@ -1,0 +1,218 @@
+// The page in headless Chromium against the engine it ships with: served and as the single
+// file, compared line by line with primzeilen-cli.
+import { describe, it, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import { serve, launch, pageUrl, scan, listedLines, watchRequests, downloadText } from './support.mjs';
+
+const cli = process.env.PRIMZEILEN_CLI || 'build/src/cli/primzeilen-cli';
+
+function cliText(args) {
+  return execFileSync(cli, args, { env: { ...process.env, LC_ALL: 'de_DE.UTF-8' }, maxBuffer: 1 << 30 }).toString('utf8');
+}
+// The window's listing: the rows and the 27 lines after them; the command line adds its own.
+function cliListing(von, bis, laenge, rows) {
+  return cliText(['--zeilen', String(von), String(bis), String(laenge)]).split('\n').slice(0, rows + 27);
+}
+function cliFit(von, bis, laenge) {
+  const text = cliText(['--anpassung', '--modelle', String(von), String(bis), String(laenge)]);
+  const value = (label) => {
+    const line = text.split('\n').find((l) => l.startsWith(label));
+    assert.ok(line, `primzeilen-cli names ${label}`);
+    return line.slice(label.length).trim();
+  };
+  return {
+    n: value('n:'), p: value('p:'),
+    meanObserved: value('Erwartungswert von h(x):'), meanBinomial: value('Erwartungswert von B(n;p):'),
+    deviationObserved: value('Standardabweichung von h(x):'), deviationBinomial: value('Standardabweichung von B(n;p):'),
+    tvCramer: value('TV Cramér-Modell:'), tvPoisson: value('TV Poisson (Gallagher):'),
+    tvMontgomery: value('TV Montgomery–Soundararajan:'),
+  };
+}
+
+// Semicolon-separated cells; a cell in quotes may hold semicolons and doubled quotes.
+function csvCells(line) {
+  return [...line.matchAll(/(?:^|;)("(?:[^"]|"")*"|[^;]*)/g)].map(([, cell]) =>
+    cell.startsWith('"') ? cell.slice(1, -1).replace(/""/g, '"') : cell);
+}
+
+let web, browser;
+before(async () => { web = await serve(); browser = await launch(); });
+after(async () => { await browser.close(); web.server.close(); });
+
+for (const mode of ['served', 'single']) {
+  describe(`page (${mode})`, () => {
+    let page, foreign;
+    before(async () => {
+      page = await browser.context.newPage();
+      foreign = watchRequests(page, mode, web.origin);
+      await page.goto(pageUrl(mode, web.origin));
+    });
+    after(async () => {
+      assert.deepEqual(foreign, [], 'no request leaves the page and no dialog opens');
+      await page.close();
+    });
+
+    it('lists 1..45000 at 90 as the windows do, line by line, with the fit and the models', async () => {
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'berechnen', 'Berechnen has the focus at start');
+      const { status, message } = await scan(page, 1, 45000, 90);
+      assert.equal(message, '');
+      assert.match(status, /^500 Zeilen von 1 bis 45000 mit je 90 Zahlen berechnet/);
+      assert.deepEqual(await listedLines(page), cliListing(1, 45000, 90, 500));
+
+      const expected = cliFit(1, 45000, 90);
+      const shown = await page.evaluate(() => Object.fromEntries(
+        ['n', 'p', 'mean-h', 'mean-b', 'sd-h', 'sd-b', 'laenge', 'von', 'bis'].map((id) => [id, document.getElementById('feld-' + id).textContent])));
+      assert.deepEqual(shown, {
+        n: expected.n, p: expected.p, 'mean-h': expected.meanObserved, 'mean-b': expected.meanBinomial,
+        'sd-h': expected.deviationObserved, 'sd-b': expected.deviationBinomial, laenge: '90', von: '1', bis: '45000',
+      });
+      const table = await page.$$eval('#tabelle tbody tr', (rows) => rows.map((r) => [...r.children].map((c) => c.textContent)));
+      assert.deepEqual(table[9].slice(0, 2), ['9', '0,1944'], 'h(9) as the tally gives it');
+
+      await page.check('#modelle');
+      await page.waitForSelector('#legende li');
+      const legend = await page.$$eval('#legende li', (items) => items.map((i) => i.textContent));
+      assert.ok(legend.includes(`Cramér-Modell: TV ${expected.tvCramer}`), legend.join(' | '));
+      assert.ok(legend.includes(`Poisson (Gallagher): TV ${expected.tvPoisson}`), legend.join(' | '));
+      assert.ok(legend.includes(`Montgomery–Soundararajan: TV ${expected.tvMontgomery}`), legend.join(' | '));
+      const colours = await page.$eval('#bild svg', (svg) => svg.outerHTML.toUpperCase());
+      for (const colour of ['#009E73', '#D55E00', '#0072B2', '#000080']) assert.ok(colours.includes(colour), colour);
+      await page.uncheck('#modelle');
+      await page.waitForFunction(() => document.getElementById('legende').hidden);
+      assert.ok(!(await page.$eval('#bild svg', (svg) => svg.outerHTML.toUpperCase())).includes('#0072B2'), 'models hidden again');
+    });
+
+    it('exports the listing, the table and the chart as downloads', async () => {
+      await scan(page, 1, 45000, 90);
+      const listing = await downloadText(page, '#liste-speichern');
+      assert.equal(listing.name, 'primzeilen_1_45000_90.txt');
+      assert.deepEqual(listing.bytes.toString('utf8').split('\n'), [...cliListing(1, 45000, 90, 500), '']);
+
+      const csv = await downloadText(page, '#tabelle-speichern');
+      assert.equal(csv.name, 'primzeilen_1_45000_90.csv');
+      const text = csv.bytes.toString('utf8');
+      assert.ok(text.startsWith('\ufeff'), 'byte order mark');
+      const lines = text.slice(1).split('\r\n');
+      assert.equal(lines.pop(), '', 'every line ends in CR LF');
+      assert.equal(lines.length, 3);
+      const shownTable = await page.$$eval('#tabelle tr', (rows) => rows.map((r) => [...r.children].map((c) => c.textContent)));
+      const columns = lines.map(csvCells);
+      shownTable.forEach((row, i) => assert.deepEqual(row, columns.map((c) => c[i]), 'the table shown is the file turned on its side'));
+
+      const svg = await downloadText(page, '#svg-speichern');
+      assert.equal(svg.name, 'primzeilen_1_45000_90.svg');
+      const markup = svg.bytes.toString('utf8');
+      assert.match(markup, /^<\?xml[^>]*>\n<svg[^>]*width="769" height="377"/);
+      assert.equal((markup.match(/stroke="#000080"/gi) || []).length >= 19, true, 'nineteen sticks and the bars in the chart colour');
+
+      const png = await downloadText(page, '#png-speichern');
+      assert.equal(png.name, 'primzeilen_1_45000_90.png');
+      assert.equal(png.bytes.subarray(1, 4).toString('latin1'), 'PNG');
+      assert.deepEqual([png.bytes.readUInt32BE(16), png.bytes.readUInt32BE(20)], [1538, 754], 'twice the picture');
+    });
+
+    it('refuses bad input with the windows\' German messages and computes nothing', async () => {
+      const cases = [
+        { von: 'abc', bis: 45000, laenge: 90, message: '„abc“ ist keine gültige ganze Zahl.', field: 'von' },
+        { von: 1, bis: '4,5', laenge: 90, message: '„4,5“ ist keine gültige ganze Zahl.', field: 'bis' },
+        { von: 1, bis: 45000, laenge: '', message: '„“ ist keine gültige ganze Zahl.', field: 'laenge' },
+        { von: 1, bis: 45000, laenge: 0, message: 'Die Anzahl Zahlen pro Zeile muss mindestens 1 sein.', field: 'laenge' },
+      ];
+      for (const c of cases) {
+        await scan(page, 1, 900, 90);
+        const { status, message } = await scan(page, c.von, c.bis, c.laenge);
+        assert.equal(message, c.message);
+        assert.equal(status, '');
+        assert.equal(await page.evaluate(() => document.activeElement.id), c.field);
+        assert.equal(await page.isHidden('#ergebnisse'), true, 'nothing of the scan before stays shown');
+      }
+      for (const [von, bis, laenge] of [[1, 10000100, 100], [-10000100, 100, 100], [900, 100, 90]]) {
+        await scan(page, 1, 900, 90);
+        const { status, message } = await scan(page, von, bis, laenge);
+        assert.equal(status, '', `${von}..${bis} at ${laenge} is not computed`);
+        assert.notEqual(message, '', 'the page says why nothing was computed');
+        assert.equal(await page.isHidden('#ergebnisse'), true);
+      }
+      // The limits themselves are accepted: 10,000,050 becomes 9,999,990 at row length 90.
+      const edge = await scan(page, 9999901, 10000050, 90);
+      assert.match(edge.status, /^1 Zeilen von 9999901 bis 9999990 mit je 90 Zahlen/);
+      assert.equal(await page.inputValue('#bis'), '9999990');
+    });
+
+    it('lists 1..10000000 at 10: the full export equals primzeilen-cli, and the end of the listing', async () => {
+      const { status } = await scan(page, 1, 10000000, 10);
+      assert.match(status, /^1\.000\.000 Zeilen von 1 bis 10000000 mit je 10 Zahlen berechnet/);
+      const expected = cliListing(1, 10000000, 10, 1000000);
+      await page.focus('#liste');
+      await page.keyboard.press('End');
+      await page.waitForFunction(() => !document.querySelector('#liste-zeilen > .laedt'));
+      const end = await page.$$eval('#liste-zeilen > div', (nodes) => nodes.map((n) => [Number(n.dataset.zeile), n.textContent]));
+      assert.equal(end.at(-1)[0], 1000026);
+      for (const [index, text] of end) assert.equal(text, expected[index], `line ${index}`);
+      await page.$eval('#liste', (box) => { box.scrollTop = box.scrollHeight / 2; });
+      await page.waitForFunction(() => !document.querySelector('#liste-zeilen > .laedt'));
+      const middle = await page.$$eval('#liste-zeilen > div', (nodes) => nodes.map((n) => [Number(n.dataset.zeile), n.textContent]));
+      assert.ok(middle[0][0] > 400000 && middle[0][0] < 600000, `middle starts at ${middle[0][0]}`);
+      for (const [index, text] of middle) assert.equal(text, expected[index], `line ${index}`);
+
+      const listing = await downloadText(page, '#liste-speichern');
+      assert.ok(listing.bytes.equals(Buffer.from(expected.join('\n') + '\n', 'utf8')), 'the saved listing is the windows\' listing byte for byte');
+      const fit = cliFit(1, 10000000, 10);
+      assert.equal(await page.textContent('#feld-n'), fit.n);
+      assert.equal(await page.textContent('#feld-p'), fit.p);
+    });
+
+    it('cancels a long scan and the row-length comparison, and works on afterwards', async () => {
+      await page.fill('#von', '-10000000');
+      await page.fill('#bis', '10000000');
+      await page.fill('#laenge', '10');
+      // Both clicks in one task: the answer cannot arrive in between.
+      await page.evaluate(() => { document.getElementById('berechnen').click(); document.getElementById('abbrechen').click(); });
+      assert.equal(await page.textContent('#status'), 'Berechnung abgebrochen; nichts berechnet.');
+      assert.equal(await page.isHidden('#arbeit'), true);
+      assert.equal(await page.isHidden('#ergebnisse'), true);
+
+      await scan(page, 1, 1000000, 10);
+      await page.click('#vergleich-start');
+      await page.waitForSelector('#arbeit:not([hidden])');
+      await page.click('#abbrechen');
+      assert.equal(await page.textContent('#status'), 'Abgebrochen.');
+      assert.equal(await page.isHidden('#vergleich-ergebnis'), true);
+      // The scan shown stays usable: the fresh worker lists its last lines.
+      await page.focus('#liste');
+      await page.keyboard.press('End');
+      await page.waitForFunction(() => !document.querySelector('#liste-zeilen > .laedt'));
+      assert.equal(await page.$eval('#liste-zeilen > div:last-child', (n) => n.textContent), cliListing(1, 1000000, 10, 100000).at(-1));
+      assert.match((await scan(page, 1, 45000, 90)).status, /^500 Zeilen/);
+    });
+
+    it('compares every row length 10..120 of the last range', async () => {
+      await scan(page, 1, 45000, 90);
+      await page.click('#vergleich-start');
+      await page.waitForSelector('#vergleich-ergebnis:not([hidden])', { timeout: 60000 });
+      const rows = await page.$$eval('#vergleich-tabelle tbody tr', (trs) => trs.map((tr) => [...tr.children].map((c) => c.textContent)));
+      assert.equal(rows.length, 111);
+      assert.deepEqual(rows.map((r) => r[0]), [...Array(111).keys()].map((i) => String(i + 10)));
+      const at90 = rows.find((r) => r[0] === '90');
+      assert.equal(at90[2], cliFit(1, 45000, 90).n, 'the fit at 90 is the one of the scan');
+      assert.equal(await page.$$eval('#vergleich-bild circle', (c) => c.length) >= 111, true);
+    });
+
+    it('opens a link with von, bis and Länge and scans the same', async () => {
+      await scan(page, 100, 1000, 90);
+      assert.ok(page.url().endsWith('?von=91&bis=990&laenge=90'), page.url());
+      await page.click('#link');
+      const link = await page.inputValue('#link-text');
+      assert.equal(link, page.url());
+      const second = await browser.context.newPage();
+      await second.goto(link);
+      await second.waitForFunction(() => document.getElementById('status').textContent);
+      assert.equal(await second.inputValue('#von'), '91');
+      assert.equal(await second.inputValue('#bis'), '990');
+      assert.deepEqual((await listedLines(second)).slice(0, 10), cliListing(91, 990, 90, 10).slice(0, 10));
+      await second.close();
+    });
+  });
+}

@@ -1,0 +1,414 @@
+'use strict';
+(function () {
+  const $ = (id) => document.getElementById(id);
+  const fields = { von: $('von'), bis: $('bis'), laenge: $('laenge') };
+  const slider = $('schieber');
+  const Chart = window.PrimzeilenChart;
+
+  // ---- The worker: numbered requests; Abbrechen ends it and starts a fresh one. ----
+  let worker = null, nextId = 1, pending = new Map();
+  let workerScan = null;      // the texts of the scan the running worker holds
+  let result = null;          // the scan shown on the page
+  let models = null;
+
+  function startWorker() {
+    if (typeof window.PRIMZEILEN_WORKER_SOURCE === 'string') {
+      const url = URL.createObjectURL(new Blob([window.PRIMZEILEN_WORKER_SOURCE], { type: 'text/javascript' }));
+      worker = new Worker(url);
+    } else {
+      worker = new Worker('worker.js');
+    }
+    workerScan = null;
+    worker.onmessage = (event) => {
+      const { id, result: value, error, progress } = event.data;
+      const request = pending.get(id);
+      if (!request) return;
+      if (progress !== undefined) { if (request.onProgress) request.onProgress(progress); return; }
+      pending.delete(id);
+      if (error !== undefined) request.reject(new Error(error)); else request.resolve(value);
+    };
+    worker.onerror = (event) => {
+      event.preventDefault();
+      showError('Die Rechenmaschine der Seite ließ sich nicht starten' + (event.message ? ': ' + event.message : '.'));
+    };
+  }
+
+  function call(op, args = [], onProgress = null) {
+    return new Promise((resolve, reject) => {
+      const id = nextId++;
+      pending.set(id, { resolve, reject, onProgress });
+      worker.postMessage({ id, op, args });
+    });
+  }
+
+  function restartWorker() {
+    worker.terminate();
+    for (const request of pending.values()) request.reject(Object.assign(new Error('Abgebrochen'), { cancelled: true }));
+    pending = new Map();
+    startWorker();
+  }
+
+  // The running worker must hold the shown scan before it can list its rows.
+  async function withShownScan(op, args) {
+    if (result && workerScan !== result.key) {
+      const texts = [result.scan.von, result.scan.bis, String(result.scan.laenge)];
+      const key = result.key;
+      const again = await call('scan', texts);
+      if (!again.scan.ok) throw new Error(again.scan.message);
+      workerScan = key;
+    }
+    return call(op, args);
+  }
+
+  // ---- Busy state with progress and Abbrechen. ----
+  let busy = null;
+  function beginWork(label, max = null) {
+    busy = { label };
+    $('arbeit-text').textContent = label;
+    const bar = $('fortschritt');
+    if (max === null) { bar.removeAttribute('value'); bar.removeAttribute('max'); } else { bar.max = max; bar.value = 0; }
+    $('arbeit').hidden = false;
+    document.body.setAttribute('aria-busy', 'true');
+  }
+  function endWork() {
+    busy = null;
+    $('arbeit').hidden = true;
+    document.body.removeAttribute('aria-busy');
+  }
+
+  function showError(text) { $('meldung').textContent = text; }
+  function showStatus(text) { $('status').textContent = text; }
+  function clearMessages() { $('meldung').textContent = ''; showStatus(''); }
+
+  const formatCount = (n) => String(n).replace(/\B(?=(\d{3})+(?!\d))/g, '.');
+  const seconds = (ms) => (ms / 1000).toFixed(2).replace('.', ',');
+
+  // ---- The listing. ----
+  const listing = new window.PrimzeilenListing($('liste'), (first, count) => withShownScan('lines', [first, count]));
+
+  // ---- Scan. ----
+  let scanning = false;
+  async function berechnen() {
+    if (busy) cancelWork(false);
+    clearMessages();
+    const texts = [fields.von.value, fields.bis.value, fields.laenge.value];
+    beginWork('Berechnung läuft …');
+    scanning = true;
+    const started = performance.now();
+    let answer;
+    try {
+      answer = await call('scan', texts);
+    } catch (error) {
+      if (!error.cancelled) showError(error.message);
+      return;
+    } finally {
+      scanning = false;
+      endWork();
+    }
+    if (!answer.scan.ok) {
+      hideResults();
+      showError(answer.scan.message || 'Dieser Bereich wird nicht berechnet.');
+      const field = fields[answer.scan.field];
+      if (field) { field.focus(); field.select(); }
+      return;
+    }
+    const s = answer.scan;
+    fields.von.value = s.von;
+    fields.bis.value = s.bis;
+    fields.laenge.value = String(s.laenge);
+    result = { ...answer, key: `${s.von}|${s.bis}|${s.laenge}` };
+    workerScan = result.key;
+    models = null;
+    showResults();
+    const elapsed = performance.now() - started;
+    showStatus(`${formatCount(s.rows)} Zeilen von ${s.von} bis ${s.bis} mit je ${s.laenge} Zahlen berechnet (${seconds(elapsed)} s).`);
+    document.body.dataset.rechenzeit = String(Math.round(elapsed));
+    writeUrl();
+    if ($('modelle').checked) loadModels();
+  }
+
+  function hideResults() {
+    result = null;
+    models = null;
+    listing.clear();
+    $('ergebnisse').hidden = true;
+    $('vergleich-ergebnis').hidden = true;
+  }
+
+  function showResults() {
+    const { scan, summary, firstRows, fit } = result;
+    $('ergebnisse').hidden = false;
+    $('vergleich-ergebnis').hidden = true;
+    const longest = Math.max(...summary.map((line) => line.length), 8 + scan.laenge + 4 + String(scan.bis).length - 6);
+    listing.show(scan.rows, summary, firstRows, longest);
+    $('liste-info').textContent = `${formatCount(scan.rows)} Zeilen und ${summary.length} Zeilen Häufigkeiten; blättern mit Pfeiltasten, Bild auf/ab, Pos1 und Ende.`;
+    showFit(fit, scan);
+    drawChart();
+  }
+
+  function showFit(fit, scan) {
+    $('anpassung-meldung').hidden = fit.ok;
+    $('anpassung-meldung').textContent = fit.ok ? '' : fit.message;
+    $('anpassung-werte').hidden = !fit.ok;
+    if (!fit.ok) return;
+    const f = fit.fields;
+    $('feld-n').textContent = f.n;
+    $('feld-p').textContent = f.p;
+    $('feld-mean-h').textContent = f.meanObserved;
+    $('feld-mean-b').textContent = f.meanBinomial;
+    $('feld-sd-h').textContent = f.deviationObserved;
+    $('feld-sd-b').textContent = f.deviationBinomial;
+    $('feld-laenge').textContent = String(scan.laenge);
+    $('feld-von').textContent = scan.von;
+    $('feld-bis').textContent = scan.bis;
+    // One row per x: the window's three rows turned on their side, so the table fits a phone.
+    const table = $('tabelle'), rows = fit.table;
+    const head = document.createElement('tr');
+    for (const row of rows) {
+      const th = document.createElement('th');
+      th.scope = 'col';
+      th.textContent = row[0];
+      head.append(th);
+    }
+    table.tHead.replaceChildren(head);
+    const body = [];
+    for (let column = 1; column < rows[0].length; column++) {
+      const tr = document.createElement('tr');
+      rows.forEach((row, index) => {
+        const cell = document.createElement(index === 0 ? 'th' : 'td');
+        if (index === 0) cell.scope = 'row';
+        cell.textContent = row[column] ?? '';
+        tr.append(cell);
+      });
+      body.push(tr);
+    }
+    table.tBodies[0].replaceChildren(...body);
+  }
+
+  // ---- Chart and models. ----
+  let engineDrawsChart = null;
+  async function chartSource() {
+    const show = $('modelle').checked && models !== null;
+    if (engineDrawsChart !== false) {
+      try {
+        const svg = await withShownScan('chartSvg', [show]);
+        engineDrawsChart = typeof svg === 'string' && svg.length > 0;
+        if (engineDrawsChart) return svg;
+      } catch (error) { engineDrawsChart = false; }
+    }
+    return Chart.chartSvg({ shares: result.shares, fit: result.fit, models, showModels: show });
+  }
+
+  async function drawChart() {
+    if (!result) return;
+    const key = result.key;
+    const svg = await chartSource();
+    if (!result || result.key !== key) return;
+    $('bild').innerHTML = svg;
+    const picture = $('bild').querySelector('svg');
+    picture.setAttribute('role', 'img');
+    picture.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p)');
+    picture.setAttribute('aria-describedby', 'bild-text');
+    const legend = $('legende');
+    const show = $('modelle').checked && models;
+    legend.hidden = !show;
+    if (show) legend.replaceChildren(...models.legend.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
+  }
+
+  async function loadModels() {
+    if (!result) return;
+    const key = result.key;
+    beginWork('Modelle werden berechnet …');
+    try {
+      const value = await withShownScan('models', []);
+      if (result && result.key === key) { models = value; await drawChart(); }
+    } catch (error) {
+      if (!error.cancelled) showError(error.message);
+    } finally { endWork(); }
+  }
+
+  $('modelle').addEventListener('change', () => {
+    if ($('modelle').checked && !models) loadModels(); else drawChart();
+  });
+
+  // ---- Row lengths compared. ----
+  let rowLengthRows = null;
+  async function compareRowLengths() {
+    if (!result) return;
+    if (busy) cancelWork(false);
+    clearMessages();
+    const key = result.key;
+    beginWork('Jede Zeilenlänge von 10 bis 120 wird berechnet …', 111);
+    try {
+      if (workerScan !== key) await withShownScan('lines', [0, 0]);
+      const rows = await call('rowLengths', [], (done) => { $('fortschritt').value = Math.max(0, done - 9); });
+      if (!result || result.key !== key) return;
+      rowLengthRows = rows;
+      $('vergleich-bild').innerHTML = Chart.rowLengthSvg(rows);
+      const body = rows.map((row) => {
+        const tr = document.createElement('tr');
+        ['length', 'rows', 'n', 'p', 'nStar', 'tvMoments', 'tvCramer', 'tvPoisson', 'tvMontgomery'].forEach((name, i) => {
+          const cell = document.createElement(i === 0 ? 'th' : 'td');
+          if (i === 0) cell.scope = 'row';
+          cell.textContent = row[name];
+          tr.append(cell);
+        });
+        return tr;
+      });
+      $('vergleich-tabelle').tBodies[0].replaceChildren(...body);
+      $('vergleich-ergebnis').hidden = false;
+      showStatus('Zeilenlängen 10 bis 120 berechnet.');
+    } catch (error) {
+      if (!error.cancelled) showError(error.message);
+    } finally { endWork(); }
+  }
+
+  function cancelWork(announce = true) {
+    const wasScan = scanning;
+    restartWorker();
+    endWork();
+    if (wasScan) hideResults();
+    if (announce) showStatus(wasScan ? 'Berechnung abgebrochen; nichts berechnet.' : 'Abgebrochen.');
+    if (result) listing.refresh();
+  }
+
+  // ---- Downloads. ----
+  function baseName() { const s = result.scan; return `primzeilen_${s.von}_${s.bis}_${s.laenge}`; }
+  function download(blob, name) {
+    const url = URL.createObjectURL(blob);
+    const link = Object.assign(document.createElement('a'), { href: url, download: name });
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  }
+
+  async function saveListing() {
+    if (!result) return;
+    beginWork('Die Liste wird zusammengestellt …');
+    try {
+      const blob = await withShownScan('listing', [result.scan.rows]);
+      download(blob, baseName() + '.txt');
+    } catch (error) {
+      if (!error.cancelled) showError(error.message);
+    } finally { endWork(); }
+  }
+
+  function saveTable() {
+    if (!result || !result.fit.ok) return;
+    // The engine's text starts with the byte order mark; a Blob keeps it as written.
+    download(new Blob([result.fit.tableCsv], { type: 'text/csv;charset=utf-8' }), baseName() + '.csv');
+  }
+
+  function saveRowLengths() {
+    if (!rowLengthRows) return;
+    const names = ['length', 'rows', 'n', 'p', 'nStar', 'tvMoments', 'tvCramer', 'tvPoisson', 'tvMontgomery'];
+    const header = ['L', 'Zeilen', 'n', 'p', 'n*', 'TV Momente', 'TV Cramér', 'TV Poisson', 'TV M–S'];
+    const lines = [header, ...rowLengthRows.map((row) => names.map((name) => row[name]))].map((cells) => cells.join(';') + '\r\n');
+    download(new Blob(['\ufeff', ...lines], { type: 'text/csv;charset=utf-8' }), baseName() + '_zeilenlaengen.csv');
+  }
+
+  function chartMarkup() { return $('bild').querySelector('svg').outerHTML; }
+
+  function saveSvg() {
+    if (!result) return;
+    download(new Blob(['<?xml version="1.0" encoding="UTF-8"?>\n', chartMarkup()], { type: 'image/svg+xml' }), baseName() + '.svg');
+  }
+
+  function savePng() {
+    if (!result) return;
+    const svg = $('bild').querySelector('svg');
+    const width = Number(svg.getAttribute('width')) || Chart.WIDTH, height = Number(svg.getAttribute('height')) || Chart.HEIGHT;
+    const image = new Image();
+    image.onload = () => {
+      const canvas = Object.assign(document.createElement('canvas'), { width: width * 2, height: height * 2 });
+      const context = canvas.getContext('2d');
+      context.fillStyle = '#ffffff';
+      context.fillRect(0, 0, canvas.width, canvas.height);
+      context.drawImage(image, 0, 0, canvas.width, canvas.height);
+      canvas.toBlob((blob) => {
+        if (blob) download(blob, baseName() + '.png'); else showError('Das Bild ließ sich nicht als PNG schreiben.');
+      }, 'image/png');
+    };
+    image.onerror = () => showError('Das Bild ließ sich nicht als PNG schreiben.');
+    image.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(chartMarkup());
+  }
+
+  // ---- Link. ----
+  function linkFor(von, bis, laenge) {
+    const url = new URL(location.href);
+    url.search = new URLSearchParams({ von, bis, laenge }).toString();
+    url.hash = '';
+    return url.href;
+  }
+  function writeUrl() {
+    const s = result.scan;
+    try { history.replaceState(null, '', linkFor(s.von, s.bis, String(s.laenge))); } catch (error) { /* file pages may refuse */ }
+  }
+  async function copyLink() {
+    const link = result
+      ? linkFor(result.scan.von, result.scan.bis, String(result.scan.laenge))
+      : linkFor(fields.von.value, fields.bis.value, fields.laenge.value);
+    $('link-text').value = link;
+    $('link-feld').hidden = false;
+    try {
+      await navigator.clipboard.writeText(link);
+      showStatus('Link kopiert.');
+    } catch (error) {
+      $('link-text').focus();
+      $('link-text').select();
+      showStatus('Der Link steht im Feld; kopieren mit Strg+C.');
+    }
+  }
+
+  // ---- Row length: the slider writes the field. A number typed into the field moves the slider
+  // within 10..120 and is left as typed, so a scan reads what the field says; Shift+Enter applies
+  // it as the window does: where the slider moves, the field shows where it stopped. ----
+  slider.addEventListener('input', () => { fields.laenge.value = slider.value; });
+  const typedLength = () => {
+    const text = fields.laenge.value.trim();
+    return /^[+-]?\d+$/.test(text) ? Math.min(120, Math.max(10, parseInt(text, 10))) : null;
+  };
+  fields.laenge.addEventListener('change', () => {
+    const clamped = typedLength();
+    if (clamped !== null) slider.value = String(clamped);
+  });
+  fields.laenge.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || !event.shiftKey) return;
+    event.preventDefault();
+    const clamped = typedLength();
+    if (clamped !== null && String(clamped) !== slider.value) {
+      slider.value = String(clamped);
+      fields.laenge.value = String(clamped);
+    }
+  });
+
+  $('eingabe').addEventListener('submit', (event) => { event.preventDefault(); berechnen(); });
+  $('abbrechen').addEventListener('click', () => cancelWork(true));
+  $('liste-speichern').addEventListener('click', saveListing);
+  $('tabelle-speichern').addEventListener('click', saveTable);
+  $('svg-speichern').addEventListener('click', saveSvg);
+  $('png-speichern').addEventListener('click', savePng);
+  $('vergleich-start').addEventListener('click', compareRowLengths);
+  $('vergleich-speichern').addEventListener('click', saveRowLengths);
+  $('link').addEventListener('click', copyLink);
+  $('hilfe-knopf').addEventListener('click', () => { $('hilfe').scrollIntoView(); $('hilfe').focus(); });
+  document.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape' && busy) cancelWork(true);
+  });
+
+  // ---- Start. ----
+  if (location.protocol === 'file:' && typeof window.PRIMZEILEN_WORKER_SOURCE !== 'string') {
+    showError('Ohne Webserver bitte die Datei primzeilen.html aus demselben Ordner öffnen.');
+    $('berechnen').disabled = true;
+    return;
+  }
+  startWorker();
+  const query = new URLSearchParams(location.search);
+  if (query.has('von') || query.has('bis') || query.has('laenge')) {
+    for (const name of ['von', 'bis', 'laenge']) if (query.has(name)) fields[name].value = query.get(name);
+    const length = parseInt(fields.laenge.value, 10);
+    if (length >= 10 && length <= 120) slider.value = String(length);
+    berechnen();
+  }
+})();
