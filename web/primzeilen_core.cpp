@@ -199,7 +199,12 @@ val fit() {
             rows.call<void>("push", stringArray(row));
         }
         result.set("table", rows);
-        result.set("tableCsv", core::text::tableCsv(table));
+        // A string from UTF-8 loses its byte order mark on the way (the decoder takes it for
+        // its own), so it is put back as the character that encodes to it.
+        const std::string csv = core::text::tableCsv(table);
+        result.set("tableCsv", val::global("String")
+                                   .call<val>("fromCharCode", 0xFEFF)
+                                   .call<val>("concat", csv.substr(3)));
     } catch (const core::Failure& failure) {
         result.set("ok", false);
         result.set("message", failure.text());
