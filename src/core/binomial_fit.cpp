@@ -1,7 +1,7 @@
 #include "binomial_fit.h"
 
 #include "core/arithmetic.h"
-#include "core/conversions.h"
+#include "core/number_text.h"
 
 namespace core {
 

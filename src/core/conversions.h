@@ -4,12 +4,17 @@
 #include <QString>
 #include <cstdint>
 
+#include "core/number_text.h"
+
 namespace core {
 
 // The decimal separator that every real-number conversion writes and reads. It follows the
 // user's locale until someone sets it (tests pin it to ',' or '.').
 [[nodiscard]] QChar decimalSeparator();
 void setDecimalSeparator(QChar separator);
+// Lets a separator that nobody set follow the user's locale; every function here that writes or
+// reads a real number does this first.
+void useSystemSeparator();
 
 // Sets the separator for the lifetime of the object and restores the previous one.
 class DecimalSeparatorScope final {
@@ -51,9 +56,5 @@ private:
 // The shortest text that reads back as exactly `value`, with a decimal point, for programs:
 // 0.1, 1e-05, 45000.
 [[nodiscard]] QString roundTripText(double value);
-
-// The nearest 32-bit integer, halves to the even neighbour. A value outside the 32-bit range
-// (or not a number) raises InvalidFloatOperation.
-[[nodiscard]] std::int32_t roundHalfEven(long double value);
 
 }  // namespace core

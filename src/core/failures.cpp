@@ -1,28 +1,32 @@
 #include "failures.h"
 
-#include <QCoreApplication>
 #include <utility>
 
 namespace core {
 
-Failure::Failure(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+Failure::Failure(std::string message) : m_text(std::move(message)) {}
 
-ConversionError ConversionError::NotAnInteger(const QString& text) {
-    return ConversionError(
-        QCoreApplication::translate("core::Failure", "„%1“ ist keine gültige ganze Zahl.")
-            .arg(text));
+Failure::Failure(const char* source, std::string_view argument)
+    : m_text(source), m_source(source), m_argument(argument) {
+    const std::size_t at = m_text.find("%1");
+    if (at != std::string::npos) {
+        m_text.replace(at, 2, argument);
+    }
 }
 
-ConversionError ConversionError::NotAFloat(const QString& text) {
-    return ConversionError(
-        QCoreApplication::translate("core::Failure", "„%1“ ist kein gültiger Gleitkommawert.")
-            .arg(text));
+Failure::Failure(const char* source) : m_text(source), m_source(source) {}
+
+// The texts are marked for the translation tools in the context "core::Failure".
+ConversionError ConversionError::NotAnInteger(std::string_view text) {
+    return ConversionError("„%1“ ist keine gültige ganze Zahl.", text);
 }
 
-FloatDivisionByZero::FloatDivisionByZero()
-    : Failure(QCoreApplication::translate("core::Failure", "Gleitkommadivision durch Null.")) {}
+ConversionError ConversionError::NotAFloat(std::string_view text) {
+    return ConversionError("„%1“ ist kein gültiger Gleitkommawert.", text);
+}
 
-InvalidFloatOperation::InvalidFloatOperation()
-    : Failure(QCoreApplication::translate("core::Failure", "Ungültige Gleitkommaoperation.")) {}
+FloatDivisionByZero::FloatDivisionByZero() : Failure("Gleitkommadivision durch Null.") {}
+
+InvalidFloatOperation::InvalidFloatOperation() : Failure("Ungültige Gleitkommaoperation.") {}
 
 }  // namespace core

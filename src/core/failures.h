@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
 #include <exception>
+#include <string>
+#include <string_view>
+
+class QString;
 
 namespace core {
 
@@ -10,21 +12,33 @@ namespace core {
 // handler's caller shows message() in a message box.
 class Failure : public std::exception {
 public:
-    explicit Failure(QString message);
+    // A message ready to show, in UTF-8.
+    explicit Failure(std::string message);
 
-    [[nodiscard]] const QString& message() const noexcept { return m_message; }
-    [[nodiscard]] const char* what() const noexcept override { return m_utf8.constData(); }
+    // The message in the program's own German (UTF-8), as every build without translations shows
+    // it.
+    [[nodiscard]] const std::string& text() const noexcept { return m_text; }
+    // The message as the desktop shows it: a failure raised from a German source text is
+    // translated where a translation is installed (defined with the Qt part of the core).
+    [[nodiscard]] QString message() const;
+    [[nodiscard]] const char* what() const noexcept override { return m_text.c_str(); }
+
+protected:
+    // A German source text of the context "core::Failure", "%1" standing for `argument`.
+    Failure(const char* source, std::string_view argument);
+    explicit Failure(const char* source);
 
 private:
-    QString m_message;
-    QByteArray m_utf8;
+    std::string m_text;
+    const char* m_source = nullptr;
+    std::string m_argument;
 };
 
 // A text that is not the number it should be; the message quotes the text as it stood.
 class ConversionError final : public Failure {
 public:
-    [[nodiscard]] static ConversionError NotAnInteger(const QString& text);
-    [[nodiscard]] static ConversionError NotAFloat(const QString& text);
+    [[nodiscard]] static ConversionError NotAnInteger(std::string_view text);
+    [[nodiscard]] static ConversionError NotAFloat(std::string_view text);
 
 private:
     using Failure::Failure;

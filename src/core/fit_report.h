@@ -2,21 +2,9 @@
 
 #include <QString>
 
-#include "core/binomial_fit.h"
+#include "core/fit_text.h"
 
 namespace core {
-
-// The binomial fit of h(x) and the moments of both, as the graph window shows them.
-struct FitReport {
-    BinomialFit binomial;
-    double meanObserved = 0.0;  // of h(x)
-    double deviationObserved = 0.0;
-    long double meanBinomial = 0.0L;  // n p
-    long double deviationBinomial = 0.0L;
-};
-
-// Raises the fit's failures (see fitBinomial); once the fit stands, nothing else fails.
-[[nodiscard]] FitReport fitReport(const Frequencies& h);
 
 // The six values as the graph window's fields show them: n as a whole number, the others with
 // four decimals.

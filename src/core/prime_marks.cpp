@@ -5,12 +5,15 @@
 #include <bit>
 #include <cstring>
 #include <primesieve.hpp>
+#if !defined(PRIMZEILEN_SINGLE_THREADED)
 #include <thread>
+#endif
 #include <vector>
 
 // Two versions of the hot loop, chosen when the program loads. ThreadSanitizer's builds leave
-// that choice out: the chooser would run before the sanitizer is ready.
-#if defined(__SANITIZE_THREAD__)
+// that choice out: the chooser would run before the sanitizer is ready; so does WebAssembly,
+// which has one population count.
+#if defined(__SANITIZE_THREAD__) || defined(__EMSCRIPTEN__)
 #define PRIMZEILEN_CLONES
 #else
 #define PRIMZEILEN_CLONES __attribute__((target_clones("popcnt", "default")))
@@ -102,6 +105,11 @@ void markOddPrimes(std::uint64_t* bits, std::int64_t oddBase, std::int64_t first
 // Ranges of this many odd numbers or more are split between two threads: below it a thread
 // costs more than it saves.
 constexpr std::int64_t kSplit = 1 << 20;
+#if defined(PRIMZEILEN_SINGLE_THREADED)
+constexpr bool kSingleThreaded = true;
+#else
+constexpr bool kSingleThreaded = false;
+#endif
 
 }  // namespace
 
@@ -115,13 +123,15 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
                        std::span<std::int32_t> tally, std::int64_t& total)
     : m_first(first), m_last(last) {
     const std::int64_t rows = (last - first + 1) / length;
-    if (!allocate() || m_oddCount < kSplit) {
+    // A build without threads marks and tallies in one go.
+    if (!allocate() || m_oddCount < kSplit || kSingleThreaded) {
         if (m_oddCount > 0) {
             markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, m_last);
         }
         tallyRows(first, length, rows, tally, total);
         return;
     }
+#if !defined(PRIMZEILEN_SINGLE_THREADED)
     // Two halves side by side, split at a word so each writes its own marks. Each thread then
     // tallies the rows that lie wholly in its half while those marks are still in its cache;
     // a lower row keeps a word away from the split, since counting reads eight bytes at a time.
@@ -146,6 +156,7 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
         tally[k] += upper[k];
     }
     total += upperTotal;
+#endif
 }
 
 bool PrimeMarks::allocate() {

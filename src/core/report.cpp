@@ -170,7 +170,7 @@ QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
         } else if (!result.comparison) {
             line += QStringLiteral("  ") +
                     QCoreApplication::translate("core::Report", "keine Anpassung: %1")
-                        .arg(result.failure);
+                        .arg(QString::fromStdString(result.failure));
         } else {
             const ModelComparison& c = *result.comparison;
             line += formatInteger(c.fit.n).rightJustified(8) +

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "core/failures.h"
-#include "core/frequency_summary.h"
 #include "core/prime_marks.h"
-#include "core/row_scan.h"
+#include "core/row_text.h"
+#include "core/summary_text.h"
 
 namespace core {
 
@@ -49,12 +49,12 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint
                 break;
             }
             try {
-                const FrequencySummary summary = summarizeFrequencies(result.tally);
+                const SummaryText summary = summaryText(result.tally);
                 result.comparison =
                     compareModels(computeModels(modelRows(*result.range), 20, precision),
                                   summary.shares, beyondTwentyShare(result.tally));
             } catch (const Failure& failure) {
-                result.failure = failure.message();
+                result.failure = failure.text();
             }
         }
         results.push_back(std::move(result));

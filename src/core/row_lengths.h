@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/models.h"
@@ -19,7 +19,7 @@ struct RowLengthResult {
     RowTally tally;
     double predictedN = 0.0;
     std::optional<ModelComparison> comparison;
-    QString failure;  // the fit's failure, where there is one
+    std::string failure;  // the fit's failure, where there is one (UTF-8)
 };
 
 // from..to in rows of every length shortest..longest, each adjusted to whole rows as the main

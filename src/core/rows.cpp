@@ -4,15 +4,18 @@
 #include <cmath>
 #include <limits>
 #include <primesieve.hpp>
+#if !defined(PRIMZEILEN_SINGLE_THREADED)
 #include <thread>
+#endif
 #include <vector>
+
+#include "core/number_text.h"
 
 namespace core {
 
-QString numberText(Number value) {
-    if (value >= INT64_MIN && value <= INT64_MAX) {
-        return QString::number(static_cast<std::int64_t>(value));
-    }
+namespace text {
+
+std::string numberText(Number value) {
     const bool negative = value < 0;
     auto magnitude = static_cast<__uint128_t>(negative ? -value : value);
     char digits[41];
@@ -25,8 +28,29 @@ QString numberText(Number value) {
     if (negative) {
         *--p = '-';
     }
-    return QString::fromLatin1(p, end - p);
+    return std::string(p, end);
 }
+
+std::string rowHeader(Number start, int width) {
+    return rightJustified(numberText(start), width) + "  ";
+}
+
+std::string rowTail(std::uint64_t count) {
+    return "  " + std::to_string(count);
+}
+
+std::string rowLine(const RowRange& range, std::uint64_t row, int width, std::uint32_t count,
+                    const std::vector<std::uint32_t>& offsets) {
+    std::string line = rowHeader(range.rowStart(row), width);
+    const std::size_t marks = line.size();
+    line.append(range.length, '+');
+    for (const std::uint32_t offset : offsets) {
+        line[marks + offset] = 'O';
+    }
+    return line + rowTail(count);
+}
+
+}  // namespace text
 
 Number firstOfRows(Number from, std::uint32_t length) {
     return from / length * length + 1;
@@ -160,6 +184,10 @@ RowTally countRange(const RowRange& range, unsigned threads, ScanControl& contro
     const std::uint64_t rows = range.rows();
     threads = static_cast<unsigned>(
         std::clamp<std::uint64_t>(threads, 1, std::max<std::uint64_t>(rows, 1)));
+#if defined(PRIMZEILEN_SINGLE_THREADED)
+    (void)threads;
+    return countRows(range, 0, rows, control);
+#else
     std::vector<RowTally> parts(threads);
     std::vector<std::thread> workers;
     for (unsigned t = 0; t < threads; ++t) {
@@ -173,6 +201,7 @@ RowTally countRange(const RowRange& range, unsigned threads, ScanControl& contro
         total += parts[t];
     }
     return total;
+#endif
 }
 
 std::uint64_t sieveBytesPerThread(const RowRange& range) {
@@ -191,29 +220,8 @@ unsigned threadsFor(const RowRange& range, unsigned requested, unsigned cores) {
 }
 
 int headerWidth(const RowRange& range) {
-    return static_cast<int>(std::max({qsizetype{6}, numberText(range.first).size(),
-                                      numberText(range.rowStart(range.rows() - 1)).size()}));
-}
-
-QString rowHeader(Number start, int width) {
-    QString header = numberText(start).rightJustified(width);
-    header += QLatin1String("  ");
-    return header;
-}
-
-QString rowTail(std::uint64_t count) {
-    return QLatin1String("  ") + QString::number(count);
-}
-
-QString rowLine(const RowRange& range, std::uint64_t row, int width, std::uint32_t count,
-                const std::vector<std::uint32_t>& offsets) {
-    QString line = rowHeader(range.rowStart(row), width);
-    const qsizetype marks = line.size();
-    line.append(QString(static_cast<qsizetype>(range.length), u'+'));
-    for (const std::uint32_t offset : offsets) {
-        line[marks + offset] = u'O';
-    }
-    return line + rowTail(count);
+    return static_cast<int>(std::max({std::size_t{6}, text::numberText(range.first).size(),
+                                      text::numberText(range.rowStart(range.rows() - 1)).size()}));
 }
 
 }  // namespace core

@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
+
+class QString;
 
 namespace core {
 
@@ -18,6 +20,9 @@ inline constexpr Number kHighestNumber = Number{UINT64_MAX};
 
 // The number in decimal digits, with a leading "-" when negative.
 [[nodiscard]] QString numberText(Number value);
+namespace text {
+[[nodiscard]] std::string numberText(Number value);
+}
 
 // Rows of `length` numbers; row r covers rowStart(r) .. rowStart(r) + length - 1. The first row
 // begins one past a multiple of length, so no row holds both 0 and 1: a row lies wholly below 2
@@ -76,6 +81,13 @@ struct RowTally {
 // The line of row `row`, its primes given by their offsets within the row.
 [[nodiscard]] QString rowLine(const RowRange& range, std::uint64_t row, int width,
                               std::uint32_t count, const std::vector<std::uint32_t>& offsets);
+// The same in UTF-8; the QString functions above give these texts.
+namespace text {
+[[nodiscard]] std::string rowHeader(Number start, int width);
+[[nodiscard]] std::string rowTail(std::uint64_t count);
+[[nodiscard]] std::string rowLine(const RowRange& range, std::uint64_t row, int width,
+                                  std::uint32_t count, const std::vector<std::uint32_t>& offsets);
+}  // namespace text
 
 // A run's cancellation and progress, shared by the threads that count.
 struct ScanControl {

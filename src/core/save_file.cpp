@@ -113,7 +113,7 @@ QString finish(QSaveFile& file) {
 
 }  // namespace
 
-WriteFailure::WriteFailure(const QString& detail) : Failure(reason(0, detail)) {}
+WriteFailure::WriteFailure(const QString& detail) : Failure(reason(0, detail).toStdString()) {}
 
 void writeAll(QIODevice& device, const QByteArray& bytes) {
     qint64 done = 0;

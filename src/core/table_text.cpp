@@ -1,18 +1,8 @@
 #include "table_text.h"
 
+#include "core/csv_text.h"
+
 namespace core {
-
-namespace {
-
-QString csvCell(QString cell) {
-    if (cell.contains(u';') || cell.contains(u'"') || cell.contains(u'\n')) {
-        cell.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-        return u'"' + cell + u'"';
-    }
-    return cell;
-}
-
-}  // namespace
 
 QString tableTsv(std::span<const QStringList> rows) {
     QString text;
@@ -23,15 +13,14 @@ QString tableTsv(std::span<const QStringList> rows) {
 }
 
 QByteArray tableCsv(std::span<const QStringList> rows) {
-    QByteArray csv("\xEF\xBB\xBF");
+    std::vector<std::vector<std::string>> cells;
     for (const QStringList& row : rows) {
-        QStringList cells;
+        auto& texts = cells.emplace_back();
         for (const QString& cell : row) {
-            cells.append(csvCell(cell));
+            texts.push_back(cell.toStdString());
         }
-        csv += cells.join(u';').toUtf8() + "\r\n";
     }
-    return csv;
+    return QByteArray::fromStdString(text::tableCsv(cells));
 }
 
 QString resultsText(const std::vector<std::pair<QString, QString>>& fields) {

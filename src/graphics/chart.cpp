@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QPoint>
+#include <array>
+#include <string>
 #include <vector>
 
 #include "core/conversions.h"
+#include "core/model_text.h"
 
 namespace graphics {
 
@@ -156,19 +159,19 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
     canvas.setPenColor(graphics::kBlack);
     canvas.setBrushColor(graphics::kWhite);
     canvas.rectangle(left, 6, right, 6 + kLegendHeight);
-    const auto tv = [](double value) { return core::formatFixed(value, 4, 3); };
     const auto text = [](const char* german) {
-        return QCoreApplication::translate("graphics::Chart", german);
+        return QCoreApplication::translate("graphics::Chart", german).toStdString();
     };
-    const QString texts[] = {
-        text("h(x): beobachtete Häufigkeiten"),
-        text("Momente B(%1;%2): TV %3")
-            .arg(core::formatInteger(comparison.fit.n), core::formatFixed(comparison.fit.p, 6, 4),
-                 tv(comparison.tvMoments)),
-        text("Cramér-Modell: TV %1").arg(tv(comparison.tvCramer)),
-        text("Poisson (Gallagher): TV %1").arg(tv(comparison.tvPoisson)),
-        text("Montgomery–Soundararajan: TV %1").arg(tv(comparison.tvMontgomery)),
-        text("TV: Anteil der Zeilen, die anders liegen")};
+    core::useSystemSeparator();
+    const std::array<std::string, 6> legend = core::modelLegend(
+        comparison, {text("h(x): beobachtete Häufigkeiten"), text("Momente B(%1;%2): TV %3"),
+                     text("Cramér-Modell: TV %1"), text("Poisson (Gallagher): TV %1"),
+                     text("Montgomery–Soundararajan: TV %1"),
+                     text("TV: Anteil der Zeilen, die anders liegen")});
+    QString texts[6];
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        texts[i] = QString::fromStdString(legend[i]);
+    }
     for (int i = 0; i < 6; ++i) {
         const int y = 16 + 15 * i;
         if (i == 0) {  // a stick in the chart colour

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/conversions.h"
+#include "core/model_text.h"
 #include "core/save_file.h"
 #include "core/table_text.h"
 #include "graphics/chart_export.h"
@@ -100,18 +101,12 @@ void RowLengthWindow::showRange(std::int64_t from, std::int64_t to) {
         graphics::drawRowLengthChart(pictureBox->picture(), m_results);
         pictureBox->update();
         table->setRowCount(static_cast<int>(m_results.size()));
-        const auto tv = [](double value) { return core::formatFixed(value, 4, 3); };
+        core::useSystemSeparator();
         for (int row = 0; row < table->rowCount(); ++row) {
-            const core::RowLengthResult& result = m_results[static_cast<std::size_t>(row)];
-            QStringList cells{core::formatInteger(result.length),
-                              core::formatInteger(static_cast<std::int64_t>(
-                                  result.range ? result.range->rows() : 0)),
-                              QString(), QString(), core::formatFixed(result.predictedN, 6, 2)};
-            if (result.comparison) {
-                const core::ModelComparison& c = *result.comparison;
-                cells[2] = core::formatInteger(c.fit.n);
-                cells[3] = core::formatFixed(c.fit.p, 6, 4);
-                cells << tv(c.tvMoments) << tv(c.tvCramer) << tv(c.tvPoisson) << tv(c.tvMontgomery);
+            QStringList cells;
+            for (const std::string& cell :
+                 core::rowLengthCells(m_results[static_cast<std::size_t>(row)])) {
+                cells.append(QString::fromStdString(cell));
             }
             for (int column = 0; column < table->columnCount(); ++column) {
                 auto* item =

@@ -7,31 +7,57 @@
 
 namespace ui {
 
-void scanIntoFields(const ScanControls& controls, SharedState& state) {
-    const std::int32_t length = core::parseInteger(controls.rowLength.fieldText());
-    state.rowLength = length;
-    controls.rowList.clearLines();
+namespace {
 
-    const std::int32_t lower = core::parseInteger(controls.lowerBound.fieldText());
-    if (length < 1) {
-        throw core::RowLengthError();
+// The main window's fields as the core's rules read and write them.
+class FieldSteps final : public core::WindowFields {
+public:
+    FieldSteps(const ScanControls& controls, SharedState& state)
+        : m_controls(controls), m_state(state) {}
+
+    std::string text(core::WindowField field) override {
+        return fieldOf(field).fieldText().toStdString();
     }
-    const auto rowLength = static_cast<std::uint32_t>(length);
-    const core::Number first = core::firstOfRows(lower, rowLength);
-    controls.lowerBound.setFieldText(core::numberText(first));
-    const std::int32_t upper = core::parseInteger(controls.upperBound.fieldText());
-    const core::Number last = core::lastOfRows(upper, rowLength);
-    controls.upperBound.setFieldText(core::numberText(last));
+    void rowLengthRead(std::int32_t length) override {
+        m_state.rowLength = length;
+        m_controls.rowList.clearLines();
+    }
+    void write(core::WindowField field, const std::string& text) override {
+        fieldOf(field).setFieldText(QString::fromStdString(text));
+    }
 
-    if (!core::withinWindowLimits(first, last)) {
+private:
+    TextField& fieldOf(core::WindowField field) const {
+        switch (field) {
+            case core::WindowField::RowLength:
+                return m_controls.rowLength;
+            case core::WindowField::Lower:
+                return m_controls.lowerBound;
+            case core::WindowField::Upper:
+                break;
+        }
+        return m_controls.upperBound;
+    }
+
+    const ScanControls& m_controls;
+    SharedState& m_state;
+};
+
+}  // namespace
+
+void scanIntoFields(const ScanControls& controls, SharedState& state) {
+    FieldSteps fields(controls, state);
+    const std::optional<core::RowRange> range = core::readWindowFields(fields);
+    if (!range) {
         return;
     }
-
-    const core::ScanResult scan = core::scanRows({first, last, rowLength});
+    const core::ScanResult scan = core::scanRows(*range);
     const core::FrequencySummary summary = core::summarizeFrequencies(scan.tally);
     state.shares = summary.shares;
     state.beyondTwenty = core::beyondTwentyShare(scan.tally);
-    state.lastScan = {length, static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)};
+    state.lastScan = {static_cast<std::int32_t>(range->length),
+                      static_cast<std::int64_t>(range->first),
+                      static_cast<std::int64_t>(range->last)};
 
     controls.rowList.addLines(scan.rows);
     for (const QString& line : summary.lines) {

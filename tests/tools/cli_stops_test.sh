@@ -19,7 +19,8 @@ signal_when_ready() {  # signal, pid, pause
     sleep "$3"
     kill -"$1" "$2"
 }
-row='^ +[0-9]+  [O+]{100}  [0-9]+$'
+# A first number of nine digits fills its header without a blank.
+row='^ *[0-9]+  [O+]{100}  [0-9]+$'
 
 # The output of one run: whole rows only, and neither the summary nor a cut line.
 whole() {  # description, file

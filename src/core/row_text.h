@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/prime_marks.h"
+#include "core/rows.h"
+
+namespace core {
+
+// The row lines of marked rows in UTF-8, each made when asked for, in the one row-line format
+// (see rowLine).
+class RowText final {
+public:
+    RowText(std::shared_ptr<const PrimeMarks> marks, const RowRange& range);
+
+    [[nodiscard]] std::int64_t count() const { return m_rows; }
+    [[nodiscard]] std::string line(std::int64_t index) const;
+    [[nodiscard]] std::int64_t primesInRow(std::int64_t index) const;
+    [[nodiscard]] std::int64_t start(std::int64_t index) const {
+        return m_first + index * m_length;
+    }
+    [[nodiscard]] std::int32_t length() const { return m_length; }
+    [[nodiscard]] int headerWidth() const { return m_headerWidth; }
+    [[nodiscard]] const PrimeMarks& marks() const { return *m_marks; }
+
+private:
+    std::shared_ptr<const PrimeMarks> m_marks;
+    std::int64_t m_first;
+    std::int32_t m_length;
+    std::int64_t m_rows;
+    int m_headerWidth;
+};
+
+// A range within the windows' limits, every number marked at once, and the tally counted from
+// the marks.
+struct MarkedRows {
+    RowRange range;
+    RowTally tally;
+    std::shared_ptr<const RowText> rows;
+};
+
+[[nodiscard]] MarkedRows markRows(const RowRange& range);
+
+// The tally of `rows` rows from the marks' counts of the rows with 0..20 primes and their primes:
+// the rest held more than 20.
+[[nodiscard]] RowTally tallyFromMarks(const std::array<std::int32_t, 21>& counts,
+                                      std::int64_t primes, std::uint64_t rows);
+
+}  // namespace core

@@ -1,0 +1,283 @@
+// The core for the web page: the main window's scan, its listing and summary, the graph
+// window's fit, table and models, and the row length comparison, with the windows' texts.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/csv_text.h"
+#include "core/failures.h"
+#include "core/fit_text.h"
+#include "core/model_text.h"
+#include "core/models.h"
+#include "core/number_text.h"
+#include "core/row_lengths.h"
+#include "core/row_text.h"
+#include "core/summary_text.h"
+#include "core/window_range.h"
+
+using emscripten::val;
+
+namespace {
+
+// The last accepted scan, as the windows keep it.
+struct LastScan {
+    core::MarkedRows marked;
+    core::SummaryText summary;
+    double beyondTwenty = 0.0;
+};
+std::optional<LastScan> g_scan;
+
+const char* fieldName(core::WindowField field) {
+    switch (field) {
+        case core::WindowField::RowLength:
+            return "laenge";
+        case core::WindowField::Lower:
+            return "von";
+        case core::WindowField::Upper:
+            break;
+    }
+    return "bis";
+}
+
+// The page's three field texts under the windows' rules; remembers which field was read last,
+// the one a failure is about.
+class PageFields final : public core::WindowFields {
+public:
+    PageFields(std::string from, std::string to, std::string length, val& result)
+        : m_texts{std::move(length), std::move(from), std::move(to)}, m_result(result) {}
+
+    std::string text(core::WindowField field) override {
+        m_lastRead = field;
+        return m_texts[static_cast<int>(field)];
+    }
+    void rowLengthRead(std::int32_t length) override { m_result.set("laenge", length); }
+    void write(core::WindowField field, const std::string& text) override {
+        m_result.set(fieldName(field), text);
+    }
+    [[nodiscard]] core::WindowField lastRead() const { return m_lastRead; }
+
+private:
+    std::string m_texts[3];
+    val& m_result;
+    core::WindowField m_lastRead = core::WindowField::RowLength;
+};
+
+val stringArray(const std::vector<std::string>& texts) {
+    val array = val::array();
+    for (const std::string& text : texts) {
+        array.call<void>("push", text);
+    }
+    return array;
+}
+
+template <class Numbers>
+val numberArray(const Numbers& numbers) {
+    val array = val::array();
+    for (const double number : numbers) {
+        array.call<void>("push", number);
+    }
+    return array;
+}
+
+val scan(std::string from, std::string to, std::string length) {
+    core::setDecimalSeparatorCode(U',');
+    val result = val::object();
+    PageFields fields(std::move(from), std::move(to), std::move(length), result);
+    try {
+        const std::optional<core::RowRange> range = core::readWindowFields(fields);
+        if (!range) {
+            // Refused without a message, as the windows refuse it; the bounds stay adjusted.
+            result.set("ok", false);
+            result.set("message", std::string());
+            result.set("field", std::string());
+            result.set("outOfRange", true);
+            return result;
+        }
+        LastScan last;
+        last.marked = core::markRows(*range);
+        last.summary = core::summaryText(last.marked.tally);
+        last.beyondTwenty = core::beyondTwentyShare(last.marked.tally);
+        g_scan = std::move(last);
+        result.set("ok", true);
+        result.set("rows", static_cast<double>(range->rows()));
+        result.set("primes", static_cast<double>(g_scan->marked.tally.primes));
+    } catch (const core::RowLengthError& failure) {
+        result.set("ok", false);
+        result.set("message", failure.text());
+        result.set("field", std::string("laenge"));
+    } catch (const core::Failure& failure) {
+        result.set("ok", false);
+        result.set("message", failure.text());
+        result.set("field", std::string(fieldName(fields.lastRead())));
+    }
+    return result;
+}
+
+const LastScan& lastScan() {
+    if (!g_scan) {
+        throw std::logic_error("Noch keine Berechnung.");
+    }
+    return *g_scan;
+}
+
+val rowLines(double first, double count) {
+    const core::RowText& rows = *lastScan().marked.rows;
+    val lines = val::array();
+    const auto begin = std::max<std::int64_t>(0, static_cast<std::int64_t>(first));
+    const auto end = std::min<std::int64_t>(rows.count(), begin + static_cast<std::int64_t>(count));
+    for (std::int64_t row = begin; row < end; ++row) {
+        lines.call<void>("push", rows.line(row));
+    }
+    return lines;
+}
+
+// The listing as one text, every row and the summary, one line each: for the download.
+std::string listingText() {
+    const LastScan& scan = lastScan();
+    std::string text;
+    for (std::int64_t row = 0; row < scan.marked.rows->count(); ++row) {
+        text += scan.marked.rows->line(row);
+        text += '\n';
+    }
+    for (const std::string& line : scan.summary.lines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+val summaryLines() {
+    return stringArray(lastScan().summary.lines);
+}
+
+val shares() {
+    return numberArray(lastScan().summary.shares);
+}
+
+val scanned() {
+    const core::RowRange& range = lastScan().marked.range;
+    val result = val::object();
+    result.set("laenge", static_cast<double>(range.length));
+    result.set("von", core::text::numberText(range.first));
+    result.set("bis", core::text::numberText(range.last));
+    return result;
+}
+
+val fit() {
+    core::setDecimalSeparatorCode(U',');
+    const core::Frequencies& h = lastScan().summary.shares;
+    val result = val::object();
+    try {
+        const core::FitReport report = core::fitReport(h);
+        const core::text::FitTexts texts = core::text::fitTexts(report);
+        result.set("ok", true);
+        result.set("message", std::string());
+        result.set("n", report.binomial.n);
+        result.set("p", report.binomial.p);
+        val fields = val::object();
+        fields.set("n", texts.n);
+        fields.set("p", texts.p);
+        fields.set("meanObserved", texts.meanObserved);
+        fields.set("meanBinomial", texts.meanBinomial);
+        fields.set("deviationObserved", texts.deviationObserved);
+        fields.set("deviationBinomial", texts.deviationBinomial);
+        result.set("fields", fields);
+        // The graph window's table: a heading column and x = 0..18.
+        std::vector<std::vector<std::string>> table{{"x"}, {"h(x)"}, {"B(n;p)"}};
+        for (int x = 0; x <= 18; ++x) {
+            table[0].push_back(core::text::xCell(x));
+            table[1].push_back(core::text::shareCell(h[static_cast<std::size_t>(x)]));
+            table[2].push_back(core::text::shareCell(
+                core::binomialProbability(report.binomial.n, x, report.binomial.p)));
+        }
+        val rows = val::array();
+        for (const auto& row : table) {
+            rows.call<void>("push", stringArray(row));
+        }
+        result.set("table", rows);
+        // A string from UTF-8 loses its byte order mark on the way (the decoder takes it for
+        // its own), so it is put back as the character that encodes to it.
+        const std::string csv = core::text::tableCsv(table);
+        result.set("tableCsv", val::global("String")
+                                   .call<val>("fromCharCode", 0xFEFF)
+                                   .call<val>("concat", csv.substr(3)));
+    } catch (const core::Failure& failure) {
+        result.set("ok", false);
+        result.set("message", failure.text());
+    }
+    return result;
+}
+
+val models() {
+    core::setDecimalSeparatorCode(U',');
+    const LastScan& scan = lastScan();
+    val result = val::object();
+    try {
+        const core::ModelShares shares = core::computeModels(core::modelRows(scan.marked.range));
+        const core::ModelComparison comparison =
+            core::compareModels(shares, scan.summary.shares, scan.beyondTwenty);
+        result.set("ok", true);
+        result.set("message", std::string());
+        result.set("cramer", numberArray(shares.cramer));
+        result.set("poisson", numberArray(shares.poisson));
+        result.set("montgomery", numberArray(shares.montgomery));
+        result.set("moments", numberArray(comparison.moments));
+        result.set("tvMoments", comparison.tvMoments);
+        result.set("tvCramer", comparison.tvCramer);
+        result.set("tvPoisson", comparison.tvPoisson);
+        result.set("tvMontgomery", comparison.tvMontgomery);
+        result.set("predictedN", shares.predictedN);
+        result.set("fallbackRows", static_cast<double>(shares.montgomeryFallbackRows));
+        const auto legend = core::modelLegend(comparison);
+        result.set("legend", stringArray({legend.begin(), legend.end()}));
+    } catch (const core::Failure& failure) {
+        result.set("ok", false);
+        result.set("message", failure.text());
+    }
+    return result;
+}
+
+val rowLengths(val onProgress) {
+    core::setDecimalSeparatorCode(U',');
+    const core::RowRange& range = lastScan().marked.range;
+    core::ScanControl control;
+    const bool report = onProgress.typeOf().as<std::string>() == "function";
+    const std::vector<core::RowLengthResult> results =
+        core::compareRowLengths(range.first, range.last, 10, 120, 1, control,
+                                core::ModelPrecision::Display, [&](std::uint32_t length) {
+                                    if (report) {
+                                        onProgress(length);
+                                    }
+                                });
+    val table = val::array();
+    const char* const keys[] = {"length",    "rows",     "n",         "p",           "nStar",
+                                "tvMoments", "tvCramer", "tvPoisson", "tvMontgomery"};
+    for (const core::RowLengthResult& result : results) {
+        const std::vector<std::string> cells = core::rowLengthCells(result);
+        val row = val::object();
+        for (std::size_t i = 0; i < std::size(keys); ++i) {
+            row.set(keys[i], i < cells.size() ? cells[i] : std::string());
+        }
+        row.set("failure", result.failure);
+        table.call<void>("push", row);
+    }
+    return table;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(primzeilen) {
+    emscripten::function("scan", &scan);
+    emscripten::function("rowLines", &rowLines);
+    emscripten::function("listingText", &listingText);
+    emscripten::function("summaryLines", &summaryLines);
+    emscripten::function("shares", &shares);
+    emscripten::function("scanned", &scanned);
+    emscripten::function("fit", &fit);
+    emscripten::function("models", &models);
+    emscripten::function("rowLengths", &rowLengths);
+}
