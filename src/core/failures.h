@@ -14,6 +14,8 @@ class Failure : public std::exception {
 public:
     // A message ready to show, in UTF-8.
     explicit Failure(std::string message);
+    // The same made with Qt's texts (defined with the Qt part of the core).
+    explicit Failure(const QString& message);
 
     // The message in the program's own German (UTF-8), as every build without translations shows
     // it.

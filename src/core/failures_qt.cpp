@@ -5,6 +5,8 @@
 
 namespace core {
 
+Failure::Failure(const QString& message) : Failure(message.toStdString()) {}
+
 QString Failure::message() const {
     if (m_source == nullptr) {
         return QString::fromStdString(m_text);
