@@ -170,8 +170,11 @@ int watch(const Options& options, const sigset_t& stops) {
             return;
         }
         if (terminal) {
-            const QString line = progressLine(state, locale, terminalColumns() - 1);
-            const qsizetype blank = std::max<qsizetype>(wipe.size() - 2 - line.size(), 0);
+            // One column short of the width, so that the terminal never wraps the line.
+            const int width = std::max(terminalColumns() - 1, 1);
+            const QString line = progressLine(state, locale, width);
+            const qsizetype blank =
+                std::max<qsizetype>(std::min<qsizetype>(wipe.size() - 2, width) - line.size(), 0);
             std::fprintf(stderr, "\r%s%s", qPrintable(line), QByteArray(blank, ' ').constData());
             if (line.size() + 2 > wipe.size()) {
                 wipe = '\r' + QByteArray(line.size(), ' ') + '\r';
