@@ -8,12 +8,15 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <ctime>
 #include <optional>
 #include <primesieve.hpp>
 #include <thread>
+#include <vector>
 
 #include "bench/process_memory.h"
 #include "core/conversions.h"
@@ -288,6 +291,130 @@ BENCHMARK(BM_WideWindowAgainstCountingItsPrimes)
     ->ArgName("height_10e")
     ->Arg(12)
     ->Arg(18)
+    ->Unit(benchmark::kMillisecond);
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n == 0 ? 0.0 : n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// 10^9 numbers at 10^12 and 10^15 in rows of 90 on one thread, beside libprimesieve counting the
+// primes of the same window on one thread (primesieve A B --count -t1), in rounds that take
+// turns in which goes first; medians of the rounds.
+void BM_BillionNumbersAgainstCountingItsPrimes(benchmark::State& state) {
+    primesieve::set_num_threads(1);
+    const auto from = static_cast<std::uint64_t>(std::pow(10.0, state.range(0)));
+    const auto range = *core::adjustToRows(from, from + 1'000'000'000, 90);
+    const auto first = static_cast<std::uint64_t>(range.first);
+    const auto last = static_cast<std::uint64_t>(range.last);
+    std::vector<double> tallying;
+    std::vector<double> counting;
+    std::vector<double> ratios;
+    bool tallyFirst = true;
+    for (auto _ : state) {
+        const auto tally = [&] {
+            const double start = threadMilliseconds();
+            core::ScanControl control;
+            benchmark::DoNotOptimize(core::countRows(range, 0, range.rows(), control));
+            tallying.push_back(threadMilliseconds() - start);
+        };
+        const auto count = [&] {
+            const double start = threadMilliseconds();
+            benchmark::DoNotOptimize(primesieve::count_primes(first, last));
+            counting.push_back(threadMilliseconds() - start);
+        };
+        if (tallyFirst) {
+            tally();
+            count();
+        } else {
+            count();
+            tally();
+        }
+        tallyFirst = !tallyFirst;
+        ratios.push_back(tallying.back() / counting.back());
+    }
+    state.counters["tally_ms"] = median(tallying);
+    state.counters["count_ms"] = median(counting);
+    state.counters["ratio"] = median(ratios);
+}
+BENCHMARK(BM_BillionNumbersAgainstCountingItsPrimes)
+    ->ArgName("height_10e")
+    ->Arg(12)
+    ->Arg(15)
+    ->Iterations(7)
+    ->Unit(benchmark::kMillisecond);
+
+// Processor time of all threads of the process.
+double processMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// 10^10 numbers at 10^12 and 10^15 in rows of 90 on one thread and on two, in rounds that take
+// turns in which goes first: "speedup" is the median of the rounds' one thread over two threads
+// on the wall clock, which other processes on the machine lower; "primesieve_speedup" the same
+// for libprimesieve counting the window's primes in the same rounds, what the machine gives at
+// the moment; "work_two_over_one" the processor time of two threads over one (1 where the split
+// costs nothing).
+void BM_TenBillionNumbersOnTwoThreads(benchmark::State& state) {
+    const auto from = static_cast<std::uint64_t>(std::pow(10.0, state.range(0)));
+    const auto range = *core::adjustToRows(from, from + 10'000'000'000, 90);
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> one;
+    std::vector<double> two;
+    std::vector<double> speedups;
+    std::vector<double> work;
+    std::vector<double> countSpeedups;
+    bool oneFirst = true;
+    for (auto _ : state) {
+        std::array<double, 3> processor{};
+        std::array<double, 3> counting{};
+        const auto count = [&](int threads) {
+            primesieve::set_num_threads(threads);
+            const auto start = Clock::now();
+            benchmark::DoNotOptimize(primesieve::count_primes(
+                static_cast<std::uint64_t>(range.first), static_cast<std::uint64_t>(range.last)));
+            counting[threads] =
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        };
+        const auto run = [&](unsigned threads, std::vector<double>& times) {
+            const auto start = Clock::now();
+            const double startProcessor = processMilliseconds();
+            core::ScanControl control;
+            benchmark::DoNotOptimize(core::countRange(range, threads, control));
+            processor[threads] = processMilliseconds() - startProcessor;
+            times.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        };
+        if (oneFirst) {
+            run(1, one);
+            count(1);
+            run(2, two);
+            count(2);
+        } else {
+            run(2, two);
+            count(2);
+            run(1, one);
+            count(1);
+        }
+        oneFirst = !oneFirst;
+        speedups.push_back(one.back() / two.back());
+        work.push_back(processor[2] / processor[1]);
+        countSpeedups.push_back(counting[1] / counting[2]);
+    }
+    state.counters["one_thread_ms"] = median(one);
+    state.counters["two_threads_ms"] = median(two);
+    state.counters["speedup"] = median(speedups);
+    state.counters["work_two_over_one"] = median(work);
+    state.counters["primesieve_speedup"] = median(countSpeedups);
+}
+BENCHMARK(BM_TenBillionNumbersOnTwoThreads)
+    ->ArgName("height_10e")
+    ->Arg(12)
+    ->Arg(15)
+    ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 
 // The two counting back-ends on the windows' largest scan, 1..10,000,000 in rows of 10 (Arg 10)

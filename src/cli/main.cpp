@@ -3,11 +3,12 @@
 
 #include <poll.h>
 #include <pthread.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QThread>
-#include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -18,6 +19,7 @@
 #include <variant>
 
 #include "cli/options.h"
+#include "cli/progress.h"
 #include "core/csv_report.h"
 #include "core/failures.h"
 #include "core/line_writer.h"
@@ -45,6 +47,12 @@ bool progress(const std::optional<bool>& option, bool terminal,
 
 core::CsvStyle csvStyle(const Options& options) {
     return options.format == u"csv-de" ? core::CsvStyle::German : core::CsvStyle::Plain;
+}
+
+// The columns of the terminal on standard error; 80 where it does not say.
+int terminalColumns() {
+    winsize size{};
+    return ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
 }
 
 // Counts and writes the whole run on a thread of its own, so the main thread is free to wait
@@ -196,16 +204,34 @@ int watch(const Options& options, const sigset_t& stops) {
     using Clock = std::chrono::steady_clock;
     const auto started = Clock::now();
     const bool terminal = isatty(STDERR_FILENO) != 0;
-    const double rows = static_cast<double>(options.range.rows());
-    // The texts are ready before any signal comes; the blank that wipes the progress line is as
-    // long as its longest form.
-    const QString progressLine =
-        QCoreApplication::translate("primzeilen-cli", "%1 % der Zeilen gezählt");
-    const QByteArray wipe =
-        '\r' + QByteArray(progressLine.arg(QStringLiteral("100.0")).size(), ' ') + '\r';
+    const QLocale locale = QLocale::system();
+    ProgressPace pace(terminal);
+    // The texts are ready before any signal comes; the blank that wipes the progress line on a
+    // terminal is as long as the longest line shown.
+    QByteArray wipe;
     const QByteArray stopped =
         (QCoreApplication::translate("primzeilen-cli", "Abgebrochen.") + u'\n').toLocal8Bit();
-    bool shown = false;
+    const auto showProgress = [&](double seconds) {
+        const ProgressState state{control.rowsDone.load(std::memory_order_relaxed),
+                                  options.range.rows(), options.range.length, seconds};
+        if (!pace.due(state)) {
+            return;
+        }
+        if (terminal) {
+            // One column short of the width, so that the terminal never wraps the line.
+            const int width = std::max(terminalColumns() - 1, 1);
+            const QString line = progressLine(state, locale, width);
+            const qsizetype blank =
+                std::max<qsizetype>(std::min<qsizetype>(wipe.size() - 2, width) - line.size(), 0);
+            std::fprintf(stderr, "\r%s%s", qPrintable(line), QByteArray(blank, ' ').constData());
+            if (line.size() + 2 > wipe.size()) {
+                wipe = '\r' + QByteArray(line.size(), ' ') + '\r';
+            }
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(progressLine(state, locale)));
+        }
+        std::fflush(stderr);
+    };
     int stoppedBy = 0;
     bool readerGone = false;
     while (running.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
@@ -218,9 +244,7 @@ int watch(const Options& options, const sigset_t& stops) {
             // program need not wait for it where no line is being written.
             if (running.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
                 out.holdWrites();
-                if (shown) {
-                    std::fputs(wipe.constData(), stderr);
-                }
+                std::fputs(wipe.constData(), stderr);
                 std::fputs(stopped.constData(), stderr);
                 std::_Exit(128 + stoppedBy);
             }
@@ -231,22 +255,18 @@ int watch(const Options& options, const sigset_t& stops) {
             readerGone = true;
             control.stop = true;
         }
-        const bool show = stoppedBy == 0 && !options.lengths &&
-                          progress(options.progress, terminal, Clock::now() - started);
-        if (show) {
-            const double done = 100.0 * static_cast<double>(control.rowsDone.load()) / rows;
-            std::array<char, 16> percent{};
-            std::snprintf(percent.data(), percent.size(), "%5.1f", done);
-            std::fprintf(stderr, "\r%s",
-                         qPrintable(progressLine.arg(QString::fromLocal8Bit(percent.data()))));
-            std::fflush(stderr);
-            shown = true;
+        const auto elapsed = Clock::now() - started;
+        if (stoppedBy == 0 && !options.lengths && progress(options.progress, terminal, elapsed)) {
+            showProgress(std::chrono::duration<double>(elapsed).count());
         }
     }
     const int code = running.get();
-    if (shown) {
-        std::fputs(wipe.constData(), stderr);
+    if (!terminal && code == kDone && !options.lengths &&
+        progress(options.progress, terminal, Clock::now() - started)) {
+        // The last line of a file says that all rows were counted, and how fast.
+        showProgress(std::chrono::duration<double>(Clock::now() - started).count());
     }
+    std::fputs(wipe.constData(), stderr);
     if (stoppedBy != 0 && code != kFailed) {
         std::fputs(stopped.constData(), stderr);
         return 128 + stoppedBy;

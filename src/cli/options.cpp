@@ -56,6 +56,7 @@ const char* const kHelp = QT_TRANSLATE_NOOP(
     "                      Lauf unter 256 MB Speicher bleibt (Voreinstellung: die Zahl der\n"
     "                      Kerne)\n"
     "  --fortschritt       Fortschritt auf der Fehlerausgabe, auch wenn sie kein Terminal ist\n"
+    "                      (dann eine Zeile zu Beginn und je Zehntel der Zeilen)\n"
     "  --still             keinen Fortschritt zeigen\n"
     "  -h, --help          diese Hilfe\n"
     "  -v, --version       die Versionsnummer\n"

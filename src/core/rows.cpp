@@ -1,6 +1,7 @@
 #include "rows.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <primesieve.hpp>
@@ -94,25 +95,11 @@ constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
 // Primes between two looks at the stop flag and the progress: a few microseconds of work.
 constexpr std::uint32_t kBatch = 4096;
 
-}  // namespace
-
-RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
+// The rows in order, each with the offsets of its primes, one prime at a time.
+RowTally visitRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
                    ScanControl& control, const RowVisitor& visit) {
     RowTally tally;
     std::vector<std::uint32_t> offsets;
-    // Rows that begin below 1 hold no primes; libprimesieve counts from 0 on.
-    const std::uint64_t belowOne =
-        range.first < 1 ? static_cast<std::uint64_t>((1 - range.first) / range.length) : 0;
-    for (; firstRow < std::min(endRow, belowOne); ++firstRow) {
-        tally.add(0);
-        control.rowsDone.fetch_add(1, std::memory_order_relaxed);
-        if (visit) {
-            visit(firstRow, 0, offsets);
-        }
-    }
-    if (firstRow >= endRow) {
-        return tally;
-    }
     const auto begin = static_cast<std::uint64_t>(range.rowStart(firstRow));
     const auto end = static_cast<std::uint64_t>(range.rowStart(endRow - 1) + (range.length - 1));
     std::uint64_t row = firstRow;
@@ -120,9 +107,7 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     std::uint32_t count = 0;
     const auto closeRow = [&] {
         tally.add(count);
-        if (visit) {
-            visit(row, count, offsets);
-        }
+        visit(row, count, offsets);
         offsets.clear();
         count = 0;
         ++row;
@@ -143,23 +128,11 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     std::uint64_t reported = firstRow;
     for (std::uint64_t p = next(); p <= end && p != kMax; p = next()) {
         const std::uint64_t pRow = firstRow + (p - begin) / range.length;
-        if (pRow != row) {
+        while (row < pRow) {
             closeRow();
-            if (visit) {
-                while (row < pRow) {
-                    closeRow();
-                }
-            } else {
-                // Rows without primes in between, all at once.
-                tally.rows[0] += pRow - row;
-                rowBegin += (pRow - row) * range.length;
-                row = pRow;
-            }
         }
         ++count;
-        if (visit) {
-            offsets.push_back(static_cast<std::uint32_t>(p - rowBegin));
-        }
+        offsets.push_back(static_cast<std::uint32_t>(p - rowBegin));
         if (++sinceLook == kBatch) {
             sinceLook = 0;
             control.rowsDone.fetch_add(row - reported, std::memory_order_relaxed);
@@ -171,12 +144,153 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     }
     while (row < endRow) {
         closeRow();
-        if (!visit && row < endRow) {
-            tally.rows[0] += endRow - row;
-            row = endRow;
-        }
     }
     control.rowsDone.fetch_add(row - reported, std::memory_order_relaxed);
+    return tally;
+}
+
+// Rows that share one array of counters, small enough to stay in the first-level cache, and
+// that span fewer than 2^31 numbers, so that a prime's offset in them fits 32 bits.
+constexpr std::uint64_t kChunkRows = 4096;
+
+// The row of an offset within a chunk without a division: floor(offset / length) is
+// floor(m * offset / 2^64) with m = ceil(2^64 / length) for every offset and length below 2^32
+// (Lemire, Kaser and Kurz, "Faster remainder by direct computation", 2019). Length 1 has no
+// such m below 2^64 and needs none.
+template <bool kSingleNumbers>
+struct RowOfOffset {
+    explicit RowOfOffset(std::uint32_t length) : m(kMax / length + 1) {}
+    [[nodiscard]] std::uint64_t operator()(std::uint32_t offset) const {
+        if constexpr (kSingleNumbers) {
+            return offset;
+        } else {
+            return static_cast<std::uint64_t>((static_cast<__uint128_t>(m) * offset) >> 64);
+        }
+    }
+    std::uint64_t m;
+};
+
+// The tally alone, from libprimesieve's buffers of primes: each prime adds one to its row's
+// counter, and a chunk's counters are tallied when the primes have passed it.
+template <bool kSingleNumbers>
+RowTally tallyRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
+                   ScanControl& control) {
+    RowTally tally;
+    const std::uint64_t length = range.length;
+    const auto begin = static_cast<std::uint64_t>(range.rowStart(firstRow));
+    const auto end = static_cast<std::uint64_t>(range.rowStart(endRow - 1) + (length - 1));
+    // 2^64-1 is no prime; libprimesieve may hand it on as the mark of "no more".
+    const std::uint64_t top = std::min(end, kMax - 1);
+    const std::uint64_t rows = endRow - firstRow;
+    const std::uint64_t chunkRows = std::clamp<std::uint64_t>((1ull << 31) / length, 1, kChunkRows);
+    const RowOfOffset<kSingleNumbers> rowOf(range.length);
+
+    std::array<std::uint32_t, kChunkRows> counts{};
+    // Four tallies side by side, so that rows of equal counts in a row do not wait for each
+    // other's additions.
+    std::array<std::array<std::uint64_t, 22>, 4> byCount{};
+    std::uint64_t done = 0;  // rows before the chunk
+    std::uint64_t inChunk = 0;
+    std::uint64_t base = begin;
+    std::uint64_t chunkLast = 0;
+    const auto startChunk = [&](std::uint64_t row) {
+        done = row;
+        inChunk = std::min(chunkRows, rows - done);
+        base = begin + done * length;
+        chunkLast = std::min(base + (inChunk * length - 1), top);
+    };
+    // Tallies the chunk and moves on to the one that holds `next`, past rows without primes.
+    const auto closeChunk = [&](std::uint64_t next) {
+        for (std::uint64_t r = 0; r < inChunk; ++r) {
+            ++byCount[r % 4][std::min<std::uint32_t>(counts[r], 21)];
+        }
+        std::fill_n(counts.begin(), inChunk, 0);
+        const std::uint64_t nextRow = next > top ? rows : (next - begin) / length;
+        byCount[0][0] += nextRow - (done + inChunk);
+        done = nextRow;
+        if (done < rows) {
+            startChunk(done);
+        }
+    };
+    const auto finish = [&] {
+        for (const auto& part : byCount) {
+            for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+                tally.rows[k] += part[k];
+            }
+            tally.over20 += part[21];
+        }
+    };
+
+    startChunk(0);
+    std::uint64_t reported = 0;
+    primesieve::iterator primes(begin, end);
+    while (done < rows) {
+        try {
+            primes.generate_next_primes();
+        } catch (const primesieve::primesieve_error&) {
+            // Past the last prime below 2^64.
+            break;
+        }
+        const std::uint64_t* p = primes.primes_;
+        const std::uint64_t* const last = p + primes.size_;
+        if (p == last) {
+            break;
+        }
+        while (p != last && done < rows) {
+            const std::uint64_t* const upTo =
+                last[-1] <= chunkLast ? last : std::upper_bound(p, last, chunkLast);
+            tally.primes += static_cast<std::uint64_t>(upTo - p);
+            for (; p != upTo; ++p) {
+                ++counts[rowOf(static_cast<std::uint32_t>(*p - base))];
+            }
+            if (p != last) {
+                closeChunk(*p);
+            }
+        }
+        const std::uint64_t now = done < rows && p[-1] >= base
+                                      ? done + rowOf(static_cast<std::uint32_t>(p[-1] - base))
+                                      : done;
+        control.rowsDone.fetch_add(now - reported, std::memory_order_relaxed);
+        reported = now;
+        if (control.stop.load(std::memory_order_relaxed)) {
+            finish();
+            return tally;
+        }
+    }
+    if (done < rows) {
+        closeChunk(kMax);
+    }
+    control.rowsDone.fetch_add(rows - reported, std::memory_order_relaxed);
+    finish();
+    return tally;
+}
+
+}  // namespace
+
+RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
+                   ScanControl& control, const RowVisitor& visit) {
+    RowTally tally;
+    // Rows that begin below 1 hold no primes; libprimesieve counts from 0 on.
+    const std::uint64_t belowOne =
+        range.first < 1 ? static_cast<std::uint64_t>((1 - range.first) / range.length) : 0;
+    const std::vector<std::uint32_t> none;
+    for (; firstRow < std::min(endRow, belowOne); ++firstRow) {
+        tally.add(0);
+        control.rowsDone.fetch_add(1, std::memory_order_relaxed);
+        if (visit) {
+            visit(firstRow, 0, none);
+        }
+    }
+    if (firstRow >= endRow) {
+        return tally;
+    }
+    if (visit) {
+        tally += visitRows(range, firstRow, endRow, control, visit);
+    } else if (range.length == 1) {
+        tally += tallyRows<true>(range, firstRow, endRow, control);
+    } else {
+        tally += tallyRows<false>(range, firstRow, endRow, control);
+    }
     return tally;
 }
 

@@ -170,6 +170,48 @@ TEST(RowTally, TheRowsBelowTwoToTheSixtyFourAreCountedAndMarked) {
     EXPECT_EQ(line.lastIndexOf(u'O'), 22 + 56);
 }
 
+// The tally alone takes libprimesieve's primes a buffer at a time into the counters of chunks of
+// rows; the rows in order take them one at a time. Both agree where rows straddle two buffers or
+// two chunks, where the last chunk ends with the range, on a part of a range, on a range that
+// ends on a prime, with rows of one number and below 1, and on a range that ends at 2^64-1.
+TEST(RowTally, TheTallyAloneAgreesWithTheRowsInOrder) {
+    struct Case {
+        std::int64_t from;
+        std::int64_t to;
+        std::uint32_t length;
+        std::uint64_t firstRow = 0;
+        std::uint64_t endRow = 0;  // 0: to the last row
+    };
+    for (const Case& c : {Case{1, 300'000, 1}, Case{1, 104'729, 1}, Case{-500, 500'000, 7},
+                          Case{0, 2'000'000, 1000}, Case{1'000'000'000'000, 1'000'005'000'000, 90},
+                          Case{999'999'999'990, 1'000'000'000'000 + 2 * 4096 * 90 - 1, 90},
+                          Case{1'000'000'000'000, 1'000'005'000'000, 90, 4095, 8193},
+                          Case{1'000'000'000'000, 1'000'000'300'000, 1, 4096 * 3 - 1, 0}}) {
+        const auto range = adjustToRows(c.from, c.to, c.length);
+        ASSERT_TRUE(range);
+        const std::uint64_t endRow = c.endRow == 0 ? range->rows() : c.endRow;
+        const std::string where = std::to_string(c.from) + " / " + std::to_string(c.length) +
+                                  " rows " + std::to_string(c.firstRow) + ".." +
+                                  std::to_string(endRow);
+        ScanControl inOrder;
+        const RowTally expected =
+            countRows(*range, c.firstRow, endRow, inOrder,
+                      [](std::uint64_t, std::uint32_t, const std::vector<std::uint32_t>&) {});
+        ScanControl alone;
+        expectSame(countRows(*range, c.firstRow, endRow, alone), expected, where.c_str());
+        EXPECT_EQ(alone.rowsDone, endRow - c.firstRow) << where;
+    }
+    ScanControl control;
+    EXPECT_EQ(countRows(*adjustToRows(1, 104'729, 1), 0, 104'729, control).primes, 10'000U);
+    // 3 divides 2^64-1: the last row ends there.
+    const auto top = adjustToRows(kMax - 3000, kMax, 3);
+    ASSERT_TRUE(top);
+    ASSERT_EQ(top->last, kMax);
+    ScanControl atTop;
+    expectSame(countRows(*top, 0, top->rows(), atTop), countEveryRow(*top), "up to 2^64-1");
+    EXPECT_EQ(atTop.rowsDone, top->rows());
+}
+
 // A window of rows with more and fewer primes split among one to five threads.
 TEST(RowTally, TheResultDoesNotDependOnTheNumberOfThreads) {
     const auto range = adjustToRows(1'000'000'000'000, 1'000'000'000'000 + 3'000'000, 90);
