@@ -86,4 +86,13 @@ std::uint64_t SegmentedPrimes::next_prime() {
     return m_primes[m_next++];
 }
 
+void SegmentedPrimes::generate_next_primes() {
+    while (m_next == m_primes.size()) {
+        sieveNextSegment();
+    }
+    primes_ = m_primes.data() + m_next;
+    size_ = m_primes.size() - m_next;
+    m_next = m_primes.size();
+}
+
 }  // namespace core

@@ -15,6 +15,11 @@ public:
     explicit SegmentedPrimes(std::uint64_t start = 0, std::uint64_t stopHint = 0);
 
     [[nodiscard]] std::uint64_t next_prime();
+    // The primes not yet given, a segment at a time, in primes_[0..size_).
+    void generate_next_primes();
+
+    const std::uint64_t* primes_ = nullptr;
+    std::size_t size_ = 0;
 
 private:
     void sieveNextSegment();

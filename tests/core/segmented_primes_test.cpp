@@ -36,5 +36,24 @@ TEST(SegmentedPrimes, ShortRunsFromAnyStart) {
     }
 }
 
+// A segment at a time, after single primes, as the tally takes them: the same primes, none
+// given twice.
+TEST(SegmentedPrimes, WholeSegmentsGoOnWhereSinglePrimesStopped) {
+    SegmentedPrimes sieve(1'000, 2'000'000);
+    primesieve::iterator reference(1'000, 3'000'000);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(sieve.next_prime(), reference.next_prime());
+    }
+    std::uint64_t seen = 0;
+    while (seen < 150'000) {
+        sieve.generate_next_primes();
+        ASSERT_GT(sieve.size_, 0U);
+        for (std::size_t i = 0; i < sieve.size_; ++i, ++seen) {
+            ASSERT_EQ(sieve.primes_[i], reference.next_prime()) << "prime " << seen;
+        }
+    }
+    EXPECT_EQ(sieve.next_prime(), reference.next_prime());
+}
+
 }  // namespace
 }  // namespace core
