@@ -37,6 +37,12 @@ share/man/man1/primzeilen.1.gz
 share/metainfo/$id.metainfo.xml
 share/primzeilen/screenshots/graphfenster.png
 share/primzeilen/screenshots/hauptfenster.png"
+# The page for the browser, where it was built (scripts/test and scripts/package build it).
+web="app.js chart.js index.html listing.js primzeilen-core.js primzeilen-core.wasm primzeilen.html
+style.css worker.js"
+if [ -f "$build/web/primzeilen.html" ]; then
+    expected+=$'\n'$(tr ' ' '\n' <<<"$web" | sed 's|^|share/primzeilen/web/|')
+fi
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] ||
     fail "installed files differ: $(diff <(LC_ALL=C sort <<<"$expected") <(echo "$actual") | grep '^[<>]' | tr '\n' ' ')"
@@ -89,6 +95,12 @@ for library in libprimesieve libqt6widgets6 libqt6svg6 libqt6printsupport6; do
 done
 contents=$(dpkg-deb -c "$deb" 2>&1)
 grep -q '/usr/bin/primzeilen-cli$' <<<"$contents" || fail "the package lacks primzeilen-cli"
+if [ -f "$build/web/primzeilen.html" ]; then
+    for file in $web; do
+        grep -q "/usr/share/primzeilen/web/$file\$" <<<"$contents" ||
+            fail "the package lacks the page's $file"
+    done
+fi
 
 [ "$failures" -eq 0 ] && echo "installed tree: all checks passed"
 exit "$failures"
