@@ -147,12 +147,21 @@ for (const mode of ['served', 'single']) {
       const expected = cliListing(1, 10000000, 10, 1000000);
       await page.focus('#liste');
       await page.keyboard.press('End');
-      await page.waitForFunction(() => !document.querySelector('#liste-zeilen > .laedt'));
+      // The scroll is handled a moment later: wait for its rows, not only for no loading.
+      await page.waitForFunction(() => {
+        const rows = document.querySelectorAll('#liste-zeilen > div');
+        return rows.length > 0 && Number(rows[rows.length - 1].dataset.zeile) === 1000026 &&
+          !document.querySelector('#liste-zeilen > .laedt');
+      });
       const end = await page.$$eval('#liste-zeilen > div', (nodes) => nodes.map((n) => [Number(n.dataset.zeile), n.textContent]));
       assert.equal(end.at(-1)[0], 1000026);
       for (const [index, text] of end) assert.equal(text, expected[index], `line ${index}`);
       await page.$eval('#liste', (box) => { box.scrollTop = box.scrollHeight / 2; });
-      await page.waitForFunction(() => !document.querySelector('#liste-zeilen > .laedt'));
+      await page.waitForFunction(() => {
+        const first = document.querySelector('#liste-zeilen > div');
+        const row = first ? Number(first.dataset.zeile) : 0;
+        return row > 400000 && row < 600000 && !document.querySelector('#liste-zeilen > .laedt');
+      }, null, { timeout: 5000 }).catch(() => {});
       const middle = await page.$$eval('#liste-zeilen > div', (nodes) => nodes.map((n) => [Number(n.dataset.zeile), n.textContent]));
       assert.ok(middle[0][0] > 400000 && middle[0][0] < 600000, `middle starts at ${middle[0][0]}`);
       for (const [index, text] of middle) assert.equal(text, expected[index], `line ${index}`);
@@ -183,8 +192,12 @@ for (const mode of ['served', 'single']) {
       // The scan shown stays usable: the fresh worker lists its last lines.
       await page.focus('#liste');
       await page.keyboard.press('End');
-      await page.waitForFunction(() => !document.querySelector('#liste-zeilen > .laedt'));
-      assert.equal(await page.$eval('#liste-zeilen > div:last-child', (n) => n.textContent), cliListing(1, 1000000, 10, 100000).at(-1));
+      const last = cliListing(1, 1000000, 10, 100000).at(-1);
+      await page.waitForFunction((text) => {
+        const row = document.querySelector('#liste-zeilen > div:last-child');
+        return row && row.textContent === text && !document.querySelector('#liste-zeilen > .laedt');
+      }, last, { timeout: 5000 }).catch(() => {});
+      assert.equal(await page.$eval('#liste-zeilen > div:last-child', (n) => n.textContent), last);
       assert.match((await scan(page, 1, 45000, 90)).status, /^500 Zeilen/);
     });
 
