@@ -122,11 +122,7 @@ QString fitCsv(CsvStyle style, CsvColumns asked, const RowRange& range, const Ro
 }
 
 QString rowMarks(const RowRange& range, const std::vector<std::uint32_t>& offsets) {
-    QString marks(static_cast<qsizetype>(range.length), u'+');
-    for (const std::uint32_t offset : offsets) {
-        marks[offset] = u'O';
-    }
-    return marks;
+    return QString::fromStdString(text::rowMarks(range, offsets));
 }
 
 QString rowsCsvHeading(CsvStyle style) {

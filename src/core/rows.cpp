@@ -40,15 +40,17 @@ std::string rowTail(std::uint64_t count) {
     return "  " + std::to_string(count);
 }
 
+std::string rowMarks(const RowRange& range, const std::vector<std::uint32_t>& offsets) {
+    std::string marks(range.length, '+');
+    for (const std::uint32_t offset : offsets) {
+        marks[offset] = 'O';
+    }
+    return marks;
+}
+
 std::string rowLine(const RowRange& range, std::uint64_t row, int width, std::uint32_t count,
                     const std::vector<std::uint32_t>& offsets) {
-    std::string line = rowHeader(range.rowStart(row), width);
-    const std::size_t marks = line.size();
-    line.append(range.length, '+');
-    for (const std::uint32_t offset : offsets) {
-        line[marks + offset] = 'O';
-    }
-    return line + rowTail(count);
+    return rowHeader(range.rowStart(row), width) + rowMarks(range, offsets) + rowTail(count);
 }
 
 }  // namespace text

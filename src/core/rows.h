@@ -83,6 +83,9 @@ struct RowTally {
                               std::uint32_t count, const std::vector<std::uint32_t>& offsets);
 // The same in UTF-8; the QString functions above give these texts.
 namespace text {
+// A row's marks: "O" where a prime stands, "+" elsewhere.
+[[nodiscard]] std::string rowMarks(const RowRange& range,
+                                   const std::vector<std::uint32_t>& offsets);
 [[nodiscard]] std::string rowHeader(Number start, int width);
 [[nodiscard]] std::string rowTail(std::uint64_t count);
 [[nodiscard]] std::string rowLine(const RowRange& range, std::uint64_t row, int width,
