@@ -71,4 +71,23 @@ double binomialProbability(std::int32_t n, std::int32_t k, double p) {
     return b;
 }
 
+std::vector<double> binomialColumn(const BinomialFit& fit, std::size_t count) {
+    std::vector<double> column;
+    column.reserve(count);
+    if (count == 0) {
+        return column;
+    }
+    const double q = stored(1.0L - fit.p);
+    const double r = stored(core::divide(fit.p, q));
+    double b = stored(wholePower(q, fit.n));
+    column.push_back(b);
+    for (std::size_t i = 0; i + 1 < count; ++i) {
+        // The same steps as binomialProbability, kept from one k to the next.
+        const Extended product = static_cast<Extended>(std::int64_t{fit.n} - static_cast<std::int64_t>(i)) * b;
+        b = stored((product / static_cast<Extended>(i + 1)) * r);
+        column.push_back(b);
+    }
+    return column;
+}
+
 }  // namespace core

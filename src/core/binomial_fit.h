@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace core {
 
@@ -29,5 +31,9 @@ struct BinomialFit {
 
 // B(n;p;k) by the product recurrence from q^n. q = 1 - p = 0 raises FloatDivisionByZero.
 [[nodiscard]] double binomialProbability(std::int32_t n, std::int32_t k, double p);
+
+// B(n;p;k) for k = 0..count-1, each value equal to binomialProbability(n, k, p): the one column
+// that the table, the CSV, the chart, the models and the page show.
+[[nodiscard]] std::vector<double> binomialColumn(const BinomialFit& fit, std::size_t count);
 
 }  // namespace core

@@ -86,5 +86,20 @@ TEST(BinomialFit, VarianceAboveTheMeanGivesANegativeP) {
     EXPECT_EQ(fit.n, -1);  // roundHalfEven(-1.25)
 }
 
+TEST(BinomialColumn, EqualsTheProbabilityAtEveryKForFitsAsTheyOccur) {
+    // n below, at and above the 21 rows of the table; p small, near 1 and negative.
+    const BinomialFit fits[] = {{0.0893, 3}, {0.9375, 9}, {0.21, 18}, {0.04, 60}, {-0.25, 7}};
+    for (const BinomialFit& fit : fits) {
+        const std::vector<double> column = binomialColumn(fit, 64);
+        ASSERT_EQ(column.size(), 64u);
+        for (std::int32_t k = 0; k < 64; ++k) {
+            EXPECT_EQ(column[static_cast<std::size_t>(k)], binomialProbability(fit.n, k, fit.p))
+                << "n = " << fit.n << ", p = " << fit.p << ", k = " << k;
+        }
+    }
+    EXPECT_TRUE(binomialColumn({0.5, 4}, 0).empty());
+    EXPECT_THROW((void)binomialColumn({1.0, 4}, 1), FloatDivisionByZero);
+}
+
 }  // namespace
 }  // namespace core
