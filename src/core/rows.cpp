@@ -10,6 +10,7 @@
 #endif
 #include <vector>
 
+#include "core/arithmetic.h"
 #include "core/number_text.h"
 
 namespace core {
@@ -102,8 +103,8 @@ RowTally visitRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
                    ScanControl& control, const RowVisitor& visit) {
     RowTally tally;
     std::vector<std::uint32_t> offsets;
-    const auto begin = static_cast<std::uint64_t>(range.rowStart(firstRow));
-    const auto end = static_cast<std::uint64_t>(range.rowStart(endRow - 1) + (range.length - 1));
+    const auto begin = narrow<std::uint64_t>(range.rowStart(firstRow));
+    const auto end = narrow<std::uint64_t>(range.rowStart(endRow - 1) + (range.length - 1));
     std::uint64_t row = firstRow;
     std::uint64_t rowBegin = begin;
     std::uint32_t count = 0;
@@ -179,8 +180,8 @@ RowTally tallyRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
                    ScanControl& control) {
     RowTally tally;
     const std::uint64_t length = range.length;
-    const auto begin = static_cast<std::uint64_t>(range.rowStart(firstRow));
-    const auto end = static_cast<std::uint64_t>(range.rowStart(endRow - 1) + (length - 1));
+    const auto begin = narrow<std::uint64_t>(range.rowStart(firstRow));
+    const auto end = narrow<std::uint64_t>(range.rowStart(endRow - 1) + (length - 1));
     // 2^64-1 is no prime; libprimesieve may hand it on as the mark of "no more".
     const std::uint64_t top = std::min(end, kMax - 1);
     const std::uint64_t rows = endRow - firstRow;

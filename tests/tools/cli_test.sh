@@ -47,6 +47,18 @@ check "lengths: the start-up length" "   90      500      18  0.5058   15.22    
 check "lengths in JSON" "3 15.22" "$("$cli" --laengen 89..91 --format json 1 45000 | /usr/bin/python3 -c 'import json, sys
 d = json.load(sys.stdin)["laengen"]
 print(len(d), "%.2f" % d[1]["n_vorhergesagt"])')"
+# Above 2^63 and up to the last rows below 2^64 a length of --laengen is the run of that length.
+fit_of() {  # arguments...: "n p" of the fit (the first length's with --laengen)
+    "$cli" --format json "$@" | /usr/bin/python3 -c 'import json, sys
+d = json.load(sys.stdin)
+f = d["laengen"][0] if "laengen" in d else d["anpassung"]
+print(f["n"], f["p"])'
+}
+for high in "9223372036854775000 9223372036854785000 10" "18446744073709541615 18446744073709551615 90"; do
+    read -r low top length <<<"$high"
+    check "lengths at $low: the run of length $length" "$(fit_of --anpassung "$low" "$top" "$length")" \
+        "$(fit_of --laengen "$length..$length" "$low" "$top")"
+done
 "$cli" --laengen 120..10 1 45000 >/dev/null 2>&1
 check "lengths the wrong way round" "2" "$?"
 "$cli" --laengen 10..12 1 45000 90 >/dev/null 2>&1
