@@ -241,9 +241,11 @@ int watch(const Options& options, const sigset_t& stops) {
             stoppedBy = signal;
             control.stop = true;
             // libprimesieve's start near 2^64 takes a second without a look at the flag; the
-            // program need not wait for it where no line is being written.
+            // program need not wait for it where no line is being written. A line being
+            // written is finished unless the reader takes nothing for a second and a half:
+            // then the run ends all the same, as a job manager expects of it.
             if (running.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
-                out.holdWrites();
+                (void)out.holdWrites(std::chrono::milliseconds(1500));
                 std::fputs(wipe.constData(), stderr);
                 std::fputs(stopped.constData(), stderr);
                 std::_Exit(128 + stoppedBy);

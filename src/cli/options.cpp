@@ -72,6 +72,8 @@ const char* const kHelp = QT_TRANSLATE_NOOP(
     "  130  abgebrochen mit Strg+C (SIGINT)\n"
     "  143  abgebrochen mit SIGTERM\n"
     "Ein Abbruch hinterlässt nur ganze Zeilen.\n"
+    "Nimmt der Leser einer Pipe nichts mehr ab, endet ein Abbruch nach spätestens 2 s; die\n"
+    "letzte Zeile kann dann abgeschnitten sein.\n"
     "\n"
     "Aufruf: primzeilen-cli vereinigen [--format FORMAT] [--tabelle TABELLE] [--anpassung]\n"
     "                                  [--modelle] TEIL.json …\n"

@@ -34,7 +34,7 @@ bool LineWriter::flush() {
                 std::memchr(data + end - 1, '\n', static_cast<std::size_t>(size - end + 1));
             end = lineEnd != nullptr ? static_cast<const char*>(lineEnd) - data + 1 : size;
         }
-        const std::lock_guard<std::mutex> writing(m_writing);
+        const std::lock_guard<std::timed_mutex> writing(m_writing);
         if (!writeAll(data + begin, end - begin)) {
             break;
         }
