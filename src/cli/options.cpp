@@ -138,12 +138,15 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
     if (merging) {
         given.removeAt(1);
     }
+    const QCommandLineOption* const valued[] = {&format, &threads, &lengths, &table, &part};
     QStringList negatives;
     for (qsizetype i = 1; i < given.size(); ++i) {
         const QString& argument = given[i];
-        const bool valueOfOption = given[i - 1] == QLatin1String("--threads") ||
-                                   given[i - 1] == QLatin1String("--format") ||
-                                   given[i - 1] == QLatin1String("--tabelle");
+        // The value of an option is never one of the numbers, negative or not.
+        const bool valueOfOption =
+            std::any_of(std::begin(valued), std::end(valued), [&](const QCommandLineOption* option) {
+                return given[i - 1] == QStringLiteral("--") + option->names().front();
+            });
         if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit() && !valueOfOption) {
             negatives.append(argument);
             given[i] = QString(QChar(0xE000)) + QString::number(negatives.size() - 1);
@@ -161,7 +164,7 @@ std::variant<Options, int> readOptions(const QStringList& arguments) {
         static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
         return usage(parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
     }
-    for (const QCommandLineOption* once : {&format, &threads, &lengths, &table, &part}) {
+    for (const QCommandLineOption* once : valued) {
         if (parser.values(*once).size() > 1) {
             return usage(QCoreApplication::translate("primzeilen-cli",
                                                      "Option „--%1“ ist mehrfach angegeben.")

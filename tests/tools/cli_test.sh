@@ -111,6 +111,10 @@ bad "primzeilen-cli: --tabelle gilt nur mit --format csv oder csv-de." --format 
 bad "primzeilen-cli: --tabelle wählt eine Tabelle eines Laufs; mit --zeilen oder --laengen ist die Tabelle schon gewählt." --format csv --tabelle anpassung --zeilen 1 100 10
 bad "primzeilen-cli: --zeilen mit --format csv-de gibt die Tabelle der Zeilen aus; die Anpassung und die Modelle stehen in eigenen Tabellen (--tabelle)." --format csv-de --zeilen --modelle 1 100 10
 bad "primzeilen-cli: --threads „0“ ist keine Zahl von 1 bis 1024." --threads 0 1 100 10
+# A negative value of an option is quoted as given, whichever option takes it.
+bad "primzeilen-cli: --teil „-1/4“: erwartet K/N mit 1 ≤ K ≤ N ≤ 100, der Zahl der Zeilen des Bereichs." --teil -1/4 1 1000 10
+bad "primzeilen-cli: --laengen „-5..10“: erwartet A..B mit 1 ≤ A ≤ B ≤ 10000000, höchstens 1000 Längen." --laengen -5..10 1 1000
+bad "primzeilen-cli: „-5“ ist keine ganze Zahl von 0 bis 18446744073709551615." --laengen 1..3 -5 1000
 
 check "zero with an exponent" "$("$cli" 0 100 10)" "$("$cli" 0e25 100 10)"
 check "leading zeros" "$("$cli" 1 100 10)" "$("$cli" 000000000000000000001 100 10)"
