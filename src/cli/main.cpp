@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <future>
+#include <limits>
 #include <optional>
 #include <variant>
 
@@ -53,6 +54,33 @@ core::CsvStyle csvStyle(const Options& options) {
 int terminalColumns() {
     winsize size{};
     return ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+}
+
+// What the progress line counts: the rows of the range, or with --laengen the rows of every
+// length, each length's range adjusted on its own; and their numbers per row, on average.
+struct ProgressTotal {
+    std::uint64_t rows = 0;
+    std::uint32_t length = 1;
+};
+
+ProgressTotal progressTotal(const Options& options) {
+    if (!options.lengths) {
+        return {options.range.rows(), options.range.length};
+    }
+    core::Number rows = 0;
+    core::Number numbers = 0;
+    for (std::uint32_t length = options.lengths->first; length <= options.lengths->second;
+         ++length) {
+        if (const auto range = core::adjustToRows(options.from, options.to, length)) {
+            rows += range->rows();
+            numbers += core::Number{range->rows()} * length;
+        }
+    }
+    // At most 1000 lengths of fewer than 2^64 rows each: the sum may pass 2^64 only where
+    // one-row lengths of the whole number line are summed, and is then held at the top.
+    const auto top = core::Number{std::numeric_limits<std::uint64_t>::max()};
+    return {static_cast<std::uint64_t>(std::min(rows, top)),
+            static_cast<std::uint32_t>(rows == 0 ? 1 : numbers / rows)};
 }
 
 // Counts and writes the whole run on a thread of its own, so the main thread is free to wait
@@ -211,9 +239,10 @@ int watch(const Options& options, const sigset_t& stops) {
     QByteArray wipe;
     const QByteArray stopped =
         (QCoreApplication::translate("primzeilen-cli", "Abgebrochen.") + u'\n').toLocal8Bit();
+    const ProgressTotal total = progressTotal(options);
     const auto showProgress = [&](double seconds) {
-        const ProgressState state{control.rowsDone.load(std::memory_order_relaxed),
-                                  options.range.rows(), options.range.length, seconds};
+        const ProgressState state{control.rowsDone.load(std::memory_order_relaxed), total.rows,
+                                  total.length, seconds};
         if (!pace.due(state)) {
             return;
         }
@@ -258,12 +287,12 @@ int watch(const Options& options, const sigset_t& stops) {
             control.stop = true;
         }
         const auto elapsed = Clock::now() - started;
-        if (stoppedBy == 0 && !options.lengths && progress(options.progress, terminal, elapsed)) {
+        if (stoppedBy == 0 && progress(options.progress, terminal, elapsed)) {
             showProgress(std::chrono::duration<double>(elapsed).count());
         }
     }
     const int code = running.get();
-    if (!terminal && code == kDone && !options.lengths &&
+    if (!terminal && code == kDone &&
         progress(options.progress, terminal, Clock::now() - started)) {
         // The last line of a file says that all rows were counted, and how fast.
         showProgress(std::chrono::duration<double>(Clock::now() - started).count());
