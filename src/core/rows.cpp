@@ -175,6 +175,8 @@ struct RowOfOffset {
 
 // The tally alone, from libprimesieve's buffers of primes: each prime adds one to its row's
 // counter, and a chunk's counters are tallied when the primes have passed it.
+// One function of some ninety lines: the chunk's counters and bounds are shared by the steps
+// below, which the hot loop calls with all of them at hand.
 template <bool kSingleNumbers>
 RowTally tallyRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
                    ScanControl& control) {
