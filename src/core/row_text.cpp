@@ -4,6 +4,8 @@
 #include <numeric>
 #include <utility>
 
+#include "core/arithmetic.h"
+
 namespace core {
 
 RowText::RowText(std::shared_ptr<const PrimeMarks> marks, const RowRange& range)
@@ -37,9 +39,9 @@ RowTally tallyFromMarks(const std::array<std::int32_t, 21>& counts, std::int64_t
 }
 
 MarkedRows markRows(const RowRange& range) {
-    const auto first = static_cast<std::int64_t>(range.first);
-    const auto last = static_cast<std::int64_t>(range.last);
-    const auto length = static_cast<std::int32_t>(range.length);
+    const auto first = narrow<std::int64_t>(range.first);
+    const auto last = narrow<std::int64_t>(range.last);
+    const auto length = narrow<std::int32_t>(range.length);
     std::array<std::int32_t, 21> tallied{};
     std::int64_t primes = 0;
     auto marks = std::make_shared<const PrimeMarks>(first, last, length, tallied, primes);
