@@ -23,7 +23,7 @@
 #include "cli/progress.h"
 #include "cli/run.h"
 #include "core/line_writer.h"
-#include "core/rows.h"
+#include "engine/rows/rows.h"
 #include "core/translations.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "cli/writers.h"
-#include "core/csv_report.h"
-#include "core/failures.h"
-#include "core/row_lengths.h"
+#include "cli/csv_report.h"
+#include "engine/failures.h"
+#include "engine/rows/row_lengths.h"
 
 namespace cli {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "cli/options.h"
 #include "core/line_writer.h"
-#include "core/rows.h"
+#include "engine/rows/rows.h"
 
 namespace cli {
 

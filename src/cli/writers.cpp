@@ -1,8 +1,8 @@
 #include "writers.h"
 
-#include "core/csv_report.h"
-#include "core/report.h"
-#include "core/run_parts.h"
+#include "cli/csv_report.h"
+#include "cli/report.h"
+#include "cli/run_parts.h"
 
 namespace cli {
 namespace {

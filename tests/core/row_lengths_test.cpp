@@ -1,11 +1,11 @@
-#include "core/row_lengths.h"
+#include "engine/rows/row_lengths.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "core/frequency_summary.h"
-#include "core/prime_marks.h"
+#include "engine/rows/prime_marks.h"
 
 namespace core {
 namespace {

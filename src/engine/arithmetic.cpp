@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/rows.h"
-#include "failures.h"
+#include "engine/failures.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

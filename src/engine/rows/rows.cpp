@@ -10,8 +10,8 @@
 #endif
 #include <vector>
 
-#include "core/arithmetic.h"
-#include "core/number_text.h"
+#include "engine/arithmetic.h"
+#include "engine/texts/number_text.h"
 
 namespace core {
 

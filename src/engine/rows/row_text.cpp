@@ -4,7 +4,7 @@
 #include <numeric>
 #include <utility>
 
-#include "core/arithmetic.h"
+#include "engine/arithmetic.h"
 
 namespace core {
 
