@@ -23,8 +23,8 @@
 #include "cli/progress.h"
 #include "cli/run.h"
 #include "core/line_writer.h"
-#include "engine/rows/rows.h"
 #include "core/translations.h"
+#include "engine/rows/rows.h"
 
 namespace {
 
@@ -91,8 +91,8 @@ public:
             // One column short of the width, so that the terminal never wraps the line.
             const int width = std::max(terminalColumns() - 1, 1);
             const QString line = progressLine(state, m_locale, width);
-            const qsizetype blank = std::max<qsizetype>(
-                std::min<qsizetype>(m_wipe.size() - 2, width) - line.size(), 0);
+            const qsizetype blank =
+                std::max<qsizetype>(std::min<qsizetype>(m_wipe.size() - 2, width) - line.size(), 0);
             std::fprintf(stderr, "\r%s%s", qPrintable(line), QByteArray(blank, ' ').constData());
             if (line.size() + 2 > m_wipe.size()) {
                 m_wipe = '\r' + QByteArray(line.size(), ' ') + '\r';
@@ -127,8 +127,8 @@ bool readerLeft() {
 // need not wait for it where no line is being written. A line being written is finished unless
 // the reader takes nothing for a second and a half: then the run ends all the same, as a job
 // manager expects of it.
-void endAfterStop(std::future<int>& running, core::LineWriter& out,
-                  const ProgressDisplay& display, const QByteArray& stopped, int signal) {
+void endAfterStop(std::future<int>& running, core::LineWriter& out, const ProgressDisplay& display,
+                  const QByteArray& stopped, int signal) {
     if (running.wait_for(std::chrono::milliseconds(100)) == std::future_status::ready) {
         return;
     }
@@ -176,7 +176,8 @@ int watch(const Options& options, const sigset_t& stops) {
         }
     }
     const int code = running.get();
-    if (!terminal && code == kDone && progress(options.progress, terminal, Clock::now() - started)) {
+    if (!terminal && code == kDone &&
+        progress(options.progress, terminal, Clock::now() - started)) {
         // The last line of a file says that all rows were counted, and how fast.
         display.show(control.rowsDone.load(std::memory_order_relaxed), seconds());
     }

@@ -9,14 +9,14 @@ namespace cli {
 
 // What a call names, as far as the rules between options look at it.
 struct NamedOptions {
-    bool rows = false;     // --zeilen
-    bool fit = false;      // --anpassung
-    bool models = false;   // --modelle
-    bool table = false;    // --tabelle
-    bool lengths = false;  // --laengen
-    bool part = false;     // --teil
-    bool progress = false; // --fortschritt
-    bool quiet = false;    // --still
+    bool rows = false;      // --zeilen
+    bool fit = false;       // --anpassung
+    bool models = false;    // --modelle
+    bool table = false;     // --tabelle
+    bool lengths = false;   // --laengen
+    bool part = false;      // --teil
+    bool progress = false;  // --fortschritt
+    bool quiet = false;     // --still
     Format format = Format::Text;
 };
 

@@ -5,10 +5,10 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <algorithm>
-#include <memory>
-#include <vector>
 #include <cerrno>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "cli/count_argument.h"
 #include "cli/help.h"
@@ -28,7 +28,20 @@ namespace {
 constexpr std::uint32_t kLongestRow = 10'000'000;
 
 // The options a call may name.
-enum class Name { Help, Version, Rows, Fit, Models, Format, Threads, Progress, Quiet, Lengths, Table, Part };
+enum class Name {
+    Help,
+    Version,
+    Rows,
+    Fit,
+    Models,
+    Format,
+    Threads,
+    Progress,
+    Quiet,
+    Lengths,
+    Table,
+    Part
+};
 
 // Each option with its names and, where it takes one, the name of its value; in the order of
 // Name.
@@ -39,22 +52,18 @@ struct Spec {
     const char* value;
 };
 constexpr Spec kSpecs[] = {
-    {Name::Help, "h", "help", nullptr},
-    {Name::Version, "v", "version", nullptr},
-    {Name::Rows, nullptr, "zeilen", nullptr},
-    {Name::Fit, nullptr, "anpassung", nullptr},
-    {Name::Models, nullptr, "modelle", nullptr},
-    {Name::Format, nullptr, "format", "FORMAT"},
-    {Name::Threads, nullptr, "threads", "N"},
-    {Name::Progress, nullptr, "fortschritt", nullptr},
-    {Name::Quiet, nullptr, "still", nullptr},
-    {Name::Lengths, nullptr, "laengen", "A..B"},
-    {Name::Table, nullptr, "tabelle", "TABELLE"},
-    {Name::Part, nullptr, "teil", "K/N"},
+    {Name::Help, "h", "help", nullptr},           {Name::Version, "v", "version", nullptr},
+    {Name::Rows, nullptr, "zeilen", nullptr},     {Name::Fit, nullptr, "anpassung", nullptr},
+    {Name::Models, nullptr, "modelle", nullptr},  {Name::Format, nullptr, "format", "FORMAT"},
+    {Name::Threads, nullptr, "threads", "N"},     {Name::Progress, nullptr, "fortschritt", nullptr},
+    {Name::Quiet, nullptr, "still", nullptr},     {Name::Lengths, nullptr, "laengen", "A..B"},
+    {Name::Table, nullptr, "tabelle", "TABELLE"}, {Name::Part, nullptr, "teil", "K/N"},
 };
 
-const std::pair<Format, const char*> kFormats[] = {
-    {Format::Text, "text"}, {Format::Csv, "csv"}, {Format::CsvGerman, "csv-de"}, {Format::Json, "json"}};
+const std::pair<Format, const char*> kFormats[] = {{Format::Text, "text"},
+                                                   {Format::Csv, "csv"},
+                                                   {Format::CsvGerman, "csv-de"},
+                                                   {Format::Json, "json"}};
 
 QString tr(const char* source) {
     return QCoreApplication::translate("primzeilen-cli", source);
@@ -101,7 +110,8 @@ Call::Call() {
 
 bool Call::takesValue(const QString& argument) {
     return std::any_of(std::begin(kSpecs), std::end(kSpecs), [&](const Spec& spec) {
-        return spec.value != nullptr && argument == QStringLiteral("--") + QLatin1String(spec.longName);
+        return spec.value != nullptr &&
+               argument == QStringLiteral("--") + QLatin1String(spec.longName);
     });
 }
 
@@ -134,10 +144,10 @@ std::optional<int> Call::parseArguments(QStringList given) {
     if (!m_parser.parse(given)) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            return usage(tr("unbekannte Option „%1%2“.")
-                             .arg(unknown.front().size() == 1 ? QStringLiteral("-")
-                                                              : QStringLiteral("--"),
-                                  unknown.front()));
+            return usage(
+                tr("unbekannte Option „%1%2“.")
+                    .arg(unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                         unknown.front()));
         }
         // Qt's own messages quote with '…'; ours with „…“.
         static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
@@ -145,8 +155,8 @@ std::optional<int> Call::parseArguments(QStringList given) {
     }
     for (const Spec& spec : kSpecs) {
         if (spec.value != nullptr && m_parser.values(option(spec.name)).size() > 1) {
-            return usage(tr("Option „--%1“ ist mehrfach angegeben.")
-                             .arg(QLatin1String(spec.longName)));
+            return usage(
+                tr("Option „--%1“ ist mehrfach angegeben.").arg(QLatin1String(spec.longName)));
         }
     }
     m_numbers = m_parser.positionalArguments();
@@ -165,8 +175,9 @@ std::optional<int> readOutput(const Call& call, Options& options) {
     options.models = call.isSet(Name::Models);
     if (call.isSet(Name::Format)) {
         const QString name = call.value(Name::Format);
-        const auto* known = std::find_if(std::begin(kFormats), std::end(kFormats),
-                                         [&](const auto& format) { return name == QLatin1String(format.second); });
+        const auto* known =
+            std::find_if(std::begin(kFormats), std::end(kFormats),
+                         [&](const auto& format) { return name == QLatin1String(format.second); });
         if (known == std::end(kFormats)) {
             return usage(tr("--format „%1“: erlaubt sind text, csv, csv-de und json.").arg(name));
         }
@@ -175,8 +186,7 @@ std::optional<int> readOutput(const Call& call, Options& options) {
     if (call.isSet(Name::Table)) {
         const QString name = call.value(Name::Table);
         if (name != u"haeufigkeit" && name != u"anpassung") {
-            return usage(
-                tr("--tabelle „%1“: erlaubt sind haeufigkeit und anpassung.").arg(name));
+            return usage(tr("--tabelle „%1“: erlaubt sind haeufigkeit und anpassung.").arg(name));
         }
         options.table = name == u"anpassung" ? Table::Fit : Table::Frequency;
         options.fit = options.fit || options.table == Table::Fit;
@@ -220,14 +230,13 @@ std::optional<int> readLengths(const Call& call, Options& options) {
     const QStringList ends = text.split(QStringLiteral(".."));
     const auto shortest = ends.size() == 2 ? cli::parseCount(ends[0]) : std::nullopt;
     const auto longest = ends.size() == 2 ? cli::parseCount(ends[1]) : std::nullopt;
-    if (!shortest || !longest || *shortest < 1 || *longest < *shortest ||
-        *longest > kLongestRow || *longest - *shortest >= 1000) {
+    if (!shortest || !longest || *shortest < 1 || *longest < *shortest || *longest > kLongestRow ||
+        *longest - *shortest >= 1000) {
         return usage(tr("--laengen „%1“: erwartet A..B mit 1 ≤ A ≤ B ≤ 10000000, höchstens "
                         "1000 Längen.")
                          .arg(text));
     }
-    options.lengths = {static_cast<std::uint32_t>(*shortest),
-                       static_cast<std::uint32_t>(*longest)};
+    options.lengths = {static_cast<std::uint32_t>(*shortest), static_cast<std::uint32_t>(*longest)};
     return std::nullopt;
 }
 
@@ -321,8 +330,7 @@ QString formatName(Format format) {
 }
 
 int usage(const QString& message) {
-    std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message),
-                 qPrintable(usageLine()));
+    std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message), qPrintable(usageLine()));
     return kUsage;
 }
 

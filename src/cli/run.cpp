@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "cli/writers.h"
 #include "cli/csv_report.h"
+#include "cli/writers.h"
 #include "engine/failures.h"
 #include "engine/rows/row_lengths.h"
 
@@ -13,9 +13,8 @@ namespace {
 
 int writeRowLengths(const Options& options, core::ScanControl& control, core::LineWriter& out,
                     RunWriter& writer) {
-    const auto results =
-        core::compareRowLengths(options.from, options.to, options.lengths->first,
-                                options.lengths->second, options.threads, control);
+    const auto results = core::compareRowLengths(options.from, options.to, options.lengths->first,
+                                                 options.lengths->second, options.threads, control);
     if (control.stop) {
         return kInterrupted;
     }
@@ -95,10 +94,10 @@ int countAndWrite(const Options& options, core::ScanControl& control, core::Line
         return outputFailed(out.error());
     }
     if (!failure.isEmpty()) {
-        std::fprintf(stderr, "primzeilen-cli: %s\n",
-                     qPrintable(QCoreApplication::translate("primzeilen-cli",
-                                                            "keine Anpassung möglich: %1")
-                                    .arg(failure)));
+        std::fprintf(
+            stderr, "primzeilen-cli: %s\n",
+            qPrintable(QCoreApplication::translate("primzeilen-cli", "keine Anpassung möglich: %1")
+                           .arg(failure)));
         return kFailed;
     }
     return kDone;

@@ -10,9 +10,9 @@
 #include "core/fit_report.h"
 #include "core/frequency_summary.h"
 #include "core/line_writer.h"
-#include "engine/statistics/models.h"
 #include "engine/rows/row_lengths.h"
 #include "engine/rows/rows.h"
+#include "engine/statistics/models.h"
 
 namespace cli {
 
@@ -53,7 +53,6 @@ protected:
 };
 
 // The writer of the options' format.
-[[nodiscard]] std::unique_ptr<RunWriter> makeWriter(const Options& options,
-                                                    core::LineWriter& out);
+[[nodiscard]] std::unique_ptr<RunWriter> makeWriter(const Options& options, core::LineWriter& out);
 
 }  // namespace cli

@@ -47,9 +47,7 @@ public:
     // process may end at once with whole lines only. Called from another thread. A reader that
     // takes nothing keeps a slice from ending: after `patience` this gives up and returns false,
     // and a slice that is then cut off may leave part of a line behind.
-    bool holdWrites(std::chrono::milliseconds patience) {
-        return m_writing.try_lock_for(patience);
-    }
+    bool holdWrites(std::chrono::milliseconds patience) { return m_writing.try_lock_for(patience); }
 
     // The error number of the first failed write, 0 while none failed.
     [[nodiscard]] int error() const { return m_error; }

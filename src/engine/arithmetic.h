@@ -18,7 +18,7 @@ namespace core {
 // other, so that a number out of reach is a failure that names it, never a number wrapped
 // round or rounded. A floating type takes only a number it holds exactly.
 template <typename T>
-    requires std::integral<T> || std::floating_point<T>
+requires std::integral<T> || std::floating_point<T>
 [[nodiscard]] T narrow(__int128_t value) {
     if constexpr (std::integral<T>) {
         if (value < static_cast<__int128_t>(std::numeric_limits<T>::min()) ||

@@ -32,8 +32,8 @@ TEST(RowLengths, EqualTheRunsOfEachLengthUpTo2To64) {
             EXPECT_GT(tally.primes, 0U);
             ASSERT_TRUE(result.comparison) << result.length;
             const ModelComparison alone =
-                compareModels(computeModels(modelRows(*range)),
-                              summarizeFrequencies(tally).shares, beyondTwentyShare(tally));
+                compareModels(computeModels(modelRows(*range)), summarizeFrequencies(tally).shares,
+                              beyondTwentyShare(tally));
             EXPECT_EQ(result.comparison->fit.n, alone.fit.n);
             EXPECT_EQ(result.comparison->fit.p, alone.fit.p);
         }

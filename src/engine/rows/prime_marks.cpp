@@ -135,8 +135,8 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last) : m_first(first), 
 PrimeMarks::PrimeMarks(std::uint64_t origin, std::int64_t first, std::int64_t last)
     : m_origin(origin), m_first(first), m_last(last) {
     if (origin % 2 != 0 || origin == 2 || (origin != 0 && first < 0) ||
-        (last >= first && static_cast<std::uint64_t>(last) >
-                              std::numeric_limits<std::uint64_t>::max() - origin)) {
+        (last >= first &&
+         static_cast<std::uint64_t>(last) > std::numeric_limits<std::uint64_t>::max() - origin)) {
         throw std::invalid_argument("PrimeMarks: the range does not fit its origin");
     }
     if (allocate()) {

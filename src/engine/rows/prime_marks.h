@@ -40,8 +40,8 @@ private:
     std::uint64_t m_origin = 0;
     std::int64_t m_first;
     std::int64_t m_last;
-    // Bit i stands for the odd number m_oddBase + 2i (from m_origin on). One spare word lets counting read eight
-    // bytes at any bit position.
+    // Bit i stands for the odd number m_oddBase + 2i (from m_origin on). One spare word lets
+    // counting read eight bytes at any bit position.
     std::int64_t m_oddBase = 3;
     std::int64_t m_oddCount = 0;
     std::vector<std::uint64_t> m_bits;

@@ -62,8 +62,7 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint
             result.tally = marks ? marks->tally(*result.range)
                                  : countRange(*result.range,
                                               threadsFor(*result.range, threads, threads), control);
-            control.rowsDone.fetch_add(marks ? result.range->rows() : 0,
-                                       std::memory_order_relaxed);
+            control.rowsDone.fetch_add(marks ? result.range->rows() : 0, std::memory_order_relaxed);
             if (control.stop) {
                 break;
             }
