@@ -10,9 +10,9 @@ namespace core {
 
 RowText::RowText(std::shared_ptr<const PrimeMarks> marks, const RowRange& range)
     : m_marks(std::move(marks)),
-      m_first(static_cast<std::int64_t>(range.first)),
-      m_length(static_cast<std::int32_t>(range.length)),
-      m_rows(static_cast<std::int64_t>(range.rows())),
+      m_first(narrow<std::int64_t>(range.first)),
+      m_length(narrow<std::int32_t>(range.length)),
+      m_rows(narrow<std::int64_t>(range.rows())),
       m_headerWidth(core::headerWidth(range)) {}
 
 std::int64_t RowText::primesInRow(std::int64_t index) const {

@@ -277,7 +277,7 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     RowTally tally;
     // Rows that begin below 1 hold no primes; libprimesieve counts from 0 on.
     const std::uint64_t belowOne =
-        range.first < 1 ? static_cast<std::uint64_t>((1 - range.first) / range.length) : 0;
+        range.first < 1 ? narrow<std::uint64_t>((1 - range.first) / range.length) : 0;
     const std::vector<std::uint32_t> none;
     for (; firstRow < std::min(endRow, belowOne); ++firstRow) {
         tally.add(0);
