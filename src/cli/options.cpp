@@ -60,6 +60,16 @@ constexpr Spec kSpecs[] = {
     {Name::Table, nullptr, "tabelle", "TABELLE"}, {Name::Part, nullptr, "teil", "K/N"},
 };
 
+constexpr bool specsInOrderOfName() {
+    for (std::size_t i = 0; i < std::size(kSpecs); ++i) {
+        if (static_cast<std::size_t>(kSpecs[i].name) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(specsInOrderOfName(), "an option is found by its Name as an index");
+
 const std::pair<Format, const char*> kFormats[] = {{Format::Text, "text"},
                                                    {Format::Csv, "csv"},
                                                    {Format::CsvGerman, "csv-de"},
