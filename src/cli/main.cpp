@@ -88,7 +88,7 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
         if (options.format.startsWith(u"csv")) {
             out.text(core::rowsCsvHeading(csvStyle(options)));
         } else if (json) {
-            out.text(QStringLiteral("{\n  \"zeilenliste\": [\n"));
+            out.text(core::jsonListOpening("zeilenliste"));
         }
         tally = core::countRows(
             range, 0, range.rows(), control,
@@ -114,7 +114,6 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
             });
         if (json && !control.stop) {
             out.line(pending);
-            out.text(QStringLiteral("  ],\n"));
         }
     } else {
         tally = core::countRange(range, options.threads, control);
@@ -155,11 +154,12 @@ int countAndWrite(const Options& options, core::ScanControl& control, Output& ou
                      : core::frequencyCsv(csvStyle(options), columns, range, summary, tally,
                                           binomial, models));
     } else if (options.format == u"json") {
-        QString json = core::jsonReport(range, summary, tally, fit, models);
-        if (options.rows) {
-            json.remove(0, 2);  // "{\n": the object began before the rows
+        core::Json report = core::reportJson(range, summary, tally, fit, models);
+        if (options.part) {
+            core::addPartBlock(report, *options.part);
         }
-        out.text(options.part ? core::withPartBlock(json, *options.part) : json);
+        // With the rows, the object began before them.
+        out.text(options.rows ? core::jsonListClosing(report) : core::jsonText(report));
     } else {
         if (options.part) {
             out.line(core::partHeading(*options.part));
