@@ -48,10 +48,6 @@ int mergeUsage(const QString& message) {
     return kUsage;
 }
 
-}  // namespace
-
-namespace {
-
 // A file's bytes, at most one more than a part may have, so that anything larger is refused
 // after reading no more than that.
 QByteArray readAtMost(const QString& name) {
