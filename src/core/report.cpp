@@ -148,9 +148,12 @@ QString jsonReport(const core::RowRange& range, const core::FrequencySummary& su
 
 QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
                 const std::vector<std::uint32_t>& offsets) {
-    return jsonListElement({{"erste_zahl", jsonNumber(range.rowStart(row))},
-                            {"markierung", rowMarks(range, offsets).toStdString()},
-                            {"primzahlen", count}});
+    // One object for every row of a listing, which may have millions: its keys are made once.
+    thread_local Json element{{"erste_zahl", 0}, {"markierung", ""}, {"primzahlen", 0}};
+    element["erste_zahl"] = jsonNumber(range.rowStart(row));
+    element["markierung"] = rowMarks(range, offsets).toStdString();
+    element["primzahlen"] = count;
+    return jsonListElement(element);
 }
 
 QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
