@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <future>
 
 #include "cli/count_argument.h"
 #include "engine/failures.h"
@@ -44,6 +48,63 @@ int mergeUsage(const QString& message) {
     return kUsage;
 }
 
+// A file's bytes, at most one more than a part may have, so that anything larger is refused
+// after reading no more than that.
+QByteArray readAtMost(const QString& name) {
+    QFile file(name);
+    const auto unreadable = [&] {
+        return core::Failure(
+            QCoreApplication::translate("primzeilen-cli", "„%1“ lässt sich nicht lesen: %2.")
+                .arg(name, file.errorString()));
+    };
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw unreadable();
+    }
+    QByteArray bytes;
+    while (bytes.size() <= core::kLargestPartFile) {
+        const QByteArray chunk = file.read(core::kLargestPartFile + 1 - bytes.size());
+        if (chunk.isEmpty()) {
+            break;
+        }
+        bytes += chunk;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        throw unreadable();
+    }
+    return bytes;
+}
+
+std::vector<core::PartResult> readAll(const QStringList& files) {
+    std::vector<core::PartResult> parts;
+    for (const QString& name : files) {
+        parts.push_back(core::readPart(name, readAtMost(name)));
+    }
+    return parts;
+}
+
+// Reads the parts on a thread of their own while this one waits for SIGINT and SIGTERM (blocked
+// by main, as for a count): a file that never ends or a FIFO that nobody opens does not keep the
+// program from stopping. A stop ends the program at once; nothing has been written yet.
+std::vector<core::PartResult> readAllUnlessStopped(const QStringList& files) {
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGTERM);
+    const QByteArray stopped =
+        (QCoreApplication::translate("primzeilen-cli", "Abgebrochen.") + u'\n').toLocal8Bit();
+    std::future<std::vector<core::PartResult>> reading =
+        std::async(std::launch::async, [&files] { return readAll(files); });
+    while (reading.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        const timespec pause{0, 20'000'000};
+        const int signal = sigtimedwait(&stops, nullptr, &pause);
+        if (signal > 0) {
+            std::fputs(stopped.constData(), stderr);
+            std::_Exit(128 + signal);
+        }
+    }
+    return reading.get();
+}
+
 }  // namespace
 
 std::variant<Options, int> readParts(Options options, const QStringList& files,
@@ -58,21 +119,7 @@ std::variant<Options, int> readParts(Options options, const QStringList& files,
     }
     std::vector<core::PartResult> parts;
     try {
-        for (const QString& name : files) {
-            QFile file(name);
-            if (!file.open(QIODevice::ReadOnly)) {
-                throw core::Failure(QCoreApplication::translate("primzeilen-cli",
-                                                                "„%1“ lässt sich nicht lesen: %2.")
-                                        .arg(name, file.errorString()));
-            }
-            const QByteArray json = file.readAll();
-            if (file.error() != QFileDevice::NoError) {
-                throw core::Failure(QCoreApplication::translate("primzeilen-cli",
-                                                                "„%1“ lässt sich nicht lesen: %2.")
-                                        .arg(name, file.errorString()));
-            }
-            parts.push_back(core::readPart(name, json));
-        }
+        parts = readAllUnlessStopped(files);
         options.counted = core::mergeParts(parts);
     } catch (const core::Failure& failure) {
         std::fprintf(stderr, "primzeilen-cli: %s\n", qPrintable(failure.message()));

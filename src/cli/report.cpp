@@ -5,22 +5,46 @@
 #include "engine/arithmetic.h"
 #include "core/conversions.h"
 #include "cli/csv_report.h"
+#include "cli/json_text.h"
 
 namespace core {
 
 namespace {
 
-QString full(double value) {
-    return roundTripText(value);
-}
-
-QString full(long double value) {
-    return roundTripText(static_cast<double>(value));
-}
-
 // A translated label and the space before its value.
 QString label(const char* source) {
     return QCoreApplication::translate("core::Report", source) + u' ';
+}
+
+// The first 21 shares of a model, k = 0..20.
+Json sharesJson(const auto& values) {
+    Json shares = Json::array();
+    for (std::size_t k = 0; k < 21; ++k) {
+        shares.push_back(static_cast<double>(values[k]));
+    }
+    return shares;
+}
+
+Json modelsJson(const core::ModelComparison& models) {
+    const ModelShares& shares = models.models;
+    // The Montgomery-Soundararajan model after the others, so their keys keep their places.
+    return {{"binomial", sharesJson(models.moments)},
+            {"cramer", sharesJson(shares.cramer)},
+            {"poisson", sharesJson(shares.poisson)},
+            {"tv",
+             {{"momente", models.tvMoments},
+              {"cramer", models.tvCramer},
+              {"poisson", models.tvPoisson}}},
+            {"varianz",
+             {{"beobachtet", models.varianceObserved},
+              {"momente", models.varianceMoments},
+              {"cramer", shares.varianceCramer},
+              {"poisson", shares.variancePoisson}}},
+            {"montgomery", sharesJson(shares.montgomery)},
+            {"tv_montgomery", models.tvMontgomery},
+            {"varianz_montgomery", shares.varianceMontgomery},
+            {"n_vorhergesagt", shares.predictedN},
+            {"zeilen_cramer_statt_montgomery", shares.montgomeryFallbackRows}};
 }
 
 }  // namespace
@@ -88,72 +112,48 @@ QStringList modelLines(const core::ModelComparison& models) {
     return lines;
 }
 
+Json reportJson(const core::RowRange& range, const core::FrequencySummary& summary,
+                const core::RowTally& tally, const std::optional<FitReport>& fit,
+                const std::optional<core::ModelComparison>& models) {
+    Json report{{"von", jsonNumber(range.first)},
+                {"bis", jsonNumber(range.last)},
+                {"laenge", range.length},
+                {"zeilen", range.rows()},
+                {"primzahlen", tally.primes}};
+    Json& frequencies = report["haeufigkeit"] = Json::array();
+    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+        frequencies.push_back({{"k", k}, {"zeilen", tally.rows[k]}, {"anteil", summary.shares[k]}});
+    }
+    report["mehr_als_20"] = tally.over20;
+    if (fit) {
+        report["anpassung"] = {
+            {"n", fit->binomial.n},
+            {"p", fit->binomial.p},
+            {"erwartungswert_h", fit->meanObserved},
+            {"erwartungswert_b", static_cast<double>(fit->meanBinomial)},
+            {"standardabweichung_h", fit->deviationObserved},
+            {"standardabweichung_b", static_cast<double>(fit->deviationBinomial)}};
+    }
+    if (models) {
+        report["modelle"] = modelsJson(*models);
+    }
+    return report;
+}
+
 QString jsonReport(const core::RowRange& range, const core::FrequencySummary& summary,
                    const core::RowTally& tally, const std::optional<FitReport>& fit,
                    const std::optional<core::ModelComparison>& models) {
-    QString json = QStringLiteral(
-                       "{\n  \"von\": %1,\n  \"bis\": %2,\n  \"laenge\": %3,\n"
-                       "  \"zeilen\": %4,\n  \"primzahlen\": %5,\n  \"haeufigkeit\": [\n")
-                       .arg(numberText(range.first))
-                       .arg(numberText(range.last))
-                       .arg(range.length)
-                       .arg(range.rows())
-                       .arg(tally.primes);
-    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
-        json += QStringLiteral("    {\"k\": %1, \"zeilen\": %2, \"anteil\": %3}%4\n")
-                    .arg(k)
-                    .arg(tally.rows[k])
-                    .arg(full(summary.shares[k]))
-                    .arg(k + 1 < tally.rows.size() ? QStringLiteral(",") : QString());
-    }
-    json += QStringLiteral("  ],\n  \"mehr_als_20\": %1").arg(tally.over20);
-    if (fit) {
-        json += QStringLiteral(
-                    ",\n  \"anpassung\": {\"n\": %1, \"p\": %2, \"erwartungswert_h\": %3, "
-                    "\"erwartungswert_b\": %4, \"standardabweichung_h\": %5, "
-                    "\"standardabweichung_b\": %6}")
-                    .arg(fit->binomial.n)
-                    .arg(full(fit->binomial.p), full(fit->meanObserved), full(fit->meanBinomial),
-                         full(fit->deviationObserved), full(fit->deviationBinomial));
-    }
-    if (models) {
-        const auto list = [](const auto& values) {
-            QStringList texts;
-            for (std::size_t k = 0; k < 21; ++k) {
-                texts.append(full(static_cast<double>(values[k])));
-            }
-            return u'[' + texts.join(QStringLiteral(", ")) + u']';
-        };
-        json +=
-            QStringLiteral(
-                ",\n  \"modelle\": {\n    \"binomial\": %1,\n    \"cramer\": %2,\n"
-                "    \"poisson\": %3,\n    \"tv\": {\"momente\": %4, \"cramer\": %5, "
-                "\"poisson\": %6},\n    \"varianz\": {\"beobachtet\": %7, \"momente\": %8, "
-                "\"cramer\": %9, \"poisson\": %10}\n  }")
-                .arg(list(models->moments), list(models->models.cramer),
-                     list(models->models.poisson), full(models->tvMoments), full(models->tvCramer),
-                     full(models->tvPoisson), full(models->varianceObserved),
-                     full(models->varianceMoments), full(models->models.varianceCramer))
-                .arg(full(models->models.variancePoisson));
-        // The Montgomery-Soundararajan model after the others, so their keys keep their places.
-        json.chop(4);  // "\n  }"
-        json += QStringLiteral(
-                    ",\n    \"montgomery\": %1,\n    \"tv_montgomery\": %2,\n"
-                    "    \"varianz_montgomery\": %3,\n    \"n_vorhergesagt\": %4,\n"
-                    "    \"zeilen_cramer_statt_montgomery\": %5\n  }")
-                    .arg(list(models->models.montgomery), full(models->tvMontgomery),
-                         full(models->models.varianceMontgomery), full(models->models.predictedN))
-                    .arg(models->models.montgomeryFallbackRows);
-    }
-    json += QStringLiteral("\n}\n");
-    return json;
+    return jsonText(reportJson(range, summary, tally, fit, models));
 }
 
 QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
                 const std::vector<std::uint32_t>& offsets) {
-    return QStringLiteral("    {\"erste_zahl\": %1, \"markierung\": \"%2\", \"primzahlen\": %3}")
-        .arg(numberText(range.rowStart(row)), rowMarks(range, offsets))
-        .arg(count);
+    // One object for every row of a listing, which may have millions: its keys are made once.
+    thread_local Json element{{"erste_zahl", 0}, {"markierung", ""}, {"primzahlen", 0}};
+    element["erste_zahl"] = jsonNumber(range.rowStart(row));
+    element["markierung"] = rowMarks(range, offsets).toStdString();
+    element["primzahlen"] = count;
+    return jsonListElement(element);
 }
 
 QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
@@ -185,29 +185,27 @@ QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
 }
 
 QString rowLengthJson(Number from, Number to, const std::vector<RowLengthResult>& results) {
-    QString json = QStringLiteral("{\n  \"von\": %1,\n  \"bis\": %2,\n  \"laengen\": [\n")
-                       .arg(numberText(from), numberText(to));
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        const RowLengthResult& result = results[i];
-        json += QStringLiteral("    {\"laenge\": %1, \"zeilen\": %2, \"n_vorhergesagt\": %3")
-                    .arg(result.length)
-                    .arg(result.range ? result.range->rows() : 0)
-                    .arg(full(result.predictedN));
+    Json lengths = Json::array();
+    for (const RowLengthResult& result : results) {
+        Json entry{{"laenge", result.length},
+                   {"zeilen", result.range ? result.range->rows() : 0},
+                   {"n_vorhergesagt", result.predictedN}};
         if (result.comparison) {
             const ModelComparison& c = *result.comparison;
-            json += QStringLiteral(
-                        ", \"n\": %1, \"p\": %2, \"tv\": {\"momente\": %3, \"cramer\": %4, "
-                        "\"poisson\": %5, \"montgomery\": %6}")
-                        .arg(c.fit.n)
-                        .arg(full(c.fit.p), full(c.tvMoments), full(c.tvCramer), full(c.tvPoisson),
-                             full(c.tvMontgomery));
+            entry["n"] = c.fit.n;
+            entry["p"] = c.fit.p;
+            entry["tv"] = {{"momente", c.tvMoments},
+                           {"cramer", c.tvCramer},
+                           {"poisson", c.tvPoisson},
+                           {"montgomery", c.tvMontgomery}};
         } else {
-            json += QStringLiteral(", \"n\": null, \"p\": null, \"tv\": null");
+            entry["n"] = nullptr;
+            entry["p"] = nullptr;
+            entry["tv"] = nullptr;
         }
-        json += i + 1 < results.size() ? QStringLiteral("},\n") : QStringLiteral("}\n");
+        lengths.push_back(std::move(entry));
     }
-    json += QStringLiteral("  ]\n}\n");
-    return json;
+    return jsonText({{"von", jsonNumber(from)}, {"bis", jsonNumber(to)}, {"laengen", lengths}});
 }
 
 }  // namespace core

@@ -7,6 +7,7 @@
 
 #include "core/fit_report.h"
 #include "core/frequency_summary.h"
+#include "cli/json_text.h"
 #include "engine/statistics/models.h"
 #include "engine/rows/row_lengths.h"
 #include "engine/rows/rows.h"
@@ -24,12 +25,15 @@ namespace core {
 [[nodiscard]] QStringList modelLines(const core::ModelComparison& models);
 
 // The same numbers for programs as one JSON object, each number in the shortest form that
-// reads back exactly.
+// reads back exactly: the object, and its text as jsonText writes it.
+[[nodiscard]] Json reportJson(const core::RowRange& range, const core::FrequencySummary& summary,
+                              const core::RowTally& tally, const std::optional<FitReport>& fit,
+                              const std::optional<core::ModelComparison>& models = {});
 [[nodiscard]] QString jsonReport(const core::RowRange& range, const core::FrequencySummary& summary,
                                  const core::RowTally& tally, const std::optional<FitReport>& fit,
                                  const std::optional<core::ModelComparison>& models = {});
 
-// One row of the listing as an element of the JSON array "zeilenliste", without its comma.
+// One row of the listing as an element of the JSON array "zeilenliste" (jsonListElement).
 [[nodiscard]] QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
                               const std::vector<std::uint32_t>& offsets);
 

@@ -1,12 +1,10 @@
 #include "run_parts.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
 #include <algorithm>
+#include <limits>
 #include <optional>
+#include <string>
 
 #include "engine/failures.h"
 
@@ -15,6 +13,8 @@ namespace core {
 namespace {
 
 __extension__ using Wide = unsigned __int128;
+
+constexpr Wide kMostIn64Bits = std::numeric_limits<std::uint64_t>::max();
 
 QString tr(const char* source) {
     return QCoreApplication::translate("core::Parts", source);
@@ -25,17 +25,20 @@ QString quoted(const QString& name) {
 }
 
 // A number from 0 to 2^64-1 written as a decimal string; none for anything else.
-std::optional<Number> decimalNumber(const QJsonValue& value) {
-    const QString text = value.toString();
-    if (text.isEmpty() || text.size() > 20 || (text.size() > 1 && text[0] == u'0')) {
+std::optional<Number> decimalNumber(const Json& value) {
+    if (!value.is_string()) {
+        return std::nullopt;
+    }
+    const std::string& text = value.get_ref<const std::string&>();
+    if (text.empty() || text.size() > 20 || (text.size() > 1 && text[0] == '0')) {
         return std::nullopt;
     }
     Number number = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9') {
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
             return std::nullopt;
         }
-        number = number * 10 + (c.unicode() - u'0');
+        number = number * 10 + (c - '0');
     }
     if (number > kHighestNumber) {
         return std::nullopt;
@@ -43,16 +46,27 @@ std::optional<Number> decimalNumber(const QJsonValue& value) {
     return number;
 }
 
-// A JSON integer from 0 on; QJsonDocument keeps integers exactly up to 2^63-1.
-std::optional<std::uint64_t> count(const QJsonValue& value) {
-    if (!value.isDouble()) {
+// A JSON integer from 0 to 2^64-1; the parser keeps every one of them exact. A fraction, a
+// sign or anything larger is none.
+std::optional<std::uint64_t> count(const Json& value) {
+    if (!value.is_number_unsigned()) {
         return std::nullopt;
     }
-    const qint64 number = value.toInteger(-1);
-    if (number < 0) {
-        return std::nullopt;
+    return value.get<std::uint64_t>();
+}
+
+// The member `key` of an object; null where the value is no object or has no such member.
+const Json& member(const Json& object, const char* key) {
+    static const Json none;
+    if (!object.is_object()) {
+        return none;
     }
-    return static_cast<std::uint64_t>(number);
+    const auto found = object.find(key);
+    return found == object.end() ? none : *found;
+}
+
+Failure invalid(const QString& name, const QString& key) {
+    return Failure(tr("%1: „%2“ fehlt oder ist ungültig.").arg(quoted(name), key));
 }
 
 bool sameRun(const RunPart& a, const RunPart& b) {
@@ -65,6 +79,27 @@ QString runText(const RunPart& part) {
         .arg(numberText(part.whole.first), numberText(part.whole.last))
         .arg(part.whole.length)
         .arg(part.count);
+}
+
+// total + the part's tally; a Failure naming the part where a sum leaves 64 bits, which parts
+// that passed readPart cannot do (their primes are at most their numbers, and the numbers of a
+// range are below 2^64) but parts made elsewhere could.
+RowTally checkedSum(const RowTally& total, const PartResult& part) {
+    const auto add = [&part](std::uint64_t a, std::uint64_t b) {
+        const Wide sum = Wide{a} + b;
+        if (sum > kMostIn64Bits) {
+            throw Failure(
+                tr("Mit %1 übersteigt die Summe der Teile 2^64 − 1.").arg(quoted(part.name)));
+        }
+        return static_cast<std::uint64_t>(sum);
+    };
+    RowTally sum;
+    for (std::size_t k = 0; k < sum.rows.size(); ++k) {
+        sum.rows[k] = add(total.rows[k], part.tally.rows[k]);
+    }
+    sum.over20 = add(total.over20, part.tally.over20);
+    sum.primes = add(total.primes, part.tally.primes);
+    return sum;
 }
 
 }  // namespace
@@ -95,47 +130,72 @@ QString partHeading(const RunPart& part) {
         .arg(numberText(range.first), numberText(range.last));
 }
 
-QString withPartBlock(const QString& json, const RunPart& part) {
-    // Before the object's closing brace, whatever layout the keys before it have.
-    const qsizetype close = json.lastIndexOf(u'}');
-    if (close < 0) {
-        throw Failure(tr("Die JSON-Ausgabe ist kein Objekt."));
-    }
+void addPartBlock(Json& run, const RunPart& part) {
     const RowRange range = partRange(part);
-    return json.left(close).trimmed() +
-           QStringLiteral(
-               ",\n  \"teil\": {\"version\": %1, \"k\": %2, \"n\": %3, \"von\": \"%4\", "
-               "\"bis\": \"%5\", \"laenge\": %6, \"erste\": \"%7\", \"letzte\": \"%8\"}\n")
-               .arg(kPartFormat)
-               .arg(part.index)
-               .arg(part.count)
-               .arg(numberText(part.whole.first), numberText(part.whole.last))
-               .arg(part.whole.length)
-               .arg(numberText(range.first), numberText(range.last)) +
-           json.mid(close);
+    run["teil"] = {{"version", kPartFormat},
+                   {"k", part.index},
+                   {"n", part.count},
+                   {"von", numberText(part.whole.first).toStdString()},
+                   {"bis", numberText(part.whole.last).toStdString()},
+                   {"laenge", part.whole.length},
+                   {"erste", numberText(range.first).toStdString()},
+                   {"letzte", numberText(range.last).toStdString()}};
 }
 
-PartResult readPart(const QString& name, const QByteArray& json) {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError) {
-        throw Failure(tr("%1 ist kein JSON: %2 (bei Zeichen %3).")
-                          .arg(quoted(name), error.errorString())
-                          .arg(error.offset));
+namespace {
+
+// The text as a JSON object with a block "teil", read whole only where it is small enough to be
+// a part.
+Json parsePart(const QString& name, const QByteArray& json) {
+    if (json.size() > kLargestPartFile) {
+        throw Failure(tr("%1 ist größer als %2 Bytes und damit kein Teil eines Laufs.")
+                          .arg(quoted(name))
+                          .arg(kLargestPartFile));
     }
-    const QJsonObject run = document.object();
-    const QJsonObject block = run.value(QStringLiteral("teil")).toObject();
-    if (block.isEmpty()) {
+    // A part nests three levels deep. Anything deeper is refused as it is read: the library
+    // copies and compares values recursively, so a value nested a hundred thousand levels deep
+    // would overflow the stack.
+    struct TooDeep {};
+    const auto shallow = [](int depth, Json::parse_event_t /*event*/, Json& /*value*/) {
+        if (depth > 8) {
+            throw TooDeep{};
+        }
+        return true;
+    };
+    Json run;
+    try {
+        run = Json::parse(json.begin(), json.end(), shallow);
+    } catch (const TooDeep&) {
+        throw Failure(tr("%1 ist nicht die JSON-Ausgabe eines Teils: zu tief verschachtelt.")
+                          .arg(quoted(name)));
+    } catch (const Json::parse_error& error) {
+        throw Failure(
+            tr("%1 ist kein JSON: Fehler bei Byte %2.").arg(quoted(name)).arg(error.byte));
+    } catch (const Json::exception&) {
+        // A number beyond what a double holds.
+        throw Failure(tr("%1 ist kein JSON: eine Zahl ist zu groß.").arg(quoted(name)));
+    }
+    const Json& block = member(run, "teil");
+    if (!block.is_object() || block.empty()) {
         throw Failure(tr("%1 ist nicht die JSON-Ausgabe eines Teils (--teil K/N): der Block "
                          "„teil“ fehlt.")
                           .arg(quoted(name)));
     }
-    const auto bad = [&name](const QString& key) {
-        return Failure(tr("%1: „%2“ fehlt oder ist ungültig.").arg(quoted(name), key));
-    };
-    const auto version = count(block.value(QStringLiteral("version")));
+    return run;
+}
+
+// Whether from..to is a range of whole rows of `length` numbers within 1..2^64-1, as the
+// adjustment leaves it: its first number a multiple of the length plus 1, its last a multiple.
+bool wholeRows(Number from, Number to, std::uint64_t length) {
+    return length >= 1 && length <= 10'000'000 && from >= 1 && from <= to &&
+           (from - 1) % length == 0 && to % length == 0;
+}
+
+// The block "teil": which part of which run, its first and last number those of part K of N.
+RunPart readPartBlock(const QString& name, const Json& block) {
+    const auto version = count(member(block, "version"));
     if (!version) {
-        throw bad(QStringLiteral("teil.version"));
+        throw invalid(name, QStringLiteral("teil.version"));
     }
     if (*version != kPartFormat) {
         throw Failure(tr("%1 hat das Teilformat %2; dieses Programm liest das Format %3.")
@@ -143,15 +203,14 @@ PartResult readPart(const QString& name, const QByteArray& json) {
                           .arg(*version)
                           .arg(kPartFormat));
     }
-    PartResult result{name, {}, {}};
-    RunPart& part = result.part;
     const auto field = [&](const char* key, auto read) {
-        const auto value = read(block.value(QLatin1String(key)));
+        const auto value = read(member(block, key));
         if (!value) {
-            throw bad(QStringLiteral("teil.") + QLatin1String(key));
+            throw invalid(name, QStringLiteral("teil.") + QLatin1String(key));
         }
         return *value;
     };
+    RunPart part;
     part.index = field("k", count);
     part.count = field("n", count);
     const Number from = field("von", decimalNumber);
@@ -159,16 +218,13 @@ PartResult readPart(const QString& name, const QByteArray& json) {
     const std::uint64_t length = field("laenge", count);
     const Number first = field("erste", decimalNumber);
     const Number last = field("letzte", decimalNumber);
-    const auto whole = length >= 1 && length <= 10'000'000
-                           ? adjustToRows(from, to, static_cast<std::uint32_t>(length))
-                           : std::nullopt;
-    if (!whole || whole->first != from || whole->last != to) {
+    if (!wholeRows(from, to, length)) {
         throw Failure(tr("%1: von %2 bis %3 in Zeilen zu %4 ist kein an ganze Zeilen angepasster "
                          "Bereich.")
                           .arg(quoted(name), numberText(from), numberText(to))
                           .arg(length));
     }
-    part.whole = *whole;
+    part.whole = {from, to, static_cast<std::uint32_t>(length)};
     if (!validPart(part)) {
         throw Failure(tr("%1: Teil %2 von %3 gibt es in %4 Zeilen nicht.")
                           .arg(quoted(name))
@@ -185,37 +241,70 @@ PartResult readPart(const QString& name, const QByteArray& json) {
                           .arg(numberText(range.first), numberText(range.last), numberText(first),
                                numberText(last)));
     }
+    return part;
+}
 
-    const QJsonArray frequencies = run.value(QStringLiteral("haeufigkeit")).toArray();
-    if (frequencies.size() != static_cast<qsizetype>(result.tally.rows.size())) {
-        throw bad(QStringLiteral("haeufigkeit"));
-    }
-    // The rows with at most 20 primes hold exactly their sum of k; each row above holds 21 to
-    // `length` primes.
-    Wide rows = 0;
-    Wide primesUpTo20 = 0;
-    for (std::size_t k = 0; k < result.tally.rows.size(); ++k) {
-        const QJsonObject entry = frequencies[static_cast<qsizetype>(k)].toObject();
-        const auto at = count(entry.value(QStringLiteral("k")));
-        const auto tallied = count(entry.value(QStringLiteral("zeilen")));
-        if (!at || *at != k || !tallied) {
-            throw bad(QStringLiteral("haeufigkeit[%1]").arg(k));
+// The run's own range fields, before the tally: those of the part that the block names.
+void checkRunFields(const QString& name, const Json& run, const RunPart& part) {
+    const RowRange range = partRange(part);
+    const std::pair<const char*, Number> fields[] = {{"von", range.first},
+                                                     {"bis", range.last},
+                                                     {"laenge", range.length},
+                                                     {"zeilen", range.rows()}};
+    for (const auto& [key, expected] : fields) {
+        const auto value = count(member(run, key));
+        if (!value) {
+            throw invalid(name, QLatin1String(key));
         }
-        result.tally.rows[k] = *tallied;
-        rows += *tallied;
-        primesUpTo20 += Wide{*tallied} * k;
+        if (*value != expected) {
+            throw Failure(tr("%1: „%2“ ist %3, Teil %4 von %5 hat %6.")
+                              .arg(quoted(name), QLatin1String(key), QString::number(*value))
+                              .arg(part.index)
+                              .arg(part.count)
+                              .arg(numberText(expected)));
+        }
     }
-    const auto over20 = count(run.value(QStringLiteral("mehr_als_20")));
-    const auto primes = count(run.value(QStringLiteral("primzahlen")));
+}
+
+RowTally readTally(const QString& name, const Json& run) {
+    RowTally tally;
+    const Json& frequencies = member(run, "haeufigkeit");
+    if (!frequencies.is_array() || frequencies.size() != tally.rows.size()) {
+        throw invalid(name, QStringLiteral("haeufigkeit"));
+    }
+    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+        const auto at = count(member(frequencies[k], "k"));
+        const auto rows = count(member(frequencies[k], "zeilen"));
+        if (!at || *at != k || !rows) {
+            throw invalid(name, QStringLiteral("haeufigkeit[%1]").arg(k));
+        }
+        tally.rows[k] = *rows;
+    }
+    const auto over20 = count(member(run, "mehr_als_20"));
     if (!over20) {
-        throw bad(QStringLiteral("mehr_als_20"));
+        throw invalid(name, QStringLiteral("mehr_als_20"));
     }
+    const auto primes = count(member(run, "primzahlen"));
     if (!primes) {
-        throw bad(QStringLiteral("primzahlen"));
+        throw invalid(name, QStringLiteral("primzahlen"));
     }
-    result.tally.over20 = *over20;
-    result.tally.primes = *primes;
-    rows += *over20;
+    tally.over20 = *over20;
+    tally.primes = *primes;
+    return tally;
+}
+
+// A tally that a count of the part's rows can give: its rows those of the part, no row with more
+// primes than numbers, and as many primes as its rows hold.
+void checkTally(const QString& name, const RowTally& tally, const RunPart& part) {
+    const RowRange range = partRange(part);
+    // 128 bits hold any sum of 22 counts and products with k; as no count is negative, the sum
+    // matching the part's rows keeps each count within them.
+    Wide rows = tally.over20;
+    Wide primesUpTo20 = 0;
+    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+        rows += tally.rows[k];
+        primesUpTo20 += Wide{tally.rows[k]} * k;
+    }
     if (rows != range.rows()) {
         throw Failure(tr("%1: die Häufigkeiten zählen %2 Zeilen, Teil %3 von %4 hat %5.")
                           .arg(quoted(name), numberText(static_cast<Number>(rows)))
@@ -223,12 +312,34 @@ PartResult readPart(const QString& name, const QByteArray& json) {
                           .arg(part.count)
                           .arg(range.rows()));
     }
-    if (*primes < primesUpTo20 + Wide{*over20} * 21 ||
-        *primes > primesUpTo20 + Wide{*over20} * part.whole.length) {
+    for (std::size_t k = range.length + 1; k <= tally.rows.size(); ++k) {
+        const std::uint64_t held = k < tally.rows.size() ? tally.rows[k] : tally.over20;
+        if (held > 0) {
+            throw Failure(tr("%1: %2 Zeilen mit %3 Primzahlen, aber eine Zeile hat %4 Zahlen.")
+                              .arg(quoted(name))
+                              .arg(held)
+                              .arg(k < tally.rows.size() ? QString::number(k) : tr("mehr als 20"))
+                              .arg(range.length));
+        }
+    }
+    // The rows with at most 20 primes hold exactly their sum of k; each row above holds 21 to
+    // `length` primes.
+    if (tally.primes < primesUpTo20 + Wide{tally.over20} * 21 ||
+        tally.primes > primesUpTo20 + Wide{tally.over20} * range.length) {
         throw Failure(tr("%1: %2 Primzahlen passen nicht zu den Häufigkeiten.")
                           .arg(quoted(name))
-                          .arg(*primes));
+                          .arg(tally.primes));
     }
+}
+
+}  // namespace
+
+PartResult readPart(const QString& name, const QByteArray& json) {
+    const Json run = parsePart(name, json);
+    PartResult result{name, readPartBlock(name, member(run, "teil")), {}};
+    checkRunFields(name, run, result.part);
+    result.tally = readTally(name, run);
+    checkTally(name, result.tally, result.part);
     return result;
 }
 
@@ -279,7 +390,7 @@ RowTally mergeParts(const std::vector<PartResult>& parts) {
     }
     RowTally total;
     for (const PartResult& part : parts) {
-        total += part.tally;
+        total = checkedSum(total, part);
     }
     return total;
 }

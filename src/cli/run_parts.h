@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "cli/json_text.h"
 #include "engine/rows/rows.h"
 
 namespace core {
@@ -43,25 +44,31 @@ struct RowSpan {
 // The line a part's text output begins with: which part of which range it is.
 [[nodiscard]] QString partHeading(const RunPart& part);
 
-// A run's JSON (one object, as jsonReport writes it) with the block "teil" added as its last
-// key: the format version, K, N, the whole range and the part's first and last number. The
-// numbers of the range go as decimal strings: JSON readers that hold numbers in doubles would
-// round them above 2^53.
-[[nodiscard]] QString withPartBlock(const QString& json, const RunPart& part);
+// Adds the block "teil" to a run's JSON object (reportJson) as its last key: the format
+// version, K, N, the whole range and the part's first and last number. The numbers of the range
+// go as decimal strings: JSON readers that hold numbers in doubles would round them above 2^53.
+void addPartBlock(Json& run, const RunPart& part);
 
-// A part read back from its JSON, checked on its own: a valid part of a valid range, its first
-// and last number those of part K of N, and a tally that adds up to its rows and its primes.
+// The largest file a merge reads as a part. A part's JSON is a few kilobytes whatever its range;
+// anything near this size is no part, and reading stops here.
+inline constexpr qsizetype kLargestPartFile = qsizetype{1} << 20;
+
+// A part read back from its JSON, taken as coming from anyone: a valid part of a valid range,
+// the run's own fields those of part K of N, no row with more primes than numbers, and a tally
+// that adds up to its rows and its primes.
 struct PartResult {
     QString name;  // where it came from, for messages
     RunPart part;
     RowTally tally;
 };
 
-// Throws Failure naming `name` where the text is no such part.
+// Throws Failure naming `name` where the text is no such part or is longer than
+// kLargestPartFile.
 [[nodiscard]] PartResult readPart(const QString& name, const QByteArray& json);
 
 // The whole run's tally from its parts: all of one range, one row length and one N, each K
-// exactly once. Throws Failure naming the file and what is wrong. Requires at least one part.
+// exactly once, the sums within 64 bits. Throws Failure naming the file and what is wrong.
+// Requires at least one part.
 [[nodiscard]] RowTally mergeParts(const std::vector<PartResult>& parts);
 
 }  // namespace core

@@ -82,7 +82,7 @@ public:
 
     // A row waits for the next to know whether a comma follows it.
     void beginRows(const core::RowRange& /*range*/) override {
-        m_out.text(QStringLiteral("{\n  \"zeilenliste\": [\n"));
+        m_out.text(core::jsonListOpening("zeilenliste"));
     }
     void row(const core::RowRange& range, std::uint64_t row, std::uint32_t count,
              const std::vector<std::uint32_t>& offsets) override {
@@ -93,7 +93,6 @@ public:
     }
     void endRows() override {
         m_out.line(m_pending);
-        m_out.text(QStringLiteral("  ],\n"));
     }
     void report(const RunReport& report, bool afterRows) override {
         writeJsonReport(report, afterRows);
@@ -105,12 +104,13 @@ public:
 
 private:
     void writeJsonReport(const RunReport& report, bool afterRows) {
-        QString json =
-            core::jsonReport(report.range, report.summary, report.tally, report.fit, report.models);
-        if (afterRows) {
-            json.remove(0, 2);  // "{\n": the object began before the rows
+        core::Json json =
+            core::reportJson(report.range, report.summary, report.tally, report.fit, report.models);
+        if (report.part) {
+            core::addPartBlock(json, *report.part);
         }
-        m_out.text(report.part ? core::withPartBlock(json, *report.part) : json);
+        // With the rows, the object began before them.
+        m_out.text(afterRows ? core::jsonListClosing(json) : core::jsonText(json));
     }
 
     QString m_pending;

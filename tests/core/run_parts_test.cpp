@@ -74,8 +74,9 @@ TEST(RunParts, PartRangesAreWholeRowsUpTo2To64) {
 QByteArray partJson(const RunPart& part) {
     ScanControl control;
     const RowTally tally = countRange(partRange(part), 1, control);
-    return withPartBlock(jsonReport(partRange(part), summarizeFrequencies(tally), tally, {}), part)
-        .toUtf8();
+    Json run = reportJson(partRange(part), summarizeFrequencies(tally), tally, {});
+    addPartBlock(run, part);
+    return jsonText(run).toUtf8();
 }
 
 std::vector<PartResult> readAll(const RowRange& whole, std::uint64_t count) {
@@ -98,12 +99,26 @@ TEST(RunParts, MergeReadsThePartsBackExactly) {
     const RunPart last{*high, 3, 3};
     RowTally tally;
     tally.rows[0] = partRange(last).rows();
-    const QString json = jsonReport(partRange(last), summarizeFrequencies(tally), tally, {});
-    const PartResult part =
-        readPart(QStringLiteral("hoch.json"), withPartBlock(json, last).toUtf8());
+    Json run = reportJson(partRange(last), summarizeFrequencies(tally), tally, {});
+    addPartBlock(run, last);
+    const PartResult part = readPart(QStringLiteral("hoch.json"), jsonText(run).toUtf8());
     EXPECT_EQ(part.part.whole.first, high->first);
     EXPECT_EQ(part.part.whole.last, high->last);
     EXPECT_EQ(part.part.index, 3u);
+    // Rows of one number begin anywhere; rows of two at odd numbers.
+    for (const RowRange& short_rows :
+         {RowRange{1, 100, 1}, RowRange{17, 40, 1}, RowRange{1, 98, 2}}) {
+        EXPECT_EQ(mergeParts(readAll(short_rows, 3)), countRange(short_rows, 1, control))
+            << numberText(short_rows.first).toStdString() << ".."
+            << numberText(short_rows.last).toStdString();
+    }
+}
+
+// A part whose tally says what it likes, its fields otherwise those of part K of N.
+QByteArray forgedPart(const RunPart& part, const RowTally& tally) {
+    Json run = reportJson(partRange(part), summarizeFrequencies(tally), tally, {});
+    addPartBlock(run, part);
+    return jsonText(run).toUtf8();
 }
 
 // One refusal each: a file that is no part, a part that is not what it says, parts that are
@@ -124,6 +139,13 @@ TEST(RunParts, MergeRefusesWhatIsNoWholeRun) {
     const auto alone = [](const QByteArray& json) {
         return [json] { return std::vector{readPart(QStringLiteral("teil-2.json"), json)}; };
     };
+    const RowRange tens{1, 1000, 10};
+    RowTally fifteens;
+    fifteens.rows[15] = 100;
+    fifteens.primes = 1500;
+    RowTally over20;
+    over20.over20 = 100;
+    over20.primes = 2100;
     const auto without = [&](std::size_t index) {
         return [&, index] {
             auto parts = readAll(whole, 3);
@@ -150,6 +172,25 @@ TEST(RunParts, MergeRefusesWhatIsNoWholeRun) {
          "„haeufigkeit[0]“ fehlt oder ist ungültig"},
         {"primes that do not add up", alone(edited("\"primzahlen\": ", "\"primzahlen\": 1")),
          "Primzahlen passen nicht zu den Häufigkeiten"},
+        {"rows of 10 numbers with 15 primes", alone(forgedPart({tens, 1, 1}, fifteens)),
+         "„teil-2.json“: 100 Zeilen mit 15 Primzahlen, aber eine Zeile hat 10 Zahlen."},
+        {"rows of 10 numbers with over 20 primes", alone(forgedPart({tens, 1, 1}, over20)),
+         "„teil-2.json“: 100 Zeilen mit mehr als 20 Primzahlen, aber eine Zeile hat 10 Zahlen."},
+        {"the run's first number not the part's", alone(edited("\"von\": 15031", "\"von\": 15030")),
+         "„teil-2.json“: „von“ ist 15030, Teil 2 von 3 hat 15031."},
+        {"the run's rows not the part's", alone(edited("\"zeilen\": 167", "\"zeilen\": 168")),
+         "„teil-2.json“: „zeilen“ ist 168, Teil 2 von 3 hat 167."},
+        {"a negative count", alone(edited("\"primzahlen\": ", "\"primzahlen\": -")),
+         "„teil-2.json“: „primzahlen“ fehlt oder ist ungültig."},
+        {"a count beyond 2^64",
+         alone(edited("\"primzahlen\": ", "\"primzahlen\": 18446744073709551616")),
+         "„teil-2.json“: „primzahlen“ fehlt oder ist ungültig."},
+        {"a count as a fraction", alone(edited("\"zeilen\": 167,", "\"zeilen\": 167.0,")),
+         "„teil-2.json“: „zeilen“ fehlt oder ist ungültig."},
+        {"a number no double holds", alone(edited("\"primzahlen\": ", "\"primzahlen\": 1e999")),
+         "„teil-2.json“ ist kein JSON"},
+        {"a file far larger than a part", alone(second + QByteArray(kLargestPartFile, ' ')),
+         "„teil-2.json“ ist größer als 1048576 Bytes"},
         {"another range",
          [&] {
              auto parts = readAll(whole, 3);
@@ -168,6 +209,17 @@ TEST(RunParts, MergeRefusesWhatIsNoWholeRun) {
         {"the middle part missing", without(1), "Teil 2 von 3 fehlt."},
         {"parts missing", [&] { return std::vector{readAll(whole, 3)[1]}; },
          "Es fehlen 2 der 3 Teile: 1, 3."},
+        {"sums beyond 64 bits",
+         [&] {
+             // Tallies that no part read back can hold: readPart bounds the primes by the
+             // numbers, and the numbers of a range stay below 2^64.
+             auto parts = readAll(whole, 3);
+             for (PartResult& part : parts) {
+                 part.tally.primes = std::uint64_t{1} << 63;
+             }
+             return parts;
+         },
+         "Mit „teil-2.json“ übersteigt die Summe der Teile 2^64 − 1."},
     };
     for (const Case& c : cases) {
         try {

@@ -5,6 +5,7 @@ pandas where it is installed), json with Python's json module."""
 import csv
 import io
 import json
+import pathlib
 import re
 import subprocess
 import sys
@@ -126,6 +127,17 @@ short = plain(run("--laengen", "5..7", "--format", "csv", "1", "5"))
 # 1..5 leaves one row of 5, too few to fit, and none of 6 or 7: n* only.
 check("no fit", [("5", "1", "", True), ("6", "0", "", True), ("7", "0", "", True)],
       [(r["laenge"], r["zeilen"], r["n"], float(r["n_vorhergesagt"]) > 0) for r in short])
+
+# The JSON layout itself, byte for byte as it was first published: a part with the fit and the
+# models, the rows before the tally, the table of row lengths with and without fits.
+references = pathlib.Path(__file__).resolve().parent.parent / "data" / "cli"
+for name, args in [
+        ("teil_2_3_modelle.json",
+         ["--format", "json", "--anpassung", "--modelle", "--teil", "2/3", *run_args]),
+        ("zeilen_1_100_10.json", ["--zeilen", "--format", "json", "--anpassung", "1", "100", "10"]),
+        ("laengen_1_3.json", ["--laengen", "1..3", "--format", "json", "0", "10"]),
+        ("laengen_5_7.json", ["--laengen", "5..7", "--format", "json", "1", "5"])]:
+    check(f"{name} byte for byte", (references / name).read_bytes(), run(*args))
 
 try:
     import pandas

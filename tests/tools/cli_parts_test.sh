@@ -3,7 +3,7 @@
 # machine (named as its --sshlogin host), then `vereinigen` in every format, with and without
 # the fit and the models, against one run over the whole range, byte for byte; near 2^64 too,
 # and with as many parts as rows. A part alone writes its own range's output; wrong sets of
-# parts are refused.
+# parts, forged parts and files far larger than a part are refused; a signal ends a merge.
 set -u
 cli=$1
 examples=$2
@@ -101,6 +101,64 @@ refused "--teil with --zeilen" "primzeilen-cli: --teil und --zeilen schließen e
     --teil 1/2 --zeilen 1 1170 90
 refused "--teil with --laengen" "primzeilen-cli: --laengen und --teil schließen einander aus." \
     --teil 1/2 --laengen 10..12 1 1170
+
+# Rows of one number: every number begins a row, and the parts still merge.
+for k in 1 2 3; do
+    "$cli" --format json --still --teil "$k/3" 0 100 1 >"$tmp/ones-$k.json"
+done
+check "rows of one number in 3 parts" "$("$cli" --format json --anpassung 0 100 1)" \
+    "$("$cli" vereinigen --format json --anpassung "$tmp"/ones-{3,1,2}.json)"
+"$cli" --format json --teil 1/1 0 100 1 >"$tmp/ones.json"
+check "rows of one number in 1 part" "$("$cli" 0 100 1)" "$("$cli" vereinigen "$tmp/ones.json")"
+
+# A part is a file from anywhere: a tally no count gives, fields that disagree with the block
+# "teil", or anything far larger than a part are refused, naming the file.
+"$cli" --format json --teil 1/1 1 1000 10 >"$tmp/tens.json"
+forge() {  # python statement on the part `run`, file written
+    /usr/bin/python3 -c '
+import json, sys
+run = json.load(open(sys.argv[1]))
+exec(sys.argv[2])
+json.dump(run, open(sys.argv[3], "w"))' "$tmp/tens.json" "$1" "$2"
+}
+forge 'run["haeufigkeit"] = [{"k": k, "zeilen": 100 if k == 15 else 0} for k in range(21)]
+run["primzahlen"] = 1500' "$tmp/fifteen.json"
+refused "rows of 10 numbers with 15 primes" \
+    "primzeilen-cli: „$tmp/fifteen.json“: 100 Zeilen mit 15 Primzahlen, aber eine Zeile hat 10" \
+    vereinigen "$tmp/fifteen.json"
+forge 'run["bis"] = 990' "$tmp/short.json"
+refused "a run's last number not its part's" \
+    "primzeilen-cli: „$tmp/short.json“: „bis“ ist 990, Teil 1 von 1 hat 1000." \
+    vereinigen "$tmp/short.json"
+forge 'run["primzahlen"] = 2**64' "$tmp/huge.json"
+refused "a count beyond 2^64" "primzeilen-cli: „$tmp/huge.json“: „primzahlen“ fehlt oder ist" \
+    vereinigen "$tmp/huge.json"
+refused "an endless file" "primzeilen-cli: „/dev/zero“ ist größer als 1048576 Bytes" \
+    vereinigen /dev/zero
+forge 'run["ballast"] = [0] * 1000000' "$tmp/large.json"
+refused "valid JSON far larger than a part" \
+    "primzeilen-cli: „$tmp/large.json“ ist größer als 1048576 Bytes" vereinigen "$tmp/large.json"
+
+# SIGTERM and SIGINT end a merge at once, even one waiting for a FIFO that nobody writes.
+mkfifo "$tmp/fifo"
+for stop in TERM:143 INT:130; do
+    "$cli" vereinigen "$tmp/fifo" "${parts[@]}" >"$tmp/out" 2>"$tmp/err" &
+    pid=$!
+    sleep 0.5
+    kill -s "${stop%:*}" "$pid"
+    for _ in $(seq 40); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        check "SIG${stop%:*} ends a merge waiting for a FIFO within 2 s" "ended" "still running"
+        kill -s KILL "$pid"
+    fi
+    wait "$pid"
+    check "SIG${stop%:*} while merging: status" "${stop#*:}" "$?"
+    check "SIG${stop%:*} while merging: message" "Abgebrochen." "$(cat "$tmp/err")"
+    check "SIG${stop%:*} while merging: no output" "" "$(cat "$tmp/out")"
+done
 
 [ "$failures" -eq 0 ] || echo "$failures failures"
 exit $((failures > 0))
