@@ -64,7 +64,7 @@ public:
     // Checkable, off at every start (Alt+M): every redraw also draws the random models.
     void showModels(bool shown);
     // Alt+V: "Zeilenlängen im Vergleich" for the range of the last scan.
-    QAction* compareRowLengthsAction;
+    QAction* compareRowLengthsAction = nullptr;
     void compareRowLengths();
     [[nodiscard]] RowLengthWindow* rowLengthWindow() const { return m_rowLengths; }
     // The picture on the clipboard: an image at the window's scale, and the chart as SVG.
@@ -88,48 +88,48 @@ public:
     void setSaveDialog(SaveDialog dialog) { m_askWhereToSave = std::move(dialog); }
 
     // The controls, named by what they hold; src/ui/README.md lists their documented names.
-    PictureBox* pictureBox;
-    TextGrid* table;
-    QLabel* tableHeading;
+    PictureBox* pictureBox = nullptr;
+    TextGrid* table = nullptr;
+    QLabel* tableHeading = nullptr;
     // B( n ; p ): the fitted distribution.
-    QLabel* fitOpening;
-    EditField* n;
-    QLabel* fitSeparator;
-    EditField* p;
-    QLabel* fitClosing;
+    QLabel* fitOpening = nullptr;
+    EditField* n = nullptr;
+    QLabel* fitSeparator = nullptr;
+    EditField* p = nullptr;
+    QLabel* fitClosing = nullptr;
     // The means and standard deviations of h(x) and of B(n;p).
-    QLabel* observedMeanLabel;
-    EditField* observedMean;
-    QLabel* binomialMeanLabel;
-    EditField* binomialMean;
-    QLabel* observedDeviationLabel;
-    EditField* observedDeviation;
-    QLabel* binomialDeviationLabel;
-    EditField* binomialDeviation;
+    QLabel* observedMeanLabel = nullptr;
+    EditField* observedMean = nullptr;
+    QLabel* binomialMeanLabel = nullptr;
+    EditField* binomialMean = nullptr;
+    QLabel* observedDeviationLabel = nullptr;
+    EditField* observedDeviation = nullptr;
+    QLabel* binomialDeviationLabel = nullptr;
+    EditField* binomialDeviation = nullptr;
     // The row length and the range of the scan the results come from.
-    QLabel* scannedRowLengthLabel;
-    EditField* scannedRowLength;
-    QLabel* scannedLowerLabel;
-    EditField* scannedLower;
-    QLabel* scannedUpperLabel;
-    EditField* scannedUpper;
-    QPushButton* clearButton;
-    QPushButton* sticksButton;
-    ColorGrid* colorChoice;
-    QPushButton* histogramButton;
-    QPushButton* closeButton;
-    QLabel* stickChartCaption;
-    QLabel* histogramCaption;
+    QLabel* scannedRowLengthLabel = nullptr;
+    EditField* scannedRowLength = nullptr;
+    QLabel* scannedLowerLabel = nullptr;
+    EditField* scannedLower = nullptr;
+    QLabel* scannedUpperLabel = nullptr;
+    EditField* scannedUpper = nullptr;
+    QPushButton* clearButton = nullptr;
+    QPushButton* sticksButton = nullptr;
+    ColorGrid* colorChoice = nullptr;
+    QPushButton* histogramButton = nullptr;
+    QPushButton* closeButton = nullptr;
+    QLabel* stickChartCaption = nullptr;
+    QLabel* histogramCaption = nullptr;
     // Getting the chart out, from the picture's context menu or by Ctrl+C, Ctrl+S and Ctrl+P
     // anywhere in the window but a text field; disabled until the picture was first drawn.
-    QAction* copyPictureAction;
-    QAction* savePictureAction;
-    QAction* printAction;
+    QAction* copyPictureAction = nullptr;
+    QAction* savePictureAction = nullptr;
+    QAction* printAction = nullptr;
     // On the table's context menu, the results also on the picture's.
-    QAction* copyTableAction;
-    QAction* saveTableAction;
-    QAction* copyResultsAction;
-    QAction* showModelsAction;
+    QAction* copyTableAction = nullptr;
+    QAction* saveTableAction = nullptr;
+    QAction* copyResultsAction = nullptr;
+    QAction* showModelsAction = nullptr;
 
 protected:
     void changeEvent(QEvent* event) override;
