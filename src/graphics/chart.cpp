@@ -11,16 +11,6 @@
 
 namespace graphics {
 
-namespace {
-
-void chooseColor(ChartState& chart, int colorIndex) {
-    if (colorIndex >= 0 && colorIndex < static_cast<int>(kColorTable.size())) {
-        chart.penColor = kColorTable[static_cast<std::size_t>(colorIndex)];
-    }
-}
-
-}  // namespace
-
 std::int32_t heightOf(const ChartState& chart, double value) {
     // In extended precision 0.025 lands just below 311.5 and rounds to 311; in double it would
     // reach 311.5 and give 312.
@@ -58,57 +48,54 @@ void drawAxes(graphics::Picture& picture, ChartState& chart) {
     canvas.line(x0, 20, x0 - 3, 28);
 
     for (int i = 0; i <= 18; ++i) {
-        chart.x = x0 + i * chart.unit;
-        canvas.line(chart.x, y0, chart.x, y0 + 3);
-        canvas.drawText(chart.x - 2, y0 + 5, core::formatInteger(i));
+        const int x = x0 + i * chart.unit;
+        canvas.line(x, y0, x, y0 + 3);
+        canvas.drawText(x - 2, y0 + 5, core::formatInteger(i));
     }
     for (int i = 1; i <= 4; ++i) {
-        chart.y = y0 - 2 * chart.unit * i;
-        canvas.line(x0, chart.y, x0 - 3, chart.y);
-        canvas.drawText(x0 - 20, chart.y - 6, core::formatShortest(i / 10.0L));
+        const int y = y0 - 2 * chart.unit * i;
+        canvas.line(x0, y, x0 - 3, y);
+        canvas.drawText(x0 - 20, y - 6, core::formatShortest(i / 10.0L));
     }
 }
 
-void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorIndex,
+void drawStickChart(graphics::Picture& picture, const ChartState& chart, graphics::Color color,
                     const core::Frequencies& h) {
     graphics::Canvas& canvas = picture.canvas();
-    chooseColor(chart, colorIndex);
     for (int x = 0; x <= 18; ++x) {
-        chart.value = h[static_cast<std::size_t>(x)];
-        chart.x = chart.originX + x * chart.unit;
-        chart.y = heightOf(chart, chart.value);
-        canvas.setPenColor(chart.penColor);
-        canvas.line(chart.x, chart.baseline, chart.x, chart.y);
+        const int left = chart.originX + x * chart.unit;
+        const std::int32_t top = heightOf(chart, h[static_cast<std::size_t>(x)]);
+        canvas.setPenColor(color);
+        canvas.line(left, chart.baseline, left, top);
     }
     canvas.setPenColor(graphics::kBlack);
 }
 
-void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex,
-                   const QString& nText, const QString& pText) {
+void drawHistogram(graphics::Picture& picture, const ChartState& chart, graphics::Color color,
+                   const core::BinomialFit& fit) {
     graphics::Canvas& canvas = picture.canvas();
-    chooseColor(chart, colorIndex);
-    const std::int32_t n = core::parseInteger(nText);
-    const double p = core::parseReal(pText);
-    chart.halfWidth = static_cast<std::uint16_t>(chart.unit >> 1);
-    const int half = chart.halfWidth;
-    std::int64_t x = 0;
-    do {
-        chart.value = core::binomialProbability(n, static_cast<std::int32_t>(x), p);
-        chart.x = static_cast<std::int32_t>(chart.originX + x * chart.unit);
-        chart.y = heightOf(chart, chart.value);
-        canvas.setPenColor(chart.penColor);
-        canvas.line(chart.x - half, chart.baseline, chart.x - half, chart.y);
-        canvas.line(chart.x + half, chart.baseline, chart.x + half, chart.y);
-        canvas.line(chart.x - half, chart.y, chart.x + half, chart.y);
-        ++x;
-        // The bars stop at n, or once the next bar would begin right of the picture: a fitted n
-        // in the millions then costs no more than the bars that can be seen. Before the first
-        // axes all bars would fall on one point, so one is enough.
-    } while (x <= n && chart.unit > 0 && chart.originX + x * chart.unit - half < picture.width());
+    const int half = chart.unit >> 1;
+    // The bars stop at n, or once the next bar would begin right of the picture: a fitted n in
+    // the millions then costs no more than the bars that can be seen. Before the first axes all
+    // bars would fall on one point, so one is enough; an n below 0 still draws the bar for 0.
+    std::int64_t bars = 1;
+    while (bars <= fit.n && chart.unit > 0 &&
+           chart.originX + bars * chart.unit - half < picture.width()) {
+        ++bars;
+    }
+    const std::vector<double> values = core::binomialColumn(fit, static_cast<std::size_t>(bars));
+    for (std::size_t x = 0; x < values.size(); ++x) {
+        const auto centre = static_cast<std::int32_t>(chart.originX + x * chart.unit);
+        const std::int32_t top = heightOf(chart, values[x]);
+        canvas.setPenColor(color);
+        canvas.line(centre - half, chart.baseline, centre - half, top);
+        canvas.line(centre + half, chart.baseline, centre + half, top);
+        canvas.line(centre - half, top, centre + half, top);
+    }
     canvas.setPenColor(graphics::kBlack);
 }
 
-void drawModels(graphics::Picture& picture, const ChartState& chart,
+void drawModels(graphics::Picture& picture, const ChartState& chart, graphics::Color chartColor,
                 const core::ModelComparison& comparison) {
     graphics::Canvas& canvas = picture.canvas();
     const graphics::Color pen = canvas.penColor();
@@ -175,10 +162,10 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
     for (int i = 0; i < 6; ++i) {
         const int y = 16 + 15 * i;
         if (i == 0) {  // a stick in the chart colour
-            canvas.setPenColor(chart.penColor);
+            canvas.setPenColor(chartColor);
             canvas.line(left + 12, y + 4, left + 12, y - 4);
         } else if (i == 1) {  // an open bar in the chart colour
-            canvas.setPenColor(chart.penColor);
+            canvas.setPenColor(chartColor);
             canvas.line(left + 8, y + 4, left + 8, y - 3);
             canvas.line(left + 8, y - 3, left + 16, y - 3);
             canvas.line(left + 16, y - 3, left + 16, y + 4);

@@ -8,10 +8,9 @@
 #include "graphics/chart.h"
 #include "graphics/chart_export.h"
 #include "ui/file_dialogs.h"
-#include "ui/graph_redraw.h"
 #include "ui/handler.h"
+#include "ui/result_table.h"
 #include "ui/shared_state.h"
-#include "ui/text_field.h"
 
 class QAction;
 class QLabel;
@@ -41,8 +40,10 @@ public:
     GraphWindow(ui::SharedState& state, graphics::ChartState& chart,
                 ui::FailureReporter reporter = {}, QWidget* parent = nullptr);
 
-    // Fits B(n;p) to the last scan's shares and fills the table and the result fields.
+    // Fits B(n;p) to the last scan's shares and shows it in the table and the result fields.
     void fillTable();
+    // What the table and the result fields show.
+    [[nodiscard]] const FitResults& results() const { return m_results; }
     void drawAxes();
     void drawStickChart();
     void drawHistogram();
@@ -83,7 +84,8 @@ public:
     [[nodiscard]] QString writePicture(const PictureFile& file) const;
     // The nine result fields, n to the scan's upper bound, with the labels the window shows
     // them by.
-    [[nodiscard]] std::vector<std::pair<QString, QString>> resultFields() const;
+    [[nodiscard]] std::vector<std::pair<QString, QString>> labelledResults() const;
+    // The table and the fields for the printed page and the PDF.
     [[nodiscard]] graphics::ChartTexts chartTexts() const;
     void setSaveDialog(SaveDialog dialog) { m_askWhereToSave = std::move(dialog); }
 
@@ -138,7 +140,8 @@ private:
     // The window and its controls from the layout table.
     void buildControls();
     void createActions();
-    [[nodiscard]] ui::GraphControls controls();
+    // The results into the table and the fields.
+    void showResults();
     // The random models over the chart, from the cache while the scan is the same.
     void drawModels();
 
@@ -148,6 +151,7 @@ private:
     SaveDialog m_askWhereToSave = askWhereToSave;
     bool m_activated = false;
     bool m_showModels = false;
+    FitResults m_results;
     RowLengthWindow* m_rowLengths = nullptr;
     // The models of the last scan drawn with them, computed once per scan.
     std::optional<std::pair<ui::ScannedRange, core::ModelShares>> m_models;

@@ -74,7 +74,7 @@ void GraphWindow::compareRowLengths() {
 }
 
 void GraphWindow::copyTable() {
-    QGuiApplication::clipboard()->setText(core::tableTsv(chartTexts().table));
+    QGuiApplication::clipboard()->setText(core::tableTsv(m_results.table));
 }
 
 void GraphWindow::saveTable() {
@@ -83,12 +83,12 @@ void GraphWindow::saveTable() {
                        resultFileName(m_state.lastScan, QStringLiteral("csv")),
                        {{tr("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
                       tr("Die Tabelle"), m_report, [this](QIODevice& device, std::size_t) {
-                          core::writeAll(device, core::tableCsv(chartTexts().table));
+                          core::writeAll(device, core::tableCsv(m_results.table));
                       });
 }
 
 void GraphWindow::copyResults() {
-    QGuiApplication::clipboard()->setText(core::resultsText(resultFields()));
+    QGuiApplication::clipboard()->setText(core::resultsText(labelledResults()));
 }
 
 void GraphWindow::copyPicture() {
@@ -127,41 +127,45 @@ void GraphWindow::printPicture() {
     }
 }
 
-std::vector<std::pair<QString, QString>> GraphWindow::resultFields() const {
-    const auto label = [](const QLabel* label) {
-        QString text = label->text();
-        if (text.endsWith(u':')) {
-            text.chop(1);
-        }
-        return text;
-    };
-    return {{tr("n"), n->text()},
-            {tr("p"), p->text()},
-            {label(observedMeanLabel), observedMean->text()},
-            {label(binomialMeanLabel), binomialMean->text()},
-            {label(observedDeviationLabel), observedDeviation->text()},
-            {label(binomialDeviationLabel), binomialDeviation->text()},
-            {label(scannedRowLengthLabel), scannedRowLength->text()},
-            {label(scannedLowerLabel), scannedLower->text()},
-            {label(scannedUpperLabel), scannedUpper->text()}};
+namespace {
+
+// A field's label as the window shows it, without its colon.
+QString caption(const QLabel* label) {
+    QString text = label->text();
+    if (text.endsWith(u':')) {
+        text.chop(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::pair<QString, QString>> GraphWindow::labelledResults() const {
+    const ResultFields& fields = m_results.fields;
+    return {{tr("n"), fields.n},
+            {tr("p"), fields.p},
+            {caption(observedMeanLabel), fields.observedMean},
+            {caption(binomialMeanLabel), fields.binomialMean},
+            {caption(observedDeviationLabel), fields.observedDeviation},
+            {caption(binomialDeviationLabel), fields.binomialDeviation},
+            {caption(scannedRowLengthLabel), fields.scannedRowLength},
+            {caption(scannedLowerLabel), fields.scannedLower},
+            {caption(scannedUpperLabel), fields.scannedUpper}};
 }
 
 graphics::ChartTexts GraphWindow::chartTexts() const {
-    graphics::ChartTexts texts;
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < table->columnCount(); ++column) {
-            texts.table[static_cast<std::size_t>(row)].append(table->cell(column, row));
-        }
-    }
-    // n and p; the two means; the two deviations; the scanned rows.
-    const auto fields = resultFields();
-    for (const auto& column : {std::vector{0, 1}, {2, 4}, {3, 5}, {6, 7, 8}}) {
-        auto& placed = texts.fieldColumns.emplace_back();
-        for (const int field : column) {
-            placed.push_back(fields[static_cast<std::size_t>(field)]);
-        }
-    }
-    return texts;
+    const ResultFields& fields = m_results.fields;
+    using Field = std::pair<QString, QString>;
+    // Side by side: n and p; the two means; the two deviations; the scanned rows.
+    return {m_results.table,
+            {{Field{tr("n"), fields.n}, Field{tr("p"), fields.p}},
+             {Field{caption(observedMeanLabel), fields.observedMean},
+              Field{caption(observedDeviationLabel), fields.observedDeviation}},
+             {Field{caption(binomialMeanLabel), fields.binomialMean},
+              Field{caption(binomialDeviationLabel), fields.binomialDeviation}},
+             {Field{caption(scannedRowLengthLabel), fields.scannedRowLength},
+              Field{caption(scannedLowerLabel), fields.scannedLower},
+              Field{caption(scannedUpperLabel), fields.scannedUpper}}}};
 }
 
 }  // namespace ui
