@@ -2,11 +2,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMimeData>
 
 #include "core/save_file.h"
 #include "core/table_text.h"
 #include "graph_window.h"
+#include "ui/actions.h"
 #include "ui/edit_field.h"
 #include "ui/picture_box.h"
 #include "ui/picture_files.h"
@@ -16,42 +16,31 @@
 namespace ui {
 
 void GraphWindow::createActions() {
-    const auto add = [this](QWidget* owner, const QString& text, void (GraphWindow::*slot)(),
-                            QKeySequence::StandardKey key = QKeySequence::UnknownKey) {
-        auto* action = new QAction(text, owner);
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, slot);
-        owner->addAction(action);
-        return action;
-    };
-    copyPictureAction =
-        add(pictureBox, tr("Bild &kopieren"), &GraphWindow::copyPicture, QKeySequence::Copy);
-    savePictureAction = add(pictureBox, tr("Bild &speichern unter …"), &GraphWindow::savePicture,
-                            QKeySequence::Save);
-    printAction =
-        add(pictureBox, tr("&Drucken …"), &GraphWindow::printPicture, QKeySequence::Print);
+    copyPictureAction = makeAction(pictureBox, tr("Bild &kopieren"), this,
+                                   &GraphWindow::copyPicture, QKeySequence::Copy);
+    savePictureAction = makeAction(pictureBox, tr("Bild &speichern unter …"), this,
+                                   &GraphWindow::savePicture, QKeySequence::Save);
+    printAction = makeAction(pictureBox, tr("&Drucken …"), this, &GraphWindow::printPicture,
+                             QKeySequence::Print);
     for (QAction* action : {copyPictureAction, savePictureAction, printAction}) {
         action->setEnabled(pictureBox->picture().isDrawn());
     }
     auto* separator = new QAction(pictureBox);
     separator->setSeparator(true);
     pictureBox->addAction(separator);
-    copyTableAction = add(table, tr("Tabelle &kopieren"), &GraphWindow::copyTable);
-    saveTableAction = add(table, tr("Tabelle speichern unter …"), &GraphWindow::saveTable);
-    copyResultsAction = add(table, tr("&Ergebnisse kopieren"), &GraphWindow::copyResults);
+    copyTableAction = makeAction(table, tr("Tabelle &kopieren"), this, &GraphWindow::copyTable);
+    saveTableAction =
+        makeAction(table, tr("Tabelle speichern unter …"), this, &GraphWindow::saveTable);
+    copyResultsAction =
+        makeAction(table, tr("&Ergebnisse kopieren"), this, &GraphWindow::copyResults);
     pictureBox->addAction(copyResultsAction);
-    showModelsAction = new QAction(tr("&Modelle einblenden"), pictureBox);
+    showModelsAction =
+        makeAction(pictureBox, tr("&Modelle einblenden"), QKeySequence(Qt::ALT | Qt::Key_M));
     showModelsAction->setCheckable(true);
-    showModelsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_M));
-    showModelsAction->setShortcutContext(Qt::WindowShortcut);
     connect(showModelsAction, &QAction::toggled, this, &GraphWindow::showModels);
-    pictureBox->addAction(showModelsAction);
-    compareRowLengthsAction = new QAction(tr("&Zeilenlängen im Vergleich …"), pictureBox);
-    compareRowLengthsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_V));
-    compareRowLengthsAction->setShortcutContext(Qt::WindowShortcut);
-    connect(compareRowLengthsAction, &QAction::triggered, this, &GraphWindow::compareRowLengths);
-    pictureBox->addAction(compareRowLengthsAction);
+    compareRowLengthsAction =
+        makeAction(pictureBox, tr("&Zeilenlängen im Vergleich …"), this,
+                   &GraphWindow::compareRowLengths, QKeySequence(Qt::ALT | Qt::Key_V));
     pictureBox->setContextMenuPolicy(Qt::ActionsContextMenu);
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
     pictureBox->picture().onFirstUse([this] {
@@ -92,14 +81,7 @@ void GraphWindow::copyResults() {
 }
 
 void GraphWindow::copyPicture() {
-    if (!pictureBox->picture().isDrawn()) {
-        return;
-    }
-    auto* data = new QMimeData;
-    data->setImageData(pictureBox->picture().raster(devicePixelRatioF()));
-    data->setData(QStringLiteral("image/svg+xml"),
-                  graphics::chartSvg(pictureBox->picture().drawing()));
-    QGuiApplication::clipboard()->setMimeData(data);
+    copyChart(*this, pictureBox->picture());
 }
 
 void GraphWindow::savePicture() {

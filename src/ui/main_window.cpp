@@ -10,6 +10,7 @@
 #include <array>
 
 #include "core/conversions.h"
+#include "ui/actions.h"
 #include "ui/graph_window.h"
 #include "ui/help_window.h"
 #include "ui/scan_steps.h"
@@ -172,21 +173,13 @@ MainWindow::MainWindow(ui::SharedState& state, ui::FailureReporter reporter, QWi
 }
 
 void MainWindow::createActions() {
-    const auto add = [this](const QString& text, QKeySequence::StandardKey key,
-                            Qt::ShortcutContext context, void (MainWindow::*slot)()) {
-        auto* action = new QAction(text, rowList);
-        action->setShortcut(key);
-        action->setShortcutContext(context);
-        connect(action, &QAction::triggered, this, slot);
-        rowList->addAction(action);
-        return action;
-    };
-    copyLinesAction =
-        add(tr("&Kopieren"), QKeySequence::Copy, Qt::WidgetShortcut, &MainWindow::copyLines);
-    selectAllLinesAction = add(tr("&Alles auswählen"), QKeySequence::SelectAll, Qt::WidgetShortcut,
-                               &MainWindow::selectAllLines);
-    saveListAction = add(tr("Liste &speichern unter …"), QKeySequence::Save, Qt::WindowShortcut,
-                         &MainWindow::saveList);
+    copyLinesAction = makeAction(rowList, tr("&Kopieren"), this, &MainWindow::copyLines,
+                                 QKeySequence::Copy, Qt::WidgetShortcut);
+    selectAllLinesAction =
+        makeAction(rowList, tr("&Alles auswählen"), this, &MainWindow::selectAllLines,
+                   QKeySequence::SelectAll, Qt::WidgetShortcut);
+    saveListAction = makeAction(rowList, tr("Liste &speichern unter …"), this,
+                                &MainWindow::saveList, QKeySequence::Save, Qt::WindowShortcut);
     rowList->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
