@@ -269,6 +269,34 @@ TEST_F(WindowsTest, TheGraphWindowsTabOrder) {
     }
 }
 
+// One row holding four primes gives p = 1: the fields and the table show the fit up to the
+// first B(n;p), the other cells and fields the earlier fit's texts, and the picture stays clear.
+TEST_F(WindowsTest, AFitThatFailsHalfwayShowsWhatItWrote) {
+    scan();
+    m_main.onGraphClicked();
+    ASSERT_TRUE(m_reported.isEmpty());
+    const QString earlierB = m_graph.table->cell(1, 2);
+    const QString earlierH = m_graph.table->cell(5, 1);
+    const QString earlierMean = m_graph.observedMean->text();
+    m_main.upperBound->setText(QStringLiteral("10"));
+    m_main.rowLength->setText(QStringLiteral("10"));
+    scan();
+    m_main.onGraphClicked();
+    ASSERT_EQ(m_reported.size(), 1);
+    EXPECT_EQ(m_graph.n->text(), "4");
+    EXPECT_EQ(m_graph.p->text(), "1,0000");
+    EXPECT_EQ(m_graph.table->cell(1, 0), "0");
+    EXPECT_EQ(m_graph.table->cell(1, 1), "0,0000");
+    EXPECT_EQ(m_graph.table->cell(1, 2), earlierB);
+    EXPECT_EQ(m_graph.table->cell(5, 1), earlierH);  // h(4) = 1 is not reached
+    EXPECT_NE(earlierH, "1,0000");
+    EXPECT_EQ(m_graph.observedMean->text(), earlierMean);
+    EXPECT_EQ(m_graph.results().fields.p, "1,0000");
+    for (int y = 30; y < 376; ++y) {  // cleared, and nothing drawn after the fit
+        ASSERT_EQ(picture().pixel(48 + 4 * 35, y), kWhite) << y;
+    }
+}
+
 TEST_F(WindowsTest, EscInTheMainWindowDoesNothing) {
     scan();
     m_main.upperBound->setFocus();
