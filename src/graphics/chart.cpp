@@ -95,52 +95,53 @@ void drawHistogram(graphics::Picture& picture, const ChartState& chart, graphics
     canvas.setPenColor(graphics::kBlack);
 }
 
-void drawModels(graphics::Picture& picture, const ChartState& chart, graphics::Color chartColor,
-                const core::ModelComparison& comparison) {
-    graphics::Canvas& canvas = picture.canvas();
-    const graphics::Color pen = canvas.penColor();
-    const graphics::Color brush = canvas.brushColor();
-    const auto square = [&](int x, int y) {  // Cramér: a filled square
-        canvas.rectangle(x - 2, y - 2, x + 3, y + 3);
-    };
-    const auto diamond = [&](int x, int y) {  // Poisson: an open diamond
-        canvas.moveTo(x, y - 3);
-        canvas.lineTo(x + 3, y);
-        canvas.lineTo(x, y + 3);
-        canvas.lineTo(x - 3, y);
-        canvas.lineTo(x, y - 3);
-    };
-    const auto cross = [&](int x, int y) {  // Montgomery-Soundararajan: a cross
-        canvas.line(x - 3, y - 3, x + 3, y + 3);
-        canvas.line(x - 3, y + 3, x + 3, y - 3);
-    };
-    // The curves end with the x axis, before its arrow.
-    const int axisEnd = chart.width - 40;
-    const auto model = [&](const std::vector<double>& shares, graphics::Color color,
-                           auto&& marker) {
-        canvas.setPenColor(color);
-        canvas.setBrushColor(color);
-        std::vector<QPoint> points;
-        for (std::size_t k = 0; k < 21 && k < shares.size(); ++k) {
-            const int x = chart.originX + static_cast<int>(k) * chart.unit;
-            if (x > axisEnd) {
-                break;
-            }
-            points.emplace_back(x, heightOf(chart, shares[k]));
-        }
-        for (std::size_t i = 1; i < points.size(); ++i) {
-            canvas.line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
-        }
-        for (const QPoint& point : points) {
-            marker(point.x(), point.y());
-        }
-    };
-    model(comparison.models.cramer, kCramerColor, square);
-    model(comparison.models.poisson, kPoissonColor, diamond);
-    model(comparison.models.montgomery, kMontgomeryColor, cross);
+namespace {
 
-    // The legend: a white box with a black frame, one line for the sticks of h(x), one per
-    // model with its distance, and what the distance means.
+using Marker = void (*)(graphics::Canvas& canvas, int x, int y);
+
+void square(graphics::Canvas& canvas, int x, int y) {  // Cramér: a filled square
+    canvas.rectangle(x - 2, y - 2, x + 3, y + 3);
+}
+
+void diamond(graphics::Canvas& canvas, int x, int y) {  // Poisson: an open diamond
+    canvas.moveTo(x, y - 3);
+    canvas.lineTo(x + 3, y);
+    canvas.lineTo(x, y + 3);
+    canvas.lineTo(x - 3, y);
+    canvas.lineTo(x, y - 3);
+}
+
+void cross(graphics::Canvas& canvas, int x, int y) {  // Montgomery-Soundararajan: a cross
+    canvas.line(x - 3, y - 3, x + 3, y + 3);
+    canvas.line(x - 3, y + 3, x + 3, y - 3);
+}
+
+// A model's shares as markers joined by thin lines, ending with the x axis, before its arrow.
+void drawModelCurve(graphics::Canvas& canvas, const ChartState& chart,
+                    const std::vector<double>& shares, graphics::Color color, Marker marker) {
+    const int axisEnd = chart.width - 40;
+    canvas.setPenColor(color);
+    canvas.setBrushColor(color);
+    std::vector<QPoint> points;
+    for (std::size_t k = 0; k < 21 && k < shares.size(); ++k) {
+        const int x = chart.originX + static_cast<int>(k) * chart.unit;
+        if (x > axisEnd) {
+            break;
+        }
+        points.emplace_back(x, heightOf(chart, shares[k]));
+    }
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        canvas.line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+    }
+    for (const QPoint& point : points) {
+        marker(canvas, point.x(), point.y());
+    }
+}
+
+// The legend: a white box with a black frame, one line for the sticks of h(x), one per model
+// with its distance, and what the distance means.
+void drawModelLegend(graphics::Canvas& canvas, const ChartState& chart, graphics::Color chartColor,
+                     const core::ModelComparison& comparison) {
     const int right = chart.width - 6;
     const int left = right - kLegendWidth;
     canvas.setPenColor(graphics::kBlack);
@@ -155,10 +156,8 @@ void drawModels(graphics::Picture& picture, const ChartState& chart, graphics::C
                      text("Cramér-Modell: TV %1"), text("Poisson (Gallagher): TV %1"),
                      text("Montgomery–Soundararajan: TV %1"),
                      text("TV: Anteil der Zeilen, die anders liegen")});
-    QString texts[6];
-    for (std::size_t i = 0; i < legend.size(); ++i) {
-        texts[i] = QString::fromStdString(legend[i]);
-    }
+    const std::array<std::pair<graphics::Color, Marker>, 3> models{
+        {{kCramerColor, square}, {kPoissonColor, diamond}, {kMontgomeryColor, cross}}};
     for (int i = 0; i < 6; ++i) {
         const int y = 16 + 15 * i;
         if (i == 0) {  // a stick in the chart colour
@@ -170,21 +169,28 @@ void drawModels(graphics::Picture& picture, const ChartState& chart, graphics::C
             canvas.line(left + 8, y - 3, left + 16, y - 3);
             canvas.line(left + 16, y - 3, left + 16, y + 4);
         } else if (i < 5) {
-            const graphics::Color colors[] = {kCramerColor, kPoissonColor, kMontgomeryColor};
-            const graphics::Color color = colors[i - 2];
+            const auto& [color, marker] = models[static_cast<std::size_t>(i - 2)];
             canvas.setPenColor(color);
             canvas.setBrushColor(color);
             canvas.line(left + 5, y, left + 19, y);
-            if (i == 2) {
-                square(left + 12, y);
-            } else if (i == 3) {
-                diamond(left + 12, y);
-            } else {
-                cross(left + 12, y);
-            }
+            marker(canvas, left + 12, y);
         }
-        canvas.drawText(i == 5 ? left + 8 : left + 24, y - 7, texts[i]);
+        canvas.drawText(i == 5 ? left + 8 : left + 24, y - 7,
+                        QString::fromStdString(legend[static_cast<std::size_t>(i)]));
     }
+}
+
+}  // namespace
+
+void drawModels(graphics::Picture& picture, const ChartState& chart, graphics::Color chartColor,
+                const core::ModelComparison& comparison) {
+    graphics::Canvas& canvas = picture.canvas();
+    const graphics::Color pen = canvas.penColor();
+    const graphics::Color brush = canvas.brushColor();
+    drawModelCurve(canvas, chart, comparison.models.cramer, kCramerColor, square);
+    drawModelCurve(canvas, chart, comparison.models.poisson, kPoissonColor, diamond);
+    drawModelCurve(canvas, chart, comparison.models.montgomery, kMontgomeryColor, cross);
+    drawModelLegend(canvas, chart, chartColor, comparison);
     canvas.setPenColor(pen);
     canvas.setBrushColor(brush);
 }

@@ -120,6 +120,29 @@ void bind(Form& form, const ControlMember<Form>& member, QWidget& control, const
         },
         member);
 }
+
+// Runs the control's handlers on its events.
+template <class Form>
+void connectHandlers(Form& form, const Control<Form>& c, QWidget& widget) {
+    if (auto* button = qobject_cast<QPushButton*>(&widget); button != nullptr && c.onClick) {
+        QObject::connect(button, &QAbstractButton::clicked, &form,
+                         [f = &form, h = c.onClick] { (f->*h)(); });
+    }
+    if (auto* edit = qobject_cast<EditField*>(&widget)) {
+        if (c.onKeyPress != nullptr) {
+            QObject::connect(edit, &EditField::keyPressed, &form,
+                             [f = &form, h = c.onKeyPress](char16_t key) { (f->*h)(key); });
+        }
+        if (c.onEnter != nullptr) {
+            QObject::connect(edit, &EditField::entered, &form,
+                             [f = &form, h = c.onEnter] { (f->*h)(); });
+        }
+    }
+    if (auto* bar = qobject_cast<QScrollBar*>(&widget); bar != nullptr && c.onChange) {
+        QObject::connect(bar, &QScrollBar::valueChanged, &form,
+                         [f = &form, h = c.onChange] { (f->*h)(); });
+    }
+}
 }  // namespace detail
 
 // Builds the window and its controls from the tables, puts each into its member, wires the handlers
@@ -176,25 +199,8 @@ void buildWindow(Form& form, const Window& window, std::span<const Control<Form>
             } else if (c.role == Role::Cancel) {
                 cancelButton = button;
             }
-            if (c.onClick != nullptr) {
-                QObject::connect(button, &QAbstractButton::clicked, &form,
-                                 [f = &form, h = c.onClick] { (f->*h)(); });
-            }
         }
-        if (auto* edit = qobject_cast<EditField*>(widget)) {
-            if (c.onKeyPress != nullptr) {
-                QObject::connect(edit, &EditField::keyPressed, &form,
-                                 [f = &form, h = c.onKeyPress](char16_t key) { (f->*h)(key); });
-            }
-            if (c.onEnter != nullptr) {
-                QObject::connect(edit, &EditField::entered, &form,
-                                 [f = &form, h = c.onEnter] { (f->*h)(); });
-            }
-        }
-        if (auto* bar = qobject_cast<QScrollBar*>(widget); bar != nullptr && c.onChange) {
-            QObject::connect(bar, &QScrollBar::valueChanged, &form,
-                             [f = &form, h = c.onChange] { (f->*h)(); });
-        }
+        detail::connectHandlers(form, c, *widget);
     }
     detail::applyTabOrder(std::move(stops));
     new ui::ButtonKeys(&form, defaultButton, cancelButton);
