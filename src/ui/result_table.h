@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "core/binomial_fit.h"
+#include "engine/statistics/binomial_fit.h"
 #include "ui/shared_state.h"
 
 namespace ui {
