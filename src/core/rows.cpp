@@ -175,8 +175,8 @@ struct RowOfOffset {
 // The tally alone, from libprimesieve's buffers of primes: each prime adds one to its row's
 // counter, and a chunk's counters are tallied when the primes have passed it.
 template <bool kSingleNumbers>
-RowTally tallyRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
-                   ScanControl& control) {
+RowTally tallyFromPrimeBuffers(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
+                               ScanControl& control) {
     RowTally tally;
     const std::uint64_t length = range.length;
     const auto begin = static_cast<std::uint64_t>(range.rowStart(firstRow));
@@ -289,9 +289,9 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     if (visit) {
         tally += visitRows(range, firstRow, endRow, control, visit);
     } else if (range.length == 1) {
-        tally += tallyRows<true>(range, firstRow, endRow, control);
+        tally += tallyFromPrimeBuffers<true>(range, firstRow, endRow, control);
     } else {
-        tally += tallyRows<false>(range, firstRow, endRow, control);
+        tally += tallyFromPrimeBuffers<false>(range, firstRow, endRow, control);
     }
     return tally;
 }
