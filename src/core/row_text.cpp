@@ -17,14 +17,18 @@ std::int64_t RowText::primesInRow(std::int64_t index) const {
     return m_marks->countPrimes(start(index), start(index) + m_length - 1);
 }
 
-std::string RowText::line(std::int64_t index) const {
-    std::string text = text::rowHeader(start(index), m_headerWidth);
-    text.reserve(text.size() + static_cast<std::size_t>(m_length) + 13);
-    for (std::int64_t n = start(index); n < start(index) + m_length; ++n) {
+std::string RowText::marks(std::int64_t index, std::int64_t from, std::int64_t to) const {
+    std::string text;
+    text.reserve(static_cast<std::size_t>(std::max<std::int64_t>(to - from, 0)));
+    for (std::int64_t n = start(index) + from; n < start(index) + to; ++n) {
         text += m_marks->isPrime(n) ? 'O' : '+';
     }
-    text += text::rowTail(static_cast<std::uint64_t>(primesInRow(index)));
     return text;
+}
+
+std::string RowText::line(std::int64_t index) const {
+    return text::rowHeader(start(index), m_headerWidth) + marks(index, 0, m_length) +
+           text::rowTail(static_cast<std::uint64_t>(primesInRow(index)));
 }
 
 RowTally tallyFromMarks(const std::array<std::int32_t, 21>& counts, std::int64_t primes,
