@@ -186,13 +186,17 @@ val fit() {
         fields.set("deviationObserved", texts.deviationObserved);
         fields.set("deviationBinomial", texts.deviationBinomial);
         result.set("fields", fields);
+        // B(n;p;x) as the chart draws its bars: the bar of x = 21 is the last that begins
+        // inside the picture.
+        const std::vector<double> column = core::binomialColumn(report.binomial, 22);
+        result.set("binomial", numberArray(column));
         // The graph window's table: a heading column and x = 0..18.
         std::vector<std::vector<std::string>> table{{"x"}, {"h(x)"}, {"B(n;p)"}};
         for (int x = 0; x <= 18; ++x) {
+            const auto k = static_cast<std::size_t>(x);
             table[0].push_back(core::text::xCell(x));
-            table[1].push_back(core::text::shareCell(h[static_cast<std::size_t>(x)]));
-            table[2].push_back(core::text::shareCell(
-                core::binomialProbability(report.binomial.n, x, report.binomial.p)));
+            table[1].push_back(core::text::shareCell(h[k]));
+            table[2].push_back(core::text::shareCell(column[k]));
         }
         val rows = val::array();
         for (const auto& row : table) {
