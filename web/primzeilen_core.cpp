@@ -4,6 +4,8 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,6 +83,12 @@ val numberArray(const Numbers& numbers) {
         array.call<void>("push", number);
     }
     return array;
+}
+
+// The value of a number as a field shows it ("0,5058"): what the graph window draws from.
+double shownReal(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return std::strtod(text.c_str(), nullptr);
 }
 
 val scan(std::string from, std::string to, std::string length) {
@@ -186,11 +194,12 @@ val fit() {
         fields.set("deviationObserved", texts.deviationObserved);
         fields.set("deviationBinomial", texts.deviationBinomial);
         result.set("fields", fields);
-        // B(n;p;x) as the chart draws its bars: the bar of x = 21 is the last that begins
-        // inside the picture.
-        const std::vector<double> column = core::binomialColumn(report.binomial, 22);
-        result.set("binomial", numberArray(column));
+        // The chart's bars as the graph window draws them, from n and p as its fields show them,
+        // for x = 0..21: the bar of x = 21 is the last that begins inside the picture.
+        const core::BinomialFit shown{shownReal(texts.p), report.binomial.n};
+        result.set("bars", numberArray(core::binomialColumn(shown, 22)));
         // The graph window's table: a heading column and x = 0..18.
+        const std::vector<double> column = core::binomialColumn(report.binomial, 19);
         std::vector<std::vector<std::string>> table{{"x"}, {"h(x)"}, {"B(n;p)"}};
         for (int x = 0; x <= 18; ++x) {
             const auto k = static_cast<std::size_t>(x);

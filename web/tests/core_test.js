@@ -104,23 +104,6 @@ function listing(core, s) {
     });
   }
 
-  // The chart's bars: the engine's B(n;p;x) as the command line's JSON gives the fit's column,
-  // double for double, also where n is beyond the last bar the picture holds.
-  for (const [from, to, length] of [['1', '45000', '90'], ['1', '1000000', '120']]) {
-    check(`binomial column ${from}..${to} at ${length} as primzeilen-cli gives it`, () => {
-      core.scan(from, to, length);
-      const fit = core.fit();
-      assert.ok(fit.ok, fit.message);
-      const desktop = JSON.parse(
-          run(cli, [from, to, length, '--modelle', '--format', 'json']).out).modelle.binomial;
-      assert.strictEqual(desktop.length, 21);
-      assert.strictEqual(fit.binomial.length, 22);
-      desktop.forEach((value, x) => assert.ok(fit.binomial[x] === value,
-                                              `B(n;p;${x}): ${fit.binomial[x]} against ${value}`));
-      if (fit.n < 21) assert.strictEqual(fit.binomial[21], 0);
-    });
-  }
-
   // The models beside the command line's (computed in a wider long double on the web, so to
   // a relative 1e-9), and the legend's texts.
   check('models as primzeilen-cli --modelle gives them', () => {
