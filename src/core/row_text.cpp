@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <utility>
+#include <vector>
 
 namespace core {
 
@@ -18,12 +19,17 @@ std::int64_t RowText::primesInRow(std::int64_t index) const {
 }
 
 std::string RowText::marks(std::int64_t index, std::int64_t from, std::int64_t to) const {
-    std::string text;
-    text.reserve(static_cast<std::size_t>(std::max<std::int64_t>(to - from, 0)));
-    for (std::int64_t n = start(index) + from; n < start(index) + to; ++n) {
-        text += m_marks->isPrime(n) ? 'O' : '+';
+    // The stretch as a row of its own, so that its marks are made as every row's are.
+    RowRange stretch;
+    stretch.length = static_cast<std::uint32_t>(std::max<std::int64_t>(to - from, 0));
+    std::vector<std::uint32_t> offsets;
+    const std::int64_t begin = start(index) + from;
+    for (std::int64_t n = begin; n < start(index) + to; ++n) {
+        if (m_marks->isPrime(n)) {
+            offsets.push_back(static_cast<std::uint32_t>(n - begin));
+        }
     }
-    return text;
+    return text::rowMarks(stretch, offsets);
 }
 
 std::string RowText::line(std::int64_t index) const {
