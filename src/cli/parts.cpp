@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "cli/count_argument.h"
-#include "core/failures.h"
-#include "core/run_parts.h"
+#include "engine/failures.h"
+#include "cli/run_parts.h"
 
 namespace cli {
 

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "core/arithmetic.h"
+#include "engine/arithmetic.h"
 #include "core/conversions.h"
-#include "core/csv_report.h"
+#include "cli/csv_report.h"
 
 namespace core {
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/failures.h"
+#include "engine/failures.h"
 
 namespace core {
 

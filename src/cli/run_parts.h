@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/rows.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 
