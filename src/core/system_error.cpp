@@ -60,12 +60,13 @@ QString systemReason(int error, ReasonForm form, const QString& detail) {
             return QCoreApplication::translate(kContext, words);
         }
     }
-    const QString system = detail.isEmpty() ? QString::fromLocal8Bit(std::strerror(error)) : detail;
     if (form == ReasonForm::Clause) {
-        return QCoreApplication::translate(kContext, "Fehler %1 (%2)").arg(error).arg(system);
+        return QCoreApplication::translate(kContext, "Fehler %1 (%2)")
+            .arg(error)
+            .arg(QString::fromLocal8Bit(std::strerror(error)));
     }
     return QCoreApplication::translate(kContext, "Die Datei konnte nicht geschrieben werden (%1).")
-        .arg(system);
+        .arg(detail);
 }
 
 }  // namespace core

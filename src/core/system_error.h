@@ -10,7 +10,8 @@ namespace core {
 enum class ReasonForm { Clause, Sentence };
 
 // The German reason for an error number, from one table. An error the table has no words for
-// in that form names the system's own text: `detail` where given, strerror otherwise.
+// in that form names the system's own text: in a clause its strerror, in a sentence `detail`
+// (what the file reported).
 [[nodiscard]] QString systemReason(int error, ReasonForm form, const QString& detail = {});
 
 }  // namespace core
