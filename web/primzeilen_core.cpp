@@ -197,7 +197,13 @@ val fit() {
         // The chart's bars as the graph window draws them, from n and p as its fields show them,
         // for x = 0..21: the bar of x = 21 is the last that begins inside the picture.
         const core::BinomialFit shown{shownReal(texts.p), report.binomial.n};
-        result.set("bars", numberArray(core::binomialColumn(shown, 22)));
+        try {
+            result.set("bars", numberArray(core::binomialColumn(shown, 22)));
+        } catch (const core::Failure&) {
+            // A p that shows as 1,0000 fails before the first bar, where the window's drawing
+            // stops too; the fields and the table stand.
+            result.set("bars", val::array());
+        }
         // The graph window's table: a heading column and x = 0..18.
         const std::vector<double> column = core::binomialColumn(report.binomial, 19);
         std::vector<std::vector<std::string>> table{{"x"}, {"h(x)"}, {"B(n;p)"}};
