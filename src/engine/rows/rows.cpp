@@ -178,8 +178,8 @@ struct RowOfOffset {
 // One function of some ninety lines: the chunk's counters and bounds are shared by the steps
 // below, which the hot loop calls with all of them at hand.
 template <bool kSingleNumbers>
-RowTally tallyRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
-                   ScanControl& control) {
+RowTally tallyFromPrimeBuffers(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
+                               ScanControl& control) {
     RowTally tally;
     const std::uint64_t length = range.length;
     const auto begin = narrow<std::uint64_t>(range.rowStart(firstRow));
@@ -292,9 +292,9 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     if (visit) {
         tally += visitRows(range, firstRow, endRow, control, visit);
     } else if (range.length == 1) {
-        tally += tallyRows<true>(range, firstRow, endRow, control);
+        tally += tallyFromPrimeBuffers<true>(range, firstRow, endRow, control);
     } else {
-        tally += tallyRows<false>(range, firstRow, endRow, control);
+        tally += tallyFromPrimeBuffers<false>(range, firstRow, endRow, control);
     }
     return tally;
 }
