@@ -1,5 +1,6 @@
 #include "scan_steps.h"
 
+#include "engine/arithmetic.h"
 #include "core/conversions.h"
 #include "core/frequency_summary.h"
 #include "core/row_scan.h"
@@ -55,9 +56,9 @@ void scanIntoFields(const ScanControls& controls, SharedState& state) {
     const core::FrequencySummary summary = core::summarizeFrequencies(scan.tally);
     state.shares = summary.shares;
     state.beyondTwenty = core::beyondTwentyShare(scan.tally);
-    state.lastScan = {static_cast<std::int32_t>(range->length),
-                      static_cast<std::int64_t>(range->first),
-                      static_cast<std::int64_t>(range->last)};
+    state.lastScan = {core::narrow<std::int32_t>(range->length),
+                      core::narrow<std::int64_t>(range->first),
+                      core::narrow<std::int64_t>(range->last)};
 
     controls.rowList.addLines(scan.rows);
     for (const QString& line : summary.lines) {
