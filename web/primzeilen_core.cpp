@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "core/csv_text.h"
-#include "core/failures.h"
-#include "core/fit_text.h"
-#include "core/model_text.h"
-#include "core/models.h"
-#include "core/number_text.h"
-#include "core/row_lengths.h"
-#include "core/row_text.h"
-#include "core/summary_text.h"
-#include "core/window_range.h"
+#include "engine/texts/csv_text.h"
+#include "engine/failures.h"
+#include "engine/texts/fit_text.h"
+#include "engine/texts/model_text.h"
+#include "engine/statistics/models.h"
+#include "engine/texts/number_text.h"
+#include "engine/rows/row_lengths.h"
+#include "engine/rows/row_text.h"
+#include "engine/texts/summary_text.h"
+#include "engine/rows/window_range.h"
 
 using emscripten::val;
 

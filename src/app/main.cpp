@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/command_line.h"
+#include "command_line.h"
 #include "core/translations.h"
 #include "graphics/chart.h"
 #include "ui/edit_field.h"

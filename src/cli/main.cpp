@@ -20,11 +20,11 @@
 
 #include "cli/options.h"
 #include "cli/progress.h"
-#include "core/csv_report.h"
-#include "core/failures.h"
+#include "cli/csv_report.h"
+#include "engine/failures.h"
 #include "core/line_writer.h"
-#include "core/report.h"
-#include "core/rows.h"
+#include "cli/report.h"
+#include "engine/rows/rows.h"
 #include "core/translations.h"
 #include "primzeilen_version.h"
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <variant>
 
-#include "core/rows.h"
-#include "core/run_parts.h"
+#include "engine/rows/rows.h"
+#include "cli/run_parts.h"
 
 namespace cli {
 

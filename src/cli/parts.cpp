@@ -9,8 +9,8 @@
 #include <future>
 
 #include "cli/count_argument.h"
-#include "core/failures.h"
-#include "core/run_parts.h"
+#include "engine/failures.h"
+#include "cli/run_parts.h"
 
 namespace cli {
 

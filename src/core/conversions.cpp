@@ -4,7 +4,7 @@
 #include <charconv>
 #include <utility>
 
-#include "failures.h"
+#include "engine/failures.h"
 
 namespace core {
 

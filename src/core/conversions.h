@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "core/number_text.h"
+#include "engine/texts/number_text.h"
 
 namespace core {
 

@@ -1,7 +1,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "failures.h"
+#include "engine/failures.h"
 
 namespace core {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/fit_text.h"
+#include "engine/texts/fit_text.h"
 
 namespace core {
 

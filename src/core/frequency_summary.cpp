@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/conversions.h"
-#include "core/summary_text.h"
+#include "engine/texts/summary_text.h"
 
 namespace core {
 

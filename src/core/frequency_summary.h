@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/rows.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "core/list_lines.h"
-#include "core/row_text.h"
-#include "core/rows.h"
+#include "engine/rows/row_text.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

@@ -1,6 +1,6 @@
 #include <QString>
 
-#include "rows.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/failures.h"
+#include "engine/failures.h"
 
 class QIODevice;
 

@@ -1,6 +1,6 @@
 #include "table_text.h"
 
-#include "core/csv_text.h"
+#include "engine/texts/csv_text.h"
 
 namespace core {
 

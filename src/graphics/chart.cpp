@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/conversions.h"
-#include "core/model_text.h"
+#include "engine/texts/model_text.h"
 
 namespace graphics {
 

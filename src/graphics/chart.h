@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "core/binomial_fit.h"
-#include "core/models.h"
+#include "engine/statistics/binomial_fit.h"
+#include "engine/statistics/models.h"
 #include "graphics/canvas.h"
 
 namespace graphics {

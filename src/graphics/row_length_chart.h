@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/row_lengths.h"
+#include "engine/rows/row_lengths.h"
 #include "graphics/canvas.h"
 
 namespace graphics {

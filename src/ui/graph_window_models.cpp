@@ -1,6 +1,6 @@
 #include <QAction>
 
-#include "core/models.h"
+#include "engine/statistics/models.h"
 #include "graph_window.h"
 #include "ui/picture_box.h"
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/failures.h"
+#include "engine/failures.h"
 
 class QWidget;
 

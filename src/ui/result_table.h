@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/binomial_fit.h"
+#include "engine/statistics/binomial_fit.h"
 #include "ui/grid_cells.h"
 #include "ui/shared_state.h"
 #include "ui/text_field.h"

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/conversions.h"
-#include "core/model_text.h"
+#include "engine/texts/model_text.h"
 #include "core/save_file.h"
 #include "core/table_text.h"
 #include "graphics/chart_export.h"

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "core/row_lengths.h"
+#include "engine/rows/row_lengths.h"
 #include "ui/file_dialogs.h"
 #include "ui/handler.h"
 

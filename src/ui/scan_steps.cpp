@@ -3,7 +3,7 @@
 #include "core/conversions.h"
 #include "core/frequency_summary.h"
 #include "core/row_scan.h"
-#include "core/window_range.h"
+#include "engine/rows/window_range.h"
 
 namespace ui {
 

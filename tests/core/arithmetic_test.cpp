@@ -1,4 +1,4 @@
-#include "core/arithmetic.h"
+#include "engine/arithmetic.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/conversions.h"
-#include "core/failures.h"
+#include "engine/failures.h"
 
 namespace core {
 namespace {

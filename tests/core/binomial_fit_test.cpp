@@ -1,10 +1,10 @@
-#include "core/binomial_fit.h"
+#include "engine/statistics/binomial_fit.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/failures.h"
+#include "engine/failures.h"
 #include "core/worked_example.h"
 
 namespace core {

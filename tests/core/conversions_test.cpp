@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/failures.h"
+#include "engine/failures.h"
 
 namespace core {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/json_text.h"
+#include "cli/json_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/models.h"
+#include "engine/statistics/models.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "core/conversions.h"
 #include "core/frequency_summary.h"
-#include "core/row_lengths.h"
+#include "engine/rows/row_lengths.h"
 #include "core/row_scan.h"
 
 namespace core {

@@ -1,4 +1,4 @@
-#include "core/prime_marks.h"
+#include "engine/rows/prime_marks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/rows.h"
+#include "engine/rows/rows.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <primesieve.hpp>
 
 #include "cli/count_argument.h"
-#include "core/report.h"
+#include "cli/report.h"
 
 namespace core {
 namespace {

@@ -12,11 +12,11 @@
 #include <regex>
 #include <string>
 
-#include "core/failures.h"
+#include "engine/failures.h"
 #include "core/frequency_summary.h"
-#include "core/models.h"
-#include "core/report.h"
-#include "core/run_parts.h"
+#include "engine/statistics/models.h"
+#include "cli/report.h"
+#include "cli/run_parts.h"
 
 namespace core {
 namespace {

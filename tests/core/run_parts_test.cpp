@@ -1,12 +1,12 @@
-#include "core/run_parts.h"
+#include "cli/run_parts.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "core/failures.h"
+#include "engine/failures.h"
 #include "core/frequency_summary.h"
-#include "core/report.h"
+#include "cli/report.h"
 
 namespace core {
 namespace {

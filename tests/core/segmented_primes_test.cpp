@@ -1,4 +1,4 @@
-#include "core/segmented_primes.h"
+#include "engine/rows/segmented_primes.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/conversions.h"
-#include "core/failures.h"
+#include "engine/failures.h"
 #include "core/frequency_summary.h"
 
 namespace core {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/binomial_fit.h"
+#include "engine/statistics/binomial_fit.h"
 
 namespace core {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/conversions.h"
-#include "core/failures.h"
+#include "engine/failures.h"
 
 namespace graphics {
 namespace {

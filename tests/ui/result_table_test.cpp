@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "core/conversions.h"
-#include "core/failures.h"
+#include "engine/failures.h"
 #include "core/worked_example.h"
 
 namespace ui {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/conversions.h"
-#include "core/failures.h"
-#include "core/window_range.h"
+#include "engine/failures.h"
+#include "engine/rows/window_range.h"
 
 namespace ui {
 namespace {

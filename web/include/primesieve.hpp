@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "core/segmented_primes.h"
+#include "engine/rows/segmented_primes.h"
 
 namespace primesieve {
 

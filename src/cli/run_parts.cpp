@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/failures.h"
+#include "engine/failures.h"
 
 namespace core {
 

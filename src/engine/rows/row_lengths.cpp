@@ -4,10 +4,10 @@
 #include <array>
 #include <memory>
 
-#include "core/failures.h"
-#include "core/prime_marks.h"
-#include "core/row_text.h"
-#include "core/summary_text.h"
+#include "engine/failures.h"
+#include "engine/rows/prime_marks.h"
+#include "engine/rows/row_text.h"
+#include "engine/texts/summary_text.h"
 
 namespace core {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "core/failures.h"
-#include "core/rows.h"
+#include "engine/failures.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/models.h"
-#include "core/rows.h"
+#include "engine/statistics/models.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

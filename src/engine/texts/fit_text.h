@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/binomial_fit.h"
+#include "engine/statistics/binomial_fit.h"
 
 namespace core {
 

@@ -10,7 +10,7 @@
 #endif
 #include <vector>
 
-#include "core/number_text.h"
+#include "engine/texts/number_text.h"
 
 namespace core {
 

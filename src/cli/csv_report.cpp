@@ -1,6 +1,6 @@
 #include "csv_report.h"
 
-#include "core/binomial_fit.h"
+#include "engine/statistics/binomial_fit.h"
 #include "core/conversions.h"
 
 namespace core {

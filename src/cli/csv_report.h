@@ -8,9 +8,9 @@
 
 #include "core/fit_report.h"
 #include "core/frequency_summary.h"
-#include "core/models.h"
-#include "core/row_lengths.h"
-#include "core/rows.h"
+#include "engine/statistics/models.h"
+#include "engine/rows/row_lengths.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

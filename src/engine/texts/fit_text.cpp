@@ -1,7 +1,7 @@
 #include "fit_text.h"
 
-#include "core/arithmetic.h"
-#include "core/number_text.h"
+#include "engine/arithmetic.h"
+#include "engine/texts/number_text.h"
 
 namespace core {
 

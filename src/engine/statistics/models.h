@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/binomial_fit.h"
-#include "core/rows.h"
+#include "engine/statistics/binomial_fit.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

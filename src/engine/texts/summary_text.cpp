@@ -2,7 +2,7 @@
 
 #include <numeric>
 
-#include "core/number_text.h"
+#include "engine/texts/number_text.h"
 
 namespace core {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "failures.h"
+#include "engine/failures.h"
 
 namespace core {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <nlohmann/json.hpp>
 
-#include "core/rows.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "core/prime_marks.h"
-#include "core/rows.h"
+#include "engine/rows/prime_marks.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

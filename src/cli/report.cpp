@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "core/arithmetic.h"
+#include "engine/arithmetic.h"
 #include "core/conversions.h"
-#include "core/csv_report.h"
-#include "core/json_text.h"
+#include "cli/csv_report.h"
+#include "cli/json_text.h"
 
 namespace core {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/json_text.h"
-#include "core/rows.h"
+#include "cli/json_text.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

@@ -7,10 +7,10 @@
 
 #include "core/fit_report.h"
 #include "core/frequency_summary.h"
-#include "core/json_text.h"
-#include "core/models.h"
-#include "core/row_lengths.h"
-#include "core/rows.h"
+#include "cli/json_text.h"
+#include "engine/statistics/models.h"
+#include "engine/rows/row_lengths.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

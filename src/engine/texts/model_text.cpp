@@ -1,6 +1,6 @@
 #include "model_text.h"
 
-#include "core/number_text.h"
+#include "engine/texts/number_text.h"
 
 namespace core {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/rows.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 

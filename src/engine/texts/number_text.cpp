@@ -6,7 +6,7 @@
 #include <limits>
 #include <optional>
 
-#include "failures.h"
+#include "engine/failures.h"
 
 namespace core {
 

@@ -1,6 +1,6 @@
 #include "window_range.h"
 
-#include "core/number_text.h"
+#include "engine/texts/number_text.h"
 
 namespace core {
 

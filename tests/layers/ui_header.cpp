@@ -1,0 +1,1 @@
+#include "ui/edit_field.h"
