@@ -4,6 +4,8 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,6 +83,12 @@ val numberArray(const Numbers& numbers) {
         array.call<void>("push", number);
     }
     return array;
+}
+
+// The value of a number as a field shows it ("0,5058"): what the graph window draws from.
+double shownReal(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return std::strtod(text.c_str(), nullptr);
 }
 
 val scan(std::string from, std::string to, std::string length) {
@@ -186,13 +194,24 @@ val fit() {
         fields.set("deviationObserved", texts.deviationObserved);
         fields.set("deviationBinomial", texts.deviationBinomial);
         result.set("fields", fields);
+        // The chart's bars as the graph window draws them, from n and p as its fields show them,
+        // for x = 0..21: the bar of x = 21 is the last that begins inside the picture.
+        const core::BinomialFit shown{shownReal(texts.p), report.binomial.n};
+        try {
+            result.set("bars", numberArray(core::binomialColumn(shown, 22)));
+        } catch (const core::Failure&) {
+            // A p that shows as 1,0000 fails before the first bar, where the window's drawing
+            // stops too; the fields and the table stand.
+            result.set("bars", val::array());
+        }
         // The graph window's table: a heading column and x = 0..18.
+        const std::vector<double> column = core::binomialColumn(report.binomial, 19);
         std::vector<std::vector<std::string>> table{{"x"}, {"h(x)"}, {"B(n;p)"}};
         for (int x = 0; x <= 18; ++x) {
+            const auto k = static_cast<std::size_t>(x);
             table[0].push_back(core::text::xCell(x));
-            table[1].push_back(core::text::shareCell(h[static_cast<std::size_t>(x)]));
-            table[2].push_back(core::text::shareCell(
-                core::binomialProbability(report.binomial.n, x, report.binomial.p)));
+            table[1].push_back(core::text::shareCell(h[k]));
+            table[2].push_back(core::text::shareCell(column[k]));
         }
         val rows = val::array();
         for (const auto& row : table) {

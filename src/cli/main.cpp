@@ -8,30 +8,28 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QThread>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
+#include <limits>
 #include <optional>
 #include <variant>
 
 #include "cli/options.h"
 #include "cli/progress.h"
-#include "cli/csv_report.h"
-#include "engine/failures.h"
+#include "cli/run.h"
 #include "core/line_writer.h"
-#include "cli/report.h"
-#include "engine/rows/rows.h"
 #include "core/translations.h"
-#include "primzeilen_version.h"
+#include "engine/rows/rows.h"
 
 namespace {
 
 using namespace cli;
-using Output = core::LineWriter;
+using Clock = std::chrono::steady_clock;
 
 // Never runs: the signals are blocked and taken by sigtimedwait. Set so that a SIGINT that the
 // starting shell ignored still stops the run.
@@ -39,14 +37,9 @@ extern "C" void onStop(int /*signal*/) {}
 
 // Whether the progress line shows after `elapsed`: always with --fortschritt, never with
 // --still, otherwise after a second where standard error is a terminal.
-bool progress(const std::optional<bool>& option, bool terminal,
-              std::chrono::steady_clock::duration elapsed) {
+bool progress(const std::optional<bool>& option, bool terminal, Clock::duration elapsed) {
     return option.value_or(terminal) &&
            (option.value_or(false) || elapsed > std::chrono::seconds(1));
-}
-
-core::CsvStyle csvStyle(const Options& options) {
-    return options.format == u"csv-de" ? core::CsvStyle::German : core::CsvStyle::Plain;
 }
 
 // The columns of the terminal on standard error; 80 where it does not say.
@@ -55,135 +48,72 @@ int terminalColumns() {
     return ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
 }
 
-// Counts and writes the whole run on a thread of its own, so the main thread is free to wait
-// for signals. Returns the exit code.
-int countAndWrite(const Options& options, core::ScanControl& control, Output& out) {
-    const core::RowRange& range = options.range;
-    const auto failed = [&out] { return outputFailed(out.error()); };
-    if (options.lengths) {
-        const auto results =
-            core::compareRowLengths(options.from, options.to, options.lengths->first,
-                                    options.lengths->second, options.threads, control);
-        if (control.stop) {
-            return kInterrupted;
+// What the progress line counts: the rows of the range, or with --laengen the rows of every
+// length, each length's range adjusted on its own; and their numbers per row, on average.
+struct ProgressTotal {
+    std::uint64_t rows = 0;
+    std::uint32_t length = 1;
+};
+
+ProgressTotal progressTotal(const Options& options) {
+    if (!options.lengths) {
+        return {options.range.rows(), options.range.length};
+    }
+    core::Number rows = 0;
+    core::Number numbers = 0;
+    for (std::uint32_t length = options.lengths->first; length <= options.lengths->second;
+         ++length) {
+        if (const auto range = core::adjustToRows(options.from, options.to, length)) {
+            rows += range->rows();
+            numbers += core::Number{range->rows()} * length;
         }
-        if (options.format.startsWith(u"csv")) {
-            out.text(core::rowLengthCsv(csvStyle(options), options.from, options.to, results));
-        } else if (options.format == u"json") {
-            out.text(core::rowLengthJson(options.from, options.to, results));
+    }
+    // At most 1000 lengths of fewer than 2^64 rows each: the sum may pass 2^64 only where
+    // one-row lengths of the whole number line are summed, and is then held at the top.
+    const auto top = core::Number{std::numeric_limits<std::uint64_t>::max()};
+    return {static_cast<std::uint64_t>(std::min(rows, top)),
+            static_cast<std::uint32_t>(rows == 0 ? 1 : numbers / rows)};
+}
+
+// The progress line on standard error: on a terminal one line overwritten in place and wiped
+// at the end, elsewhere a line at a time.
+class ProgressDisplay final {
+public:
+    ProgressDisplay(const Options& options, bool terminal)
+        : m_total(progressTotal(options)), m_terminal(terminal), m_pace(terminal) {}
+
+    void show(std::uint64_t rowsDone, double seconds) {
+        const ProgressState state{rowsDone, m_total.rows, m_total.length, seconds};
+        if (!m_pace.due(state)) {
+            return;
+        }
+        if (m_terminal) {
+            // One column short of the width, so that the terminal never wraps the line.
+            const int width = std::max(terminalColumns() - 1, 1);
+            const QString line = progressLine(state, m_locale, width);
+            const qsizetype blank =
+                std::max<qsizetype>(std::min<qsizetype>(m_wipe.size() - 2, width) - line.size(), 0);
+            std::fprintf(stderr, "\r%s%s", qPrintable(line), QByteArray(blank, ' ').constData());
+            if (line.size() + 2 > m_wipe.size()) {
+                m_wipe = '\r' + QByteArray(line.size(), ' ') + '\r';
+            }
         } else {
-            out.lines(core::rowLengthLines(results));
+            std::fprintf(stderr, "%s\n", qPrintable(progressLine(state, m_locale)));
         }
-        return out.flush() ? kDone : failed();
-    }
-    core::RowTally tally;
-    if (options.counted) {
-        tally = *options.counted;
-    } else if (options.rows) {
-        // The rows in order, one thread, each line written whole. A JSON row waits for the next
-        // to know whether a comma follows it.
-        const int width = core::headerWidth(range);
-        const bool json = options.format == u"json";
-        QString pending;
-        if (options.format.startsWith(u"csv")) {
-            out.text(core::rowsCsvHeading(csvStyle(options)));
-        } else if (json) {
-            out.text(core::jsonListOpening("zeilenliste"));
-        }
-        tally = core::countRows(
-            range, 0, range.rows(), control,
-            [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
-                if (control.stop.load(std::memory_order_relaxed)) {
-                    return;
-                }
-                if (options.format == u"text") {
-                    out.line(core::rowLine(range, row, width, count, offsets));
-                } else if (json) {
-                    if (!pending.isEmpty()) {
-                        out.line(pending + u',');
-                    }
-                    pending = core::rowJson(range, row, count, offsets);
-                } else {
-                    QString line = core::rowCsv(csvStyle(options), range, row, count, offsets);
-                    line.chop(1);  // the writer ends the line
-                    out.line(line);
-                }
-                if (out.error() != 0) {
-                    control.stop = true;
-                }
-            });
-        if (json && !control.stop) {
-            out.line(pending);
-        }
-    } else {
-        tally = core::countRange(range, options.threads, control);
-    }
-    if (out.error() != 0) {
-        return failed();
-    }
-    if (control.stop) {
-        out.flush();
-        return kInterrupted;
+        std::fflush(stderr);
     }
 
-    const core::FrequencySummary summary = core::summarizeFrequencies(tally);
-    std::optional<core::FitReport> fit;
-    std::optional<core::ModelComparison> models;
-    std::optional<std::array<double, 21>> binomial;
-    QString failure;
-    try {
-        if (options.fit) {
-            fit = core::fitReport(summary.shares);
-        }
-        if (fit && options.format.startsWith(u"csv") && !options.fitTable) {
-            binomial = core::binomialColumn(*fit);
-        }
-        if (options.models) {
-            models = core::compareModels(core::computeModels(core::modelRows(range)),
-                                         summary.shares, core::beyondTwentyShare(tally));
-        }
-    } catch (const core::Failure& error) {
-        failure = error.message();
-    }
-    if (options.rows && options.format.startsWith(u"csv")) {
-        // The rows are the table.
-    } else if (options.format.startsWith(u"csv")) {
-        const core::CsvColumns columns{options.fit, options.models};
-        out.text(options.fitTable
-                     ? core::fitCsv(csvStyle(options), columns, range, tally, fit, models)
-                     : core::frequencyCsv(csvStyle(options), columns, range, summary, tally,
-                                          binomial, models));
-    } else if (options.format == u"json") {
-        core::Json report = core::reportJson(range, summary, tally, fit, models);
-        if (options.part) {
-            core::addPartBlock(report, *options.part);
-        }
-        // With the rows, the object began before them.
-        out.text(options.rows ? core::jsonListClosing(report) : core::jsonText(report));
-    } else {
-        if (options.part) {
-            out.line(core::partHeading(*options.part));
-        }
-        out.lines(core::summaryLines(summary, tally));
-        if (fit) {
-            out.lines(core::fitLines(*fit));
-        }
-        if (models) {
-            out.lines(core::modelLines(*models));
-        }
-    }
-    if (!out.flush()) {
-        return failed();
-    }
-    if (!failure.isEmpty()) {
-        std::fprintf(
-            stderr, "primzeilen-cli: %s\n",
-            qPrintable(QCoreApplication::translate("primzeilen-cli", "keine Anpassung möglich: %1")
-                           .arg(failure)));
-        return kFailed;
-    }
-    return kDone;
-}
+    // The blank that wipes the line on a terminal, as long as the longest line shown; ready
+    // before any signal comes.
+    [[nodiscard]] const QByteArray& wipe() const { return m_wipe; }
+
+private:
+    ProgressTotal m_total;
+    bool m_terminal;
+    ProgressPace m_pace;
+    QLocale m_locale = QLocale::system();
+    QByteArray m_wipe;
+};
 
 // Whether standard output is a pipe whose reader has closed it: the pipe then reports an error
 // on a look without any write.
@@ -192,46 +122,39 @@ bool readerLeft() {
     return ::poll(&output, 1, 0) > 0 && (output.revents & POLLERR) != 0;
 }
 
+// Ends the process after a stop by `signal` where the count has not ended within a moment:
+// libprimesieve's start near 2^64 takes a second without a look at the flag, and the program
+// need not wait for it where no line is being written. A line being written is finished unless
+// the reader takes nothing for a second and a half: then the run ends all the same, as a job
+// manager expects of it.
+void endAfterStop(std::future<int>& running, core::LineWriter& out, const ProgressDisplay& display,
+                  const QByteArray& stopped, int signal) {
+    if (running.wait_for(std::chrono::milliseconds(100)) == std::future_status::ready) {
+        return;
+    }
+    (void)out.holdWrites(std::chrono::milliseconds(1500));
+    std::fputs(display.wipe().constData(), stderr);
+    std::fputs(stopped.constData(), stderr);
+    std::_Exit(128 + signal);
+}
+
 // Runs the count on its own thread and waits, showing progress, for it to end or for SIGINT or
 // SIGTERM. A stop ends the counting at its next look; what is being written is finished, so
 // only whole lines are left behind.
 int watch(const Options& options, const sigset_t& stops) {
     core::ScanControl control;
-    Output out(STDOUT_FILENO, &control.stop);
+    core::LineWriter out(STDOUT_FILENO, &control.stop);
     std::future<int> running =
         std::async(std::launch::async, [&] { return countAndWrite(options, control, out); });
 
-    using Clock = std::chrono::steady_clock;
     const auto started = Clock::now();
     const bool terminal = isatty(STDERR_FILENO) != 0;
-    const QLocale locale = QLocale::system();
-    ProgressPace pace(terminal);
-    // The texts are ready before any signal comes; the blank that wipes the progress line on a
-    // terminal is as long as the longest line shown.
-    QByteArray wipe;
+    ProgressDisplay display(options, terminal);
+    const auto seconds = [&] {
+        return std::chrono::duration<double>(Clock::now() - started).count();
+    };
     const QByteArray stopped =
         (QCoreApplication::translate("primzeilen-cli", "Abgebrochen.") + u'\n').toLocal8Bit();
-    const auto showProgress = [&](double seconds) {
-        const ProgressState state{control.rowsDone.load(std::memory_order_relaxed),
-                                  options.range.rows(), options.range.length, seconds};
-        if (!pace.due(state)) {
-            return;
-        }
-        if (terminal) {
-            // One column short of the width, so that the terminal never wraps the line.
-            const int width = std::max(terminalColumns() - 1, 1);
-            const QString line = progressLine(state, locale, width);
-            const qsizetype blank =
-                std::max<qsizetype>(std::min<qsizetype>(wipe.size() - 2, width) - line.size(), 0);
-            std::fprintf(stderr, "\r%s%s", qPrintable(line), QByteArray(blank, ' ').constData());
-            if (line.size() + 2 > wipe.size()) {
-                wipe = '\r' + QByteArray(line.size(), ' ') + '\r';
-            }
-        } else {
-            std::fprintf(stderr, "%s\n", qPrintable(progressLine(state, locale)));
-        }
-        std::fflush(stderr);
-    };
     int stoppedBy = 0;
     bool readerGone = false;
     while (running.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
@@ -240,14 +163,7 @@ int watch(const Options& options, const sigset_t& stops) {
         if (signal > 0 && stoppedBy == 0) {
             stoppedBy = signal;
             control.stop = true;
-            // libprimesieve's start near 2^64 takes a second without a look at the flag; the
-            // program need not wait for it where no line is being written.
-            if (running.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
-                out.holdWrites();
-                std::fputs(wipe.constData(), stderr);
-                std::fputs(stopped.constData(), stderr);
-                std::_Exit(128 + stoppedBy);
-            }
+            endAfterStop(running, out, display, stopped, stoppedBy);
             continue;
         }
         if (!readerGone && readerLeft()) {
@@ -255,18 +171,17 @@ int watch(const Options& options, const sigset_t& stops) {
             readerGone = true;
             control.stop = true;
         }
-        const auto elapsed = Clock::now() - started;
-        if (stoppedBy == 0 && !options.lengths && progress(options.progress, terminal, elapsed)) {
-            showProgress(std::chrono::duration<double>(elapsed).count());
+        if (stoppedBy == 0 && progress(options.progress, terminal, Clock::now() - started)) {
+            display.show(control.rowsDone.load(std::memory_order_relaxed), seconds());
         }
     }
     const int code = running.get();
-    if (!terminal && code == kDone && !options.lengths &&
+    if (!terminal && code == kDone &&
         progress(options.progress, terminal, Clock::now() - started)) {
         // The last line of a file says that all rows were counted, and how fast.
-        showProgress(std::chrono::duration<double>(Clock::now() - started).count());
+        display.show(control.rowsDone.load(std::memory_order_relaxed), seconds());
     }
-    std::fputs(wipe.constData(), stderr);
+    std::fputs(display.wipe().constData(), stderr);
     if (stoppedBy != 0 && code != kFailed) {
         std::fputs(stopped.constData(), stderr);
         return 128 + stoppedBy;

@@ -7,8 +7,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "cli/count_argument.h"
+#include "cli/help.h"
+#include "cli/option_rules.h"
 #include "cli/parts.h"
 #include "core/line_writer.h"
 #include "primzeilen_version.h"
@@ -23,75 +27,320 @@ namespace {
 
 constexpr std::uint32_t kLongestRow = 10'000'000;
 
-const char* const kHelp = QT_TRANSLATE_NOOP(
-    "primzeilen-cli",
-    "Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE\n"
-    "\n"
-    "Legt den Bereich VON bis BIS in Zeilen zu LÄNGE Zahlen aus, wie das Hauptfenster von\n"
-    "primzeilen es tut (jede Zeile beginnt bei einem Vielfachen von LÄNGE plus 1), zählt die\n"
-    "Primzahlen jeder Zeile und gibt aus, wie viele Zeilen 0, 1, …, 20 und mehr als 20\n"
-    "Primzahlen enthalten.\n"
-    "\n"
-    "  VON, BIS   ganze Zahlen von 0 bis 18446744073709551615, auch als 1e12 oder 10^12\n"
-    "  LÄNGE      1 bis 10000000\n"
-    "\n"
-    "Optionen:\n"
-    "  --zeilen            zuerst jede Zeile, wie das Hauptfenster sie auflistet (mit csv und\n"
-    "                      csv-de: nur die Tabelle der Zeilen)\n"
-    "  --anpassung         danach die angepasste Binomialverteilung B(n;p) mit Erwartungswerten\n"
-    "                      und Standardabweichungen\n"
-    "  --modelle           danach h(k), B(n;p)(k) und die Zufallsmodelle von Cramér,\n"
-    "                      Gallagher (Poisson) und Montgomery–Soundararajan für k = 0..20, ihre\n"
-    "                      Abstände (TV) und Varianzen und das vorhergesagte n\n"
-    "  --teil K/N          nur den K-ten von N Teilen des angepassten Bereichs zählen (ganze\n"
-    "                      Zeilen, die Teile so gleich groß wie möglich; nicht mit --zeilen);\n"
-    "                      mit --format json zum Vereinigen (siehe unten)\n"
-    "  --laengen A..B      statt LÄNGE jede Zeilenlänge von A bis B (Aufruf dann: VON BIS):\n"
-    "                      je Länge eine Zeile mit Zeilen, angepasstem n und p, n* und den\n"
-    "                      TV-Abständen der Modelle\n"
-    "  --format FORMAT     text (Voreinstellung), csv, csv-de (Semikolon und Dezimalkomma\n"
-    "                      für deutsche Tabellenkalkulationen) oder json\n"
-    "  --tabelle TABELLE   mit csv und csv-de: haeufigkeit (Voreinstellung) oder anpassung\n"
-    "  --threads N         so viele Threads, höchstens einer je Kern und so viele, dass der\n"
-    "                      Lauf unter 256 MB Speicher bleibt (Voreinstellung: die Zahl der\n"
-    "                      Kerne)\n"
-    "  --fortschritt       Fortschritt auf der Fehlerausgabe, auch wenn sie kein Terminal ist\n"
-    "                      (dann eine Zeile zu Beginn und je Zehntel der Zeilen)\n"
-    "  --still             keinen Fortschritt zeigen\n"
-    "  -h, --help          diese Hilfe\n"
-    "  -v, --version       die Versionsnummer\n"
-    "\n"
-    "Jede Option mit Wert darf nur einmal stehen.\n"
-    "\n"
-    "Rückgabewert:\n"
-    "  0    fertig\n"
-    "  1    keine Anpassung möglich, oder die Ausgabe konnte nicht geschrieben werden (etwa\n"
-    "       weil der Datenträger voll ist; ein Leser, der nicht mehr liest, endet den Lauf\n"
-    "       ohne Meldung)\n"
-    "  2    falscher Aufruf\n"
-    "  130  abgebrochen mit Strg+C (SIGINT)\n"
-    "  143  abgebrochen mit SIGTERM\n"
-    "Ein Abbruch hinterlässt nur ganze Zeilen.\n"
-    "\n"
-    "Aufruf: primzeilen-cli vereinigen [--format FORMAT] [--tabelle TABELLE] [--anpassung]\n"
-    "                                  [--modelle] TEIL.json …\n"
-    "\n"
-    "Liest die JSON-Ausgaben aller N Teile eines Laufs mit --teil K/N, prüft, dass sie genau\n"
-    "einen Lauf ergeben (derselbe Bereich, dieselbe LÄNGE und dasselbe N, jedes K genau einmal),\n"
-    "und gibt das Ergebnis aus, als wäre der ganze Bereich auf einmal gezählt worden; Fehler im\n"
-    "Aufruf und in den Dateien enden mit dem Rückgabewert 2. Beispiele für GNU parallel und\n"
-    "Slurm: /usr/share/doc/primzeilen/examples.\n"
-    "\n"
-    "Handbuch: man primzeilen-cli\n");
+// The options a call may name.
+enum class Name {
+    Help,
+    Version,
+    Rows,
+    Fit,
+    Models,
+    Format,
+    Threads,
+    Progress,
+    Quiet,
+    Lengths,
+    Table,
+    Part
+};
 
-const char* const kUsageLine = QT_TRANSLATE_NOOP(
-    "primzeilen-cli", "Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE (mehr: --help)\n");
+// Each option with its names and, where it takes one, the name of its value; in the order of
+// Name.
+struct Spec {
+    Name name;
+    const char* shortName;
+    const char* longName;
+    const char* value;
+};
+constexpr Spec kSpecs[] = {
+    {Name::Help, "h", "help", nullptr},           {Name::Version, "v", "version", nullptr},
+    {Name::Rows, nullptr, "zeilen", nullptr},     {Name::Fit, nullptr, "anpassung", nullptr},
+    {Name::Models, nullptr, "modelle", nullptr},  {Name::Format, nullptr, "format", "FORMAT"},
+    {Name::Threads, nullptr, "threads", "N"},     {Name::Progress, nullptr, "fortschritt", nullptr},
+    {Name::Quiet, nullptr, "still", nullptr},     {Name::Lengths, nullptr, "laengen", "A..B"},
+    {Name::Table, nullptr, "tabelle", "TABELLE"}, {Name::Part, nullptr, "teil", "K/N"},
+};
+
+constexpr bool specsInOrderOfName() {
+    for (std::size_t i = 0; i < std::size(kSpecs); ++i) {
+        if (static_cast<std::size_t>(kSpecs[i].name) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(specsInOrderOfName(), "an option is found by its Name as an index");
+
+const std::pair<Format, const char*> kFormats[] = {{Format::Text, "text"},
+                                                   {Format::Csv, "csv"},
+                                                   {Format::CsvGerman, "csv-de"},
+                                                   {Format::Json, "json"}};
+
+QString tr(const char* source) {
+    return QCoreApplication::translate("primzeilen-cli", source);
+}
+
+// The command line taken apart: the options that stand, their values, and the numbers (or, for
+// vereinigen, the files).
+class Call final {
+public:
+    // The call of `arguments`, or the exit code once a wrong call is reported.
+    static std::variant<std::unique_ptr<Call>, int> parse(const QStringList& arguments);
+
+    [[nodiscard]] bool isSet(Name name) const { return m_parser.isSet(option(name)); }
+    [[nodiscard]] QString value(Name name) const { return m_parser.value(option(name)); }
+    [[nodiscard]] const QStringList& numbers() const { return m_numbers; }
+    [[nodiscard]] bool merging() const { return m_merging; }
+
+private:
+    Call();
+    [[nodiscard]] const QCommandLineOption& option(Name name) const {
+        return m_options[static_cast<std::size_t>(name)];
+    }
+    [[nodiscard]] static bool takesValue(const QString& argument);
+    std::optional<int> parseArguments(QStringList given);
+
+    QCommandLineParser m_parser;
+    std::vector<QCommandLineOption> m_options;
+    QStringList m_numbers;
+    bool m_merging = false;
+};
+
+Call::Call() {
+    for (const Spec& spec : kSpecs) {
+        QStringList names;
+        if (spec.shortName != nullptr) {
+            names.append(QString::fromLatin1(spec.shortName));
+        }
+        names.append(QString::fromLatin1(spec.longName));
+        m_options.emplace_back(names, QString(),
+                               spec.value != nullptr ? QString::fromLatin1(spec.value) : QString());
+    }
+    m_parser.addOptions({m_options.begin(), m_options.end()});
+}
+
+bool Call::takesValue(const QString& argument) {
+    return std::any_of(std::begin(kSpecs), std::end(kSpecs), [&](const Spec& spec) {
+        return spec.value != nullptr &&
+               argument == QStringLiteral("--") + QLatin1String(spec.longName);
+    });
+}
+
+std::variant<std::unique_ptr<Call>, int> Call::parse(const QStringList& arguments) {
+    std::unique_ptr<Call> call(new Call);
+    QStringList given = arguments;
+    call->m_merging = given.size() > 1 && given[1] == u"vereinigen";
+    if (call->m_merging) {
+        given.removeAt(1);
+    }
+    if (const auto code = call->parseArguments(given)) {
+        return *code;
+    }
+    return call;
+}
+
+std::optional<int> Call::parseArguments(QStringList given) {
+    // A negative number would read as a row of short options: where it stands for VON, BIS or
+    // LÄNGE it is handed on as a stand-in and named as given once the parser is done. The value
+    // of an option is never one of the numbers, negative or not.
+    QStringList negatives;
+    for (qsizetype i = 1; i < given.size(); ++i) {
+        const QString& argument = given[i];
+        if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit() &&
+            !takesValue(given[i - 1])) {
+            negatives.append(argument);
+            given[i] = QString(QChar(0xE000)) + QString::number(negatives.size() - 1);
+        }
+    }
+    if (!m_parser.parse(given)) {
+        const QStringList unknown = m_parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            return usage(
+                tr("unbekannte Option „%1%2“.")
+                    .arg(unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                         unknown.front()));
+        }
+        // Qt's own messages quote with '…'; ours with „…“.
+        static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+        return usage(m_parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
+    }
+    for (const Spec& spec : kSpecs) {
+        if (spec.value != nullptr && m_parser.values(option(spec.name)).size() > 1) {
+            return usage(
+                tr("Option „--%1“ ist mehrfach angegeben.").arg(QLatin1String(spec.longName)));
+        }
+    }
+    m_numbers = m_parser.positionalArguments();
+    for (QString& number : m_numbers) {
+        if (number.startsWith(QChar(0xE000))) {
+            number = negatives.at(number.mid(1).toInt());
+        }
+    }
+    return std::nullopt;
+}
+
+// --format and --tabelle, and the switches that choose what a run writes.
+std::optional<int> readOutput(const Call& call, Options& options) {
+    options.rows = call.isSet(Name::Rows);
+    options.fit = call.isSet(Name::Fit);
+    options.models = call.isSet(Name::Models);
+    if (call.isSet(Name::Format)) {
+        const QString name = call.value(Name::Format);
+        const auto* known =
+            std::find_if(std::begin(kFormats), std::end(kFormats),
+                         [&](const auto& format) { return name == QLatin1String(format.second); });
+        if (known == std::end(kFormats)) {
+            return usage(tr("--format „%1“: erlaubt sind text, csv, csv-de und json.").arg(name));
+        }
+        options.format = known->first;
+    }
+    if (call.isSet(Name::Table)) {
+        const QString name = call.value(Name::Table);
+        if (name != u"haeufigkeit" && name != u"anpassung") {
+            return usage(tr("--tabelle „%1“: erlaubt sind haeufigkeit und anpassung.").arg(name));
+        }
+        options.table = name == u"anpassung" ? Table::Fit : Table::Frequency;
+        options.fit = options.fit || options.table == Table::Fit;
+    }
+    if (call.isSet(Name::Progress) || call.isSet(Name::Quiet)) {
+        options.progress = call.isSet(Name::Progress);
+    }
+    return std::nullopt;
+}
+
+// --threads N, or the number of cores; or the exit code of a wrong value.
+std::variant<unsigned, int> readThreads(const Call& call, unsigned cores) {
+    if (!call.isSet(Name::Threads)) {
+        return cores;
+    }
+    const auto count = cli::parseCount(call.value(Name::Threads));
+    if (!count || *count < 1 || *count > 1024) {
+        return usage(
+            tr("--threads „%1“ ist keine Zahl von 1 bis 1024.").arg(call.value(Name::Threads)));
+    }
+    return static_cast<unsigned>(*count);
+}
+
+NamedOptions namedOptions(const Call& call, Format format) {
+    NamedOptions named;
+    named.rows = call.isSet(Name::Rows);
+    named.fit = call.isSet(Name::Fit);
+    named.models = call.isSet(Name::Models);
+    named.table = call.isSet(Name::Table);
+    named.lengths = call.isSet(Name::Lengths);
+    named.part = call.isSet(Name::Part);
+    named.progress = call.isSet(Name::Progress);
+    named.quiet = call.isSet(Name::Quiet);
+    named.format = format;
+    return named;
+}
+
+// --laengen A..B, or the exit code of a wrong value.
+std::optional<int> readLengths(const Call& call, Options& options) {
+    const QString text = call.value(Name::Lengths);
+    const QStringList ends = text.split(QStringLiteral(".."));
+    const auto shortest = ends.size() == 2 ? cli::parseCount(ends[0]) : std::nullopt;
+    const auto longest = ends.size() == 2 ? cli::parseCount(ends[1]) : std::nullopt;
+    if (!shortest || !longest || *shortest < 1 || *longest < *shortest || *longest > kLongestRow ||
+        *longest - *shortest >= 1000) {
+        return usage(tr("--laengen „%1“: erwartet A..B mit 1 ≤ A ≤ B ≤ 10000000, höchstens "
+                        "1000 Längen.")
+                         .arg(text));
+    }
+    options.lengths = {static_cast<std::uint32_t>(*shortest), static_cast<std::uint32_t>(*longest)};
+    return std::nullopt;
+}
+
+// VON BIS with --laengen.
+std::optional<int> readLengthsRange(const QStringList& numbers, Options& options) {
+    if (numbers.size() != 2) {
+        return usage(
+            tr("mit --laengen zwei Zahlen erwartet (VON BIS), %1 gegeben.").arg(numbers.size()));
+    }
+    const auto from = cli::parseCount(numbers[0]);
+    const auto to = cli::parseCount(numbers[1]);
+    if (!from || !to) {
+        return usage(tr("„%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
+                         .arg(numbers[from ? 1 : 0]));
+    }
+    options.from = *from;
+    options.to = *to;
+    return std::nullopt;
+}
+
+// VON BIS LÄNGE, adjusted to whole rows.
+std::optional<int> readRange(const QStringList& numbers, Options& options) {
+    if (numbers.size() != 3) {
+        return usage(tr("drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.").arg(numbers.size()));
+    }
+    const auto from = cli::parseCount(numbers[0]);
+    const auto to = cli::parseCount(numbers[1]);
+    const auto length = cli::parseCount(numbers[2]);
+    if (!from) {
+        return usage(
+            tr("VON „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.").arg(numbers[0]));
+    }
+    if (!to) {
+        return usage(
+            tr("BIS „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.").arg(numbers[1]));
+    }
+    if (!length || *length < 1 || *length > kLongestRow) {
+        return usage(tr("LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.").arg(numbers[2]));
+    }
+    const auto adjusted = core::adjustToRows(*from, *to, static_cast<std::uint32_t>(*length));
+    if (!adjusted) {
+        return usage(tr("von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.")
+                         .arg(*from)
+                         .arg(*to)
+                         .arg(*length == 1 ? tr("1 Zahl") : tr("%1 Zahlen").arg(*length)));
+    }
+    options.range = *adjusted;
+    return std::nullopt;
+}
+
+// A run that counts: its range, or its row lengths and range, and its threads.
+std::variant<Options, int> readCountedRun(const Call& call, Options options, unsigned threads,
+                                          unsigned cores) {
+    if (call.isSet(Name::Lengths)) {
+        if (const auto code = readLengths(call, options)) {
+            return *code;
+        }
+    }
+    if (const auto broken = brokenRule(namedOptions(call, options.format), RuleSet::CountedRun)) {
+        return usage(*broken);
+    }
+    if (options.lengths) {
+        if (const auto code = readLengthsRange(call.numbers(), options)) {
+            return *code;
+        }
+        // Each length keeps to the memory cap of its own range as it is counted.
+        options.threads = std::min(threads, cores);
+        return options;
+    }
+    if (const auto code = readRange(call.numbers(), options)) {
+        return *code;
+    }
+    if (call.isSet(Name::Part)) {
+        if (const auto code = applyPart(call.value(Name::Part), options)) {
+            return *code;
+        }
+    }
+    options.threads = core::threadsFor(options.range, threads, cores);
+    return options;
+}
 
 }  // namespace
 
+QString formatName(Format format) {
+    for (const auto& [known, name] : kFormats) {
+        if (known == format) {
+            return QString::fromLatin1(name);
+        }
+    }
+    return {};
+}
+
 int usage(const QString& message) {
-    std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message),
-                 qPrintable(translated(kUsageLine)));
+    std::fprintf(stderr, "primzeilen-cli: %s\n%s", qPrintable(message), qPrintable(usageLine()));
     return kUsage;
 }
 
@@ -114,230 +363,34 @@ int print(const QString& text) {
 }
 
 std::variant<Options, int> readOptions(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    const QCommandLineOption rows(QStringLiteral("zeilen"), QString());
-    const QCommandLineOption fit(QStringLiteral("anpassung"), QString());
-    const QCommandLineOption models(QStringLiteral("modelle"), QString());
-    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
-    const QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
-    const QCommandLineOption progress(QStringLiteral("fortschritt"), QString());
-    const QCommandLineOption quiet(QStringLiteral("still"), QString());
-    const QCommandLineOption lengths(QStringLiteral("laengen"), QString(), QStringLiteral("A..B"));
-    const QCommandLineOption table(QStringLiteral("tabelle"), QString(), QStringLiteral("TABELLE"));
-    const QCommandLineOption part(QStringLiteral("teil"), QString(), QStringLiteral("K/N"));
-    parser.addOptions(
-        {help, version, rows, fit, models, format, threads, progress, quiet, lengths, table, part});
-    // A negative number would read as a row of short options: where it stands for VON, BIS or
-    // LÄNGE it is handed on as a stand-in and named as given once the parser is done.
-    QStringList given = arguments;
-    const bool merging = given.size() > 1 && given[1] == u"vereinigen";
-    if (merging) {
-        given.removeAt(1);
+    auto parsed = Call::parse(arguments);
+    if (const int* code = std::get_if<int>(&parsed)) {
+        return *code;
     }
-    QStringList negatives;
-    for (qsizetype i = 1; i < given.size(); ++i) {
-        const QString& argument = given[i];
-        const bool valueOfOption = given[i - 1] == QLatin1String("--threads") ||
-                                   given[i - 1] == QLatin1String("--format") ||
-                                   given[i - 1] == QLatin1String("--tabelle");
-        if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit() && !valueOfOption) {
-            negatives.append(argument);
-            given[i] = QString(QChar(0xE000)) + QString::number(negatives.size() - 1);
-        }
+    const Call& call = *std::get<std::unique_ptr<Call>>(parsed);
+    if (call.isSet(Name::Help)) {
+        return print(helpText());
     }
-    if (!parser.parse(given)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            return usage(
-                QCoreApplication::translate("primzeilen-cli", "unbekannte Option „%1%2“.")
-                    .arg(unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
-                         unknown.front()));
-        }
-        // Qt's own messages quote with '…'; ours with „…“.
-        static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
-        return usage(parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
-    }
-    for (const QCommandLineOption* once : {&format, &threads, &lengths, &table, &part}) {
-        if (parser.values(*once).size() > 1) {
-            return usage(QCoreApplication::translate("primzeilen-cli",
-                                                     "Option „--%1“ ist mehrfach angegeben.")
-                             .arg(once->names().front()));
-        }
-    }
-    if (parser.isSet(help)) {
-        return print(translated(kHelp));
-    }
-    if (parser.isSet(version)) {
+    if (call.isSet(Name::Version)) {
         return print(QStringLiteral("primzeilen-cli " PRIMZEILEN_VERSION "\n"));
     }
     Options options;
-    options.rows = parser.isSet(rows);
-    options.fit = parser.isSet(fit);
-    options.models = parser.isSet(models);
-    if (parser.isSet(format)) {
-        options.format = parser.value(format);
-        if (!QStringList{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("csv-de"),
-                         QStringLiteral("json")}
-                 .contains(options.format)) {
-            return usage(
-                QCoreApplication::translate(
-                    "primzeilen-cli", "--format „%1“: erlaubt sind text, csv, csv-de und json.")
-                    .arg(options.format));
-        }
-    }
-    const bool csv = options.format.startsWith(u"csv");
-    if (parser.isSet(table)) {
-        const QString name = parser.value(table);
-        if (name != u"haeufigkeit" && name != u"anpassung") {
-            return usage(
-                QCoreApplication::translate(
-                    "primzeilen-cli", "--tabelle „%1“: erlaubt sind haeufigkeit und anpassung.")
-                    .arg(name));
-        }
-        if (!csv) {
-            return usage(QCoreApplication::translate(
-                "primzeilen-cli", "--tabelle gilt nur mit --format csv oder csv-de."));
-        }
-        if (options.rows || parser.isSet(lengths)) {
-            return usage(QCoreApplication::translate(
-                "primzeilen-cli",
-                "--tabelle wählt eine Tabelle eines Laufs; mit --zeilen oder --laengen ist die "
-                "Tabelle schon gewählt."));
-        }
-        options.fitTable = name == u"anpassung";
-        options.fit = options.fit || options.fitTable;
-    }
-    if (csv && options.rows && (options.fit || options.models)) {
-        return usage(
-            QCoreApplication::translate(
-                "primzeilen-cli",
-                "--zeilen mit --format %1 gibt die Tabelle der Zeilen aus; die Anpassung und die "
-                "Modelle stehen in eigenen Tabellen (--tabelle).")
-                .arg(options.format));
+    if (const auto code = readOutput(call, options)) {
+        return *code;
     }
     const auto cores = static_cast<unsigned>(std::max(1, QThread::idealThreadCount()));
-    unsigned requestedThreads = cores;
-    if (parser.isSet(threads)) {
-        const auto count = cli::parseCount(parser.value(threads));
-        if (!count || *count < 1 || *count > 1024) {
-            return usage(QCoreApplication::translate(
-                             "primzeilen-cli", "--threads „%1“ ist keine Zahl von 1 bis 1024.")
-                             .arg(parser.value(threads)));
-        }
-        requestedThreads = static_cast<unsigned>(*count);
+    const auto threads = readThreads(call, cores);
+    if (const int* code = std::get_if<int>(&threads)) {
+        return *code;
     }
-    if (parser.isSet(progress) && parser.isSet(quiet)) {
-        return usage(QCoreApplication::translate(
-            "primzeilen-cli", "--fortschritt und --still schließen einander aus."));
+    if (const auto broken = brokenRule(namedOptions(call, options.format), RuleSet::EveryCall)) {
+        return usage(*broken);
     }
-    if (parser.isSet(progress) || parser.isSet(quiet)) {
-        options.progress = parser.isSet(progress);
+    if (call.merging()) {
+        return readParts(options, call.numbers(),
+                         options.rows || call.isSet(Name::Lengths) || call.isSet(Name::Part));
     }
-
-    QStringList numbers = parser.positionalArguments();
-    for (QString& number : numbers) {
-        if (number.startsWith(QChar(0xE000))) {
-            number = negatives.at(number.mid(1).toInt());
-        }
-    }
-    if (merging) {
-        return readParts(options, numbers,
-                         options.rows || parser.isSet(lengths) || parser.isSet(part));
-    }
-    if (parser.isSet(lengths)) {
-        const QStringList ends = parser.value(lengths).split(QStringLiteral(".."));
-        const auto shortest = ends.size() == 2 ? cli::parseCount(ends[0]) : std::nullopt;
-        const auto longest = ends.size() == 2 ? cli::parseCount(ends[1]) : std::nullopt;
-        if (!shortest || !longest || *shortest < 1 || *longest < *shortest ||
-            *longest > kLongestRow || *longest - *shortest >= 1000) {
-            return usage(QCoreApplication::translate(
-                             "primzeilen-cli",
-                             "--laengen „%1“: erwartet A..B mit 1 ≤ A ≤ B ≤ 10000000, höchstens "
-                             "1000 Längen.")
-                             .arg(parser.value(lengths)));
-        }
-        if (options.rows) {
-            return usage(QCoreApplication::translate(
-                "primzeilen-cli", "--laengen und --zeilen schließen einander aus."));
-        }
-        if (parser.isSet(part)) {
-            return usage(QCoreApplication::translate(
-                "primzeilen-cli", "--laengen und --teil schließen einander aus."));
-        }
-        if (numbers.size() != 2) {
-            return usage(
-                QCoreApplication::translate("primzeilen-cli",
-                                            "mit --laengen zwei Zahlen erwartet (VON BIS), %1 "
-                                            "gegeben.")
-                    .arg(numbers.size()));
-        }
-        const auto from = cli::parseCount(numbers[0]);
-        const auto to = cli::parseCount(numbers[1]);
-        if (!from || !to) {
-            return usage(
-                QCoreApplication::translate(
-                    "primzeilen-cli", "„%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
-                    .arg(numbers[from ? 1 : 0]));
-        }
-        options.lengths = {static_cast<std::uint32_t>(*shortest),
-                           static_cast<std::uint32_t>(*longest)};
-        options.from = *from;
-        options.to = *to;
-        options.threads = std::min(requestedThreads, cores);
-        return options;
-    }
-    if (numbers.size() != 3) {
-        return usage(QCoreApplication::translate(
-                         "primzeilen-cli", "drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.")
-                         .arg(numbers.size()));
-    }
-    const auto from = cli::parseCount(numbers[0]);
-    const auto to = cli::parseCount(numbers[1]);
-    const auto length = cli::parseCount(numbers[2]);
-    if (!from) {
-        return usage(
-            QCoreApplication::translate(
-                "primzeilen-cli", "VON „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
-                .arg(numbers[0]));
-    }
-    if (!to) {
-        return usage(
-            QCoreApplication::translate(
-                "primzeilen-cli", "BIS „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
-                .arg(numbers[1]));
-    }
-    if (!length || *length < 1 || *length > kLongestRow) {
-        return usage(QCoreApplication::translate(
-                         "primzeilen-cli", "LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.")
-                         .arg(numbers[2]));
-    }
-    const auto adjusted = core::adjustToRows(*from, *to, static_cast<std::uint32_t>(*length));
-    if (!adjusted) {
-        return usage(
-            QCoreApplication::translate("primzeilen-cli",
-                                        "von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.")
-                .arg(*from)
-                .arg(*to)
-                .arg(
-                    *length == 1
-                        ? QCoreApplication::translate("primzeilen-cli", "1 Zahl")
-                        : QCoreApplication::translate("primzeilen-cli", "%1 Zahlen").arg(*length)));
-    }
-    options.range = *adjusted;
-    if (parser.isSet(part)) {
-        // The rows of a part alone could not be merged into the whole run's listing.
-        if (options.rows) {
-            return usage(QCoreApplication::translate(
-                "primzeilen-cli", "--teil und --zeilen schließen einander aus."));
-        }
-        if (const auto code = applyPart(parser.value(part), options)) {
-            return *code;
-        }
-    }
-    options.threads = core::threadsFor(options.range, requestedThreads, cores);
-    return options;
+    return readCountedRun(call, options, std::get<unsigned>(threads), cores);
 }
 
 }  // namespace cli

@@ -6,8 +6,8 @@
 #include <utility>
 #include <variant>
 
-#include "engine/rows/rows.h"
 #include "cli/run_parts.h"
+#include "engine/rows/rows.h"
 
 namespace cli {
 
@@ -20,15 +20,23 @@ inline constexpr int kInterrupted = 130;  // or 143 after SIGTERM: 128 plus the 
 // A text of primzeilen-cli in the user's language.
 [[nodiscard]] QString translated(const char* source);
 
+// The form of the output (--format).
+enum class Format { Text, Csv, CsvGerman, Json };
+
+// The table that csv and csv-de write of a run (--tabelle): the tally's or the fit's.
+enum class Table { Frequency, Fit };
+
+// The name of a format as --format takes it.
+[[nodiscard]] QString formatName(Format format);
+
 // What a run is asked to do.
 struct Options {
     core::RowRange range;
     bool rows = false;
     bool fit = false;
     bool models = false;
-    QString format = QStringLiteral("text");  // text, csv, csv-de or json
-    // With csv and csv-de: the fit's table instead of the tally's (--tabelle anpassung).
-    bool fitTable = false;
+    Format format = Format::Text;
+    Table table = Table::Frequency;
     unsigned threads = 1;
     std::optional<bool> progress;  // none: when standard error is a terminal
     // --laengen A..B: every row length from A to B over from..to instead of one range.
@@ -39,6 +47,8 @@ struct Options {
     std::optional<core::RunPart> part;
     // vereinigen: the tally of the parts, already counted.
     std::optional<core::RowTally> counted;
+
+    [[nodiscard]] bool csv() const { return format == Format::Csv || format == Format::CsvGerman; }
 };
 
 // The options and the range of a run; or, where the arguments ask for no run (--help,

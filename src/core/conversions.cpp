@@ -102,10 +102,6 @@ double parseReal(const QString& text) {
     return value;
 }
 
-QString rightAligned(std::int64_t value, int width) {
-    return QString::number(value).rightJustified(width, u' ');
-}
-
 QString formatFixed(long double value, int precision, int digits) {
     useSystemSeparator();
     return QString::fromStdString(text::formatFixed(value, precision, digits));

@@ -40,9 +40,6 @@ private:
 // range of a double, raises ConversionError.
 [[nodiscard]] double parseReal(const QString& text);
 
-// The integer right-aligned in `width` characters, padded with spaces, never cut.
-[[nodiscard]] QString rightAligned(std::int64_t value, int width);
-
 // Fixed notation with exactly `digits` decimals. The exact value is rounded, halves away from
 // zero, to at most `precision` significant digits and at most `digits` decimals. A value whose
 // integer part needs more than `precision` digits is written in scientific form ("1,2346E10").

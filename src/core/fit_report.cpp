@@ -7,12 +7,15 @@ namespace core {
 FitTexts fitTexts(const FitReport& report) {
     useSystemSeparator();
     const text::FitTexts texts = text::fitTexts(report);
+    const QString p = QString::fromStdString(texts.p);
+    // Written and read with the same separator, so the text always converts.
     return {QString::fromStdString(texts.n),
-            QString::fromStdString(texts.p),
+            p,
             QString::fromStdString(texts.meanObserved),
             QString::fromStdString(texts.meanBinomial),
             QString::fromStdString(texts.deviationObserved),
-            QString::fromStdString(texts.deviationBinomial)};
+            QString::fromStdString(texts.deviationBinomial),
+            {core::parseReal(p), report.binomial.n}};
 }
 
 QString xCell(int x) {

@@ -15,6 +15,9 @@ struct FitTexts {
     QString meanBinomial;
     QString deviationObserved;
     QString deviationBinomial;
+    // n and p as the fields show them: p is the value its text converts back to, rounded to four
+    // decimals. The histogram draws this B(n;p), the table the fit itself.
+    BinomialFit shown;
 };
 [[nodiscard]] FitTexts fitTexts(const FitReport& report);
 

@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/system_error.h"
+
 namespace core {
 
 LineWriter::LineWriter(int descriptor, const std::atomic<bool>* stop)
@@ -34,7 +36,7 @@ bool LineWriter::flush() {
                 std::memchr(data + end - 1, '\n', static_cast<std::size_t>(size - end + 1));
             end = lineEnd != nullptr ? static_cast<const char*>(lineEnd) - data + 1 : size;
         }
-        const std::lock_guard<std::mutex> writing(m_writing);
+        const std::lock_guard<std::timed_mutex> writing(m_writing);
         if (!writeAll(data + begin, end - begin)) {
             break;
         }
@@ -86,34 +88,7 @@ bool LineWriter::writeAll(const char* data, qsizetype size) {
 }
 
 QString systemErrorText(int error) {
-    switch (error) {
-        case ENOSPC:
-            return QCoreApplication::translate("core::LineWriter", "Kein Platz auf dem Gerät");
-#ifdef EDQUOT
-        case EDQUOT:
-            return QCoreApplication::translate(
-                "core::LineWriter", "Der zugewiesene Plattenplatz (Quota) ist überschritten");
-#endif
-        case EFBIG:
-            return QCoreApplication::translate("core::LineWriter", "Datei zu groß");
-        case EBADF:
-            return QCoreApplication::translate(
-                "core::LineWriter", "Ungültiger Dateideskriptor (die Ausgabe ist geschlossen)");
-        case EPIPE:
-            return QCoreApplication::translate("core::LineWriter",
-                                               "Datenübergabe unterbrochen (broken pipe)");
-        case EIO:
-            return QCoreApplication::translate("core::LineWriter", "Eingabe-/Ausgabefehler");
-        case EACCES:
-        case EPERM:
-            return QCoreApplication::translate("core::LineWriter", "Keine Berechtigung");
-        case EROFS:
-            return QCoreApplication::translate("core::LineWriter", "Dateisystem ist nur lesbar");
-        default:
-            return QCoreApplication::translate("core::LineWriter", "Fehler %1 (%2)")
-                .arg(error)
-                .arg(QString::fromLocal8Bit(std::strerror(error)));
-    }
+    return systemReason(error, ReasonForm::Clause);
 }
 
 bool standardOutputOpen() {

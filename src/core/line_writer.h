@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <mutex>
 
@@ -43,8 +44,10 @@ public:
     bool flush();
 
     // Waits until no slice is being written and keeps any further one from starting, so the
-    // process may end at once with whole lines only. Called from another thread.
-    void holdWrites() { m_writing.lock(); }
+    // process may end at once with whole lines only. Called from another thread. A reader that
+    // takes nothing keeps a slice from ending: after `patience` this gives up and returns false,
+    // and a slice that is then cut off may leave part of a line behind.
+    bool holdWrites(std::chrono::milliseconds patience) { return m_writing.try_lock_for(patience); }
 
     // The error number of the first failed write, 0 while none failed.
     [[nodiscard]] int error() const { return m_error; }
@@ -59,7 +62,7 @@ private:
     int m_descriptor;
     const std::atomic<bool>* m_stop;
     QByteArray m_buffer;
-    std::mutex m_writing;
+    std::timed_mutex m_writing;
     std::atomic<int> m_error = 0;
 };
 

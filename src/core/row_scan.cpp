@@ -25,11 +25,8 @@ QString RowLines::slice(qsizetype index, qsizetype first, qsizetype count) const
     const qsizetype fromMark = std::max(first, marksBegin);
     const qsizetype toMark = std::min(end, marksEnd);
     if (fromMark < toMark) {
-        text.reserve(text.size() + (toMark - fromMark));
-        for (std::int64_t n = start + (fromMark - marksBegin); n < start + (toMark - marksBegin);
-             ++n) {
-            text += m_rows->marks().isPrime(n) ? u'O' : u'+';
-        }
+        text +=
+            QString::fromLatin1(m_rows->marks(index, fromMark - marksBegin, toMark - marksBegin));
     }
     if (end > marksEnd) {
         const QString tail = rowTail(static_cast<std::uint64_t>(m_rows->primesInRow(index)));

@@ -9,39 +9,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/system_error.h"
+
 namespace core {
 
 namespace {
 
-// The system's reason for the last failure, in German where it is one a user can act on.
-QString reason(int error, const QString& fallback) {
-    switch (error) {
-        case EACCES:
-        case EPERM:
-            return QCoreApplication::translate(
-                "core::SaveFile", "Keine Berechtigung, in diesen Ordner zu schreiben.");
-        case ENOSPC:
-#ifdef EDQUOT
-        case EDQUOT:
-#endif
-            return QCoreApplication::translate("core::SaveFile",
-                                               "Auf dem Datenträger ist nicht genug Platz.");
-        case EROFS:
-            return QCoreApplication::translate("core::SaveFile",
-                                               "Der Datenträger ist schreibgeschützt.");
-        case EISDIR:
-            return QCoreApplication::translate("core::SaveFile",
-                                               "Unter diesem Namen gibt es einen Ordner.");
-        case ENOENT:
-        case ENOTDIR:
-            return QCoreApplication::translate("core::SaveFile", "Den Ordner gibt es nicht.");
-        case ENAMETOOLONG:
-            return QCoreApplication::translate("core::SaveFile", "Der Name ist zu lang.");
-        default:
-            return QCoreApplication::translate("core::SaveFile",
-                                               "Die Datei konnte nicht geschrieben werden (%1).")
-                .arg(fallback);
-    }
+// The system's reason for the last failure, as a sentence of the save's message.
+QString reason(int error, const QString& detail) {
+    return systemReason(error, ReasonForm::Sentence, detail);
 }
 
 // The device a content writer is given: it passes every write on to the target, goes on after

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/failures.h"
+#include "engine/rows/rows.h"
 
 namespace core {
 
@@ -27,6 +28,21 @@ long double squareRoot(long double x) {
         throw InvalidFloatOperation();
     }
     return std::sqrt(x);
+}
+
+namespace {
+
+class NumberOutOfRange final : public Failure {
+public:
+    explicit NumberOutOfRange(__int128_t value)
+        : Failure("Die Zahl %1 liegt außerhalb des Bereichs dieser Rechnung.",
+                  text::numberText(value)) {}
+};
+
+}  // namespace
+
+void throwOutOfRange(__int128_t value) {
+    throw NumberOutOfRange(value);
 }
 
 }  // namespace core

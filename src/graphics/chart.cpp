@@ -11,16 +11,6 @@
 
 namespace graphics {
 
-namespace {
-
-void chooseColor(ChartState& chart, int colorIndex) {
-    if (colorIndex >= 0 && colorIndex < static_cast<int>(kColorTable.size())) {
-        chart.penColor = kColorTable[static_cast<std::size_t>(colorIndex)];
-    }
-}
-
-}  // namespace
-
 std::int32_t heightOf(const ChartState& chart, double value) {
     // In extended precision 0.025 lands just below 311.5 and rounds to 311; in double it would
     // reach 311.5 and give 312.
@@ -58,102 +48,100 @@ void drawAxes(graphics::Picture& picture, ChartState& chart) {
     canvas.line(x0, 20, x0 - 3, 28);
 
     for (int i = 0; i <= 18; ++i) {
-        chart.x = x0 + i * chart.unit;
-        canvas.line(chart.x, y0, chart.x, y0 + 3);
-        canvas.drawText(chart.x - 2, y0 + 5, core::formatInteger(i));
+        const int x = x0 + i * chart.unit;
+        canvas.line(x, y0, x, y0 + 3);
+        canvas.drawText(x - 2, y0 + 5, core::formatInteger(i));
     }
     for (int i = 1; i <= 4; ++i) {
-        chart.y = y0 - 2 * chart.unit * i;
-        canvas.line(x0, chart.y, x0 - 3, chart.y);
-        canvas.drawText(x0 - 20, chart.y - 6, core::formatShortest(i / 10.0L));
+        const int y = y0 - 2 * chart.unit * i;
+        canvas.line(x0, y, x0 - 3, y);
+        canvas.drawText(x0 - 20, y - 6, core::formatShortest(i / 10.0L));
     }
 }
 
-void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorIndex,
+void drawStickChart(graphics::Picture& picture, const ChartState& chart, graphics::Color color,
                     const core::Frequencies& h) {
     graphics::Canvas& canvas = picture.canvas();
-    chooseColor(chart, colorIndex);
     for (int x = 0; x <= 18; ++x) {
-        chart.value = h[static_cast<std::size_t>(x)];
-        chart.x = chart.originX + x * chart.unit;
-        chart.y = heightOf(chart, chart.value);
-        canvas.setPenColor(chart.penColor);
-        canvas.line(chart.x, chart.baseline, chart.x, chart.y);
+        const int left = chart.originX + x * chart.unit;
+        const std::int32_t top = heightOf(chart, h[static_cast<std::size_t>(x)]);
+        canvas.setPenColor(color);
+        canvas.line(left, chart.baseline, left, top);
     }
     canvas.setPenColor(graphics::kBlack);
 }
 
-void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex,
-                   const QString& nText, const QString& pText) {
+void drawHistogram(graphics::Picture& picture, const ChartState& chart, graphics::Color color,
+                   const core::BinomialFit& fit) {
     graphics::Canvas& canvas = picture.canvas();
-    chooseColor(chart, colorIndex);
-    const std::int32_t n = core::parseInteger(nText);
-    const double p = core::parseReal(pText);
-    chart.halfWidth = static_cast<std::uint16_t>(chart.unit >> 1);
-    const int half = chart.halfWidth;
-    std::int64_t x = 0;
-    do {
-        chart.value = core::binomialProbability(n, static_cast<std::int32_t>(x), p);
-        chart.x = static_cast<std::int32_t>(chart.originX + x * chart.unit);
-        chart.y = heightOf(chart, chart.value);
-        canvas.setPenColor(chart.penColor);
-        canvas.line(chart.x - half, chart.baseline, chart.x - half, chart.y);
-        canvas.line(chart.x + half, chart.baseline, chart.x + half, chart.y);
-        canvas.line(chart.x - half, chart.y, chart.x + half, chart.y);
-        ++x;
-        // The bars stop at n, or once the next bar would begin right of the picture: a fitted n
-        // in the millions then costs no more than the bars that can be seen. Before the first
-        // axes all bars would fall on one point, so one is enough.
-    } while (x <= n && chart.unit > 0 && chart.originX + x * chart.unit - half < picture.width());
+    const int half = chart.unit >> 1;
+    // The bars stop at n, or once the next bar would begin right of the picture: a fitted n in
+    // the millions then costs no more than the bars that can be seen. Before the first axes all
+    // bars would fall on one point, so one is enough; an n below 0 still draws the bar for 0.
+    std::int64_t bars = 1;
+    while (bars <= fit.n && chart.unit > 0 &&
+           chart.originX + bars * chart.unit - half < picture.width()) {
+        ++bars;
+    }
+    const std::vector<double> values = core::binomialColumn(fit, static_cast<std::size_t>(bars));
+    for (std::size_t x = 0; x < values.size(); ++x) {
+        const auto centre = static_cast<std::int32_t>(chart.originX + x * chart.unit);
+        const std::int32_t top = heightOf(chart, values[x]);
+        canvas.setPenColor(color);
+        canvas.line(centre - half, chart.baseline, centre - half, top);
+        canvas.line(centre + half, chart.baseline, centre + half, top);
+        canvas.line(centre - half, top, centre + half, top);
+    }
     canvas.setPenColor(graphics::kBlack);
 }
 
-void drawModels(graphics::Picture& picture, const ChartState& chart,
-                const core::ModelComparison& comparison) {
-    graphics::Canvas& canvas = picture.canvas();
-    const graphics::Color pen = canvas.penColor();
-    const graphics::Color brush = canvas.brushColor();
-    const auto square = [&](int x, int y) {  // Cramér: a filled square
-        canvas.rectangle(x - 2, y - 2, x + 3, y + 3);
-    };
-    const auto diamond = [&](int x, int y) {  // Poisson: an open diamond
-        canvas.moveTo(x, y - 3);
-        canvas.lineTo(x + 3, y);
-        canvas.lineTo(x, y + 3);
-        canvas.lineTo(x - 3, y);
-        canvas.lineTo(x, y - 3);
-    };
-    const auto cross = [&](int x, int y) {  // Montgomery-Soundararajan: a cross
-        canvas.line(x - 3, y - 3, x + 3, y + 3);
-        canvas.line(x - 3, y + 3, x + 3, y - 3);
-    };
-    // The curves end with the x axis, before its arrow.
-    const int axisEnd = chart.width - 40;
-    const auto model = [&](const std::vector<double>& shares, graphics::Color color,
-                           auto&& marker) {
-        canvas.setPenColor(color);
-        canvas.setBrushColor(color);
-        std::vector<QPoint> points;
-        for (std::size_t k = 0; k < 21 && k < shares.size(); ++k) {
-            const int x = chart.originX + static_cast<int>(k) * chart.unit;
-            if (x > axisEnd) {
-                break;
-            }
-            points.emplace_back(x, heightOf(chart, shares[k]));
-        }
-        for (std::size_t i = 1; i < points.size(); ++i) {
-            canvas.line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
-        }
-        for (const QPoint& point : points) {
-            marker(point.x(), point.y());
-        }
-    };
-    model(comparison.models.cramer, kCramerColor, square);
-    model(comparison.models.poisson, kPoissonColor, diamond);
-    model(comparison.models.montgomery, kMontgomeryColor, cross);
+namespace {
 
-    // The legend: a white box with a black frame, one line for the sticks of h(x), one per
-    // model with its distance, and what the distance means.
+using Marker = void (*)(graphics::Canvas& canvas, int x, int y);
+
+void square(graphics::Canvas& canvas, int x, int y) {  // Cramér: a filled square
+    canvas.rectangle(x - 2, y - 2, x + 3, y + 3);
+}
+
+void diamond(graphics::Canvas& canvas, int x, int y) {  // Poisson: an open diamond
+    canvas.moveTo(x, y - 3);
+    canvas.lineTo(x + 3, y);
+    canvas.lineTo(x, y + 3);
+    canvas.lineTo(x - 3, y);
+    canvas.lineTo(x, y - 3);
+}
+
+void cross(graphics::Canvas& canvas, int x, int y) {  // Montgomery-Soundararajan: a cross
+    canvas.line(x - 3, y - 3, x + 3, y + 3);
+    canvas.line(x - 3, y + 3, x + 3, y - 3);
+}
+
+// A model's shares as markers joined by thin lines, ending with the x axis, before its arrow.
+void drawModelCurve(graphics::Canvas& canvas, const ChartState& chart,
+                    const std::vector<double>& shares, graphics::Color color, Marker marker) {
+    const int axisEnd = chart.width - 40;
+    canvas.setPenColor(color);
+    canvas.setBrushColor(color);
+    std::vector<QPoint> points;
+    for (std::size_t k = 0; k < 21 && k < shares.size(); ++k) {
+        const int x = chart.originX + static_cast<int>(k) * chart.unit;
+        if (x > axisEnd) {
+            break;
+        }
+        points.emplace_back(x, heightOf(chart, shares[k]));
+    }
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        canvas.line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+    }
+    for (const QPoint& point : points) {
+        marker(canvas, point.x(), point.y());
+    }
+}
+
+// The legend: a white box with a black frame, one line for the sticks of h(x), one per model
+// with its distance, and what the distance means.
+void drawModelLegend(graphics::Canvas& canvas, const ChartState& chart, graphics::Color chartColor,
+                     const core::ModelComparison& comparison) {
     const int right = chart.width - 6;
     const int left = right - kLegendWidth;
     canvas.setPenColor(graphics::kBlack);
@@ -168,36 +156,41 @@ void drawModels(graphics::Picture& picture, const ChartState& chart,
                      text("Cramér-Modell: TV %1"), text("Poisson (Gallagher): TV %1"),
                      text("Montgomery–Soundararajan: TV %1"),
                      text("TV: Anteil der Zeilen, die anders liegen")});
-    QString texts[6];
-    for (std::size_t i = 0; i < legend.size(); ++i) {
-        texts[i] = QString::fromStdString(legend[i]);
-    }
+    const std::array<std::pair<graphics::Color, Marker>, 3> models{
+        {{kCramerColor, square}, {kPoissonColor, diamond}, {kMontgomeryColor, cross}}};
     for (int i = 0; i < 6; ++i) {
         const int y = 16 + 15 * i;
         if (i == 0) {  // a stick in the chart colour
-            canvas.setPenColor(chart.penColor);
+            canvas.setPenColor(chartColor);
             canvas.line(left + 12, y + 4, left + 12, y - 4);
         } else if (i == 1) {  // an open bar in the chart colour
-            canvas.setPenColor(chart.penColor);
+            canvas.setPenColor(chartColor);
             canvas.line(left + 8, y + 4, left + 8, y - 3);
             canvas.line(left + 8, y - 3, left + 16, y - 3);
             canvas.line(left + 16, y - 3, left + 16, y + 4);
         } else if (i < 5) {
-            const graphics::Color colors[] = {kCramerColor, kPoissonColor, kMontgomeryColor};
-            const graphics::Color color = colors[i - 2];
+            const auto& [color, marker] = models[static_cast<std::size_t>(i - 2)];
             canvas.setPenColor(color);
             canvas.setBrushColor(color);
             canvas.line(left + 5, y, left + 19, y);
-            if (i == 2) {
-                square(left + 12, y);
-            } else if (i == 3) {
-                diamond(left + 12, y);
-            } else {
-                cross(left + 12, y);
-            }
+            marker(canvas, left + 12, y);
         }
-        canvas.drawText(i == 5 ? left + 8 : left + 24, y - 7, texts[i]);
+        canvas.drawText(i == 5 ? left + 8 : left + 24, y - 7,
+                        QString::fromStdString(legend[static_cast<std::size_t>(i)]));
     }
+}
+
+}  // namespace
+
+void drawModels(graphics::Picture& picture, const ChartState& chart, graphics::Color chartColor,
+                const core::ModelComparison& comparison) {
+    graphics::Canvas& canvas = picture.canvas();
+    const graphics::Color pen = canvas.penColor();
+    const graphics::Color brush = canvas.brushColor();
+    drawModelCurve(canvas, chart, comparison.models.cramer, kCramerColor, square);
+    drawModelCurve(canvas, chart, comparison.models.poisson, kPoissonColor, diamond);
+    drawModelCurve(canvas, chart, comparison.models.montgomery, kMontgomeryColor, cross);
+    drawModelLegend(canvas, chart, chartColor, comparison);
     canvas.setPenColor(pen);
     canvas.setBrushColor(brush);
 }

@@ -16,18 +16,13 @@ inline constexpr std::array<graphics::Color, 16> kColorTable = {
     0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
 };
 
-// The chart geometry from the last axes, and the working values of the chart being drawn.
+// The chart's geometry, fixed by the last axes drawn; zero before the first.
 struct ChartState {
     std::uint16_t originX = 0;   // where the y axis stands
     std::uint16_t baseline = 0;  // where the x axis lies
     std::uint16_t width = 0;
     std::uint16_t height = 0;
-    std::int32_t x = 0;
-    std::int32_t y = 0;
     std::uint16_t unit = 0;  // pixels per step of x; 20 steps stand for a probability of 1
-    std::uint16_t halfWidth = 0;
-    double value = 0.0;
-    graphics::Color penColor = graphics::kBlack;
 };
 
 // The y of a value: roundHalfEven(baseline - (unit * v) * 20), each step in extended precision.
@@ -39,19 +34,21 @@ void clearPicture(graphics::Picture& picture);
 // The axes with their ticks, labels and arrow heads; fixes the geometry from the picture's size.
 void drawAxes(graphics::Picture& picture, ChartState& chart);
 
-// h(x) for x = 0..18 as sticks in the colour of the grid index.
-void drawStickChart(graphics::Picture& picture, ChartState& chart, int colorIndex,
+// h(x) for x = 0..18 as sticks in the chart colour; the pen is black again after them.
+void drawStickChart(graphics::Picture& picture, const ChartState& chart, graphics::Color color,
                     const core::Frequencies& h);
 
-// B(n;p;x) for x = 0..n as open bars, n and p read from the texts of the n and p fields.
-void drawHistogram(graphics::Picture& picture, ChartState& chart, int colorIndex,
-                   const QString& nText, const QString& pText);
+// B(n;p;x) for x = 0..n as open bars in the chart colour, as far as the picture reaches; the pen
+// is black again after them. A failure of B(n;p) comes before the first bar.
+void drawHistogram(graphics::Picture& picture, const ChartState& chart, graphics::Color color,
+                   const core::BinomialFit& fit);
 
 // The random models over the chart: C(k), P(k) and M(k) as markers joined by thin lines, as far
 // as the x axis reaches, in three colours that colour-blind readers tell apart, and a legend in
 // the upper right corner that names the sticks and gives each model's total variation distance
 // from the observed rows. Leaves pen and brush as it found them.
-void drawModels(graphics::Picture& picture, const ChartState& chart,
+// The legend's stick and bar take the chart colour.
+void drawModels(graphics::Picture& picture, const ChartState& chart, graphics::Color chartColor,
                 const core::ModelComparison& comparison);
 
 // Okabe and Ito's bluish green and vermillion, as 0x00BBGGRR.

@@ -63,6 +63,50 @@ QImage withPalette(const QImage& image) {
     return indexed;
 }
 
+// The table across the page, as many columns as its widest row, the first one as its headings.
+void paintTable(QPainter& painter, const std::array<QStringList, 3>& table, double top,
+                double width, double rowHeight, double pt) {
+    const QFont tableFont = pageFont(8);
+    const QFont headingFont = pageFont(8, true);
+    qsizetype columns = 1;
+    for (const QStringList& row : table) {
+        columns = std::max(columns, row.size());
+    }
+    const double cellWidth = width / static_cast<double>(columns);
+    painter.setPen(QPen(Qt::black, 0.5 * pt));
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        for (qsizetype column = 0; column < columns; ++column) {
+            const QRectF cell(static_cast<double>(column) * cellWidth,
+                              top + static_cast<double>(row) * rowHeight, cellWidth, rowHeight);
+            painter.drawRect(cell);
+            if (column < table[row].size()) {
+                painter.setFont(column == 0 ? headingFont : tableFont);
+                painter.drawText(cell.adjusted(2 * pt, 0, -pt, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                                 table[row][column]);
+            }
+        }
+    }
+}
+
+// The result fields as "label: value", their columns side by side across the page.
+void paintFields(QPainter& painter,
+                 const std::vector<std::vector<std::pair<QString, QString>>>& fieldColumns,
+                 double top, double width, double fieldHeight) {
+    painter.setFont(pageFont(9));
+    const double fieldWidth =
+        width / static_cast<double>(std::max<std::size_t>(1, fieldColumns.size()));
+    for (std::size_t column = 0; column < fieldColumns.size(); ++column) {
+        const auto& fields = fieldColumns[column];
+        for (std::size_t row = 0; row < fields.size(); ++row) {
+            const QRectF place(static_cast<double>(column) * fieldWidth,
+                               top + static_cast<double>(row) * fieldHeight, fieldWidth,
+                               fieldHeight);
+            painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter,
+                             fields[row].first + QStringLiteral(": ") + fields[row].second);
+        }
+    }
+}
+
 }  // namespace
 
 QByteArray chartSvg(const graphics::Drawing& drawing, const QString& title) {
@@ -88,9 +132,6 @@ void paintChartPage(QPagedPaintDevice& device, const graphics::Drawing& drawing,
     const double pt = device.logicalDpiY() / 72.0;
     const QRectF page(0, 0, device.width(), device.height());
 
-    const QFont tableFont = pageFont(8);
-    const QFont headingFont = pageFont(8, true);
-    const QFont fieldFont = pageFont(9);
     const double rowHeight = 14 * pt;
     const double fieldHeight = 13 * pt;
     std::size_t fieldRows = 0;
@@ -113,41 +154,10 @@ void paintChartPage(QPagedPaintDevice& device, const graphics::Drawing& drawing,
     graphics::replay(drawing, painter, graphics::Surface::Vector);
     painter.restore();
 
-    // The table, as many columns as its widest row, the first one as its headings.
-    double top = chartArea.bottom() + gap;
-    qsizetype columns = 1;
-    for (const QStringList& row : texts.table) {
-        columns = std::max(columns, row.size());
-    }
-    const double cellWidth = page.width() / static_cast<double>(columns);
-    painter.setPen(QPen(Qt::black, 0.5 * pt));
-    for (std::size_t row = 0; row < texts.table.size(); ++row) {
-        for (qsizetype column = 0; column < columns; ++column) {
-            const QRectF cell(static_cast<double>(column) * cellWidth,
-                              top + static_cast<double>(row) * rowHeight, cellWidth, rowHeight);
-            painter.drawRect(cell);
-            if (column < texts.table[row].size()) {
-                painter.setFont(column == 0 ? headingFont : tableFont);
-                painter.drawText(cell.adjusted(2 * pt, 0, -pt, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                                 texts.table[row][column]);
-            }
-        }
-    }
-
-    top += 3 * rowHeight + 10 * pt;
-    painter.setFont(fieldFont);
-    const double fieldWidth =
-        page.width() / static_cast<double>(std::max<std::size_t>(1, texts.fieldColumns.size()));
-    for (std::size_t column = 0; column < texts.fieldColumns.size(); ++column) {
-        const auto& fields = texts.fieldColumns[column];
-        for (std::size_t row = 0; row < fields.size(); ++row) {
-            const QRectF place(static_cast<double>(column) * fieldWidth,
-                               top + static_cast<double>(row) * fieldHeight, fieldWidth,
-                               fieldHeight);
-            painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter,
-                             fields[row].first + QStringLiteral(": ") + fields[row].second);
-        }
-    }
+    const double top = chartArea.bottom() + gap;
+    paintTable(painter, texts.table, top, page.width(), rowHeight, pt);
+    paintFields(painter, texts.fieldColumns, top + 3 * rowHeight + 10 * pt, page.width(),
+                fieldHeight);
 }
 
 void writeChartPdf(QIODevice& device, const graphics::Drawing& drawing, const ChartTexts& texts) {

@@ -25,6 +25,10 @@ void ColorGrid::setForegroundIndex(int index) {
     }
 }
 
+graphics::Color ColorGrid::foregroundColor() const {
+    return graphics::kColorTable[static_cast<std::size_t>(m_index)];
+}
+
 QRect ColorGrid::cell(int index) const {
     const int w = width() / kColumns;
     const int h = height() / kRows;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShortcut>
 
 #include "ui/color_grid.h"
@@ -21,6 +22,7 @@ GraphWindow::GraphWindow(ui::SharedState& state, graphics::ChartState& chart,
         m_report = ui::messageBoxReporter(this);
     }
     buildControls();
+    showResults();
     createActions();
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { showHelp(*this); });
@@ -32,17 +34,24 @@ GraphWindow::GraphWindow(ui::SharedState& state, graphics::ChartState& chart,
     }
 }
 
-ui::GraphControls GraphWindow::controls() {
-    return {*table,
-            {n, p, observedMean, binomialMean, observedDeviation, binomialDeviation,
-             scannedRowLength, scannedLower, scannedUpper},
-            pictureBox->picture(),
-            *colorChoice};
+void GraphWindow::fillTable() {
+    // What was written before a failure is shown too.
+    const auto show = qScopeGuard([this] { showResults(); });
+    ui::fillResults(m_results, m_state.shares, m_state.lastScan);
 }
 
-void GraphWindow::fillTable() {
-    const ui::GraphControls graph = controls();
-    ui::fillResultTable({graph.table, graph.fields}, m_state.shares, m_state.lastScan);
+void GraphWindow::showResults() {
+    table->showRows(m_results.table);
+    const ResultFields& fields = m_results.fields;
+    n->setText(fields.n);
+    p->setText(fields.p);
+    observedMean->setText(fields.observedMean);
+    binomialMean->setText(fields.binomialMean);
+    observedDeviation->setText(fields.observedDeviation);
+    binomialDeviation->setText(fields.binomialDeviation);
+    scannedRowLength->setText(fields.scannedRowLength);
+    scannedLower->setText(fields.scannedLower);
+    scannedUpper->setText(fields.scannedUpper);
 }
 
 // Each drawing step asks for the picture to be shown before it draws, so whatever it drew
@@ -55,14 +64,18 @@ void GraphWindow::drawAxes() {
 
 void GraphWindow::drawStickChart() {
     pictureBox->update();
-    graphics::drawStickChart(pictureBox->picture(), m_chart, colorChoice->foregroundIndex(),
+    graphics::drawStickChart(pictureBox->picture(), m_chart, colorChoice->foregroundColor(),
                              m_state.shares);
 }
 
 void GraphWindow::drawHistogram() {
+    // Before the first fit there is no B(n;p) to draw.
+    if (!m_results.shownFit) {
+        return;
+    }
     pictureBox->update();
-    graphics::drawHistogram(pictureBox->picture(), m_chart, colorChoice->foregroundIndex(),
-                            n->fieldText(), p->fieldText());
+    graphics::drawHistogram(pictureBox->picture(), m_chart, colorChoice->foregroundColor(),
+                            *m_results.shownFit);
 }
 
 void GraphWindow::showInFront() {
@@ -76,9 +89,13 @@ void GraphWindow::clearPicture() {
     graphics::clearPicture(pictureBox->picture());
 }
 
+// A failure ends the redraw where it occurs; what was drawn and written before stays.
 void GraphWindow::redraw() {
-    pictureBox->update();
-    ui::redrawGraph(controls(), m_chart, m_state);
+    clearPicture();
+    fillTable();
+    drawAxes();
+    drawStickChart();
+    drawHistogram();
     if (m_showModels) {
         drawModels();
     }

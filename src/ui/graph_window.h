@@ -8,10 +8,9 @@
 #include "graphics/chart.h"
 #include "graphics/chart_export.h"
 #include "ui/file_dialogs.h"
-#include "ui/graph_redraw.h"
 #include "ui/handler.h"
+#include "ui/result_table.h"
 #include "ui/shared_state.h"
-#include "ui/text_field.h"
 
 class QAction;
 class QLabel;
@@ -41,8 +40,10 @@ public:
     GraphWindow(ui::SharedState& state, graphics::ChartState& chart,
                 ui::FailureReporter reporter = {}, QWidget* parent = nullptr);
 
-    // Fits B(n;p) to the last scan's shares and fills the table and the result fields.
+    // Fits B(n;p) to the last scan's shares and shows it in the table and the result fields.
     void fillTable();
+    // What the table and the result fields show.
+    [[nodiscard]] const FitResults& results() const { return m_results; }
     void drawAxes();
     void drawStickChart();
     void drawHistogram();
@@ -64,7 +65,7 @@ public:
     // Checkable, off at every start (Alt+M): every redraw also draws the random models.
     void showModels(bool shown);
     // Alt+V: "Zeilenlängen im Vergleich" for the range of the last scan.
-    QAction* compareRowLengthsAction;
+    QAction* compareRowLengthsAction = nullptr;
     void compareRowLengths();
     [[nodiscard]] RowLengthWindow* rowLengthWindow() const { return m_rowLengths; }
     // The picture on the clipboard: an image at the window's scale, and the chart as SVG.
@@ -83,53 +84,54 @@ public:
     [[nodiscard]] QString writePicture(const PictureFile& file) const;
     // The nine result fields, n to the scan's upper bound, with the labels the window shows
     // them by.
-    [[nodiscard]] std::vector<std::pair<QString, QString>> resultFields() const;
+    [[nodiscard]] std::vector<std::pair<QString, QString>> labelledResults() const;
+    // The table and the fields for the printed page and the PDF.
     [[nodiscard]] graphics::ChartTexts chartTexts() const;
     void setSaveDialog(SaveDialog dialog) { m_askWhereToSave = std::move(dialog); }
 
     // The controls, named by what they hold; src/ui/README.md lists their documented names.
-    PictureBox* pictureBox;
-    TextGrid* table;
-    QLabel* tableHeading;
+    PictureBox* pictureBox = nullptr;
+    TextGrid* table = nullptr;
+    QLabel* tableHeading = nullptr;
     // B( n ; p ): the fitted distribution.
-    QLabel* fitOpening;
-    EditField* n;
-    QLabel* fitSeparator;
-    EditField* p;
-    QLabel* fitClosing;
+    QLabel* fitOpening = nullptr;
+    EditField* n = nullptr;
+    QLabel* fitSeparator = nullptr;
+    EditField* p = nullptr;
+    QLabel* fitClosing = nullptr;
     // The means and standard deviations of h(x) and of B(n;p).
-    QLabel* observedMeanLabel;
-    EditField* observedMean;
-    QLabel* binomialMeanLabel;
-    EditField* binomialMean;
-    QLabel* observedDeviationLabel;
-    EditField* observedDeviation;
-    QLabel* binomialDeviationLabel;
-    EditField* binomialDeviation;
+    QLabel* observedMeanLabel = nullptr;
+    EditField* observedMean = nullptr;
+    QLabel* binomialMeanLabel = nullptr;
+    EditField* binomialMean = nullptr;
+    QLabel* observedDeviationLabel = nullptr;
+    EditField* observedDeviation = nullptr;
+    QLabel* binomialDeviationLabel = nullptr;
+    EditField* binomialDeviation = nullptr;
     // The row length and the range of the scan the results come from.
-    QLabel* scannedRowLengthLabel;
-    EditField* scannedRowLength;
-    QLabel* scannedLowerLabel;
-    EditField* scannedLower;
-    QLabel* scannedUpperLabel;
-    EditField* scannedUpper;
-    QPushButton* clearButton;
-    QPushButton* sticksButton;
-    ColorGrid* colorChoice;
-    QPushButton* histogramButton;
-    QPushButton* closeButton;
-    QLabel* stickChartCaption;
-    QLabel* histogramCaption;
+    QLabel* scannedRowLengthLabel = nullptr;
+    EditField* scannedRowLength = nullptr;
+    QLabel* scannedLowerLabel = nullptr;
+    EditField* scannedLower = nullptr;
+    QLabel* scannedUpperLabel = nullptr;
+    EditField* scannedUpper = nullptr;
+    QPushButton* clearButton = nullptr;
+    QPushButton* sticksButton = nullptr;
+    ColorGrid* colorChoice = nullptr;
+    QPushButton* histogramButton = nullptr;
+    QPushButton* closeButton = nullptr;
+    QLabel* stickChartCaption = nullptr;
+    QLabel* histogramCaption = nullptr;
     // Getting the chart out, from the picture's context menu or by Ctrl+C, Ctrl+S and Ctrl+P
     // anywhere in the window but a text field; disabled until the picture was first drawn.
-    QAction* copyPictureAction;
-    QAction* savePictureAction;
-    QAction* printAction;
+    QAction* copyPictureAction = nullptr;
+    QAction* savePictureAction = nullptr;
+    QAction* printAction = nullptr;
     // On the table's context menu, the results also on the picture's.
-    QAction* copyTableAction;
-    QAction* saveTableAction;
-    QAction* copyResultsAction;
-    QAction* showModelsAction;
+    QAction* copyTableAction = nullptr;
+    QAction* saveTableAction = nullptr;
+    QAction* copyResultsAction = nullptr;
+    QAction* showModelsAction = nullptr;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -138,7 +140,8 @@ private:
     // The window and its controls from the layout table.
     void buildControls();
     void createActions();
-    [[nodiscard]] ui::GraphControls controls();
+    // The results into the table and the fields.
+    void showResults();
     // The random models over the chart, from the cache while the scan is the same.
     void drawModels();
 
@@ -148,6 +151,7 @@ private:
     SaveDialog m_askWhereToSave = askWhereToSave;
     bool m_activated = false;
     bool m_showModels = false;
+    FitResults m_results;
     RowLengthWindow* m_rowLengths = nullptr;
     // The models of the last scan drawn with them, computed once per scan.
     std::optional<std::pair<ui::ScannedRange, core::ModelShares>> m_models;

@@ -2,11 +2,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMimeData>
 
 #include "core/save_file.h"
 #include "core/table_text.h"
 #include "graph_window.h"
+#include "ui/actions.h"
 #include "ui/edit_field.h"
 #include "ui/picture_box.h"
 #include "ui/picture_files.h"
@@ -16,42 +16,31 @@
 namespace ui {
 
 void GraphWindow::createActions() {
-    const auto add = [this](QWidget* owner, const QString& text, void (GraphWindow::*slot)(),
-                            QKeySequence::StandardKey key = QKeySequence::UnknownKey) {
-        auto* action = new QAction(text, owner);
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, slot);
-        owner->addAction(action);
-        return action;
-    };
-    copyPictureAction =
-        add(pictureBox, tr("Bild &kopieren"), &GraphWindow::copyPicture, QKeySequence::Copy);
-    savePictureAction = add(pictureBox, tr("Bild &speichern unter …"), &GraphWindow::savePicture,
-                            QKeySequence::Save);
-    printAction =
-        add(pictureBox, tr("&Drucken …"), &GraphWindow::printPicture, QKeySequence::Print);
+    copyPictureAction = makeAction(pictureBox, tr("Bild &kopieren"), this,
+                                   &GraphWindow::copyPicture, QKeySequence::Copy);
+    savePictureAction = makeAction(pictureBox, tr("Bild &speichern unter …"), this,
+                                   &GraphWindow::savePicture, QKeySequence::Save);
+    printAction = makeAction(pictureBox, tr("&Drucken …"), this, &GraphWindow::printPicture,
+                             QKeySequence::Print);
     for (QAction* action : {copyPictureAction, savePictureAction, printAction}) {
         action->setEnabled(pictureBox->picture().isDrawn());
     }
     auto* separator = new QAction(pictureBox);
     separator->setSeparator(true);
     pictureBox->addAction(separator);
-    copyTableAction = add(table, tr("Tabelle &kopieren"), &GraphWindow::copyTable);
-    saveTableAction = add(table, tr("Tabelle speichern unter …"), &GraphWindow::saveTable);
-    copyResultsAction = add(table, tr("&Ergebnisse kopieren"), &GraphWindow::copyResults);
+    copyTableAction = makeAction(table, tr("Tabelle &kopieren"), this, &GraphWindow::copyTable);
+    saveTableAction =
+        makeAction(table, tr("Tabelle speichern unter …"), this, &GraphWindow::saveTable);
+    copyResultsAction =
+        makeAction(table, tr("&Ergebnisse kopieren"), this, &GraphWindow::copyResults);
     pictureBox->addAction(copyResultsAction);
-    showModelsAction = new QAction(tr("&Modelle einblenden"), pictureBox);
+    showModelsAction =
+        makeAction(pictureBox, tr("&Modelle einblenden"), QKeySequence(Qt::ALT | Qt::Key_M));
     showModelsAction->setCheckable(true);
-    showModelsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_M));
-    showModelsAction->setShortcutContext(Qt::WindowShortcut);
     connect(showModelsAction, &QAction::toggled, this, &GraphWindow::showModels);
-    pictureBox->addAction(showModelsAction);
-    compareRowLengthsAction = new QAction(tr("&Zeilenlängen im Vergleich …"), pictureBox);
-    compareRowLengthsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_V));
-    compareRowLengthsAction->setShortcutContext(Qt::WindowShortcut);
-    connect(compareRowLengthsAction, &QAction::triggered, this, &GraphWindow::compareRowLengths);
-    pictureBox->addAction(compareRowLengthsAction);
+    compareRowLengthsAction =
+        makeAction(pictureBox, tr("&Zeilenlängen im Vergleich …"), this,
+                   &GraphWindow::compareRowLengths, QKeySequence(Qt::ALT | Qt::Key_V));
     pictureBox->setContextMenuPolicy(Qt::ActionsContextMenu);
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
     pictureBox->picture().onFirstUse([this] {
@@ -74,7 +63,7 @@ void GraphWindow::compareRowLengths() {
 }
 
 void GraphWindow::copyTable() {
-    QGuiApplication::clipboard()->setText(core::tableTsv(chartTexts().table));
+    QGuiApplication::clipboard()->setText(core::tableTsv(m_results.table));
 }
 
 void GraphWindow::saveTable() {
@@ -83,23 +72,16 @@ void GraphWindow::saveTable() {
                        resultFileName(m_state.lastScan, QStringLiteral("csv")),
                        {{tr("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
                       tr("Die Tabelle"), m_report, [this](QIODevice& device, std::size_t) {
-                          core::writeAll(device, core::tableCsv(chartTexts().table));
+                          core::writeAll(device, core::tableCsv(m_results.table));
                       });
 }
 
 void GraphWindow::copyResults() {
-    QGuiApplication::clipboard()->setText(core::resultsText(resultFields()));
+    QGuiApplication::clipboard()->setText(core::resultsText(labelledResults()));
 }
 
 void GraphWindow::copyPicture() {
-    if (!pictureBox->picture().isDrawn()) {
-        return;
-    }
-    auto* data = new QMimeData;
-    data->setImageData(pictureBox->picture().raster(devicePixelRatioF()));
-    data->setData(QStringLiteral("image/svg+xml"),
-                  graphics::chartSvg(pictureBox->picture().drawing()));
-    QGuiApplication::clipboard()->setMimeData(data);
+    copyChart(*this, pictureBox->picture());
 }
 
 void GraphWindow::savePicture() {
@@ -127,41 +109,45 @@ void GraphWindow::printPicture() {
     }
 }
 
-std::vector<std::pair<QString, QString>> GraphWindow::resultFields() const {
-    const auto label = [](const QLabel* label) {
-        QString text = label->text();
-        if (text.endsWith(u':')) {
-            text.chop(1);
-        }
-        return text;
-    };
-    return {{tr("n"), n->text()},
-            {tr("p"), p->text()},
-            {label(observedMeanLabel), observedMean->text()},
-            {label(binomialMeanLabel), binomialMean->text()},
-            {label(observedDeviationLabel), observedDeviation->text()},
-            {label(binomialDeviationLabel), binomialDeviation->text()},
-            {label(scannedRowLengthLabel), scannedRowLength->text()},
-            {label(scannedLowerLabel), scannedLower->text()},
-            {label(scannedUpperLabel), scannedUpper->text()}};
+namespace {
+
+// A field's label as the window shows it, without its colon.
+QString caption(const QLabel* label) {
+    QString text = label->text();
+    if (text.endsWith(u':')) {
+        text.chop(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::pair<QString, QString>> GraphWindow::labelledResults() const {
+    const ResultFields& fields = m_results.fields;
+    return {{tr("n"), fields.n},
+            {tr("p"), fields.p},
+            {caption(observedMeanLabel), fields.observedMean},
+            {caption(binomialMeanLabel), fields.binomialMean},
+            {caption(observedDeviationLabel), fields.observedDeviation},
+            {caption(binomialDeviationLabel), fields.binomialDeviation},
+            {caption(scannedRowLengthLabel), fields.scannedRowLength},
+            {caption(scannedLowerLabel), fields.scannedLower},
+            {caption(scannedUpperLabel), fields.scannedUpper}};
 }
 
 graphics::ChartTexts GraphWindow::chartTexts() const {
-    graphics::ChartTexts texts;
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < table->columnCount(); ++column) {
-            texts.table[static_cast<std::size_t>(row)].append(table->cell(column, row));
-        }
-    }
-    // n and p; the two means; the two deviations; the scanned rows.
-    const auto fields = resultFields();
-    for (const auto& column : {std::vector{0, 1}, {2, 4}, {3, 5}, {6, 7, 8}}) {
-        auto& placed = texts.fieldColumns.emplace_back();
-        for (const int field : column) {
-            placed.push_back(fields[static_cast<std::size_t>(field)]);
-        }
-    }
-    return texts;
+    const ResultFields& fields = m_results.fields;
+    using Field = std::pair<QString, QString>;
+    // Side by side: n and p; the two means; the two deviations; the scanned rows.
+    return {m_results.table,
+            {{Field{tr("n"), fields.n}, Field{tr("p"), fields.p}},
+             {Field{caption(observedMeanLabel), fields.observedMean},
+              Field{caption(observedDeviationLabel), fields.observedDeviation}},
+             {Field{caption(binomialMeanLabel), fields.binomialMean},
+              Field{caption(binomialDeviationLabel), fields.binomialDeviation}},
+             {Field{caption(scannedRowLengthLabel), fields.scannedRowLength},
+              Field{caption(scannedLowerLabel), fields.scannedLower},
+              Field{caption(scannedUpperLabel), fields.scannedUpper}}}};
 }
 
 }  // namespace ui

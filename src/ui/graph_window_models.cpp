@@ -2,6 +2,7 @@
 
 #include "engine/statistics/models.h"
 #include "graph_window.h"
+#include "ui/color_grid.h"
 #include "ui/picture_box.h"
 
 namespace ui {
@@ -18,7 +19,7 @@ void GraphWindow::drawModels() {
                 {scanned.lower, scanned.upper, static_cast<std::uint32_t>(scanned.rowLength)})));
     }
     graphics::drawModels(
-        pictureBox->picture(), m_chart,
+        pictureBox->picture(), m_chart, colorChoice->foregroundColor(),
         core::compareModels(m_models->second, m_state.shares, m_state.beyondTwenty));
 }
 

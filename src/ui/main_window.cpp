@@ -10,6 +10,7 @@
 #include <array>
 
 #include "core/conversions.h"
+#include "ui/actions.h"
 #include "ui/graph_window.h"
 #include "ui/help_window.h"
 #include "ui/scan_steps.h"
@@ -31,7 +32,8 @@ const Window kWindow{"MainWindow",
 // In the order of the window's controls.
 const std::array kControls{
     C{.name = "ListBox1",
-      .kind = Kind::ListBox,
+      .kind = Kind::ListView,
+      .member = &MainWindow::rowList,
       .geometry = {0, 96, 967, 582},
       .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "Zeilen und Häufigkeiten"),
       .font = {"Courier New", 15, true},
@@ -40,7 +42,8 @@ const std::array kControls{
       .dockBottom = true,
       .rowHeight = 17},
     C{.name = "Edit1",
-      .kind = Kind::Edit,
+      .kind = Kind::LineEdit,
+      .member = &MainWindow::upperBound,
       .geometry = {240, 12, 73, 24},
       .text = QT_TRANSLATE_NOOP("MainWindow", "45000"),
       .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "bis"),
@@ -49,37 +52,45 @@ const std::array kControls{
       .onKeyPress = &MainWindow::onUpperBoundKey},
     C{.name = "Label1",
       .kind = Kind::Label,
+      .member = &MainWindow::lowerBoundLabel,
       .geometry = {9, 14, 114, 16},
       .text = QT_TRANSLATE_NOOP("MainWindow", "Primzahlen von : "),
       .font = kSystemBold},
     C{.name = "Label2",
       .kind = Kind::Label,
+      .member = &MainWindow::upperBoundLabel,
       .geometry = {209, 14, 24, 16},
       .text = QT_TRANSLATE_NOOP("MainWindow", "bis ")},
     C{.name = "Label4",
       .kind = Kind::Label,
+      .member = &MainWindow::firstNumberHeading,
       .geometry = {8, 59, 86, 16},
       .text = QT_TRANSLATE_NOOP("MainWindow", "Zahl 1.Spalte")},
     C{.name = "Label5",
       .kind = Kind::Label,
+      .member = &MainWindow::rowLengthLabel,
       .geometry = {520, 59, 107, 16},
       .text = QT_TRANSLATE_NOOP("MainWindow", "Zahlen pro Zeile")},
     C{.name = "Label6",
       .kind = Kind::Label,
+      .member = &MainWindow::countHeading,
       .geometry = {880, 48, 44, 16},
       .text = QT_TRANSLATE_NOOP("MainWindow", "Anzahl")},
     C{.name = "Label7",
       .kind = Kind::Label,
+      .member = &MainWindow::primesPerRowHeading,
       .geometry = {840, 72, 116, 16},
       .text = QT_TRANSLATE_NOOP("MainWindow", "Primzahlen/Reihe")},
     C{.name = "Edit2",
-      .kind = Kind::Edit,
+      .kind = Kind::LineEdit,
+      .member = &MainWindow::lowerBound,
       .geometry = {128, 12, 65, 24},
       .text = QT_TRANSLATE_NOOP("MainWindow", "1"),
       .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "Primzahlen von"),
       .tabOrder = 3},
     C{.name = "Graph1",
-      .kind = Kind::Button,
+      .kind = Kind::PushButton,
+      .member = &MainWindow::graphButton,
       .geometry = {479, 8, 89, 33},
       .text = QT_TRANSLATE_NOOP("MainWindow", "&Graph"),
       .tabOrder = 1,
@@ -87,14 +98,16 @@ const std::array kControls{
       .role = Role::Default,
       .onClick = &MainWindow::onGraphClicked},
     C{.name = "BitBtn1",
-      .kind = Kind::Button,
+      .kind = Kind::PushButton,
+      .member = &MainWindow::computeButton,
       .geometry = {336, 8, 113, 33},
       .text = QT_TRANSLATE_NOOP("MainWindow", "&Berechnen"),
       .tabOrder = 0,
       .glyph = Glyph::Check,
       .onClick = &MainWindow::onComputeClicked},
     C{.name = "BitBtn2",
-      .kind = Kind::Button,
+      .kind = Kind::PushButton,
+      .member = &MainWindow::closeButton,
       .geometry = {850, 8, 95, 33},
       .text = QT_TRANSLATE_NOOP("MainWindow", "&Schließen"),
       .tabOrder = 2,
@@ -102,10 +115,12 @@ const std::array kControls{
       .onClick = &MainWindow::onCloseClicked},
     C{.name = "Label3",
       .kind = Kind::Label,
+      .member = &MainWindow::markLegend,
       .geometry = {128, 59, 225, 16},
       .text = QT_TRANSLATE_NOOP("MainWindow", "O = Primzahl,    + = keine Primzahl")},
     C{.name = "ScrollBar1",
       .kind = Kind::ScrollBar,
+      .member = &MainWindow::rowLengthBar,
       .geometry = {384, 56, 81, 25},
       .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "Zahlen pro Zeile"),
       .tabOrder = 5,
@@ -115,7 +130,8 @@ const std::array kControls{
       .position = 90,
       .onChange = &MainWindow::onRowLengthBarChanged},
     C{.name = "Edit3",
-      .kind = Kind::Edit,
+      .kind = Kind::LineEdit,
+      .member = &MainWindow::rowLength,
       .geometry = {480, 56, 33, 24},
       .text = QT_TRANSLATE_NOOP("MainWindow", "90"),
       .accessibleName = QT_TRANSLATE_NOOP("MainWindow", "Zahlen pro Zeile"),
@@ -125,6 +141,7 @@ const std::array kControls{
       .onEnter = &MainWindow::onRowLengthBarChanged},
     C{.name = "Label8",
       .kind = Kind::Label,
+      .member = &MainWindow::limitNote,
       .geometry = {8, 32, 80, 16},
       .text = QT_TRANSLATE_NOOP("MainWindow", "<10 000 001"),
       .font = kSystemBold},
@@ -139,22 +156,6 @@ MainWindow::MainWindow(ui::SharedState& state, ui::FailureReporter reporter, QWi
         m_report = ui::messageBoxReporter(this);
     }
     buildWindow<MainWindow>(*this, kWindow, kControls);
-    rowList = childNamed<ListBox>(*this, "ListBox1");
-    upperBound = childNamed<EditField>(*this, "Edit1");
-    lowerBoundLabel = childNamed<QLabel>(*this, "Label1");
-    upperBoundLabel = childNamed<QLabel>(*this, "Label2");
-    firstNumberHeading = childNamed<QLabel>(*this, "Label4");
-    rowLengthLabel = childNamed<QLabel>(*this, "Label5");
-    countHeading = childNamed<QLabel>(*this, "Label6");
-    primesPerRowHeading = childNamed<QLabel>(*this, "Label7");
-    lowerBound = childNamed<EditField>(*this, "Edit2");
-    graphButton = childNamed<QPushButton>(*this, "Graph1");
-    computeButton = childNamed<QPushButton>(*this, "BitBtn1");
-    closeButton = childNamed<QPushButton>(*this, "BitBtn2");
-    markLegend = childNamed<QLabel>(*this, "Label3");
-    rowLengthBar = childNamed<QScrollBar>(*this, "ScrollBar1");
-    rowLength = childNamed<EditField>(*this, "Edit3");
-    limitNote = childNamed<QLabel>(*this, "Label8");
     lowerBoundLabel->setBuddy(lowerBound);
     upperBoundLabel->setBuddy(upperBound);
     rowLengthLabel->setBuddy(rowLength);
@@ -172,21 +173,13 @@ MainWindow::MainWindow(ui::SharedState& state, ui::FailureReporter reporter, QWi
 }
 
 void MainWindow::createActions() {
-    const auto add = [this](const QString& text, QKeySequence::StandardKey key,
-                            Qt::ShortcutContext context, void (MainWindow::*slot)()) {
-        auto* action = new QAction(text, rowList);
-        action->setShortcut(key);
-        action->setShortcutContext(context);
-        connect(action, &QAction::triggered, this, slot);
-        rowList->addAction(action);
-        return action;
-    };
-    copyLinesAction =
-        add(tr("&Kopieren"), QKeySequence::Copy, Qt::WidgetShortcut, &MainWindow::copyLines);
-    selectAllLinesAction = add(tr("&Alles auswählen"), QKeySequence::SelectAll, Qt::WidgetShortcut,
-                               &MainWindow::selectAllLines);
-    saveListAction = add(tr("Liste &speichern unter …"), QKeySequence::Save, Qt::WindowShortcut,
-                         &MainWindow::saveList);
+    copyLinesAction = makeAction(rowList, tr("&Kopieren"), this, &MainWindow::copyLines,
+                                 QKeySequence::Copy, Qt::WidgetShortcut);
+    selectAllLinesAction =
+        makeAction(rowList, tr("&Alles auswählen"), this, &MainWindow::selectAllLines,
+                   QKeySequence::SelectAll, Qt::WidgetShortcut);
+    saveListAction = makeAction(rowList, tr("Liste &speichern unter …"), this,
+                                &MainWindow::saveList, QKeySequence::Save, Qt::WindowShortcut);
     rowList->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -47,25 +47,25 @@ public:
     void setSaveDialog(SaveDialog dialog) { m_askWhereToSave = std::move(dialog); }
 
     // The controls, named by what they hold; src/ui/README.md lists their documented names.
-    EditField* lowerBound;
-    EditField* upperBound;
-    EditField* rowLength;
-    QScrollBar* rowLengthBar;
-    ListBox* rowList;
-    QPushButton* computeButton;
-    QPushButton* graphButton;
-    QPushButton* closeButton;
-    QLabel* lowerBoundLabel;
-    QLabel* upperBoundLabel;
-    QLabel* rowLengthLabel;
-    QLabel* limitNote;
-    QLabel* markLegend;
-    QLabel* firstNumberHeading;
-    QLabel* countHeading;
-    QLabel* primesPerRowHeading;
-    QAction* copyLinesAction;
-    QAction* selectAllLinesAction;
-    QAction* saveListAction;
+    EditField* lowerBound = nullptr;
+    EditField* upperBound = nullptr;
+    EditField* rowLength = nullptr;
+    QScrollBar* rowLengthBar = nullptr;
+    ListBox* rowList = nullptr;
+    QPushButton* computeButton = nullptr;
+    QPushButton* graphButton = nullptr;
+    QPushButton* closeButton = nullptr;
+    QLabel* lowerBoundLabel = nullptr;
+    QLabel* upperBoundLabel = nullptr;
+    QLabel* rowLengthLabel = nullptr;
+    QLabel* limitNote = nullptr;
+    QLabel* markLegend = nullptr;
+    QLabel* firstNumberHeading = nullptr;
+    QLabel* countHeading = nullptr;
+    QLabel* primesPerRowHeading = nullptr;
+    QAction* copyLinesAction = nullptr;
+    QAction* selectAllLinesAction = nullptr;
+    QAction* saveListAction = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,8 +1,12 @@
 #include "picture_files.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWidget>
 #include <array>
 #include <utility>
 
@@ -30,6 +34,16 @@ void saveChartThroughDialog(QWidget* parent, const SaveDialog& dialog, const QSt
                           const auto [format, scale] = kFormats.at(type);
                           graphics::writeChart(device, format, drawing, scale, texts);
                       });
+}
+
+void copyChart(const QWidget& window, const graphics::Picture& picture, const QString& title) {
+    if (!picture.isDrawn()) {
+        return;
+    }
+    auto* data = new QMimeData;
+    data->setImageData(picture.raster(window.devicePixelRatioF()));
+    data->setData(QStringLiteral("image/svg+xml"), graphics::chartSvg(picture.drawing(), title));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void printChart(QWidget* parent, const graphics::Drawing& drawing,

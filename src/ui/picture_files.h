@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "graphics/canvas.h"
 #include "graphics/chart_export.h"
 #include "ui/file_dialogs.h"
 #include "ui/handler.h"
@@ -15,6 +16,10 @@ namespace ui {
 void saveChartThroughDialog(QWidget* parent, const SaveDialog& dialog, const QString& name,
                             const graphics::Drawing& drawing, const graphics::ChartTexts& texts,
                             const FailureReporter& report);
+
+// The picture on the clipboard, once drawn: an image at the window's pixel ratio, and the chart
+// as SVG with the title, without one the chart's own.
+void copyChart(const QWidget& window, const graphics::Picture& picture, const QString& title = {});
 
 // A print preview of one landscape page of the chart as it is now.
 void printChart(QWidget* parent, const graphics::Drawing& drawing,

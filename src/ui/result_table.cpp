@@ -5,37 +5,39 @@
 
 namespace ui {
 
-void fillResultTable(const TableControls& controls, const core::Frequencies& h,
-                     const ScannedRange& scanned) {
-    StringGrid& tab = controls.table;
-    const auto edit = [&](int number) -> TextField& { return *controls.fields[number - 1]; };
-
-    tab.setCell(0, 0, QStringLiteral("x"));
-    tab.setCell(0, 1, QStringLiteral("h(x)"));
-    tab.setCell(0, 2, QStringLiteral("B(n;p)"));
+void fillResults(FitResults& results, const core::Frequencies& h, const ScannedRange& scanned) {
+    auto& [xRow, hRow, binomialRow] = results.table;
+    ResultFields& fields = results.fields;
+    xRow[0] = QStringLiteral("x");
+    hRow[0] = QStringLiteral("h(x)");
+    binomialRow[0] = QStringLiteral("B(n;p)");
 
     const core::FitReport report = core::fitReport(h);
     const core::FitTexts texts = core::fitTexts(report);
-    edit(1).setFieldText(texts.n);
-    edit(2).setFieldText(texts.p);
+    fields.n = texts.n;
+    fields.p = texts.p;
+    results.shownFit = texts.shown;
 
+    // Column by column, x and h(x) before B(n;p;x): with p = 1, B fails at its first value and
+    // leaves the first column's x and h(x) written.
+    xRow[1] = core::xCell(0);
+    hRow[1] = core::shareCell(h[0]);
+    const std::vector<double> binomial = core::binomialColumn(report.binomial, 19);
     for (int x = 0; x <= 18; ++x) {
-        const int column = x + 1;
-        tab.setCell(column, 0, core::xCell(x));
-        tab.setCell(column, 1, core::shareCell(h[static_cast<std::size_t>(x)]));
-        tab.setCell(
-            column, 2,
-            core::shareCell(core::binomialProbability(report.binomial.n, x, report.binomial.p)));
+        const auto at = static_cast<std::size_t>(x);
+        xRow[x + 1] = core::xCell(x);
+        hRow[x + 1] = core::shareCell(h[at]);
+        binomialRow[x + 1] = core::shareCell(binomial[at]);
     }
 
-    edit(3).setFieldText(texts.meanObserved);
-    edit(4).setFieldText(texts.meanBinomial);
-    edit(5).setFieldText(texts.deviationObserved);
-    edit(6).setFieldText(texts.deviationBinomial);
+    fields.observedMean = texts.meanObserved;
+    fields.binomialMean = texts.meanBinomial;
+    fields.observedDeviation = texts.deviationObserved;
+    fields.binomialDeviation = texts.deviationBinomial;
 
-    edit(7).setFieldText(core::formatInteger(scanned.rowLength));
-    edit(8).setFieldText(core::formatInteger(scanned.lower));
-    edit(9).setFieldText(core::formatInteger(scanned.upper));
+    fields.scannedRowLength = core::formatInteger(scanned.rowLength);
+    fields.scannedLower = core::formatInteger(scanned.lower);
+    fields.scannedUpper = core::formatInteger(scanned.upper);
 }
 
 }  // namespace ui

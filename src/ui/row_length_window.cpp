@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QMimeData>
 #include <QProgressDialog>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,6 +14,7 @@
 #include "core/table_text.h"
 #include "graphics/chart_export.h"
 #include "graphics/row_length_chart.h"
+#include "ui/actions.h"
 #include "ui/picture_box.h"
 #include "ui/picture_files.h"
 
@@ -50,26 +50,18 @@ RowLengthWindow::RowLengthWindow(FailureReporter reporter, QWidget* parent)
     layout->addWidget(pictureBox);
     layout->addWidget(table, 1);
 
-    const auto add = [this](QWidget* owner, const QString& text, void (RowLengthWindow::*slot)(),
-                            QKeySequence key, Qt::ShortcutContext context) {
-        auto* action = new QAction(text, owner);
-        action->setShortcut(key);
-        action->setShortcutContext(context);
-        connect(action, &QAction::triggered, this, slot);
-        owner->addAction(action);
-        return action;
-    };
     // Ctrl+C copies what has the focus; saving and printing are the picture's, anywhere.
-    copyPictureAction = add(pictureBox, tr("Bild &kopieren"), &RowLengthWindow::copyPicture,
-                            QKeySequence::Copy, Qt::WidgetWithChildrenShortcut);
-    savePictureAction = add(pictureBox, tr("Bild &speichern unter …"),
-                            &RowLengthWindow::savePicture, QKeySequence::Save, Qt::WindowShortcut);
-    printAction = add(pictureBox, tr("&Drucken …"), &RowLengthWindow::printPicture,
-                      QKeySequence::Print, Qt::WindowShortcut);
-    copyTableAction = add(table, tr("Tabelle &kopieren"), &RowLengthWindow::copyTable,
-                          QKeySequence::Copy, Qt::WidgetWithChildrenShortcut);
-    saveTableAction = add(table, tr("Tabelle speichern unter …"), &RowLengthWindow::saveTable, {},
-                          Qt::WidgetShortcut);
+    copyPictureAction =
+        makeAction(pictureBox, tr("Bild &kopieren"), this, &RowLengthWindow::copyPicture,
+                   QKeySequence::Copy, Qt::WidgetWithChildrenShortcut);
+    savePictureAction = makeAction(pictureBox, tr("Bild &speichern unter …"), this,
+                                   &RowLengthWindow::savePicture, QKeySequence::Save);
+    printAction = makeAction(pictureBox, tr("&Drucken …"), this, &RowLengthWindow::printPicture,
+                             QKeySequence::Print);
+    copyTableAction = makeAction(table, tr("Tabelle &kopieren"), this, &RowLengthWindow::copyTable,
+                                 QKeySequence::Copy, Qt::WidgetWithChildrenShortcut);
+    saveTableAction = makeAction(table, tr("Tabelle speichern unter …"), this,
+                                 &RowLengthWindow::saveTable, {}, Qt::WidgetShortcut);
     pictureBox->setContextMenuPolicy(Qt::ActionsContextMenu);
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
     pictureBox->setFocusPolicy(Qt::StrongFocus);
@@ -123,15 +115,7 @@ void RowLengthWindow::showRange(std::int64_t from, std::int64_t to) {
 }
 
 void RowLengthWindow::copyPicture() {
-    if (!pictureBox->picture().isDrawn()) {
-        return;
-    }
-    auto* data = new QMimeData;
-    data->setImageData(pictureBox->picture().raster(devicePixelRatioF()));
-    data->setData(QStringLiteral("image/svg+xml"),
-                  graphics::chartSvg(pictureBox->picture().drawing(),
-                                     tr("Primzeilen: Zeilenlängen im Vergleich")));
-    QGuiApplication::clipboard()->setMimeData(data);
+    copyChart(*this, pictureBox->picture(), tr("Primzeilen: Zeilenlängen im Vergleich"));
 }
 
 void RowLengthWindow::savePicture() {

@@ -63,8 +63,13 @@ QString TextGrid::cell(int column, int row) const {
     return item(row, column)->text();
 }
 
-void TextGrid::setCell(int column, int row, const QString& text) {
-    item(row, column)->setText(text);
+void TextGrid::showRows(std::span<const QStringList> rows) {
+    for (int row = 0; row < rowCount() && row < static_cast<int>(rows.size()); ++row) {
+        const QStringList& texts = rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < columnCount() && column < texts.size(); ++column) {
+            item(row, column)->setText(texts[column]);
+        }
+    }
 }
 
 }  // namespace ui

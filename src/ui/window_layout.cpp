@@ -21,14 +21,14 @@ QWidget* createControl(QWidget& form, Kind kind, const QString& text, int rowHei
     switch (kind) {
         case Kind::Label:
             return new QLabel(text, &form);
-        case Kind::Edit: {
+        case Kind::LineEdit: {
             auto* edit = new EditField(&form);
             edit->setText(text);
             return edit;
         }
-        case Kind::Button:
+        case Kind::PushButton:
             return new QPushButton(text, &form);
-        case Kind::ListBox:
+        case Kind::ListView:
             return new ListBox(rowHeight, &form);
         case Kind::ScrollBar: {
             auto* bar = new QScrollBar(Qt::Horizontal, &form);
@@ -39,12 +39,12 @@ QWidget* createControl(QWidget& form, Kind kind, const QString& text, int rowHei
             bar->setPageStep(1);
             return bar;
         }
-        case Kind::StringGrid:
+        case Kind::TableWidget:
             return new TextGrid(cells.width(), cells.height(), cellSize.width(), cellSize.height(),
                                 &form);
         case Kind::ColorGrid:
             return new ColorGrid(&form);
-        case Kind::Image:
+        case Kind::PictureBox:
             return new PictureBox(size.width(), size.height(), &form);
     }
     return nullptr;
@@ -62,6 +62,10 @@ QIcon glyphIcon(Glyph glyph) {
             break;
     }
     return {};
+}
+
+void wrongMember(const char* name) {
+    qFatal("The layout puts the control %s into a member of another type", name);
 }
 
 void fitLabel(QLabel& label, int width) {

@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <algorithm>
 #include <span>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "graphics/canvas.h"
@@ -30,7 +32,17 @@ namespace ui {
 // A window's layout as data: every control with its kind, place, text, font, tab order and the
 // handlers its events run. Positions and sizes are device-independent pixels of the client area.
 
-enum class Kind { Label, Edit, Button, ListBox, ScrollBar, StringGrid, ColorGrid, Image };
+// What a control is: a Qt widget, or one of ours where Qt has none that behaves alike.
+enum class Kind {
+    Label,
+    LineEdit,
+    PushButton,
+    ListView,
+    ScrollBar,
+    TableWidget,
+    ColorGrid,
+    PictureBox
+};
 enum class Glyph { None, Check, Cancel, Close };
 enum class Role { None, Default, Cancel };
 
@@ -42,10 +54,17 @@ struct Font {
 
 inline constexpr int kNoTab = -1;
 
+// The window's member that holds a control, of the control's own type.
+template <class Form>
+using ControlMember = std::variant<QLabel * Form::*, EditField * Form::*, QPushButton * Form::*,
+                                   ListBox * Form::*, QScrollBar * Form::*, TextGrid * Form::*,
+                                   ColorGrid * Form::*, PictureBox * Form::*>;
+
 template <class Form>
 struct Control {
-    const char* name;
+    const char* name;  // the object name, as documented
     Kind kind;
+    ControlMember<Form> member;
     QRect geometry;
     // Texts are UTF-8 source texts, translated in the window's context when it is built.
     const char* text = nullptr;
@@ -79,24 +98,56 @@ struct Window {
 
 [[nodiscard]] QFont makeFont(const Font& font, const QFont& windowFont);
 
-// The control of that name, which must exist.
-template <class Widget>
-[[nodiscard]] Widget* childNamed(QWidget& form, const char* name) {
-    auto* widget = form.findChild<Widget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(widget != nullptr, "ui::Child", name);
-    return widget;
-}
-
 namespace detail {
 QWidget* createControl(QWidget& form, Kind kind, const QString& text, int rowHeight, QSize cells,
                        QSize cellSize, QSize size, int minimum, int maximum, int position);
 QIcon glyphIcon(Glyph glyph);
+[[noreturn]] void wrongMember(const char* name);
 void applyTabOrder(std::vector<std::pair<int, QWidget*>> stops);
 void fitLabel(QLabel& label, int width);
+
+// Puts the control into its member; a member of another type is a fault of the layout table.
+template <class Form>
+void bind(Form& form, const ControlMember<Form>& member, QWidget& control, const char* name) {
+    std::visit(
+        [&](auto pointer) {
+            using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(form.*pointer)>>;
+            auto* widget = qobject_cast<Widget*>(&control);
+            if (widget == nullptr) {
+                wrongMember(name);
+            }
+            form.*pointer = widget;
+        },
+        member);
+}
+
+// Runs the control's handlers on its events.
+template <class Form>
+void connectHandlers(Form& form, const Control<Form>& c, QWidget& widget) {
+    if (auto* button = qobject_cast<QPushButton*>(&widget); button != nullptr && c.onClick) {
+        QObject::connect(button, &QAbstractButton::clicked, &form,
+                         [f = &form, h = c.onClick] { (f->*h)(); });
+    }
+    if (auto* edit = qobject_cast<EditField*>(&widget)) {
+        if (c.onKeyPress != nullptr) {
+            QObject::connect(edit, &EditField::keyPressed, &form,
+                             [f = &form, h = c.onKeyPress](char16_t key) { (f->*h)(key); });
+        }
+        if (c.onEnter != nullptr) {
+            QObject::connect(edit, &EditField::entered, &form,
+                             [f = &form, h = c.onEnter] { (f->*h)(); });
+        }
+    }
+    if (auto* bar = qobject_cast<QScrollBar*>(&widget); bar != nullptr && c.onChange) {
+        QObject::connect(bar, &QScrollBar::valueChanged, &form,
+                         [f = &form, h = c.onChange] { (f->*h)(); });
+    }
+}
 }  // namespace detail
 
-// Builds the window and its controls from the tables, wires the handlers and the keys of its
-// default and cancel buttons, and keeps the layout within reach in a window smaller than it.
+// Builds the window and its controls from the tables, puts each into its member, wires the handlers
+// and the keys of its default and cancel buttons, and keeps the layout within reach in a window
+// smaller than it.
 template <class Form>
 void buildWindow(Form& form, const Window& window, std::span<const Control<Form>> controls) {
     const auto translated = [&window](const char* text) {
@@ -117,6 +168,7 @@ void buildWindow(Form& form, const Window& window, std::span<const Control<Form>
             detail::createControl(form, c.kind, text, c.rowHeight, c.cells, c.cellSize,
                                   c.geometry.size(), c.minimum, c.maximum, c.position);
         widget->setObjectName(QLatin1String(c.name));
+        detail::bind(form, c.member, *widget, c.name);
         if (c.font.face != nullptr) {
             widget->setFont(makeFont(c.font, form.font()));
         }
@@ -129,9 +181,9 @@ void buildWindow(Form& form, const Window& window, std::span<const Control<Form>
         widget->setAccessibleName(accessible);
         if (c.tabOrder != kNoTab && c.tabStop) {
             stops.emplace_back(c.tabOrder, widget);
-        } else if (c.kind == Kind::Image) {
+        } else if (c.kind == Kind::PictureBox) {
             widget->setFocusPolicy(Qt::NoFocus);
-        } else if (c.kind != Kind::Label && c.kind != Kind::StringGrid) {
+        } else if (c.kind != Kind::Label && c.kind != Kind::TableWidget) {
             // Reached with the mouse only.
             widget->setFocusPolicy(Qt::ClickFocus);
         }
@@ -147,25 +199,8 @@ void buildWindow(Form& form, const Window& window, std::span<const Control<Form>
             } else if (c.role == Role::Cancel) {
                 cancelButton = button;
             }
-            if (c.onClick != nullptr) {
-                QObject::connect(button, &QAbstractButton::clicked, &form,
-                                 [f = &form, h = c.onClick] { (f->*h)(); });
-            }
         }
-        if (auto* edit = qobject_cast<EditField*>(widget)) {
-            if (c.onKeyPress != nullptr) {
-                QObject::connect(edit, &EditField::keyPressed, &form,
-                                 [f = &form, h = c.onKeyPress](char16_t key) { (f->*h)(key); });
-            }
-            if (c.onEnter != nullptr) {
-                QObject::connect(edit, &EditField::entered, &form,
-                                 [f = &form, h = c.onEnter] { (f->*h)(); });
-            }
-        }
-        if (auto* bar = qobject_cast<QScrollBar*>(widget); bar != nullptr && c.onChange) {
-            QObject::connect(bar, &QScrollBar::valueChanged, &form,
-                             [f = &form, h = c.onChange] { (f->*h)(); });
-        }
+        detail::connectHandlers(form, c, *widget);
     }
     detail::applyTabOrder(std::move(stops));
     new ui::ButtonKeys(&form, defaultButton, cancelButton);

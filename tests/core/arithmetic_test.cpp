@@ -24,6 +24,32 @@ TEST(SquareRoot, NegativeRadicandIsAnInvalidOperation) {
     EXPECT_THROW((void)squareRoot(-1e-30L), InvalidFloatOperation);
 }
 
+// The one way from the rows' 128-bit numbers to narrower types: exact inside, a failure that
+// names the number one past either end, never a value wrapped round.
+TEST(Narrow, KeepsWhatFitsAndRefusesWhatDoesNot) {
+    constexpr __int128_t kTwoTo63 = __int128_t{1} << 63;
+    constexpr __int128_t kTwoTo64 = __int128_t{1} << 64;
+    EXPECT_EQ(narrow<std::int64_t>(kTwoTo63 - 1), INT64_MAX);
+    EXPECT_EQ(narrow<std::int64_t>(-kTwoTo63), INT64_MIN);
+    EXPECT_EQ(narrow<std::uint64_t>(kTwoTo64 - 1), UINT64_MAX);
+    EXPECT_EQ(narrow<std::int32_t>(-10'000'000), -10'000'000);
+    EXPECT_EQ(narrow<long double>(kTwoTo64 - 1), 18446744073709551615.0L);
+    for (const __int128_t outside : {kTwoTo63, -kTwoTo63 - 1}) {
+        EXPECT_THROW((void)narrow<std::int64_t>(outside), Failure);
+    }
+    EXPECT_THROW((void)narrow<std::uint64_t>(kTwoTo64), Failure);
+    EXPECT_THROW((void)narrow<std::uint64_t>(-1), Failure);
+    // A double holds 2^64 - 1 only rounded.
+    EXPECT_THROW((void)narrow<double>(kTwoTo64 - 1), Failure);
+    try {
+        (void)narrow<std::int64_t>(kTwoTo63);
+        ADD_FAILURE() << "2^63 passed as a 64-bit integer";
+    } catch (const Failure& failure) {
+        EXPECT_STREQ(failure.what(),
+                     "Die Zahl 9223372036854775808 liegt außerhalb des Bereichs dieser Rechnung.");
+    }
+}
+
 // What the user reads when an operation fails: the message box shows message(), the command
 // line what().
 TEST(Failures, OperationsThatFailCarryTheTextTheUserReads) {

@@ -72,14 +72,14 @@ TEST(ParseReal, ReadsTheSeparatorSetting) {
     EXPECT_THROW((void)parseReal("0,9375"), ConversionError);
 }
 
-TEST(IntegerTexts, FormatIntegerAndRightAligned) {
+TEST(IntegerTexts, FormatIntegerAndRightJustified) {
     EXPECT_EQ(formatInteger(-5), "-5");
     EXPECT_EQ(formatInteger(4675), "4675");
-    EXPECT_EQ(rightAligned(1, 6), "     1");
-    EXPECT_EQ(rightAligned(-89, 6), "   -89");
-    EXPECT_EQ(rightAligned(999991, 6), "999991");
-    EXPECT_EQ(rightAligned(1000001, 6), "1000001");  // never cut
-    EXPECT_EQ(rightAligned(-100009, 6), "-100009");
+    EXPECT_EQ(text::rightJustified("-89", 6), "   -89");
+    EXPECT_EQ(text::rightJustified("999991", 6), "999991");
+    EXPECT_EQ(text::rightJustified("1000001", 6), "1000001");  // never cut
+    // Padded by characters, not bytes: "ä" is two bytes in UTF-8.
+    EXPECT_EQ(text::rightJustified("Länge", 6), " Länge");
 }
 
 struct FixedCase {

@@ -5,8 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
+#include "core/line_writer.h"
 #include "core/list_lines.h"
+#include "core/system_error.h"
 #include "support/numbered_lines.h"
 #include "support/test_devices.h"
 
@@ -79,6 +83,22 @@ TEST(SaveFile, AWriterThatFailsHalfwayLeavesTheOldFileAsItWas) {
     kept.close();
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "neu\n");
+}
+
+// The command line and a save name the same failure each in its own words, from one table; where
+// the table has no words for a form, that form names the system's text, never the other's words.
+TEST(SystemReason, EachPathGetsItsOwnFormOfOneError) {
+    EXPECT_EQ(systemErrorText(ENOSPC), QStringLiteral("Kein Platz auf dem Gerät"));
+    EXPECT_EQ(systemReason(ENOSPC, ReasonForm::Sentence), kDiskFull);
+    EXPECT_EQ(systemReason(EACCES, ReasonForm::Clause), systemReason(EPERM, ReasonForm::Clause));
+
+    const QString isDirectory = QString::fromLocal8Bit(std::strerror(EISDIR));
+    EXPECT_EQ(systemErrorText(EISDIR),
+              QStringLiteral("Fehler %1 (%2)").arg(EISDIR).arg(isDirectory));
+    EXPECT_EQ(systemReason(EISDIR, ReasonForm::Sentence),
+              QStringLiteral("Unter diesem Namen gibt es einen Ordner."));
+    EXPECT_EQ(systemReason(EBADF, ReasonForm::Sentence, QStringLiteral("kaputt")),
+              QStringLiteral("Die Datei konnte nicht geschrieben werden (kaputt)."));
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST_P(ScaledChartTest, EveryLineIsRoundSDevicePixelsWideFromFloorSX) {
     axes();
     core::Frequencies h{};
     h.fill(0.3);  // every stick from the axis up to y 119
-    drawStickChart(m_picture, m_chart, 4, h);
+    drawStickChart(m_picture, m_chart, kColorTable[4], h);
     const QImage image = m_picture.raster(GetParam());
     EXPECT_EQ(image.devicePixelRatio(), GetParam());
 
@@ -86,9 +86,8 @@ TEST_P(ScaledChartTest, EveryLineIsRoundSDevicePixelsWideFromFloorSX) {
 
 TEST_P(ScaledChartTest, BarSidesAndTopsHaveTheWidthOfAStick) {
     axes();
-    const QString n("1");
-    const QString p("0,8");  // B(0) = 0.2 up to y 189; B(1) = 0.8 beyond the top
-    drawHistogram(m_picture, m_chart, 4, n, p);
+    // B(0) = 0.2 up to y 189; B(1) = 0.8 beyond the top
+    drawHistogram(m_picture, m_chart, kColorTable[4], {0.8, 1});
     const QImage image = m_picture.raster(GetParam());
     // The right side of the first bar and the left of the second stand side by side.
     EXPECT_EQ(runs(image, kNavy, first(250), true),
@@ -135,8 +134,8 @@ TEST_F(ChartReplayTest, ClearingStartsANewListAndDrawingAgainAppends) {
     const auto generation = m_picture.drawing().generation();
     core::Frequencies h{};
     h.fill(0.1);
-    drawStickChart(m_picture, m_chart, 4, h);
-    drawStickChart(m_picture, m_chart, 9, h);
+    drawStickChart(m_picture, m_chart, kColorTable[4], h);
+    drawStickChart(m_picture, m_chart, kColorTable[9], h);
     EXPECT_EQ(m_picture.drawing().commands().size(), axesOnly + 2 * 19);
     // The later red sticks cover the navy ones.
     EXPECT_EQ(m_picture.image().pixel(48 + 35, 300), 0xFFFF0000);
@@ -148,14 +147,12 @@ TEST_F(ChartReplayTest, ClearingStartsANewListAndDrawingAgainAppends) {
 
 TEST_F(ChartReplayTest, TheSvgHasThePicturesViewBoxAndItsInkWhereThePngHasIt) {
     axes();
-    const QString n("18");
-    const QString p("0,5058");
     core::Frequencies h{};
     for (int x = 0; x <= 18; ++x) {
         h[static_cast<std::size_t>(x)] = core::binomialProbability(18, x, 0.53);
     }
-    drawStickChart(m_picture, m_chart, 4, h);
-    drawHistogram(m_picture, m_chart, 4, n, p);
+    drawStickChart(m_picture, m_chart, kColorTable[4], h);
+    drawHistogram(m_picture, m_chart, kColorTable[4], {0.5058, 18});
     const QByteArray svg = chartSvg(m_picture.drawing());
 
     QXmlStreamReader xml(svg);
@@ -212,7 +209,7 @@ TEST_F(ChartReplayTest, TheSvgHasThePicturesViewBoxAndItsInkWhereThePngHasIt) {
 TEST_F(ChartReplayTest, EveryFormatIsWrittenWholeOrReportedAsNotWritten) {
     using test_devices::Shrinking;
     axes();
-    drawStickChart(m_picture, m_chart, 4, core::Frequencies{0.1, 0.3, 0.4, 0.2});
+    drawStickChart(m_picture, m_chart, kColorTable[4], core::Frequencies{0.1, 0.3, 0.4, 0.2});
     const ChartTexts texts{{QStringList{"x", "0"}, QStringList{"h(x)", "0,1"}, QStringList{}},
                            {{{"n", "18"}}}};
     for (const ChartFormat format : {ChartFormat::Png, ChartFormat::Svg, ChartFormat::Pdf}) {

@@ -31,9 +31,11 @@ protected:
     core::DecimalSeparatorScope m_separator{u','};
     graphics::Picture m_picture{769, 377};
     ChartState m_chart;
-    QString m_n{"9"};
-    QString m_p{"0,9375"};
+    core::BinomialFit m_fit{0.9375, 9};
 };
+
+constexpr Color kNavyPen = kColorTable[4];
+constexpr Color kRedPen = kColorTable[9];
 
 TEST_F(ChartTest, AxesOfTheStandardPicture) {
     redrawAxes();
@@ -92,7 +94,7 @@ TEST_F(ChartTest, StickHeightsRoundInExtendedPrecision) {
     h[2] = 0.025;
     h[3] = 0.5;
     h[4] = 0.2;
-    drawStickChart(m_picture, m_chart, 4, h);
+    drawStickChart(m_picture, m_chart, kNavyPen, h);
     expectStick(83, 259, kNavy);
     expectStick(118, 311, kNavy);
     EXPECT_EQ(heightOf(m_chart, 0.025), 311);  // double precision would give 312
@@ -102,21 +104,16 @@ TEST_F(ChartTest, StickHeightsRoundInExtendedPrecision) {
     expectStick(188, 189, kNavy);
     EXPECT_EQ(pixel(48, 328), kBlack);  // h(0) = 0: nothing over the y axis
     EXPECT_EQ(pixel(223, 328), kWhite);
-    EXPECT_EQ(m_chart.penColor, 0x800000U);
+    EXPECT_EQ(m_picture.canvas().penColor(), graphics::kBlack);
 }
 
-TEST_F(ChartTest, ColoursFollowTheGridAndKeepTheLastOutsideIt) {
+TEST_F(ChartTest, ChartsDrawInTheirColourOverWhatIsThere) {
     redrawAxes();
     core::Frequencies h{};
     h[1] = 0.1;
-    drawStickChart(m_picture, m_chart, 9, h);
+    drawStickChart(m_picture, m_chart, kRedPen, h);
     expectStick(83, 259, kRed);
-    redrawAxes();
-    drawStickChart(m_picture, m_chart, 16, h);
-    expectStick(83, 259, kRed);
-    drawStickChart(m_picture, m_chart, -1, h);
-    expectStick(83, 259, kRed);
-    drawStickChart(m_picture, m_chart, 15, h);
+    drawStickChart(m_picture, m_chart, kColorTable[15], h);
     EXPECT_EQ(pixel(83, 300), kWhite);
     // The axes drawn after a complete chart are black again.
     drawAxes(m_picture, m_chart);
@@ -125,8 +122,7 @@ TEST_F(ChartTest, ColoursFollowTheGridAndKeepTheLastOutsideIt) {
 
 TEST_F(ChartTest, HistogramBarsOfTheWorkedExample) {
     redrawAxes();
-    drawHistogram(m_picture, m_chart, 4, m_n, m_p);
-    EXPECT_EQ(m_chart.halfWidth, 17);
+    drawHistogram(m_picture, m_chart, kNavyPen, m_fit);
     // x = 9: B = 0.5594245 reaches roundHalfEven(329 - 391.597) = -63, above the picture.
     const int centre = 48 + 9 * 35;
     for (int y = 0; y <= 329; ++y) {
@@ -148,11 +144,10 @@ TEST_F(ChartTest, HistogramBarsOfTheWorkedExample) {
 }
 
 TEST_F(ChartTest, BarCountFollowsN) {
-    const auto barsOnTheAxis = [this](const char* n) {
+    const auto barsOnTheAxis = [this](std::int32_t n) {
         redrawAxes();
-        m_n = n;
-        m_p = "0,0000";  // every bar but x = 0 has height 0 and lies on the axis
-        drawHistogram(m_picture, m_chart, 9, m_n, m_p);
+        // With p = 0 every bar but x = 0 has height 0 and lies on the axis.
+        drawHistogram(m_picture, m_chart, kRedPen, {0.0, n});
         int bars = 0;
         for (int x = 0; x <= 30; ++x) {
             const int left = 48 + 35 * x - 17;
@@ -160,13 +155,13 @@ TEST_F(ChartTest, BarCountFollowsN) {
         }
         return bars;
     };
-    EXPECT_EQ(barsOnTheAxis("0"), 1);
-    EXPECT_EQ(barsOnTheAxis("-3"), 1);
-    EXPECT_EQ(barsOnTheAxis("5"), 6);
-    EXPECT_EQ(barsOnTheAxis("25"), 22);  // x = 21 begins at 766; 22 to 25 lie outside
+    EXPECT_EQ(barsOnTheAxis(0), 1);
+    EXPECT_EQ(barsOnTheAxis(-3), 1);
+    EXPECT_EQ(barsOnTheAxis(5), 6);
+    EXPECT_EQ(barsOnTheAxis(25), 22);  // x = 21 begins at 766; 22 to 25 lie outside
     EXPECT_EQ(pixel(768, 329), kRed);
     // The largest n draws the visible bars and returns.
-    EXPECT_EQ(barsOnTheAxis("2147483647"), 22);
+    EXPECT_EQ(barsOnTheAxis(2147483647), 22);
 }
 
 TEST_F(ChartTest, ChartsBeforeAnyAxesLeaveThePictureAsItWas) {
@@ -174,22 +169,20 @@ TEST_F(ChartTest, ChartsBeforeAnyAxesLeaveThePictureAsItWas) {
     const QImage before = m_picture.image();
     core::Frequencies h{};
     h[3] = 0.2;
-    drawStickChart(m_picture, m_chart, 4, h);
-    drawHistogram(m_picture, m_chart, 4, m_n, m_p);
+    drawStickChart(m_picture, m_chart, kNavyPen, h);
+    drawHistogram(m_picture, m_chart, kNavyPen, m_fit);
     EXPECT_EQ(m_picture.image(), before);
 }
 
-TEST_F(ChartTest, FailuresStopTheHistogram) {
+TEST_F(ChartTest, AFailureOfBStopsTheHistogramBeforeItsFirstBar) {
     redrawAxes();
-    m_n = "neun";
-    EXPECT_THROW(drawHistogram(m_picture, m_chart, 9, m_n, m_p), core::ConversionError);
-    EXPECT_EQ(m_chart.penColor, 0x0000FFU);  // chosen before the fields were read
-    m_n = "9";
-    m_p = "0,93 75";
-    EXPECT_THROW(drawHistogram(m_picture, m_chart, 4, m_n, m_p), core::ConversionError);
-    m_p = "1,0000";
-    EXPECT_THROW(drawHistogram(m_picture, m_chart, 4, m_n, m_p), core::FloatDivisionByZero);
-    EXPECT_EQ(pixel(48 - 17, 328), kWhite);
+    const QImage axes = m_picture.image();
+    const std::size_t commands = m_picture.drawing().commands().size();
+    // p = 1: q = 0, and B(n;p) divides by it.
+    EXPECT_THROW(drawHistogram(m_picture, m_chart, kRedPen, {1.0, 9}), core::FloatDivisionByZero);
+    EXPECT_EQ(m_picture.image(), axes);
+    EXPECT_EQ(m_picture.drawing().commands().size(), commands);
+    EXPECT_EQ(m_picture.canvas().penColor(), graphics::kBlack);
 }
 
 }  // namespace

@@ -23,6 +23,14 @@ check "into a file: the last line is all rows" "22.222.222 von 22.222.222 Zeilen
     "$(tail -n 1 "$work/err" | sed 's/), .*/)/')"
 check "into a file: the shares grow" "$(cut -d'(' -f2 "$work/err" | sort -n | tr -d '\n')" \
     "$(cut -d'(' -f2 "$work/err" | tr -d '\n')"
+# With --laengen the line counts the rows of every length: each length's range adjusted on its
+# own, 337,078 + 333,333 + 329,670 rows of 89, 90 and 91 numbers.
+"${german[@]}" "$cli" --fortschritt --threads 1 --laengen 89..91 1e12 1000030000000 >/dev/null 2>"$work/lengths"
+check "--laengen into a file: status" 0 "$?"
+check "--laengen into a file: every line a progress line" 0 \
+    "$(sed 's/von 1\.000\.081 /von 22.222.222 /' "$work/lengths" | grep -cvE "$line")"
+check "--laengen into a file: the last line is the rows of all lengths" \
+    "1.000.081 von 1.000.081 Zeilen gezählt (100,0 %)" "$(tail -n 1 "$work/lengths" | sed 's/), .*/)/')"
 "${german[@]}" "$cli" --still "${range[@]}" >"$work/quiet" 2>"$work/quiet_err"
 check "--still: the same output" "$(cat "$work/quiet")" "$(cat "$work/out")"
 check "--still: nothing on standard error" "" "$(cat "$work/quiet_err")"

@@ -47,6 +47,18 @@ check "lengths: the start-up length" "   90      500      18  0.5058   15.22    
 check "lengths in JSON" "3 15.22" "$("$cli" --laengen 89..91 --format json 1 45000 | /usr/bin/python3 -c 'import json, sys
 d = json.load(sys.stdin)["laengen"]
 print(len(d), "%.2f" % d[1]["n_vorhergesagt"])')"
+# Above 2^63 and up to the last rows below 2^64 a length of --laengen is the run of that length.
+fit_of() {  # arguments...: "n p" of the fit (the first length's with --laengen)
+    "$cli" --format json "$@" | /usr/bin/python3 -c 'import json, sys
+d = json.load(sys.stdin)
+f = d["laengen"][0] if "laengen" in d else d["anpassung"]
+print(f["n"], f["p"])'
+}
+for high in "9223372036854775000 9223372036854785000 10" "18446744073709541615 18446744073709551615 90"; do
+    read -r low top length <<<"$high"
+    check "lengths at $low: the run of length $length" "$(fit_of --anpassung "$low" "$top" "$length")" \
+        "$(fit_of --laengen "$length..$length" "$low" "$top")"
+done
 "$cli" --laengen 120..10 1 45000 >/dev/null 2>&1
 check "lengths the wrong way round" "2" "$?"
 "$cli" --laengen 10..12 1 45000 90 >/dev/null 2>&1
@@ -99,6 +111,10 @@ bad "primzeilen-cli: --tabelle gilt nur mit --format csv oder csv-de." --format 
 bad "primzeilen-cli: --tabelle wählt eine Tabelle eines Laufs; mit --zeilen oder --laengen ist die Tabelle schon gewählt." --format csv --tabelle anpassung --zeilen 1 100 10
 bad "primzeilen-cli: --zeilen mit --format csv-de gibt die Tabelle der Zeilen aus; die Anpassung und die Modelle stehen in eigenen Tabellen (--tabelle)." --format csv-de --zeilen --modelle 1 100 10
 bad "primzeilen-cli: --threads „0“ ist keine Zahl von 1 bis 1024." --threads 0 1 100 10
+# A negative value of an option is quoted as given, whichever option takes it.
+bad "primzeilen-cli: --teil „-1/4“: erwartet K/N mit 1 ≤ K ≤ N ≤ 100, der Zahl der Zeilen des Bereichs." --teil -1/4 1 1000 10
+bad "primzeilen-cli: --laengen „-5..10“: erwartet A..B mit 1 ≤ A ≤ B ≤ 10000000, höchstens 1000 Längen." --laengen -5..10 1 1000
+bad "primzeilen-cli: „-5“ ist keine ganze Zahl von 0 bis 18446744073709551615." --laengen 1..3 -5 1000
 
 check "zero with an exponent" "$("$cli" 0 100 10)" "$("$cli" 0e25 100 10)"
 check "leading zeros" "$("$cli" 1 100 10)" "$("$cli" 000000000000000000001 100 10)"

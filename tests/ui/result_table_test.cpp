@@ -13,39 +13,30 @@ namespace {
 
 class ResultTableTest : public ::testing::Test {
 protected:
-    ResultTableTest() {
-        const char* initial[] = {"20",    "0,32",  "Edit3", "Edit4", "Edit5",
-                                 "Edit6", "Edit7", "Edit8", "Edit9"};
-        for (std::size_t i = 0; i < m_fields.size(); ++i) {
-            m_fields[i].setFieldText(QString::fromUtf8(initial[i]));
-            m_edits[i] = &m_fields[i];
-        }
-    }
-
     void fill(const core::Frequencies& h, std::int32_t rowLength = 90) {
         fill(h, {rowLength, 1, 45000});
     }
     void fill(const core::Frequencies& h, const ui::ScannedRange& scanned) {
-        fillResultTable({m_tab, m_edits}, h, scanned);
+        fillResults(m_results, h, scanned);
     }
     [[nodiscard]] QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < 20; ++c) {
-            cells.append(m_tab.cell(c, r));
-        }
-        return cells;
+        return m_results.table.at(static_cast<std::size_t>(r));
     }
+    [[nodiscard]] QString cell(int column, int r) const { return row(r).at(column); }
     [[nodiscard]] QStringList fields() const {
-        QStringList texts;
-        for (const auto& field : m_fields) {
-            texts.append(field.fieldText());
-        }
-        return texts;
+        const ResultFields& f = m_results.fields;
+        return {f.n,
+                f.p,
+                f.observedMean,
+                f.binomialMean,
+                f.observedDeviation,
+                f.binomialDeviation,
+                f.scannedRowLength,
+                f.scannedLower,
+                f.scannedUpper};
     }
 
-    ui::PlainStringGrid m_tab{20, 3};
-    std::array<ui::PlainTextField, 9> m_fields;
-    std::array<ui::TextField*, 9> m_edits{};
+    FitResults m_results;
 };
 
 QStringList zeros(int count, const QString& zero) {
@@ -97,11 +88,11 @@ TEST_F(ResultTableTest, PEqualToOneStopsAtTheFirstBinomialValue) {
     singleRow[17] = 1.0;
     EXPECT_THROW(fill(singleRow, 120), core::FloatDivisionByZero);
     EXPECT_EQ(fields().mid(0, 3), (QStringList{"17", "1,0000", "8,0000"}));
-    EXPECT_EQ(m_tab.cell(1, 0), "0");
-    EXPECT_EQ(m_tab.cell(1, 1), "0,0000");
-    EXPECT_EQ(m_tab.cell(1, 2), "0,0000");   // still the earlier fill's
-    EXPECT_EQ(m_tab.cell(10, 1), "0,2500");  // still the earlier fill's
-    EXPECT_EQ(fields().at(6), "90");         // Edit7 not reached
+    EXPECT_EQ(cell(1, 0), "0");
+    EXPECT_EQ(cell(1, 1), "0,0000");
+    EXPECT_EQ(cell(1, 2), "0,0000");   // still the earlier fill's
+    EXPECT_EQ(cell(10, 1), "0,2500");  // still the earlier fill's
+    EXPECT_EQ(fields().at(6), "90");   // Edit7 not reached
 }
 
 TEST_F(ResultTableTest, SmallNGivesUnsignedZerosBeyondIt) {
@@ -112,6 +103,25 @@ TEST_F(ResultTableTest, SmallNGivesUnsignedZerosBeyondIt) {
     fill(h);
     EXPECT_EQ(fields().at(0), "2");
     EXPECT_EQ(row(2).mid(4), zeros(16, "0,0000"));  // x = 3..18, signed zeros among them
+}
+
+// The histogram draws B(n;p) for p as the field shows it, the table for the fit's own p.
+TEST_F(ResultTableTest, TheShownFitIsPAsTheFieldShowsIt) {
+    core::Frequencies h{};
+    h[1] = 0.5;
+    h[2] = 0.5;  // p = 5/6, n = 2
+    for (const char16_t separator : {u',', u'.'}) {
+        const core::DecimalSeparatorScope scope(separator);
+        fill(h);
+        ASSERT_TRUE(m_results.shownFit.has_value());
+        EXPECT_EQ(m_results.shownFit->n, 2);
+        EXPECT_EQ(m_results.shownFit->p, 0.8333);
+        EXPECT_EQ(core::parseReal(m_results.fields.p), 0.8333);
+    }
+    // A failed fit leaves the fit that the fields show.
+    const core::DecimalSeparatorScope scope(u',');
+    EXPECT_THROW(fill(core::Frequencies{}), core::InvalidFloatOperation);
+    EXPECT_EQ(m_results.shownFit->p, 0.8333);
 }
 
 TEST_F(ResultTableTest, SharesBeyondTheColumnsStillCount) {

@@ -3,6 +3,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -43,6 +44,73 @@ TEST_F(WindowsTest, AtStartEveryControlIsUsableAndNothingIsCountedYet) {
     EXPECT_EQ(listed(), 0);
     EXPECT_TRUE(picture().isNull());
     EXPECT_EQ(m_graph.table->cell(1, 1), "");
+}
+
+// A user's tools find each control by its documented name; the code holds it in the member
+// that src/ui/README.md names, and every named control is one of them.
+TEST_F(WindowsTest, EachDocumentedNameIsTheControlOfItsMember) {
+    const MainWindow& w = m_main;
+    const GraphWindow& g = m_graph;
+    const std::vector<std::pair<const char*, const QWidget*>> mainControls{
+        {"Edit2", w.lowerBound},       {"Edit1", w.upperBound},
+        {"Edit3", w.rowLength},        {"ScrollBar1", w.rowLengthBar},
+        {"ListBox1", w.rowList},       {"BitBtn1", w.computeButton},
+        {"Graph1", w.graphButton},     {"BitBtn2", w.closeButton},
+        {"Label1", w.lowerBoundLabel}, {"Label2", w.upperBoundLabel},
+        {"Label5", w.rowLengthLabel},  {"Label8", w.limitNote},
+        {"Label3", w.markLegend},      {"Label4", w.firstNumberHeading},
+        {"Label6", w.countHeading},    {"Label7", w.primesPerRowHeading}};
+    const std::vector<std::pair<const char*, const QWidget*>> graphControls{
+        {"Bild", g.pictureBox},
+        {"Tab", g.table},
+        {"Farbwahl", g.colorChoice},
+        {"Edit1", g.n},
+        {"Edit2", g.p},
+        {"Edit3", g.observedMean},
+        {"Edit5", g.observedDeviation},
+        {"Edit4", g.binomialMean},
+        {"Edit6", g.binomialDeviation},
+        {"Edit7", g.scannedRowLength},
+        {"Edit8", g.scannedLower},
+        {"Edit9", g.scannedUpper},
+        {"graph1", g.sticksButton},
+        {"graph2", g.histogramButton},
+        {"BitBtn3", g.clearButton},
+        {"BitBtn1", g.closeButton},
+        {"Label1", g.tableHeading},
+        {"Label2", g.fitOpening},
+        {"Label3", g.fitSeparator},
+        {"Label4", g.fitClosing},
+        {"Label5", g.observedMeanLabel},
+        {"Label6", g.binomialMeanLabel},
+        {"Label7", g.observedDeviationLabel},
+        {"Label8", g.binomialDeviationLabel},
+        {"Label11", g.scannedRowLengthLabel},
+        {"Label12", g.scannedLowerLabel},
+        {"Label13", g.scannedUpperLabel},
+        {"Label9", g.stickChartCaption},
+        {"Label10", g.histogramCaption}};
+    for (const auto& [window, controls] :
+         {std::pair<const QWidget*, const std::vector<std::pair<const char*, const QWidget*>>*>{
+              &m_main, &mainControls},
+          {&m_graph, &graphControls}}) {
+        const std::string title = window->objectName().toStdString();
+        int named = 0;
+        for (const QWidget* child :
+             window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            named += !child->objectName().isEmpty() &&
+                             !child->objectName().contains(QLatin1String("indowBar"))
+                         ? 1
+                         : 0;
+        }
+        EXPECT_EQ(named, static_cast<int>(controls->size())) << title;
+        for (const auto& [name, member] : *controls) {
+            ASSERT_NE(member, nullptr) << title << " " << name;
+            EXPECT_EQ(window->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly),
+                      member)
+                << title << " " << name;
+        }
+    }
 }
 
 TEST_F(WindowsTest, GraphBeforeAnyScanDoesNothing) {
@@ -198,6 +266,34 @@ TEST_F(WindowsTest, TheGraphWindowsTabOrder) {
     for (QWidget* next : expected) {
         type(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+}
+
+// One row holding four primes gives p = 1: the fields and the table show the fit up to the
+// first B(n;p), the other cells and fields the earlier fit's texts, and the picture stays clear.
+TEST_F(WindowsTest, AFitThatFailsHalfwayShowsWhatItWrote) {
+    scan();
+    m_main.onGraphClicked();
+    ASSERT_TRUE(m_reported.isEmpty());
+    const QString earlierB = m_graph.table->cell(1, 2);
+    const QString earlierH = m_graph.table->cell(5, 1);
+    const QString earlierMean = m_graph.observedMean->text();
+    m_main.upperBound->setText(QStringLiteral("10"));
+    m_main.rowLength->setText(QStringLiteral("10"));
+    scan();
+    m_main.onGraphClicked();
+    ASSERT_EQ(m_reported.size(), 1);
+    EXPECT_EQ(m_graph.n->text(), "4");
+    EXPECT_EQ(m_graph.p->text(), "1,0000");
+    EXPECT_EQ(m_graph.table->cell(1, 0), "0");
+    EXPECT_EQ(m_graph.table->cell(1, 1), "0,0000");
+    EXPECT_EQ(m_graph.table->cell(1, 2), earlierB);
+    EXPECT_EQ(m_graph.table->cell(5, 1), earlierH);  // h(4) = 1 is not reached
+    EXPECT_NE(earlierH, "1,0000");
+    EXPECT_EQ(m_graph.observedMean->text(), earlierMean);
+    EXPECT_EQ(m_graph.results().fields.p, "1,0000");
+    for (int y = 30; y < 376; ++y) {  // cleared, and nothing drawn after the fit
+        ASSERT_EQ(picture().pixel(48 + 4 * 35, y), kWhite) << y;
     }
 }
 

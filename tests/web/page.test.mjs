@@ -4,9 +4,13 @@ import { describe, it, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { serve, launch, pageUrl, scan, listedLines, watchRequests, downloadText } from './support.mjs';
 
 const cli = process.env.PRIMZEILEN_CLI || 'build/src/cli/primzeilen-cli';
+const scanTool = process.env.PRIMZEILEN_SCAN || 'build/tests/primzeilen-scan';
 
 function cliText(args) {
   return execFileSync(cli, args, { env: { ...process.env, LC_ALL: 'de_DE.UTF-8' }, maxBuffer: 1 << 30 }).toString('utf8');
@@ -29,6 +33,50 @@ function cliFit(von, bis, laenge) {
     tvCramer: value('TV Cramér-Modell:'), tvPoisson: value('TV Poisson (Gallagher):'),
     tvMontgomery: value('TV Montgomery–Soundararajan:'),
   };
+}
+
+// The reference outputs kept beside the repository: the graph window's pictures among them.
+const golden = process.env.PRIMZEILEN_GOLDEN ||
+  path.join(path.dirname(fileURLToPath(import.meta.url)), '../../../shared/golden');
+
+// The pixels of a PNG in the chart colour (#000080), as "x,y", decoded by the browser as they are
+// stored, without colour management.
+async function chartColourPixels(file) {
+  const page = await browser.context.newPage();
+  try {
+    return await page.evaluate(async (base64) => {
+      const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+      const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }),
+        { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
+      const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      const { data } = context.getImageData(0, 0, bitmap.width, bitmap.height);
+      const pixels = [];
+      for (let i = 0; i < data.length; i += 4) {
+        if (data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 128) pixels.push(`${(i / 4) % bitmap.width},${Math.floor(i / 4 / bitmap.width)}`);
+      }
+      return pixels;
+    }, fs.readFileSync(file).toString('base64'));
+  } finally { await page.close(); }
+}
+
+// The same pixels of the page's chart: its lines in the chart colour are upright or flat and run
+// from pixel centre to pixel centre; one without length (a stick of h(x) = 0) draws nothing.
+async function shownChartPixels(page) {
+  const [width, height] = await page.$eval('#bild svg', (svg) => ['width', 'height'].map((a) => Number(svg.getAttribute(a))));
+  const lines = await page.$$eval('#bild svg line[stroke="#000080"]', (nodes) =>
+    nodes.map((l) => ['x1', 'y1', 'x2', 'y2'].map((a) => Number(l.getAttribute(a)) - 0.5)));
+  const pixels = new Set();
+  for (const [x1, y1, x2, y2] of lines) {
+    assert.ok(x1 === x2 || y1 === y2, `a slanted line ${x1},${y1} ${x2},${y2}`);
+    if (x1 === x2 && y1 === y2) continue;
+    // The picture clips what lies beyond its edges (a bar above 0.47, the bar for x = 21).
+    for (let x = Math.max(Math.min(x1, x2), 0); x <= Math.min(Math.max(x1, x2), width - 1); x++) {
+      for (let y = Math.max(Math.min(y1, y2), 0); y <= Math.min(Math.max(y1, y2), height - 1); y++) pixels.add(`${x},${y}`);
+    }
+  }
+  return pixels;
 }
 
 // Semicolon-separated cells; a cell in quotes may hold semicolons and doubled quotes.
@@ -69,7 +117,10 @@ for (const mode of ['served', 'single']) {
         'sd-h': expected.deviationObserved, 'sd-b': expected.deviationBinomial, laenge: '90', von: '1', bis: '45000',
       });
       const table = await page.$$eval('#tabelle tbody tr', (rows) => rows.map((r) => [...r.children].map((c) => c.textContent)));
-      assert.deepEqual(table[9].slice(0, 2), ['9', '0,1944'], 'h(9) as the tally gives it');
+      const reference = fs.readFileSync(path.join(golden, 'scan_1_45000_90.txt'), 'utf8').split('\n')
+        .filter((l) => /^(x|h\(x\)|B\(n;p\))\t/.test(l)).map((l) => l.split('\t').slice(1).map((c) => c.replace('.', ',')));
+      assert.deepEqual(table, reference[0].map((x, i) => [x, reference[1][i], reference[2][i]]),
+        'the table as the graph window shows it');
 
       await page.check('#modelle');
       await page.waitForSelector('#legende li');
@@ -82,6 +133,25 @@ for (const mode of ['served', 'single']) {
       await page.uncheck('#modelle');
       await page.waitForFunction(() => document.getElementById('legende').hidden);
       assert.ok(!(await page.$eval('#bild svg', (svg) => svg.outerHTML.toUpperCase())).includes('#0072B2'), 'models hidden again');
+    });
+
+    it('draws h(x) and B(n;p) on the pixels where the graph window draws them', async () => {
+      const pictures = [[1, 45000, 90], [1, 10000, 10], [-500, 500, 7]].map(([von, bis, laenge]) =>
+        [von, bis, laenge, path.join(golden, `picture_${von}_${bis}_${laenge}.png`)]);
+      // n = 23: the last bar is cut by the picture's right edge.
+      const drawn = path.join(os.tmpdir(), `primzeilen-bild-${process.pid}.png`);
+      execFileSync(scanTool, ['1', '1000000', '120', '--graph', drawn],
+        { env: { ...process.env, LC_ALL: 'C.UTF-8' }, stdio: ['ignore', 'ignore', 'inherit'] });
+      pictures.push([1, 1000000, 120, drawn]);
+      for (const [von, bis, laenge, picture] of pictures) {
+        assert.ok(fs.existsSync(picture), `${picture} is there`);
+        await scan(page, von, bis, laenge);
+        const expected = await chartColourPixels(picture);
+        assert.ok(expected.length > 100, `${picture} holds the chart`);
+        const shown = await shownChartPixels(page);
+        assert.deepEqual([...shown].sort(), expected.sort(), `${von}..${bis} at ${laenge}`);
+      }
+      fs.rmSync(drawn);
     });
 
     it('exports the listing, the table and the chart as downloads', async () => {

@@ -186,25 +186,14 @@
   }
 
   // ---- Chart and models. ----
-  let engineDrawsChart = null;
-  async function chartSource() {
+  function chartSource() {
     const show = $('modelle').checked && models !== null;
-    if (engineDrawsChart !== false) {
-      try {
-        const svg = await withShownScan('chartSvg', [show]);
-        engineDrawsChart = typeof svg === 'string' && svg.length > 0;
-        if (engineDrawsChart) return svg;
-      } catch (error) { engineDrawsChart = false; }
-    }
     return Chart.chartSvg({ shares: result.shares, fit: result.fit, models, showModels: show });
   }
 
-  async function drawChart() {
+  function drawChart() {
     if (!result) return;
-    const key = result.key;
-    const svg = await chartSource();
-    if (!result || result.key !== key) return;
-    $('bild').innerHTML = svg;
+    $('bild').innerHTML = chartSource();
     const picture = $('bild').querySelector('svg');
     picture.setAttribute('role', 'img');
     picture.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p)');
@@ -221,7 +210,7 @@
     beginWork('Modelle werden berechnet …');
     try {
       const value = await withShownScan('models', []);
-      if (result && result.key === key) { models = value; await drawChart(); }
+      if (result && result.key === key) { models = value; drawChart(); }
     } catch (error) {
       if (!error.cancelled) showError(error.message);
     } finally { endWork(); }

@@ -22,16 +22,8 @@
     return f % 2 === 0 ? f : f + 1;
   }
 
-  function binomial(n, k, p) {
-    if (k > n || k < 0) return 0;
-    if (p <= 0) return k === 0 ? 1 : 0;
-    if (p >= 1) return k === n ? 1 : 0;
-    let log = k * Math.log(p) + (n - k) * Math.log1p(-p);
-    for (let i = 0; i < k; i++) log += Math.log(n - i) - Math.log(i + 1);
-    return Math.exp(log);
-  }
-
-  // shares: h(0..20); fit: {ok, n, p}; models: the engine's models or null.
+  // shares: h(0..20); fit: the engine's {ok, n, p, bars: B(n;p;x) from x = 0 as the graph window
+  // draws them}; models: the engine's models or null.
   function chartSvg({ shares, fit, models, showModels, title }) {
     const originX = Math.trunc(WIDTH / 16), baseline = Math.trunc(HEIGHT / 8) * 7;
     const heightOf = (value) => roundHalfEven(baseline - UNIT * value * 20);
@@ -61,12 +53,13 @@
     parts.push(`<g class="staebe">`);
     for (let x = 0; x <= 18; x++) parts.push(line(originX + x * UNIT, baseline, originX + x * UNIT, heightOf(shares[x]), CHART_COLOR));
     parts.push(`</g>`);
-    if (fit && fit.ok && Number.isFinite(fit.n) && Number.isFinite(fit.p) && fit.n >= 0 && fit.p >= 0 && fit.p <= 1) {
+    if (fit && fit.ok && fit.bars) {
       const half = UNIT >> 1;
       parts.push(`<g class="saeulen">`);
-      // The bars stop at n or where the next would begin right of the picture.
-      for (let x = 0; x <= fit.n && originX + x * UNIT - half < WIDTH; x++) {
-        const cx = originX + x * UNIT, y = heightOf(binomial(fit.n, x, fit.p));
+      // As the graph window draws them: the bar for x = 0 whatever n is, then bars up to n or
+      // until the next would begin right of the picture.
+      for (let x = 0; x < fit.bars.length && (x === 0 || x <= fit.n) && originX + x * UNIT - half < WIDTH; x++) {
+        const cx = originX + x * UNIT, y = heightOf(fit.bars[x]);
         parts.push(line(cx - half, baseline, cx - half, y, CHART_COLOR));
         parts.push(line(cx + half, baseline, cx + half, y, CHART_COLOR));
         parts.push(line(cx - half, y, cx + half, y, CHART_COLOR));

@@ -43,7 +43,6 @@ const operations = {
   },
   lines(first, count) { return plain(core.rowLines(first, count)); },
   models() { return plain(core.models()); },
-  chartSvg(showModels) { return typeof core.chartSvg === 'function' ? plain(core.chartSvg(showModels)) : null; },
   listing(rows) {
     const parts = [];
     const chunk = 50000;

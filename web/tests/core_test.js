@@ -4,9 +4,16 @@
 'use strict';
 const { execFileSync, spawnSync } = require('child_process');
 const assert = require('assert');
+const fs = require('fs');
+const path = require('path');
 
 const [modulePath, scanTool, cli] = process.argv.slice(2);
 const env = { ...process.env, LC_ALL: 'de_DE.UTF-8', QT_QPA_PLATFORM: 'offscreen' };
+// The reference outputs kept beside the repository.
+const golden = process.env.PRIMZEILEN_GOLDEN || path.join(__dirname, '../../../shared/golden');
+const goldenText = (name) => fs.readFileSync(path.join(golden, name), 'utf8');
+// A distance as the legend and the comparison show it: three decimals after a comma.
+const tvText = (value) => value.toFixed(3).replace('.', ',');
 let failures = 0;
 
 function check(description, test) {
@@ -117,9 +124,15 @@ function listing(core, s) {
     near(m.tvMontgomery, desktop.tv_montgomery, 'tv Montgomery');
     near(m.predictedN, desktop.n_vorhergesagt, 'n*');
     assert.strictEqual(m.fallbackRows, desktop.zeilen_cramer_statt_montgomery);
+    // The legend's numbers as the reference outputs hold them, with three decimals.
+    const tv = JSON.parse(goldenText('models_1_45000_90.json')).tv_whole_distribution;
+    const fields = Object.fromEntries(goldenText('scan_1_45000_90.txt').split('\n')
+        .filter((l) => /^Edit\d=/.test(l)).map((l) => l.split('=')));
     assert.deepStrictEqual(m.legend, [
-      'h(x): beobachtete Häufigkeiten', 'Momente B(18;0,5058): TV 0,056', 'Cramér-Modell: TV 0,195',
-      'Poisson (Gallagher): TV 0,217', 'Montgomery–Soundararajan: TV 0,057',
+      'h(x): beobachtete Häufigkeiten',
+      `Momente B(${fields.Edit1};${fields.Edit2.replace('.', ',')}): TV ${tvText(tv.momente)}`,
+      `Cramér-Modell: TV ${tvText(tv.cramer)}`, `Poisson (Gallagher): TV ${tvText(tv.poisson)}`,
+      `Montgomery–Soundararajan: TV ${tvText(tv.montgomery_soundararajan)}`,
       'TV: Anteil der Zeilen, die anders liegen']);
   });
 
@@ -161,7 +174,8 @@ function listing(core, s) {
     const ninety = table.find((row) => row.length === '90');
     const fit = (core.scan('1', '45000', '90'), core.fit());
     assert.deepStrictEqual([ninety.rows, ninety.n, ninety.p], ['500', fit.fields.n, fit.fields.p]);
-    assert.strictEqual(ninety.tvMoments, '0,056');
+    const tv = JSON.parse(goldenText('models_1_45000_90.json')).tv_whole_distribution;
+    assert.strictEqual(ninety.tvMoments, tvText(tv.momente));
   });
 
   console.log(failures === 0 ? 'all passed' : `${failures} failed`);

@@ -4,7 +4,9 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <limits>
 #include <primesieve.hpp>
+#include <stdexcept>
 #if !defined(PRIMZEILEN_SINGLE_THREADED)
 #include <thread>
 #endif
@@ -90,15 +92,26 @@ PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, 
     *total += sum;
 }
 
-// Sets the bits of the odd primes in first..last (both odd, within the marks) from libprimesieve.
-void markOddPrimes(std::uint64_t* bits, std::int64_t oddBase, std::int64_t first,
-                   std::int64_t last) {
-    const auto base = static_cast<std::uint64_t>(oddBase);
-    const auto end = static_cast<std::uint64_t>(last);
-    primesieve::iterator primes(static_cast<std::uint64_t>(first), end);
-    for (std::uint64_t p = primes.next_prime(); p <= end; p = primes.next_prime()) {
-        const std::uint64_t i = (p - base) / 2;
-        bits[i / 64] |= std::uint64_t{1} << (i % 64);
+// Sets the bits of the odd primes in first..last (both odd, within the marks, counted from
+// origin) from libprimesieve.
+void markOddPrimes(std::uint64_t* bits, std::uint64_t origin, std::int64_t oddBase,
+                   std::int64_t first, std::int64_t last) {
+    // 2^64-1 is no prime; beyond the last prime below it libprimesieve throws instead.
+    constexpr std::uint64_t kTop = std::numeric_limits<std::uint64_t>::max() - 1;
+    const std::uint64_t base = origin + static_cast<std::uint64_t>(oddBase);
+    const std::uint64_t end = std::min(origin + static_cast<std::uint64_t>(last), kTop);
+    const std::uint64_t begin = origin + static_cast<std::uint64_t>(first);
+    if (begin > end) {
+        return;
+    }
+    primesieve::iterator primes(begin, end);
+    try {
+        for (std::uint64_t p = primes.next_prime(); p <= end; p = primes.next_prime()) {
+            const std::uint64_t i = (p - base) / 2;
+            bits[i / 64] |= std::uint64_t{1} << (i % 64);
+        }
+    } catch (const primesieve::primesieve_error&) {
+        // No prime is left below 2^64.
     }
 }
 
@@ -115,7 +128,19 @@ constexpr bool kSingleThreaded = false;
 
 PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last) : m_first(first), m_last(last) {
     if (allocate()) {
-        markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, m_last);
+        markOddPrimes(m_bits.data(), m_origin, m_oddBase, m_oddBase, m_last);
+    }
+}
+
+PrimeMarks::PrimeMarks(std::uint64_t origin, std::int64_t first, std::int64_t last)
+    : m_origin(origin), m_first(first), m_last(last) {
+    if (origin % 2 != 0 || origin == 2 || (origin != 0 && first < 0) ||
+        (last >= first &&
+         static_cast<std::uint64_t>(last) > std::numeric_limits<std::uint64_t>::max() - origin)) {
+        throw std::invalid_argument("PrimeMarks: the range does not fit its origin");
+    }
+    if (allocate()) {
+        markOddPrimes(m_bits.data(), m_origin, m_oddBase, m_oddBase, m_last);
     }
 }
 
@@ -126,7 +151,7 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
     // A build without threads marks and tallies in one go.
     if (!allocate() || m_oddCount < kSplit || kSingleThreaded) {
         if (m_oddCount > 0) {
-            markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, m_last);
+            markOddPrimes(m_bits.data(), m_origin, m_oddBase, m_oddBase, m_last);
         }
         tallyRows(first, length, rows, tally, total);
         return;
@@ -145,10 +170,10 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
     std::vector<std::int32_t> upper(tally.size());
     std::int64_t upperTotal = 0;
     std::thread second([&] {
-        markOddPrimes(m_bits.data(), m_oddBase, middle, m_last);
+        markOddPrimes(m_bits.data(), m_origin, m_oddBase, middle, m_last);
         tallyRows(first + upperFrom * length, length, rows - upperFrom, upper, upperTotal);
     });
-    markOddPrimes(m_bits.data(), m_oddBase, m_oddBase, middle - 2);
+    markOddPrimes(m_bits.data(), m_origin, m_oddBase, m_oddBase, middle - 2);
     tallyRows(first, length, lowerRows, tally, total);
     second.join();
     tallyRows(first + lowerRows * length, length, upperFrom - lowerRows, tally, total);
@@ -160,7 +185,8 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
 }
 
 bool PrimeMarks::allocate() {
-    m_oddBase = std::max<std::int64_t>(m_first, 3) | 1;
+    // Counted from 0, 2 is the one even prime and nothing below it is prime.
+    m_oddBase = (m_origin == 0 ? std::max<std::int64_t>(m_first, 3) : m_first) | 1;
     if (m_last < m_oddBase) {
         m_bits.assign(1, 0);
         return false;
@@ -171,7 +197,7 @@ bool PrimeMarks::allocate() {
 }
 
 bool PrimeMarks::isPrime(std::int64_t n) const {
-    if (n == 2) {
+    if (n == 2 && m_origin == 0) {
         return m_first <= 2 && 2 <= m_last;
     }
     if (n < m_oddBase || n > m_last || n % 2 == 0) {
@@ -184,7 +210,7 @@ bool PrimeMarks::isPrime(std::int64_t n) const {
 std::int64_t PrimeMarks::countPrimes(std::int64_t from, std::int64_t to) const {
     from = std::max(from, m_first);
     to = std::min(to, m_last);
-    std::int64_t count = (from <= 2 && 2 <= to) ? 1 : 0;
+    std::int64_t count = (m_origin == 0 && from <= 2 && 2 <= to) ? 1 : 0;
     const std::int64_t a = std::max(from, m_oddBase) | 1;
     const std::int64_t b = (to & 1) != 0 ? to : to - 1;
     if (a <= b) {
@@ -208,7 +234,7 @@ void PrimeMarks::tallyRows(std::int64_t first, std::int32_t length, std::int64_t
                            std::span<std::int32_t> tally, std::int64_t& total) const {
     const auto tallySize = static_cast<std::int64_t>(tally.size());
     // Rows that reach down to 2 or below, where the odd bits do not tell everything.
-    for (; rows > 0 && first <= 2; --rows, first += length) {
+    for (; rows > 0 && first <= 2 && m_origin == 0; --rows, first += length) {
         const std::int64_t k = countPrimes(first, first + length - 1);
         total += k;
         if (k < tallySize) {

@@ -13,6 +13,10 @@ public:
     // The range first..last; numbers below 2 are never prime. An empty range (first > last) is
     // allowed.
     PrimeMarks(std::int64_t first, std::int64_t last);
+    // The numbers origin + first .. origin + last, anywhere below 2^64, each named below by its
+    // distance from `origin`. `origin` is 0, or an even number above 2 with first >= 0, so that
+    // a distance is odd where its number is and no number of the range is 2 or below.
+    PrimeMarks(std::uint64_t origin, std::int64_t first, std::int64_t last);
     // The same, and on the way the tally of its rows of `length` numbers from `first` on, as
     // tallyRows gives it.
     PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t length,
@@ -33,10 +37,11 @@ private:
     bool allocate();
     [[nodiscard]] std::int64_t countOddBits(std::int64_t begin, std::int64_t end) const;
 
+    std::uint64_t m_origin = 0;
     std::int64_t m_first;
     std::int64_t m_last;
-    // Bit i stands for the odd number m_oddBase + 2i. One spare word lets counting read eight
-    // bytes at any bit position.
+    // Bit i stands for the odd number m_oddBase + 2i (from m_origin on). One spare word lets
+    // counting read eight bytes at any bit position.
     std::int64_t m_oddBase = 3;
     std::int64_t m_oddCount = 0;
     std::vector<std::uint64_t> m_bits;

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "engine/arithmetic.h"
 #include "engine/failures.h"
 #include "engine/rows/prime_marks.h"
 #include "engine/rows/row_text.h"
@@ -15,13 +16,28 @@ namespace {
 
 constexpr Number kMarkedAtOnce = 20'000'000;
 
-RowTally tallyOfRange(const PrimeMarks& marks, const RowRange& range) {
-    std::array<std::int32_t, 21> counts{};
-    std::int64_t primes = 0;
-    marks.tallyRows(static_cast<std::int64_t>(range.first), static_cast<std::int32_t>(range.length),
-                    static_cast<std::int64_t>(range.rows()), counts, primes);
-    return tallyFromMarks(counts, primes, range.rows());
-}
+// The primes of low..high marked once, for the rows of every length; each number is named by
+// its distance from an even origin at or below low, so the marks reach up to 2^64-1.
+class MarkedStretch {
+public:
+    MarkedStretch(Number low, Number high)
+        : m_origin(low >= 4 ? low / 2 * 2 : 0),
+          m_marks(narrow<std::uint64_t>(m_origin), narrow<std::int64_t>(low - m_origin),
+                  narrow<std::int64_t>(std::max(high, low) - m_origin)) {}
+
+    [[nodiscard]] RowTally tally(const RowRange& range) const {
+        std::array<std::int32_t, 21> counts{};
+        std::int64_t primes = 0;
+        m_marks.tallyRows(narrow<std::int64_t>(range.first - m_origin),
+                          narrow<std::int32_t>(range.length), narrow<std::int64_t>(range.rows()),
+                          counts, primes);
+        return tallyFromMarks(counts, primes, range.rows());
+    }
+
+private:
+    Number m_origin;
+    PrimeMarks m_marks;
+};
 
 }  // namespace
 
@@ -31,11 +47,10 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint
                                                const std::function<void(std::uint32_t)>& done) {
     std::vector<RowLengthResult> results;
     // Every length's rows lie within from - longest .. to.
-    std::unique_ptr<const PrimeMarks> marks;
+    std::unique_ptr<const MarkedStretch> marks;
     const Number low = from - longest;
     if (to - low <= kMarkedAtOnce && to <= kHighestNumber) {
-        marks = std::make_unique<const PrimeMarks>(static_cast<std::int64_t>(low),
-                                                   static_cast<std::int64_t>(std::max(to, low)));
+        marks = std::make_unique<const MarkedStretch>(low, to);
     }
     for (std::uint32_t length = shortest; length <= longest && !control.stop; ++length) {
         RowLengthResult result;
@@ -43,8 +58,11 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint
         result.predictedN = predictedN(length);
         result.range = adjustToRows(from, to, length);
         if (result.range) {
-            result.tally = marks ? tallyOfRange(*marks, *result.range)
-                                 : countRange(*result.range, threads, control);
+            // Each length keeps within the memory that a run of it alone may take.
+            result.tally = marks ? marks->tally(*result.range)
+                                 : countRange(*result.range,
+                                              threadsFor(*result.range, threads, threads), control);
+            control.rowsDone.fetch_add(marks ? result.range->rows() : 0, std::memory_order_relaxed);
             if (control.stop) {
                 break;
             }

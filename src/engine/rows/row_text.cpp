@@ -3,28 +3,40 @@
 #include <algorithm>
 #include <numeric>
 #include <utility>
+#include <vector>
+
+#include "engine/arithmetic.h"
 
 namespace core {
 
 RowText::RowText(std::shared_ptr<const PrimeMarks> marks, const RowRange& range)
     : m_marks(std::move(marks)),
-      m_first(static_cast<std::int64_t>(range.first)),
-      m_length(static_cast<std::int32_t>(range.length)),
-      m_rows(static_cast<std::int64_t>(range.rows())),
+      m_first(narrow<std::int64_t>(range.first)),
+      m_length(narrow<std::int32_t>(range.length)),
+      m_rows(narrow<std::int64_t>(range.rows())),
       m_headerWidth(core::headerWidth(range)) {}
 
 std::int64_t RowText::primesInRow(std::int64_t index) const {
     return m_marks->countPrimes(start(index), start(index) + m_length - 1);
 }
 
-std::string RowText::line(std::int64_t index) const {
-    std::string text = text::rowHeader(start(index), m_headerWidth);
-    text.reserve(text.size() + static_cast<std::size_t>(m_length) + 13);
-    for (std::int64_t n = start(index); n < start(index) + m_length; ++n) {
-        text += m_marks->isPrime(n) ? 'O' : '+';
+std::string RowText::marks(std::int64_t index, std::int64_t from, std::int64_t to) const {
+    // The stretch as a row of its own, so that its marks are made as every row's are.
+    RowRange stretch;
+    stretch.length = static_cast<std::uint32_t>(std::max<std::int64_t>(to - from, 0));
+    std::vector<std::uint32_t> offsets;
+    const std::int64_t begin = start(index) + from;
+    for (std::int64_t n = begin; n < start(index) + to; ++n) {
+        if (m_marks->isPrime(n)) {
+            offsets.push_back(static_cast<std::uint32_t>(n - begin));
+        }
     }
-    text += text::rowTail(static_cast<std::uint64_t>(primesInRow(index)));
-    return text;
+    return text::rowMarks(stretch, offsets);
+}
+
+std::string RowText::line(std::int64_t index) const {
+    return text::rowHeader(start(index), m_headerWidth) + marks(index, 0, m_length) +
+           text::rowTail(static_cast<std::uint64_t>(primesInRow(index)));
 }
 
 RowTally tallyFromMarks(const std::array<std::int32_t, 21>& counts, std::int64_t primes,
@@ -37,9 +49,9 @@ RowTally tallyFromMarks(const std::array<std::int32_t, 21>& counts, std::int64_t
 }
 
 MarkedRows markRows(const RowRange& range) {
-    const auto first = static_cast<std::int64_t>(range.first);
-    const auto last = static_cast<std::int64_t>(range.last);
-    const auto length = static_cast<std::int32_t>(range.length);
+    const auto first = narrow<std::int64_t>(range.first);
+    const auto last = narrow<std::int64_t>(range.last);
+    const auto length = narrow<std::int32_t>(range.length);
     std::array<std::int32_t, 21> tallied{};
     std::int64_t primes = 0;
     auto marks = std::make_shared<const PrimeMarks>(first, last, length, tallied, primes);

@@ -18,6 +18,8 @@ public:
 
     [[nodiscard]] std::int64_t count() const { return m_rows; }
     [[nodiscard]] std::string line(std::int64_t index) const;
+    // The marks of the numbers at from..to-1 in row `index`: "O" for a prime, "+" otherwise.
+    [[nodiscard]] std::string marks(std::int64_t index, std::int64_t from, std::int64_t to) const;
     [[nodiscard]] std::int64_t primesInRow(std::int64_t index) const;
     [[nodiscard]] std::int64_t start(std::int64_t index) const {
         return m_first + index * m_length;

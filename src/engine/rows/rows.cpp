@@ -10,6 +10,7 @@
 #endif
 #include <vector>
 
+#include "engine/arithmetic.h"
 #include "engine/texts/number_text.h"
 
 namespace core {
@@ -102,8 +103,8 @@ RowTally visitRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
                    ScanControl& control, const RowVisitor& visit) {
     RowTally tally;
     std::vector<std::uint32_t> offsets;
-    const auto begin = static_cast<std::uint64_t>(range.rowStart(firstRow));
-    const auto end = static_cast<std::uint64_t>(range.rowStart(endRow - 1) + (range.length - 1));
+    const auto begin = narrow<std::uint64_t>(range.rowStart(firstRow));
+    const auto end = narrow<std::uint64_t>(range.rowStart(endRow - 1) + (range.length - 1));
     std::uint64_t row = firstRow;
     std::uint64_t rowBegin = begin;
     std::uint32_t count = 0;
@@ -174,13 +175,15 @@ struct RowOfOffset {
 
 // The tally alone, from libprimesieve's buffers of primes: each prime adds one to its row's
 // counter, and a chunk's counters are tallied when the primes have passed it.
+// One function of some ninety lines: the chunk's counters and bounds are shared by the steps
+// below, which the hot loop calls with all of them at hand.
 template <bool kSingleNumbers>
-RowTally tallyRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
-                   ScanControl& control) {
+RowTally tallyFromPrimeBuffers(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
+                               ScanControl& control) {
     RowTally tally;
     const std::uint64_t length = range.length;
-    const auto begin = static_cast<std::uint64_t>(range.rowStart(firstRow));
-    const auto end = static_cast<std::uint64_t>(range.rowStart(endRow - 1) + (length - 1));
+    const auto begin = narrow<std::uint64_t>(range.rowStart(firstRow));
+    const auto end = narrow<std::uint64_t>(range.rowStart(endRow - 1) + (length - 1));
     // 2^64-1 is no prime; libprimesieve may hand it on as the mark of "no more".
     const std::uint64_t top = std::min(end, kMax - 1);
     const std::uint64_t rows = endRow - firstRow;
@@ -274,7 +277,7 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     RowTally tally;
     // Rows that begin below 1 hold no primes; libprimesieve counts from 0 on.
     const std::uint64_t belowOne =
-        range.first < 1 ? static_cast<std::uint64_t>((1 - range.first) / range.length) : 0;
+        range.first < 1 ? narrow<std::uint64_t>((1 - range.first) / range.length) : 0;
     const std::vector<std::uint32_t> none;
     for (; firstRow < std::min(endRow, belowOne); ++firstRow) {
         tally.add(0);
@@ -289,9 +292,9 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     if (visit) {
         tally += visitRows(range, firstRow, endRow, control, visit);
     } else if (range.length == 1) {
-        tally += tallyRows<true>(range, firstRow, endRow, control);
+        tally += tallyFromPrimeBuffers<true>(range, firstRow, endRow, control);
     } else {
-        tally += tallyRows<false>(range, firstRow, endRow, control);
+        tally += tallyFromPrimeBuffers<false>(range, firstRow, endRow, control);
     }
     return tally;
 }

@@ -185,102 +185,141 @@ constexpr long double kGroupSpread = 5e-4L;
 
 }  // namespace
 
-ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax, ModelPrecision precision) {
-    const long double groupSpread = precision == ModelPrecision::Exact ? kGroupSpread : 5e-2L;
-    std::vector<long double> cramer(kMax + 1, 0.0L);
-    std::vector<long double> poisson(kMax + 1, 0.0L);
-    std::vector<long double> montgomery(kMax + 1, 0.0L);
-    if (rows.rows == 0) {
-        const std::vector<double> none(kMax + 1);
-        return {none, none, none, 0, 0, 0, 0, predictedN(rows.length)};
-    }
-    const long double nStar = predictedN(rows.length);
-    const long double n1 = std::floor(nStar);
-    const long double weight = 1.0L / static_cast<long double>(rows.rows);
-    const long double l = rows.length;
-    std::uint64_t fallbackRows = 0;
-    long double sumMean = 0;        // of L p_r
-    long double sumSquare = 0;      // of (L p_r)^2
-    long double sumBinomial = 0;    // of L p_r (1 - p_r)
-    long double sumMontgomery = 0;  // of the rows' variances in that model
-    const auto falls = [&](long double p) { return nStar < 1 || l * p > n1; };
+namespace {
+
+// The three models' shares and the sums behind their variances, taken in group by group of rows.
+class ModelSums final {
+public:
+    ModelSums(const ModelRows& rows, std::uint32_t kMax)
+        : m_length(rows.length),
+          m_l(rows.length),
+          m_nStar(predictedN(rows.length)),
+          m_n1(std::floor(m_nStar)),
+          m_weight(1.0L / static_cast<long double>(rows.rows)),
+          m_cramer(kMax + 1, 0.0L),
+          m_poisson(kMax + 1, 0.0L),
+          m_montgomery(kMax + 1, 0.0L) {}
+
+    // Whether a row of mean probability p takes Cramér's binomial in the Montgomery-Soundararajan
+    // model.
+    [[nodiscard]] bool fallsBack(long double p) const { return m_nStar < 1 || m_l * p > m_n1; }
 
     // `count` rows whose mean probabilities average p and spread around it by `spread`, the sum
     // of the squares of their differences from p: each model's shares at p, plus half their
     // second derivative times the spread.
-    const auto addRows = [&](long double p, long double spread, std::uint64_t count) {
-        const long double w = weight * static_cast<long double>(count);
-        const long double half = weight * spread / 2;
-        const long double mu = l * p;
-        addBinomial(cramer, rows.length, p, w);
-        addBinomialCurvature(cramer, rows.length, p, half);
-        addPoisson(poisson, mu, w);
-        addPoissonCurvature(poisson, mu, half * l * l);
+    void addRows(long double p, long double spread, std::uint64_t count) {
+        const long double w = m_weight * static_cast<long double>(count);
+        const long double half = m_weight * spread / 2;
+        const long double mu = m_l * p;
+        addBinomial(m_cramer, m_length, p, w);
+        addBinomialCurvature(m_cramer, m_length, p, half);
+        addPoisson(m_poisson, mu, w);
+        addPoissonCurvature(m_poisson, mu, half * m_l * m_l);
         long double squares = count * p * p + spread;  // of p_r
-        sumMean += l * p * count;
-        sumSquare += l * l * squares;
-        sumBinomial += l * (p * count - squares);
-        if (!addMontgomeryRow(montgomery, rows.length, mu, w)) {
-            addBinomialCurvature(montgomery, rows.length, p, half);
-            fallbackRows += count;
-            sumMontgomery += l * (p * count - squares);
+        m_sumMean += m_l * p * count;
+        m_sumSquare += m_l * m_l * squares;
+        m_sumBinomial += m_l * (p * count - squares);
+        if (!addMontgomeryRow(m_montgomery, m_length, mu, w)) {
+            addBinomialCurvature(m_montgomery, m_length, p, half);
+            m_fallbackRows += count;
+            m_sumMontgomery += m_l * (p * count - squares);
             return;
         }
-        sumMontgomery += l * p * count - l * l * squares / nStar;
-        const auto u1 = static_cast<std::uint32_t>(n1);
-        const long double omega =
-            nStar == n1 ? 1.0L : (1 / nStar - 1.0L / (n1 + 1)) / (1.0L / n1 - 1.0L / (n1 + 1));
-        // B(n_i, L p / n_i) by p: (L / n_i)^2 times the derivative by its own probability.
-        addBinomialCurvature(montgomery, u1, mu / n1, half * omega * (l / n1) * (l / n1));
-        if (omega < 1) {
-            addBinomialCurvature(montgomery, u1 + 1, mu / (n1 + 1),
-                                 half * (1 - omega) * (l / (n1 + 1)) * (l / (n1 + 1)));
-        }
-    };
-
-    std::uint64_t r = 0;
-    while (r < rows.rows) {
-        const long double rowFirst = rows.first + static_cast<long double>(r) * l;
-        if (!midpointSuffices(rowFirst, l)) {
-            addRows(rowProbability(rowFirst, rows.length), 0, 1);
-            ++r;
-            continue;
-        }
-        // Over c numbers from c on, 1 / ln changes by about a share 1 / ln c of itself.
-        const long double centre = rowFirst + (l - 1) / 2;
-        const long double share =
-            groupSpread / std::max(static_cast<long double>(kMax), l / std::log(centre));
-        const long double reach = share * centre * std::log(centre) / l;
-        std::uint64_t count = std::max<std::uint64_t>(
-            1, std::min<std::uint64_t>(rows.rows - r, static_cast<std::uint64_t>(reach)));
-        // A group holds rows of one kind in the Montgomery-Soundararajan model.
-        while (count > 1 && falls(rowProbability(rowFirst, rows.length)) !=
-                                falls(rowProbability(rowFirst + (count - 1) * l, rows.length))) {
-            count /= 2;
-        }
-        const long double numbers = static_cast<long double>(count) * l;
-        const long double p = sumQ(rowFirst, count * rows.length) / numbers;
-        // p_r falls with r nearly in a line: its slope L q'(x), q' = -1 / (x ln^2 x).
-        const long double middle = rowFirst + (numbers - 1) / 2;
-        const long double lnMiddle = std::log(middle);
-        const long double slope = l / (middle * lnMiddle * lnMiddle);
-        const long double k = count;
-        addRows(p, slope * slope * k * (k * k - 1) / 12, count);
-        r += count;
+        m_sumMontgomery += m_l * p * count - m_l * m_l * squares / m_nStar;
+        addMontgomeryCurvature(mu, half);
     }
 
-    const long double mean = sumMean * weight;
-    const long double spread = sumSquare * weight - mean * mean;  // of L p_r across the rows
-    ModelShares shares;
-    shares.cramer.assign(cramer.begin(), cramer.end());
-    shares.poisson.assign(poisson.begin(), poisson.end());
-    shares.montgomery.assign(montgomery.begin(), montgomery.end());
-    shares.varianceCramer = static_cast<double>(sumBinomial * weight + spread);
-    shares.variancePoisson = static_cast<double>(mean + spread);
-    shares.varianceMontgomery = static_cast<double>(sumMontgomery * weight + spread);
-    shares.montgomeryFallbackRows = fallbackRows;
-    shares.predictedN = static_cast<double>(nStar);
-    return shares;
+    [[nodiscard]] ModelShares shares() const {
+        const long double mean = m_sumMean * m_weight;
+        // of L p_r across the rows
+        const long double spread = m_sumSquare * m_weight - mean * mean;
+        ModelShares shares;
+        shares.cramer.assign(m_cramer.begin(), m_cramer.end());
+        shares.poisson.assign(m_poisson.begin(), m_poisson.end());
+        shares.montgomery.assign(m_montgomery.begin(), m_montgomery.end());
+        shares.varianceCramer = static_cast<double>(m_sumBinomial * m_weight + spread);
+        shares.variancePoisson = static_cast<double>(mean + spread);
+        shares.varianceMontgomery = static_cast<double>(m_sumMontgomery * m_weight + spread);
+        shares.montgomeryFallbackRows = m_fallbackRows;
+        shares.predictedN = static_cast<double>(m_nStar);
+        return shares;
+    }
+
+private:
+    // B(n_i, L p / n_i) by p: (L / n_i)^2 times the derivative by its own probability.
+    void addMontgomeryCurvature(long double mu, long double half) {
+        const long double n1 = m_n1;
+        const auto u1 = static_cast<std::uint32_t>(n1);
+        const long double omega =
+            m_nStar == n1 ? 1.0L : (1 / m_nStar - 1.0L / (n1 + 1)) / (1.0L / n1 - 1.0L / (n1 + 1));
+        addBinomialCurvature(m_montgomery, u1, mu / n1, half * omega * (m_l / n1) * (m_l / n1));
+        if (omega < 1) {
+            addBinomialCurvature(m_montgomery, u1 + 1, mu / (n1 + 1),
+                                 half * (1 - omega) * (m_l / (n1 + 1)) * (m_l / (n1 + 1)));
+        }
+    }
+
+    std::uint32_t m_length;
+    long double m_l;
+    long double m_nStar;
+    long double m_n1;
+    long double m_weight;
+    std::vector<long double> m_cramer;
+    std::vector<long double> m_poisson;
+    std::vector<long double> m_montgomery;
+    std::uint64_t m_fallbackRows = 0;
+    long double m_sumMean = 0;        // of L p_r
+    long double m_sumSquare = 0;      // of (L p_r)^2
+    long double m_sumBinomial = 0;    // of L p_r (1 - p_r)
+    long double m_sumMontgomery = 0;  // of the rows' variances in that model
+};
+
+// Adds the rows from row r on that go in together (at least one) and returns how many they are.
+std::uint64_t addRowGroup(ModelSums& sums, const ModelRows& rows, std::uint64_t r,
+                          std::uint32_t kMax, long double groupSpread) {
+    const long double l = rows.length;
+    const long double rowFirst = rows.first + static_cast<long double>(r) * l;
+    if (!midpointSuffices(rowFirst, l)) {
+        sums.addRows(rowProbability(rowFirst, rows.length), 0, 1);
+        return 1;
+    }
+    // Over c numbers from c on, 1 / ln changes by about a share 1 / ln c of itself.
+    const long double centre = rowFirst + (l - 1) / 2;
+    const long double share =
+        groupSpread / std::max(static_cast<long double>(kMax), l / std::log(centre));
+    const long double reach = share * centre * std::log(centre) / l;
+    std::uint64_t count = std::max<std::uint64_t>(
+        1, std::min<std::uint64_t>(rows.rows - r, static_cast<std::uint64_t>(reach)));
+    // A group holds rows of one kind in the Montgomery-Soundararajan model.
+    while (count > 1 &&
+           sums.fallsBack(rowProbability(rowFirst, rows.length)) !=
+               sums.fallsBack(rowProbability(rowFirst + (count - 1) * l, rows.length))) {
+        count /= 2;
+    }
+    const long double numbers = static_cast<long double>(count) * l;
+    const long double p = sumQ(rowFirst, count * rows.length) / numbers;
+    // p_r falls with r nearly in a line: its slope L q'(x), q' = -1 / (x ln^2 x).
+    const long double middle = rowFirst + (numbers - 1) / 2;
+    const long double lnMiddle = std::log(middle);
+    const long double slope = l / (middle * lnMiddle * lnMiddle);
+    const long double k = count;
+    sums.addRows(p, slope * slope * k * (k * k - 1) / 12, count);
+    return count;
+}
+
+}  // namespace
+
+ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax, ModelPrecision precision) {
+    if (rows.rows == 0) {
+        const std::vector<double> none(kMax + 1);
+        return {none, none, none, 0, 0, 0, 0, predictedN(rows.length)};
+    }
+    const long double groupSpread = precision == ModelPrecision::Exact ? kGroupSpread : 5e-2L;
+    ModelSums sums(rows, kMax);
+    for (std::uint64_t r = 0; r < rows.rows;) {
+        r += addRowGroup(sums, rows, r, kMax, groupSpread);
+    }
+    return sums.shares();
 }
 
 double totalVariation(const Frequencies& h, double beyond, const std::vector<double>& m) {
@@ -300,12 +339,9 @@ ModelComparison compareModels(const ModelShares& models, const Frequencies& h, d
     ModelComparison comparison;
     comparison.observed = h;
     comparison.fit = fitBinomial(h);
-    for (std::size_t k = 0; k < comparison.moments.size(); ++k) {
-        comparison.moments[k] =
-            binomialProbability(comparison.fit.n, static_cast<std::int32_t>(k), comparison.fit.p);
-    }
+    const std::vector<double> moments = binomialColumn(comparison.fit, comparison.moments.size());
+    std::copy(moments.begin(), moments.end(), comparison.moments.begin());
     comparison.models = models;
-    const std::vector<double> moments(comparison.moments.begin(), comparison.moments.end());
     comparison.tvMoments = totalVariation(h, beyond, moments);
     comparison.tvCramer = totalVariation(h, beyond, comparison.models.cramer);
     comparison.tvPoisson = totalVariation(h, beyond, comparison.models.poisson);

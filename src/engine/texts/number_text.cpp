@@ -166,10 +166,6 @@ void setDefaultSeparatorSource(SeparatorSource source) {
     defaultSource() = source;
 }
 
-void resetDecimalSeparator() {
-    separatorSetting().reset();
-}
-
 std::int32_t roundHalfEven(long double value) {
     if (std::isnan(value)) {
         throw InvalidFloatOperation();
@@ -252,10 +248,6 @@ std::int32_t parseInteger(std::string_view text) {
         throw ConversionError::NotAnInteger(text);
     }
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
-}
-
-std::string rightAligned(std::int64_t value, int width) {
-    return rightJustified(std::to_string(value), width);
 }
 
 std::string formatFixed(long double value, int precision, int digits) {

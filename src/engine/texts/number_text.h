@@ -14,8 +14,6 @@ namespace core {
 void setDecimalSeparatorCode(char32_t separator);
 using SeparatorSource = char32_t (*)();
 void setDefaultSeparatorSource(SeparatorSource source);
-// Forgets the setting, so the next use asks the default source again.
-void resetDecimalSeparator();
 
 // The nearest 32-bit integer, halves to the even neighbour. A value outside the 32-bit range
 // (or not a number) raises InvalidFloatOperation.
@@ -26,7 +24,6 @@ namespace text {
 // What conversions.h describes, in UTF-8. Failures quote the text as it stood.
 [[nodiscard]] std::string formatInteger(std::int64_t value);
 [[nodiscard]] std::int32_t parseInteger(std::string_view text);
-[[nodiscard]] std::string rightAligned(std::int64_t value, int width);
 [[nodiscard]] std::string formatFixed(long double value, int precision, int digits);
 [[nodiscard]] std::string formatShortest(long double value);
 

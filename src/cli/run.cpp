@@ -1,0 +1,106 @@
+#include "run.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "cli/csv_report.h"
+#include "cli/writers.h"
+#include "engine/failures.h"
+#include "engine/rows/row_lengths.h"
+
+namespace cli {
+namespace {
+
+int writeRowLengths(const Options& options, core::ScanControl& control, core::LineWriter& out,
+                    RunWriter& writer) {
+    const auto results = core::compareRowLengths(options.from, options.to, options.lengths->first,
+                                                 options.lengths->second, options.threads, control);
+    if (control.stop) {
+        return kInterrupted;
+    }
+    writer.rowLengths(options.from, options.to, results);
+    return out.flush() ? kDone : outputFailed(out.error());
+}
+
+// The rows in order, on one thread, each line written whole.
+core::RowTally countAndWriteRows(const core::RowRange& range, core::ScanControl& control,
+                                 core::LineWriter& out, RunWriter& writer) {
+    writer.beginRows(range);
+    const core::RowTally tally = core::countRows(
+        range, 0, range.rows(), control,
+        [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
+            if (control.stop.load(std::memory_order_relaxed)) {
+                return;
+            }
+            writer.row(range, row, count, offsets);
+            if (out.error() != 0) {
+                control.stop = true;
+            }
+        });
+    if (!control.stop) {
+        writer.endRows();
+    }
+    return tally;
+}
+
+// The report on a tally: the fit and the models as asked for; a failure of either is kept as
+// its message, and what could be made is still written.
+RunReport makeReport(const Options& options, const core::RowTally& tally, QString& failure) {
+    RunReport report{options.range, tally, core::summarizeFrequencies(tally), {}, {}, {},
+                     options.part};
+    try {
+        if (options.fit) {
+            report.fit = core::fitReport(report.summary.shares);
+        }
+        if (report.fit && options.csv() && options.table == Table::Frequency) {
+            report.binomial = core::binomialColumn(*report.fit);
+        }
+        if (options.models) {
+            report.models =
+                core::compareModels(core::computeModels(core::modelRows(options.range)),
+                                    report.summary.shares, core::beyondTwentyShare(tally));
+        }
+    } catch (const core::Failure& error) {
+        failure = error.message();
+    }
+    return report;
+}
+
+}  // namespace
+
+int countAndWrite(const Options& options, core::ScanControl& control, core::LineWriter& out) {
+    const std::unique_ptr<RunWriter> writer = makeWriter(options, out);
+    if (options.lengths) {
+        return writeRowLengths(options, control, out, *writer);
+    }
+    core::RowTally tally;
+    if (options.counted) {
+        tally = *options.counted;
+    } else if (options.rows) {
+        tally = countAndWriteRows(options.range, control, out, *writer);
+    } else {
+        tally = core::countRange(options.range, options.threads, control);
+    }
+    if (out.error() != 0) {
+        return outputFailed(out.error());
+    }
+    if (control.stop) {
+        out.flush();
+        return kInterrupted;
+    }
+    QString failure;
+    writer->report(makeReport(options, tally, failure), options.rows);
+    if (!out.flush()) {
+        return outputFailed(out.error());
+    }
+    if (!failure.isEmpty()) {
+        std::fprintf(
+            stderr, "primzeilen-cli: %s\n",
+            qPrintable(QCoreApplication::translate("primzeilen-cli", "keine Anpassung möglich: %1")
+                           .arg(failure)));
+        return kFailed;
+    }
+    return kDone;
+}
+
+}  // namespace cli
