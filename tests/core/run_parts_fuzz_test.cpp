@@ -211,6 +211,7 @@ std::optional<Stated> stated(const std::vector<std::string>& parts) {
 void expectSound(const RowTally& merged, const std::vector<std::string>& parts) {
     const auto sum = stated(parts);
     ASSERT_TRUE(sum) << "merged parts whose fields do not read back";
+    ASSERT_GE(sum->length, 1u);
     Wide rows = 0;
     Wide least = 0;
     for (std::size_t k = 0; k < 22; ++k) {

@@ -144,7 +144,13 @@ mkfifo "$tmp/fifo"
 for stop in TERM:143 INT:130; do
     "$cli" vereinigen "$tmp/fifo" "${parts[@]}" >"$tmp/out" 2>"$tmp/err" &
     pid=$!
-    sleep 0.5
+    # Signalled once it takes SIGINT and SIGTERM (a background job starts with SIGINT ignored).
+    for _ in $(seq 100); do
+        caught=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$pid/status" 2>/dev/null)
+        [ -n "$caught" ] && (((0x$caught & 0x4002) == 0x4002)) && break
+        sleep 0.05
+    done
+    sleep 0.2
     kill -s "${stop%:*}" "$pid"
     for _ in $(seq 40); do
         kill -0 "$pid" 2>/dev/null || break
