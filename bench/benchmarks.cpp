@@ -20,10 +20,10 @@
 
 #include "bench/process_memory.h"
 #include "core/conversions.h"
-#include "engine/statistics/models.h"
-#include "engine/rows/row_lengths.h"
 #include "core/row_scan.h"
+#include "engine/rows/row_lengths.h"
 #include "engine/rows/rows.h"
+#include "engine/statistics/models.h"
 #include "graphics/chart_export.h"
 #include "ui/edit_field.h"
 #include "ui/graph_window.h"

@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "engine/texts/csv_text.h"
 #include "engine/failures.h"
-#include "engine/texts/fit_text.h"
-#include "engine/texts/model_text.h"
-#include "engine/statistics/models.h"
-#include "engine/texts/number_text.h"
 #include "engine/rows/row_lengths.h"
 #include "engine/rows/row_text.h"
-#include "engine/texts/summary_text.h"
 #include "engine/rows/window_range.h"
+#include "engine/statistics/models.h"
+#include "engine/texts/csv_text.h"
+#include "engine/texts/fit_text.h"
+#include "engine/texts/model_text.h"
+#include "engine/texts/number_text.h"
+#include "engine/texts/summary_text.h"
 
 using emscripten::val;
 

@@ -1,7 +1,9 @@
 #include "csv_report.h"
 
-#include "engine/statistics/binomial_fit.h"
+#include <algorithm>
+
 #include "core/conversions.h"
+#include "engine/statistics/binomial_fit.h"
 
 namespace core {
 
@@ -36,12 +38,10 @@ const QStringList kRunColumns{QStringLiteral("von"), QStringLiteral("bis"),
 }  // namespace
 
 std::array<double, 21> binomialColumn(const FitReport& fit) {
-    std::array<double, 21> column{};
-    for (std::size_t k = 0; k < column.size(); ++k) {
-        column[k] = static_cast<double>(
-            binomialProbability(fit.binomial.n, static_cast<std::int32_t>(k), fit.binomial.p));
-    }
-    return column;
+    const std::vector<double> column = binomialColumn(fit.binomial, 21);
+    std::array<double, 21> shares{};
+    std::copy(column.begin(), column.end(), shares.begin());
+    return shares;
 }
 
 QString frequencyCsv(CsvStyle style, CsvColumns asked, const RowRange& range,

@@ -8,9 +8,9 @@
 
 #include "core/fit_report.h"
 #include "core/frequency_summary.h"
-#include "engine/statistics/models.h"
 #include "engine/rows/row_lengths.h"
 #include "engine/rows/rows.h"
+#include "engine/statistics/models.h"
 
 namespace core {
 
@@ -41,8 +41,8 @@ struct CsvColumns {
     bool models = false;
 };
 
-// B(n;p)(k) of a fit for k = 0..20, as the graph window's table computes them; raises that
-// computation's failures (p = 1 divides by zero there).
+// B(n;p)(k) of a fit for k = 0..20: the engine's column, as the graph window's table shows it;
+// raises its failures (p = 1 divides by zero there).
 [[nodiscard]] std::array<double, 21> binomialColumn(const FitReport& fit);
 
 // The tally: one row per k = 0..20 with its rows and share, the fitted B(n;p)(k) and each

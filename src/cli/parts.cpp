@@ -9,8 +9,8 @@
 #include <future>
 
 #include "cli/count_argument.h"
-#include "engine/failures.h"
 #include "cli/run_parts.h"
+#include "engine/failures.h"
 
 namespace cli {
 

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "engine/arithmetic.h"
-#include "core/conversions.h"
 #include "cli/csv_report.h"
 #include "cli/json_text.h"
+#include "core/conversions.h"
+#include "engine/arithmetic.h"
 
 namespace core {
 

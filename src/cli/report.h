@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <optional>
 
+#include "cli/json_text.h"
 #include "core/fit_report.h"
 #include "core/frequency_summary.h"
-#include "cli/json_text.h"
-#include "engine/statistics/models.h"
 #include "engine/rows/row_lengths.h"
 #include "engine/rows/rows.h"
+#include "engine/statistics/models.h"
 
 namespace core {
 

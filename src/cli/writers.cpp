@@ -91,9 +91,7 @@ public:
         }
         m_pending = core::rowJson(range, row, count, offsets);
     }
-    void endRows() override {
-        m_out.line(m_pending);
-    }
+    void endRows() override { m_out.line(m_pending); }
     void report(const RunReport& report, bool afterRows) override {
         writeJsonReport(report, afterRows);
     }

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "core/conversions.h"
-#include "engine/texts/model_text.h"
 #include "core/save_file.h"
 #include "core/table_text.h"
+#include "engine/texts/model_text.h"
 #include "graphics/chart_export.h"
 #include "graphics/row_length_chart.h"
 #include "ui/actions.h"

@@ -1,9 +1,9 @@
 #include "scan_steps.h"
 
-#include "engine/arithmetic.h"
 #include "core/conversions.h"
 #include "core/frequency_summary.h"
 #include "core/row_scan.h"
+#include "engine/arithmetic.h"
 #include "engine/rows/window_range.h"
 
 namespace ui {

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "engine/failures.h"
 #include "core/worked_example.h"
+#include "engine/failures.h"
 
 namespace core {
 namespace {

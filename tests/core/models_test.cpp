@@ -14,8 +14,8 @@
 
 #include "core/conversions.h"
 #include "core/frequency_summary.h"
-#include "engine/rows/row_lengths.h"
 #include "core/row_scan.h"
+#include "engine/rows/row_lengths.h"
 
 namespace core {
 namespace {

@@ -12,11 +12,11 @@
 #include <regex>
 #include <string>
 
-#include "engine/failures.h"
-#include "core/frequency_summary.h"
-#include "engine/statistics/models.h"
 #include "cli/report.h"
 #include "cli/run_parts.h"
+#include "core/frequency_summary.h"
+#include "engine/failures.h"
+#include "engine/statistics/models.h"
 
 namespace core {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "engine/failures.h"
-#include "core/frequency_summary.h"
 #include "cli/report.h"
+#include "core/frequency_summary.h"
+#include "engine/failures.h"
 
 namespace core {
 namespace {

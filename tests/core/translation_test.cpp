@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/conversions.h"
-#include "engine/failures.h"
 #include "core/frequency_summary.h"
+#include "engine/failures.h"
 
 namespace core {
 namespace {

@@ -5,8 +5,8 @@
 #include <QStringList>
 
 #include "core/conversions.h"
-#include "engine/failures.h"
 #include "core/worked_example.h"
+#include "engine/failures.h"
 
 namespace ui {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/statistics/models.h"
 #include "engine/rows/rows.h"
+#include "engine/statistics/models.h"
 
 namespace core {
 

@@ -83,7 +83,8 @@ std::vector<double> binomialColumn(const BinomialFit& fit, std::size_t count) {
     column.push_back(b);
     for (std::size_t i = 0; i + 1 < count; ++i) {
         // The same steps as binomialProbability, kept from one k to the next.
-        const Extended product = static_cast<Extended>(std::int64_t{fit.n} - static_cast<std::int64_t>(i)) * b;
+        const Extended product =
+            static_cast<Extended>(std::int64_t{fit.n} - static_cast<std::int64_t>(i)) * b;
         b = stored((product / static_cast<Extended>(i + 1)) * r);
         column.push_back(b);
     }

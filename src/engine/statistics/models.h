@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/statistics/binomial_fit.h"
 #include "engine/rows/rows.h"
+#include "engine/statistics/binomial_fit.h"
 
 namespace core {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/statistics/models.h"
 #include "engine/rows/row_lengths.h"
+#include "engine/statistics/models.h"
 
 namespace core {
 
