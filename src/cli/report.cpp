@@ -140,12 +140,6 @@ Json reportJson(const core::RowRange& range, const core::FrequencySummary& summa
     return report;
 }
 
-QString jsonReport(const core::RowRange& range, const core::FrequencySummary& summary,
-                   const core::RowTally& tally, const std::optional<FitReport>& fit,
-                   const std::optional<core::ModelComparison>& models) {
-    return jsonText(reportJson(range, summary, tally, fit, models));
-}
-
 QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
                 const std::vector<std::uint32_t>& offsets) {
     // One object for every row of a listing, which may have millions: its keys are made once.

@@ -25,13 +25,10 @@ namespace core {
 [[nodiscard]] QStringList modelLines(const core::ModelComparison& models);
 
 // The same numbers for programs as one JSON object, each number in the shortest form that
-// reads back exactly: the object, and its text as jsonText writes it.
+// reads back exactly; jsonText writes it.
 [[nodiscard]] Json reportJson(const core::RowRange& range, const core::FrequencySummary& summary,
                               const core::RowTally& tally, const std::optional<FitReport>& fit,
                               const std::optional<core::ModelComparison>& models = {});
-[[nodiscard]] QString jsonReport(const core::RowRange& range, const core::FrequencySummary& summary,
-                                 const core::RowTally& tally, const std::optional<FitReport>& fit,
-                                 const std::optional<core::ModelComparison>& models = {});
 
 // One row of the listing as an element of the JSON array "zeilenliste" (jsonListElement).
 [[nodiscard]] QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
