@@ -45,13 +45,13 @@ enum class Name {
 
 // Each option with its names and, where it takes one, the name of its value; in the order of
 // Name.
-struct Spec {
+struct OptionEntry {
     Name name;
     const char* shortName;
     const char* longName;
     const char* value;
 };
-constexpr Spec kSpecs[] = {
+constexpr OptionEntry kOptionTable[] = {
     {Name::Help, "h", "help", nullptr},           {Name::Version, "v", "version", nullptr},
     {Name::Rows, nullptr, "zeilen", nullptr},     {Name::Fit, nullptr, "anpassung", nullptr},
     {Name::Models, nullptr, "modelle", nullptr},  {Name::Format, nullptr, "format", "FORMAT"},
@@ -60,15 +60,15 @@ constexpr Spec kSpecs[] = {
     {Name::Table, nullptr, "tabelle", "TABELLE"}, {Name::Part, nullptr, "teil", "K/N"},
 };
 
-constexpr bool specsInOrderOfName() {
-    for (std::size_t i = 0; i < std::size(kSpecs); ++i) {
-        if (static_cast<std::size_t>(kSpecs[i].name) != i) {
+constexpr bool entriesInOrderOfName() {
+    for (std::size_t i = 0; i < std::size(kOptionTable); ++i) {
+        if (static_cast<std::size_t>(kOptionTable[i].name) != i) {
             return false;
         }
     }
     return true;
 }
-static_assert(specsInOrderOfName(), "an option is found by its Name as an index");
+static_assert(entriesInOrderOfName(), "an option is found by its Name as an index");
 
 const std::pair<Format, const char*> kFormats[] = {{Format::Text, "text"},
                                                    {Format::Csv, "csv"},
@@ -106,23 +106,25 @@ private:
 };
 
 Call::Call() {
-    for (const Spec& spec : kSpecs) {
+    for (const OptionEntry& entry : kOptionTable) {
         QStringList names;
-        if (spec.shortName != nullptr) {
-            names.append(QString::fromLatin1(spec.shortName));
+        if (entry.shortName != nullptr) {
+            names.append(QString::fromLatin1(entry.shortName));
         }
-        names.append(QString::fromLatin1(spec.longName));
-        m_options.emplace_back(names, QString(),
-                               spec.value != nullptr ? QString::fromLatin1(spec.value) : QString());
+        names.append(QString::fromLatin1(entry.longName));
+        m_options.emplace_back(
+            names, QString(),
+            entry.value != nullptr ? QString::fromLatin1(entry.value) : QString());
     }
     m_parser.addOptions({m_options.begin(), m_options.end()});
 }
 
 bool Call::takesValue(const QString& argument) {
-    return std::any_of(std::begin(kSpecs), std::end(kSpecs), [&](const Spec& spec) {
-        return spec.value != nullptr &&
-               argument == QStringLiteral("--") + QLatin1String(spec.longName);
-    });
+    return std::any_of(std::begin(kOptionTable), std::end(kOptionTable),
+                       [&](const OptionEntry& entry) {
+                           return entry.value != nullptr &&
+                                  argument == QStringLiteral("--") + QLatin1String(entry.longName);
+                       });
 }
 
 std::variant<std::unique_ptr<Call>, int> Call::parse(const QStringList& arguments) {
@@ -163,10 +165,10 @@ std::optional<int> Call::parseArguments(QStringList given) {
         static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
         return usage(m_parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
     }
-    for (const Spec& spec : kSpecs) {
-        if (spec.value != nullptr && m_parser.values(option(spec.name)).size() > 1) {
+    for (const OptionEntry& entry : kOptionTable) {
+        if (entry.value != nullptr && m_parser.values(option(entry.name)).size() > 1) {
             return usage(
-                tr("Option „--%1“ ist mehrfach angegeben.").arg(QLatin1String(spec.longName)));
+                tr("Option „--%1“ ist mehrfach angegeben.").arg(QLatin1String(entry.longName)));
         }
     }
     m_numbers = m_parser.positionalArguments();
