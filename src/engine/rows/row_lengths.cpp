@@ -26,12 +26,12 @@ public:
                   narrow<std::int64_t>(std::max(high, low) - m_origin)) {}
 
     [[nodiscard]] RowTally tally(const RowRange& range) const {
-        std::array<std::int32_t, 21> counts{};
+        const auto length = narrow<std::int32_t>(range.length);
+        std::vector<std::int32_t> counts = countsOfRows(length);
         std::int64_t primes = 0;
-        m_marks.tallyRows(narrow<std::int64_t>(range.first - m_origin),
-                          narrow<std::int32_t>(range.length), narrow<std::int64_t>(range.rows()),
-                          counts, primes);
-        return tallyFromMarks(counts, primes, range.rows());
+        m_marks.tallyRows(narrow<std::int64_t>(range.first - m_origin), length,
+                          narrow<std::int64_t>(range.rows()), counts, primes);
+        return tallyFromMarks(counts, primes);
     }
 
 private:

@@ -39,24 +39,33 @@ std::string RowText::line(std::int64_t index) const {
            text::rowTail(static_cast<std::uint64_t>(primesInRow(index)));
 }
 
-RowTally tallyFromMarks(const std::array<std::int32_t, 21>& counts, std::int64_t primes,
-                        std::uint64_t rows) {
+RowTally tallyFromMarks(std::span<const std::int32_t> counts, std::int64_t primes) {
     RowTally tally;
-    std::copy(counts.begin(), counts.end(), tally.rows.begin());
-    tally.over20 = rows - std::accumulate(tally.rows.begin(), tally.rows.end(), std::uint64_t{0});
+    for (std::size_t k = 0; k < counts.size(); ++k) {
+        const auto rows = static_cast<std::uint64_t>(counts[k]);
+        if (k < tally.rows.size()) {
+            tally.rows[k] = rows;
+        } else {
+            tally.addBeyond(k, rows);
+        }
+    }
     tally.primes = static_cast<std::uint64_t>(primes);
     return tally;
+}
+
+std::vector<std::int32_t> countsOfRows(std::int32_t length) {
+    return std::vector<std::int32_t>(static_cast<std::size_t>(length) / 2 + 2);
 }
 
 MarkedRows markRows(const RowRange& range) {
     const auto first = narrow<std::int64_t>(range.first);
     const auto last = narrow<std::int64_t>(range.last);
     const auto length = narrow<std::int32_t>(range.length);
-    std::array<std::int32_t, 21> tallied{};
+    std::vector<std::int32_t> tallied = countsOfRows(length);
     std::int64_t primes = 0;
     auto marks = std::make_shared<const PrimeMarks>(first, last, length, tallied, primes);
     MarkedRows scan{range, {}, std::make_shared<const RowText>(std::move(marks), range)};
-    scan.tally = tallyFromMarks(tallied, primes, range.rows());
+    scan.tally = tallyFromMarks(tallied, primes);
     return scan;
 }
 

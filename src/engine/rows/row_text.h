@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "engine/rows/prime_marks.h"
 #include "engine/rows/rows.h"
@@ -46,9 +48,11 @@ struct MarkedRows {
 
 [[nodiscard]] MarkedRows markRows(const RowRange& range);
 
-// The tally of `rows` rows from the marks' counts of the rows with 0..20 primes and their primes:
-// the rest held more than 20.
-[[nodiscard]] RowTally tallyFromMarks(const std::array<std::int32_t, 21>& counts,
-                                      std::int64_t primes, std::uint64_t rows);
+// The tally from the marks' counts: counts[k] rows held k primes, primes in all.
+[[nodiscard]] RowTally tallyFromMarks(std::span<const std::int32_t> counts, std::int64_t primes);
+
+// Room for the count of every row of `length` numbers: no row holds more primes than odd
+// numbers, and the 2.
+[[nodiscard]] std::vector<std::int32_t> countsOfRows(std::int32_t length);
 
 }  // namespace core

@@ -83,9 +83,69 @@ double beyondTwentyShare(const RowTally& tally) {
     return rows == 0 ? 0.0 : static_cast<double>(tally.over20) / static_cast<double>(rows);
 }
 
+void RowTally::addBeyond(std::uint64_t count, std::uint64_t number) {
+    if (number == 0) {
+        return;
+    }
+    const std::uint64_t index = count - rows.size();
+    if (index >= beyond.size()) {
+        beyond.resize(index + 1);
+    }
+    beyond[index] += number;
+    over20 += number;
+}
+
+std::uint64_t RowTally::rowsWith(std::uint64_t k) const {
+    if (k < rows.size()) {
+        return rows[k];
+    }
+    const std::uint64_t index = k - rows.size();
+    return index < beyond.size() ? beyond[index] : 0;
+}
+
+std::uint64_t RowTally::totalRows() const {
+    std::uint64_t total = over20;
+    for (const std::uint64_t count : rows) {
+        total += count;
+    }
+    return total;
+}
+
+std::uint64_t RowTally::lowestCount() const {
+    for (std::uint64_t k = 0; k < rows.size(); ++k) {
+        if (rows[k] != 0) {
+            return k;
+        }
+    }
+    for (std::uint64_t i = 0; i < beyond.size(); ++i) {
+        if (beyond[i] != 0) {
+            return rows.size() + i;
+        }
+    }
+    return 0;
+}
+
+std::uint64_t RowTally::highestCount() const {
+    if (!beyond.empty()) {
+        return rows.size() + beyond.size() - 1;
+    }
+    for (std::uint64_t k = rows.size(); k-- > 0;) {
+        if (rows[k] != 0) {
+            return k;
+        }
+    }
+    return 0;
+}
+
 RowTally& RowTally::operator+=(const RowTally& other) {
     for (std::size_t k = 0; k < rows.size(); ++k) {
         rows[k] += other.rows[k];
+    }
+    if (other.beyond.size() > beyond.size()) {
+        beyond.resize(other.beyond.size());
+    }
+    for (std::size_t i = 0; i < other.beyond.size(); ++i) {
+        beyond[i] += other.beyond[i];
     }
     over20 += other.over20;
     primes += other.primes;
@@ -193,7 +253,7 @@ RowTally tallyFromPrimeBuffers(const RowRange& range, std::uint64_t firstRow, st
     std::array<std::uint32_t, kChunkRows> counts{};
     // Four tallies side by side, so that rows of equal counts in a row do not wait for each
     // other's additions.
-    std::array<std::array<std::uint64_t, 22>, 4> byCount{};
+    std::array<std::array<std::uint64_t, 21>, 4> byCount{};
     std::uint64_t done = 0;  // rows before the chunk
     std::uint64_t inChunk = 0;
     std::uint64_t base = begin;
@@ -207,7 +267,11 @@ RowTally tallyFromPrimeBuffers(const RowRange& range, std::uint64_t firstRow, st
     // Tallies the chunk and moves on to the one that holds `next`, past rows without primes.
     const auto closeChunk = [&](std::uint64_t next) {
         for (std::uint64_t r = 0; r < inChunk; ++r) {
-            ++byCount[r % 4][std::min<std::uint32_t>(counts[r], 21)];
+            if (counts[r] > 20) [[unlikely]] {
+                tally.addBeyond(counts[r], 1);
+            } else {
+                ++byCount[r % 4][counts[r]];
+            }
         }
         std::fill_n(counts.begin(), inChunk, 0);
         const std::uint64_t nextRow = next > top ? rows : (next - begin) / length;
@@ -222,7 +286,6 @@ RowTally tallyFromPrimeBuffers(const RowRange& range, std::uint64_t firstRow, st
             for (std::size_t k = 0; k < tally.rows.size(); ++k) {
                 tally.rows[k] += part[k];
             }
-            tally.over20 += part[21];
         }
     };
 

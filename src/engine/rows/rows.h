@@ -49,20 +49,35 @@ struct RowRange {
 // beyond 2^64-1.
 [[nodiscard]] std::optional<RowRange> adjustToRows(Number from, Number to, std::uint32_t length);
 
-// The rows by their count of primes: 0..20 tallied one by one, more than 20 together.
+// The rows by their count of primes: 0..20 tallied one by one in `rows`, and those with more
+// than 20 both together (`over20`, the column of the windows' table) and one by one (`beyond`),
+// so that the tally holds the whole distribution at any row length.
 using RowCounts = std::array<std::uint64_t, 21>;
 struct RowTally {
     RowCounts rows{};
     std::uint64_t over20 = 0;
     std::uint64_t primes = 0;
+    // beyond[i]: the rows with 21 + i primes; empty where no row holds more than 20, and never
+    // ending in a zero, so that equal distributions compare equal.
+    std::vector<std::uint64_t> beyond;
+
     void add(std::uint64_t count) {
         primes += count;
         if (count < rows.size()) {
             ++rows[count];
         } else {
-            ++over20;
+            addBeyond(count, 1);
         }
     }
+    // `number` rows with `count` primes each, count above 20; adds to over20 too (not to primes).
+    void addBeyond(std::uint64_t count, std::uint64_t number);
+    // The rows with k primes, any k.
+    [[nodiscard]] std::uint64_t rowsWith(std::uint64_t k) const;
+    // All rows counted.
+    [[nodiscard]] std::uint64_t totalRows() const;
+    // The smallest and the largest count of primes that a row holds; 0 without rows.
+    [[nodiscard]] std::uint64_t lowestCount() const;
+    [[nodiscard]] std::uint64_t highestCount() const;
     RowTally& operator+=(const RowTally& other);
     bool operator==(const RowTally&) const = default;
 };
