@@ -386,6 +386,16 @@ RowTally countRange(const RowRange& range, unsigned threads, ScanControl& contro
 #endif
 }
 
+std::vector<RowTally> countRanges(const std::vector<RowRange>& ranges, unsigned threads,
+                                  ScanControl& control) {
+    std::vector<RowTally> tallies;
+    tallies.reserve(ranges.size());
+    for (const RowRange& range : ranges) {
+        tallies.push_back(countRange(range, threadsFor(range, threads, threads), control));
+    }
+    return tallies;
+}
+
 std::uint64_t sieveBytesPerThread(const RowRange& range) {
     // Measured: 17 MB resident on one thread near 10^18 against 11 MB near 10^15, 34 MB near
     // 2^64, each further thread adding 5 and 21 MB; this bound lies above all of them.

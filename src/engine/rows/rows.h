@@ -125,6 +125,11 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
 // their tallies: the result does not depend on the number of threads.
 RowTally countRange(const RowRange& range, unsigned threads, ScanControl& control);
 
+// The tallies of several ranges, counted on up to `threads` threads together, in the order of
+// the ranges; each equal to countRange of its range alone.
+std::vector<RowTally> countRanges(const std::vector<RowRange>& ranges, unsigned threads,
+                                  ScanControl& control);
+
 // What a run may spend on libprimesieve's sieves, whatever the options: with the rest of the
 // program a run stays within 256 MB.
 inline constexpr std::uint64_t kSieveMemoryBudget = 224ull << 20;
