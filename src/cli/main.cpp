@@ -25,6 +25,7 @@
 #include "core/line_writer.h"
 #include "core/translations.h"
 #include "engine/rows/rows.h"
+#include "engine/statistics/sweep.h"
 
 namespace {
 
@@ -49,10 +50,12 @@ int terminalColumns() {
 }
 
 // What the progress line counts: the rows of the range, or with --laengen the rows of every
-// length, each length's range adjusted on its own; and their numbers per row, on average.
+// length, each length's range adjusted on its own (with --hoehen: each height's window); their
+// numbers per row, on average; and the records of a sweep.
 struct ProgressTotal {
     std::uint64_t rows = 0;
     std::uint32_t length = 1;
+    std::uint64_t records = 0;  // of a sweep
 };
 
 ProgressTotal progressTotal(const Options& options) {
@@ -61,18 +64,27 @@ ProgressTotal progressTotal(const Options& options) {
     }
     core::Number rows = 0;
     core::Number numbers = 0;
-    for (std::uint32_t length = options.lengths->first; length <= options.lengths->second;
-         ++length) {
-        if (const auto range = core::adjustToRows(options.from, options.to, length)) {
+    const auto add = [&](const std::optional<core::RowRange>& range, std::uint32_t length) {
+        if (range) {
             rows += range->rows();
             numbers += core::Number{range->rows()} * length;
         }
+    };
+    for (const std::uint32_t length : *options.lengths) {
+        if (options.heights.empty()) {
+            add(core::adjustToRows(options.from, options.to, length), length);
+        }
+        for (const core::Number height : options.heights) {
+            add(core::sweepWindow(height, options.window, length), length);
+        }
     }
-    // At most 1000 lengths of fewer than 2^64 rows each: the sum may pass 2^64 only where
-    // one-row lengths of the whole number line are summed, and is then held at the top.
+    // At most 1000 lengths (and heights) of fewer than 2^64 rows each: the sum may pass 2^64
+    // only where one-row lengths of the whole number line are summed, and is then held at the
+    // top.
     const auto top = core::Number{std::numeric_limits<std::uint64_t>::max()};
     return {static_cast<std::uint64_t>(std::min(rows, top)),
-            static_cast<std::uint32_t>(rows == 0 ? 1 : numbers / rows)};
+            static_cast<std::uint32_t>(rows == 0 ? 1 : numbers / rows),
+            options.heights.size() * options.lengths->size()};
 }
 
 // The progress line on standard error: on a terminal one line overwritten in place and wiped
@@ -83,7 +95,7 @@ public:
         : m_total(progressTotal(options)), m_terminal(terminal), m_pace(terminal) {}
 
     void show(std::uint64_t rowsDone, double seconds) {
-        const ProgressState state{rowsDone, m_total.rows, m_total.length, seconds};
+        const ProgressState state{rowsDone, m_total.rows, m_total.length, seconds, m_total.records};
         if (!m_pace.due(state)) {
             return;
         }

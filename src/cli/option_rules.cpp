@@ -26,6 +26,11 @@ const Rule kRules[] = {
                        "--tabelle wählt eine Tabelle eines Laufs; mit --zeilen oder --laengen ist "
                        "die Tabelle schon gewählt."),
      RuleSet::EveryCall},
+    {[](const NamedOptions& n) { return n.table && n.heights; },
+     QT_TRANSLATE_NOOP("primzeilen-cli",
+                       "--tabelle wählt eine Tabelle eines Laufs; mit --hoehen ist die Tabelle "
+                       "schon gewählt."),
+     RuleSet::EveryCall},
     {[](const NamedOptions& n) { return csv(n.format) && n.rows && (n.fit || n.models); },
      QT_TRANSLATE_NOOP("primzeilen-cli",
                        "--zeilen mit --format %1 gibt die Tabelle der Zeilen aus; die Anpassung "
@@ -39,6 +44,19 @@ const Rule kRules[] = {
      RuleSet::CountedRun},
     {[](const NamedOptions& n) { return n.lengths && n.part; },
      QT_TRANSLATE_NOOP("primzeilen-cli", "--laengen und --teil schließen einander aus."),
+     RuleSet::CountedRun},
+    {[](const NamedOptions& n) { return n.merging && (n.heights || n.window); },
+     QT_TRANSLATE_NOOP("primzeilen-cli", "vereinigen nimmt weder --hoehen noch --fenster."),
+     RuleSet::EveryCall},
+    {[](const NamedOptions& n) { return n.heights && !n.window; },
+     QT_TRANSLATE_NOOP("primzeilen-cli", "--hoehen braucht --fenster."), RuleSet::CountedRun},
+    {[](const NamedOptions& n) { return n.window && !n.heights; },
+     QT_TRANSLATE_NOOP("primzeilen-cli", "--fenster gilt nur mit --hoehen."), RuleSet::CountedRun},
+    {[](const NamedOptions& n) { return n.heights && n.rows; },
+     QT_TRANSLATE_NOOP("primzeilen-cli", "--hoehen und --zeilen schließen einander aus."),
+     RuleSet::CountedRun},
+    {[](const NamedOptions& n) { return n.heights && n.part; },
+     QT_TRANSLATE_NOOP("primzeilen-cli", "--hoehen und --teil schließen einander aus."),
      RuleSet::CountedRun},
     // The rows of a part alone could not be merged into the whole run's listing.
     {[](const NamedOptions& n) { return n.part && n.rows; },

@@ -15,6 +15,9 @@ struct NamedOptions {
     bool table = false;     // --tabelle
     bool lengths = false;   // --laengen
     bool part = false;      // --teil
+    bool heights = false;   // --hoehen
+    bool window = false;    // --fenster
+    bool merging = false;   // vereinigen
     bool progress = false;  // --fortschritt
     bool quiet = false;     // --still
     Format format = Format::Text;

@@ -26,6 +26,9 @@ QString translated(const char* source) {
 namespace {
 
 constexpr std::uint32_t kLongestRow = 10'000'000;
+// The most lengths of --laengen and heights of --hoehen that one call may name.
+constexpr qsizetype kMostLengths = 1000;
+constexpr qsizetype kMostHeights = 1000;
 
 // The options a call may name.
 enum class Name {
@@ -40,7 +43,9 @@ enum class Name {
     Quiet,
     Lengths,
     Table,
-    Part
+    Part,
+    Heights,
+    Window
 };
 
 // Each option with its names and, where it takes one, the name of its value; in the order of
@@ -58,6 +63,7 @@ constexpr OptionEntry kOptionTable[] = {
     {Name::Threads, nullptr, "threads", "N"},     {Name::Progress, nullptr, "fortschritt", nullptr},
     {Name::Quiet, nullptr, "still", nullptr},     {Name::Lengths, nullptr, "laengen", "A..B"},
     {Name::Table, nullptr, "tabelle", "TABELLE"}, {Name::Part, nullptr, "teil", "K/N"},
+    {Name::Heights, nullptr, "hoehen", "H1,H2"},  {Name::Window, nullptr, "fenster", "F"},
 };
 
 constexpr bool entriesInOrderOfName() {
@@ -232,14 +238,45 @@ NamedOptions namedOptions(const Call& call, Format format) {
     named.part = call.isSet(Name::Part);
     named.progress = call.isSet(Name::Progress);
     named.quiet = call.isSet(Name::Quiet);
+    named.heights = call.isSet(Name::Heights);
+    named.window = call.isSet(Name::Window);
+    named.merging = call.merging();
     named.format = format;
     return named;
 }
 
-// --laengen A..B, or the exit code of a wrong value.
+// The lengths of a list L1,L2,...: each 1..10000000, none twice, at most kMostLengths; none
+// for anything else.
+std::optional<std::vector<std::uint32_t>> lengthList(const QString& text) {
+    const QStringList items = text.split(u',');
+    if (items.size() > kMostLengths) {
+        return std::nullopt;
+    }
+    std::vector<std::uint32_t> lengths;
+    for (const QString& item : items) {
+        const auto length = cli::parseCount(item);
+        if (!length || *length < 1 || *length > kLongestRow ||
+            std::find(lengths.begin(), lengths.end(), *length) != lengths.end()) {
+            return std::nullopt;
+        }
+        lengths.push_back(static_cast<std::uint32_t>(*length));
+    }
+    return lengths;
+}
+
+// --laengen A..B or L1,L2,..., or the exit code of a wrong value.
 std::optional<int> readLengths(const Call& call, Options& options) {
     const QString text = call.value(Name::Lengths);
     const QStringList ends = text.split(QStringLiteral(".."));
+    if (ends.size() == 1) {
+        options.lengths = lengthList(text);
+        if (!options.lengths) {
+            return usage(tr("--laengen „%1“: erwartet A..B oder eine Liste L1,L2,… mit Längen "
+                            "von 1 bis 10000000, jede einmal, höchstens 1000 Längen.")
+                             .arg(text));
+        }
+        return std::nullopt;
+    }
     const auto shortest = ends.size() == 2 ? cli::parseCount(ends[0]) : std::nullopt;
     const auto longest = ends.size() == 2 ? cli::parseCount(ends[1]) : std::nullopt;
     if (!shortest || !longest || *shortest < 1 || *longest < *shortest || *longest > kLongestRow ||
@@ -248,7 +285,61 @@ std::optional<int> readLengths(const Call& call, Options& options) {
                         "1000 Längen.")
                          .arg(text));
     }
-    options.lengths = {static_cast<std::uint32_t>(*shortest), static_cast<std::uint32_t>(*longest)};
+    options.lengths.emplace();
+    for (auto length = *shortest; length <= *longest; ++length) {
+        options.lengths->push_back(static_cast<std::uint32_t>(length));
+    }
+    return std::nullopt;
+}
+
+// --hoehen H1,H2,... and --fenster F, with LÄNGE where --laengen does not give the lengths; or
+// the exit code of a wrong value. Each window H+1..H+F must end by 2^64-1 and hold a row of each
+// length.
+std::optional<int> readSweep(const Call& call, Options& options) {
+    const QStringList heights = call.value(Name::Heights).split(u',');
+    for (const QString& text : heights) {
+        const auto height = cli::parseCount(text);
+        if (!height || heights.size() > kMostHeights) {
+            return usage(tr("--hoehen „%1“: erwartet eine Liste H1,H2,… von ganzen Zahlen von 0 "
+                            "bis 18446744073709551615, höchstens 1000 Höhen.")
+                             .arg(call.value(Name::Heights)));
+        }
+        options.heights.push_back(*height);
+    }
+    const auto window = cli::parseCount(call.value(Name::Window));
+    if (!window || *window < 1) {
+        return usage(tr("--fenster „%1“ ist keine ganze Zahl von 1 bis 18446744073709551615.")
+                         .arg(call.value(Name::Window)));
+    }
+    options.window = *window;
+    const QStringList& numbers = call.numbers();
+    if (!options.lengths) {
+        const auto length = numbers.size() == 1 ? cli::parseCount(numbers[0]) : std::nullopt;
+        if (numbers.size() != 1) {
+            return usage(
+                tr("mit --hoehen eine Zahl erwartet (LÄNGE), %1 gegeben.").arg(numbers.size()));
+        }
+        if (!length || *length < 1 || *length > kLongestRow) {
+            return usage(tr("LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.").arg(numbers[0]));
+        }
+        options.lengths = std::vector{static_cast<std::uint32_t>(*length)};
+    } else if (!numbers.isEmpty()) {
+        return usage(
+            tr("mit --hoehen und --laengen keine Zahl erwartet, %1 gegeben.").arg(numbers.size()));
+    }
+    const std::uint32_t longest =
+        *std::max_element(options.lengths->begin(), options.lengths->end());
+    if (options.window < longest) {
+        return usage(tr("--fenster %1 ist kürzer als die Zeilen zu %2 Zahlen.")
+                         .arg(call.value(Name::Window))
+                         .arg(longest));
+    }
+    for (qsizetype i = 0; i < heights.size(); ++i) {
+        if (options.heights[i] + options.window > core::kHighestNumber) {
+            return usage(tr("--hoehen %1 mit --fenster %2 reicht über 18446744073709551615 hinaus.")
+                             .arg(heights[i], call.value(Name::Window)));
+        }
+    }
     return std::nullopt;
 }
 
@@ -309,6 +400,14 @@ std::variant<Options, int> readCountedRun(const Call& call, Options options, uns
     }
     if (const auto broken = brokenRule(namedOptions(call, options.format), RuleSet::CountedRun)) {
         return usage(*broken);
+    }
+    if (call.isSet(Name::Heights)) {
+        if (const auto code = readSweep(call, options)) {
+            return *code;
+        }
+        // countRanges keeps each window within the memory cap of its own range.
+        options.threads = std::min(threads, cores);
+        return options;
     }
     if (options.lengths) {
         if (const auto code = readLengthsRange(call.numbers(), options)) {

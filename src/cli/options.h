@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "cli/run_parts.h"
 #include "engine/rows/rows.h"
@@ -39,8 +40,12 @@ struct Options {
     Table table = Table::Frequency;
     unsigned threads = 1;
     std::optional<bool> progress;  // none: when standard error is a terminal
-    // --laengen A..B: every row length from A to B over from..to instead of one range.
-    std::optional<std::pair<std::uint32_t, std::uint32_t>> lengths;
+    // --laengen A..B or L1,L2,...: these row lengths over from..to instead of one range, or at
+    // each height of --hoehen.
+    std::optional<std::vector<std::uint32_t>> lengths;
+    // --hoehen H1,H2,... --fenster F: the window H+1..H+F at each height, in rows of each length.
+    std::vector<core::Number> heights;
+    core::Number window = 0;
     core::Number from = 0;
     core::Number to = 0;
     // --teil K/N: `range` is then the part's own rows.

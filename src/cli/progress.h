@@ -12,11 +12,14 @@ struct ProgressState {
     std::uint64_t rows = 0;
     std::uint32_t length = 1;
     double seconds = 0;
+    // The records of a sweep (--hoehen) that the rows make up; 0 for any other run.
+    std::uint64_t records = 0;
 };
 
 // The progress line in the numbers of `locale`: rows counted of all rows, the share in percent
 // with as many decimals as let it move from one second to the next, and, once rows have been
-// counted, the time left at the pace so far and the pace in numbers per second. With a `width`
+// counted, the time left at the pace so far and the pace in numbers per second; for a sweep
+// the number of its records first. With a `width`
 // (a terminal's columns) the parts that do not fit are left off, the pace first.
 [[nodiscard]] QString progressLine(const ProgressState& state, const QLocale& locale,
                                    int width = 0);

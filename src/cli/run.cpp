@@ -13,12 +13,24 @@ namespace {
 
 int writeRowLengths(const Options& options, core::ScanControl& control, core::LineWriter& out,
                     RunWriter& writer) {
-    const auto results = core::compareRowLengths(options.from, options.to, options.lengths->first,
-                                                 options.lengths->second, options.threads, control);
+    auto results = core::compareRowLengths(options.from, options.to, *options.lengths,
+                                           options.threads, control);
     if (control.stop) {
         return kInterrupted;
     }
+    core::addWholeRecords(results);
     writer.rowLengths(options.from, options.to, results);
+    return out.flush() ? kDone : outputFailed(out.error());
+}
+
+int writeSweep(const Options& options, core::ScanControl& control, core::LineWriter& out,
+               RunWriter& writer) {
+    const auto records = core::sweepHeights(options.heights, options.window, *options.lengths,
+                                            options.threads, control);
+    if (control.stop) {
+        return kInterrupted;
+    }
+    writer.sweep(options.window, records);
     return out.flush() ? kDone : outputFailed(out.error());
 }
 
@@ -70,6 +82,9 @@ RunReport makeReport(const Options& options, const core::RowTally& tally, QStrin
 
 int countAndWrite(const Options& options, core::ScanControl& control, core::LineWriter& out) {
     const std::unique_ptr<RunWriter> writer = makeWriter(options, out);
+    if (!options.heights.empty()) {
+        return writeSweep(options, control, out, *writer);
+    }
     if (options.lengths) {
         return writeRowLengths(options, control, out, *writer);
     }

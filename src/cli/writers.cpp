@@ -3,6 +3,7 @@
 #include "cli/csv_report.h"
 #include "cli/report.h"
 #include "cli/run_parts.h"
+#include "cli/sweep_report.h"
 
 namespace cli {
 namespace {
@@ -30,7 +31,10 @@ public:
     }
     void rowLengths(core::Number /*from*/, core::Number /*to*/,
                     const std::vector<core::RowLengthResult>& results) override {
-        m_out.lines(core::rowLengthLines(results));
+        m_out.lines(core::wholeRowLengthLines(results));
+    }
+    void sweep(core::Number /*window*/, const std::vector<core::SweepRecord>& records) override {
+        m_out.lines(core::sweepLines(records, true));
     }
 
 private:
@@ -67,7 +71,10 @@ public:
     }
     void rowLengths(core::Number from, core::Number to,
                     const std::vector<core::RowLengthResult>& results) override {
-        m_out.text(core::rowLengthCsv(m_style, from, to, results));
+        m_out.text(core::wholeRowLengthCsv(m_style, from, to, results));
+    }
+    void sweep(core::Number /*window*/, const std::vector<core::SweepRecord>& records) override {
+        m_out.text(core::sweepCsv(m_style, records));
     }
 
 private:
@@ -97,7 +104,10 @@ public:
     }
     void rowLengths(core::Number from, core::Number to,
                     const std::vector<core::RowLengthResult>& results) override {
-        m_out.text(core::rowLengthJson(from, to, results));
+        m_out.text(core::wholeRowLengthJson(from, to, results));
+    }
+    void sweep(core::Number window, const std::vector<core::SweepRecord>& records) override {
+        m_out.text(core::sweepJson(window, records));
     }
 
 private:

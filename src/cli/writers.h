@@ -13,6 +13,7 @@
 #include "engine/rows/row_lengths.h"
 #include "engine/rows/rows.h"
 #include "engine/statistics/models.h"
+#include "engine/statistics/sweep.h"
 
 namespace cli {
 
@@ -47,6 +48,8 @@ public:
     // --laengen: one entry per row length.
     virtual void rowLengths(core::Number from, core::Number to,
                             const std::vector<core::RowLengthResult>& results) = 0;
+    // --hoehen: one record per height and length.
+    virtual void sweep(core::Number window, const std::vector<core::SweepRecord>& records) = 0;
 
 protected:
     core::LineWriter& m_out;

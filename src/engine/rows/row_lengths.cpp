@@ -45,14 +45,32 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint
                                                std::uint32_t longest, unsigned threads,
                                                ScanControl& control, ModelPrecision precision,
                                                const std::function<void(std::uint32_t)>& done) {
+    std::vector<std::uint32_t> lengths;
+    for (std::uint32_t length = shortest; length <= longest && length >= shortest; ++length) {
+        lengths.push_back(length);
+    }
+    return compareRowLengths(from, to, lengths, threads, control, precision, done);
+}
+
+std::vector<RowLengthResult> compareRowLengths(Number from, Number to,
+                                               const std::vector<std::uint32_t>& lengths,
+                                               unsigned threads, ScanControl& control,
+                                               ModelPrecision precision,
+                                               const std::function<void(std::uint32_t)>& done) {
     std::vector<RowLengthResult> results;
+    if (lengths.empty()) {
+        return results;
+    }
     // Every length's rows lie within from - longest .. to.
     std::unique_ptr<const MarkedStretch> marks;
-    const Number low = from - longest;
+    const Number low = from - *std::max_element(lengths.begin(), lengths.end());
     if (to - low <= kMarkedAtOnce && to <= kHighestNumber) {
         marks = std::make_unique<const MarkedStretch>(low, to);
     }
-    for (std::uint32_t length = shortest; length <= longest && !control.stop; ++length) {
+    for (const std::uint32_t length : lengths) {
+        if (control.stop) {
+            break;
+        }
         RowLengthResult result;
         result.length = length;
         result.predictedN = predictedN(length);
@@ -81,6 +99,20 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to, std::uint
         }
     }
     return results;
+}
+
+bool addWholeRecords(std::vector<RowLengthResult>& results) {
+    const bool needed =
+        std::any_of(results.begin(), results.end(), [](const RowLengthResult& result) {
+            return result.tally.over20 > 0 &&
+                   result.tally.over20 >= result.tally.totalRows() / 100.0;
+        });
+    if (needed) {
+        for (RowLengthResult& result : results) {
+            result.whole = sweepRecord(0, result.length, result.range, result.tally);
+        }
+    }
+    return needed;
 }
 
 }  // namespace core

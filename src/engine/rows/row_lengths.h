@@ -8,6 +8,7 @@
 
 #include "engine/rows/rows.h"
 #include "engine/statistics/models.h"
+#include "engine/statistics/sweep.h"
 
 namespace core {
 
@@ -20,6 +21,9 @@ struct RowLengthResult {
     double predictedN = 0.0;
     std::optional<ModelComparison> comparison;
     std::string failure;  // the fit's failure, where there is one (UTF-8)
+    // The models over the whole distribution (addWholeRecords): the fit and the models above
+    // see only the rows up to 20.
+    std::optional<SweepRecord> whole;
 };
 
 // from..to in rows of every length shortest..longest, each adjusted to whole rows as the main
@@ -31,5 +35,17 @@ struct RowLengthResult {
     Number from, Number to, std::uint32_t shortest, std::uint32_t longest, unsigned threads,
     ScanControl& control, ModelPrecision precision = ModelPrecision::Exact,
     const std::function<void(std::uint32_t length)>& done = {});
+
+// The same for the lengths of a list, in its order, each from 1 to 10,000,000.
+[[nodiscard]] std::vector<RowLengthResult> compareRowLengths(
+    Number from, Number to, const std::vector<std::uint32_t>& lengths, unsigned threads,
+    ScanControl& control, ModelPrecision precision = ModelPrecision::Exact,
+    const std::function<void(std::uint32_t length)>& done = {});
+
+// Gives every length its record over the whole distribution where, for some length, rows with
+// more than 20 primes make up 1 % or more of its rows: there the fit and the models over the
+// rows up to 20 leave out a part of the distribution that matters. A stray row, such as the
+// first rows of the number line, leaves them as they are. Returns whether it did.
+bool addWholeRecords(std::vector<RowLengthResult>& results);
 
 }  // namespace core
