@@ -28,6 +28,14 @@ TEST(ProgressLine, ShowsRowsShareTimeLeftAndPaceInTheNumbersOfTheLocale) {
     EXPECT_TRUE(progressLine({1, 3662, 1, 1.0}, kGerman).contains(u"noch 1 h 1 min,"));
 }
 
+// A sweep names its records before the rows they hold.
+TEST(ProgressLine, ASweepNamesItsRecordsFirst) {
+    EXPECT_EQ(progressLine({0, 6'666'000, 300, 1.0, 12}, kGerman),
+              QStringLiteral("12 Datensätze: 0 von 6.666.000 Zeilen gezählt (0,0 %)"));
+    EXPECT_TRUE(progressLine({1, 3, 90, 1.0, 1}, kGerman)
+                    .startsWith(u"1 Datensatz: 1 von 3 Zeilen gezählt (33,3 %), noch 2 s"));
+}
+
 TEST(ProgressLine, LeavesOffWhatATerminalHasNoRoomFor) {
     const ProgressState state{1'000'000, 1'000'000'000'000, 90, 10.0};
     const QString full = progressLine(state, kGerman);
