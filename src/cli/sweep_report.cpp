@@ -199,15 +199,17 @@ QString sweepJson(Number window, const std::vector<SweepRecord>& records) {
 
 QString sweepCsv(CsvStyle style, const std::vector<SweepRecord>& records) {
     const CsvTable table(style);
+    // Each row names its run first, as every table of the program does, then its height.
     QString csv = table.heading(
-        QStringList{QStringLiteral("hoehe"), QStringLiteral("laenge"), QStringLiteral("von"),
-                    QStringLiteral("bis"), QStringLiteral("zeilen")} +
+        QStringList{QStringLiteral("von"), QStringLiteral("bis"), QStringLiteral("laenge"),
+                    QStringLiteral("zeilen"), QStringLiteral("hoehe")} +
         statisticsHeadings(QString()) + QStringList{QStringLiteral("n_vorhergesagt")});
     for (const SweepRecord& record : records) {
-        QStringList cells{table.number(record.height), table.number(Number{record.length})};
-        cells << (record.range ? table.number(record.range->first) : QString())
-              << (record.range ? table.number(record.range->last) : QString())
-              << table.number(Number{record.range ? record.range->rows() : 0});
+        const QStringList cells{record.range ? table.number(record.range->first) : QString(),
+                                record.range ? table.number(record.range->last) : QString(),
+                                table.number(Number{record.length}),
+                                table.number(Number{record.range ? record.range->rows() : 0}),
+                                table.number(record.height)};
         csv += table.row(cells + statisticsCells(table, record) +
                          QStringList{table.number(predictedN(record.length))});
     }
