@@ -31,7 +31,20 @@ int writeSweep(const Options& options, core::ScanControl& control, core::LineWri
         return kInterrupted;
     }
     writer.sweep(options.window, records);
-    return out.flush() ? kDone : outputFailed(out.error());
+    if (!out.flush()) {
+        return outputFailed(out.error());
+    }
+    // The records that could be made are written; one that could not is no success.
+    for (const core::SweepRecord& record : records) {
+        if (!record.failure.empty()) {
+            std::fprintf(stderr, "primzeilen-cli: %s\n",
+                         qPrintable(QCoreApplication::translate("primzeilen-cli",
+                                                                "keine Anpassung möglich: %1")
+                                        .arg(QString::fromStdString(record.failure))));
+            return kFailed;
+        }
+    }
+    return kDone;
 }
 
 // The rows in order, on one thread, each line written whole.
