@@ -139,24 +139,6 @@ rows = list(csv.DictReader(io.StringIO(
 check("--laengen csv: the record's columns", [str(r["gesamt"]["mittel"]) for r in lengths["laengen"]],
       [row["gesamt_mittel"] for row in rows])
 
-# Far up the number line too, each length of a list is the run of that length alone.
-for low, top, lengths in [("1000000000000000000", "1000000000002000000", ["1000000", "90"]),
-                          ("18446744073709541615", "18446744073709551615", ["1000", "89"])]:
-    entries = json.loads(run("--laengen", ",".join(lengths), "--format", "json", low, top))
-    for entry, length in zip(entries["laengen"], lengths):
-        fitted = ["--anpassung", "--modelle"] if entry["n"] is not None else []
-        alone = json.loads(run(*fitted, "--format", "json", low, top, length))
-        check(f"--laengen {length} at {low}: rows", alone["zeilen"], entry["zeilen"])
-        if entry["n"] is not None:
-            check(f"--laengen {length} at {low}: the fit",
-                  (alone["anpassung"]["n"], alone["anpassung"]["p"]), (entry["n"], entry["p"]))
-            close(f"--laengen {length} at {low}: TV M–S", alone["modelle"]["tv_montgomery"],
-                  entry["tv"]["montgomery"])
-        gesamt = entry.get("gesamt")
-        if gesamt is not None:
-            close(f"--laengen {length} at {low}: mean", alone["primzahlen"] / alone["zeilen"],
-                  gesamt["mittel"])
-
 # The progress line names the records and ends with all their rows.
 progress = call("--fortschritt", *sweep_args, locale="de_DE.UTF-8")
 check("progress: status", 0, progress.returncode)
