@@ -1,6 +1,8 @@
 #include "models.h"
 
 #include <algorithm>
+
+#include "engine/statistics/row_groups.h"
 #include <cmath>
 
 namespace core {
@@ -181,14 +183,14 @@ void addPoissonCurvature(std::vector<long double>& shares, long double lambda, l
 // probabilities differ by at most this share of themselves, divided by the larger of kMax and
 // L p: the share of k moves with p like p^k (1 - p)^(L - k), so what is left, of the fourth order
 // in (k - L p) times the difference, stays below 1e-13 of each share.
-constexpr long double kGroupSpread = 5e-4L;
+constexpr long double kGroupSpread = kExactGroupSpread;
 
 }  // namespace
 
 namespace {
 
 // The three models' shares and the sums behind their variances, taken in group by group of rows.
-class ModelSums final {
+class ModelSums final : public RowGroupSink {
 public:
     ModelSums(const ModelRows& rows, std::uint32_t kMax)
         : m_length(rows.length),
@@ -202,12 +204,14 @@ public:
 
     // Whether a row of mean probability p takes Cramér's binomial in the Montgomery-Soundararajan
     // model.
-    [[nodiscard]] bool fallsBack(long double p) const { return m_nStar < 1 || m_l * p > m_n1; }
+    [[nodiscard]] bool fallsBack(long double p) const override {
+        return m_nStar < 1 || m_l * p > m_n1;
+    }
 
     // `count` rows whose mean probabilities average p and spread around it by `spread`, the sum
     // of the squares of their differences from p: each model's shares at p, plus half their
     // second derivative times the spread.
-    void addRows(long double p, long double spread, std::uint64_t count) {
+    void addRows(long double p, long double spread, std::uint64_t count) override {
         const long double w = m_weight * static_cast<long double>(count);
         const long double half = m_weight * spread / 2;
         const long double mu = m_l * p;
@@ -274,8 +278,12 @@ private:
     long double m_sumMontgomery = 0;  // of the rows' variances in that model
 };
 
+}  // namespace
+
+namespace {
+
 // Adds the rows from row r on that go in together (at least one) and returns how many they are.
-std::uint64_t addRowGroup(ModelSums& sums, const ModelRows& rows, std::uint64_t r,
+std::uint64_t addRowGroup(RowGroupSink& sums, const ModelRows& rows, std::uint64_t r,
                           std::uint32_t kMax, long double groupSpread) {
     const long double l = rows.length;
     const long double rowFirst = rows.first + static_cast<long double>(r) * l;
@@ -309,6 +317,13 @@ std::uint64_t addRowGroup(ModelSums& sums, const ModelRows& rows, std::uint64_t 
 
 }  // namespace
 
+void addRowGroups(const ModelRows& rows, std::uint32_t kMax, long double groupSpread,
+                  RowGroupSink& sink) {
+    for (std::uint64_t r = 0; r < rows.rows;) {
+        r += addRowGroup(sink, rows, r, kMax, groupSpread);
+    }
+}
+
 ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax, ModelPrecision precision) {
     if (rows.rows == 0) {
         const std::vector<double> none(kMax + 1);
@@ -316,9 +331,7 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax, ModelPrecis
     }
     const long double groupSpread = precision == ModelPrecision::Exact ? kGroupSpread : 5e-2L;
     ModelSums sums(rows, kMax);
-    for (std::uint64_t r = 0; r < rows.rows;) {
-        r += addRowGroup(sums, rows, r, kMax, groupSpread);
-    }
+    addRowGroups(rows, kMax, groupSpread, sums);
     return sums.shares();
 }
 

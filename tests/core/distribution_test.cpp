@@ -1,0 +1,202 @@
+#include "engine/statistics/distribution.h"
+
+#include <gtest/gtest.h>
+#include <quadmath.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/frequency_summary.h"
+#include "engine/statistics/point_masses.h"
+
+namespace core {
+namespace {
+
+using Quad = __float128;
+
+// The models as the definition has them, row by row without groups, every mass from ln k! in
+// quadruple precision: what the grouped long double computation must agree with.
+struct Reference {
+    std::vector<Quad> cramer;
+    std::vector<Quad> poisson;
+    std::vector<Quad> montgomery;
+    Quad outsideCramer = 0;
+    Quad outsidePoisson = 0;
+    Quad outsideMontgomery = 0;
+    Quad varianceCramer = 0;
+    Quad variancePoisson = 0;
+    Quad varianceMontgomery = 0;
+};
+
+Quad logChoose(Quad n, Quad k) {
+    return lgammaq(n + 1) - lgammaq(k + 1) - lgammaq(n - k + 1);
+}
+
+// weight * B(n, p; k) at k = first..last, from ln B at the mode (or the nearest end) outwards;
+// returns the weighted mass outside as the weight minus the inside.
+Quad addBinomial(std::vector<Quad>& shares, std::uint64_t first, std::uint64_t last,
+                 std::uint64_t n, Quad p, Quad weight) {
+    last = std::min(last, n);
+    if (first > last) {
+        return weight;
+    }
+    const auto mode = static_cast<std::uint64_t>(floorq((n + 1) * p));
+    const std::uint64_t anchor = std::clamp(std::min(mode, n), first, last);
+    const Quad at = expq(logChoose(n, anchor) + anchor * logq(p) + (n - anchor) * log1pq(-p));
+    const Quad ratio = p / (1 - p);
+    Quad inside = 0;
+    Quad mass = at;
+    for (std::uint64_t k = anchor; k <= last; ++k) {
+        shares[k - first] += weight * mass;
+        inside += mass;
+        mass *= static_cast<Quad>(n - k) * ratio / (k + 1);
+    }
+    mass = at;
+    for (std::uint64_t k = anchor; k > first; --k) {
+        mass *= k / (static_cast<Quad>(n - k + 1) * ratio);
+        shares[k - 1 - first] += weight * mass;
+        inside += mass;
+    }
+    return weight * (1 - inside);
+}
+
+Quad addPoisson(std::vector<Quad>& shares, std::uint64_t first, std::uint64_t last, Quad lambda,
+                Quad weight) {
+    const auto anchor = std::clamp(static_cast<std::uint64_t>(floorq(lambda)), first, last);
+    const Quad at = expq(-lambda + anchor * logq(lambda) - lgammaq(static_cast<Quad>(anchor) + 1));
+    Quad inside = 0;
+    Quad mass = at;
+    for (std::uint64_t k = anchor; k <= last; ++k) {
+        shares[k - first] += weight * mass;
+        inside += mass;
+        mass *= lambda / (k + 1);
+    }
+    mass = at;
+    for (std::uint64_t k = anchor; k > first; --k) {
+        mass *= k / lambda;
+        shares[k - 1 - first] += weight * mass;
+        inside += mass;
+    }
+    return weight * (1 - inside);
+}
+
+Reference referenceModels(const ModelRows& rows, std::uint64_t first, std::uint64_t last) {
+    const std::size_t width = last - first + 1;
+    Reference ref{std::vector<Quad>(width), std::vector<Quad>(width), std::vector<Quad>(width)};
+    const Quad l = rows.length;
+    const Quad nStar = predictedN(rows.length);
+    const auto n1 = static_cast<std::uint64_t>(floorq(nStar));
+    const Quad omega = (1 / nStar - 1 / (static_cast<Quad>(n1) + 1)) / (1 / static_cast<Quad>(n1) - 1 / (static_cast<Quad>(n1) + 1));
+    const Quad w = 1 / static_cast<Quad>(rows.rows);
+    // Summing every number where that stays quick; above, the midpoint rule, which holds p_r to
+    // about 1e-13 and so each share to far better than 1e-9.
+    const bool everyNumber = rows.rows * rows.length <= 20'000'000;
+    Quad sumMu = 0;
+    Quad sumMuSquare = 0;
+    for (std::uint64_t r = 0; r < rows.rows; ++r) {
+        const long double rowFirst = rows.first + static_cast<long double>(r) * rows.length;
+        const Quad p = everyNumber ? rowProbabilityExactly(rowFirst, rows.length)
+                                   : rowProbability(rowFirst, rows.length);
+        const Quad mu = l * p;
+        sumMu += mu;
+        sumMuSquare += mu * mu;
+        ref.outsideCramer += addBinomial(ref.cramer, first, last, rows.length, p, w);
+        ref.varianceCramer += w * mu * (1 - p);
+        ref.outsidePoisson += addPoisson(ref.poisson, first, last, mu, w);
+        ref.variancePoisson += w * mu;
+        if (nStar < 1 || mu > n1) {
+            ref.outsideMontgomery += addBinomial(ref.montgomery, first, last, rows.length, p, w);
+            ref.varianceMontgomery += w * mu * (1 - p);
+        } else {
+            ref.outsideMontgomery += addBinomial(ref.montgomery, first, last, n1, mu / n1, w * omega);
+            ref.outsideMontgomery +=
+                addBinomial(ref.montgomery, first, last, n1 + 1, mu / (n1 + 1), w * (1 - omega));
+            ref.varianceMontgomery += w * mu * (1 - mu / nStar);
+        }
+    }
+    const Quad spread = sumMuSquare * w - (sumMu * w) * (sumMu * w);
+    ref.varianceCramer += spread;
+    ref.variancePoisson += spread;
+    ref.varianceMontgomery += spread;
+    return ref;
+}
+
+void expectShares(const std::vector<double>& shares, const std::vector<Quad>& ref,
+                  const char* model, std::uint64_t first) {
+    ASSERT_EQ(shares.size(), ref.size()) << model;
+    int failures = 0;
+    for (std::size_t i = 0; i < ref.size() && failures < 5; ++i) {
+        const auto expected = static_cast<double>(ref[i]);
+        const bool ok = expected > 1e-300
+                            ? std::fabs(shares[i] - expected) <= 1e-9 * expected
+                            : std::fabs(shares[i]) <= 1e-290;
+        if (!ok) {
+            ++failures;
+            ADD_FAILURE() << model << " at k = " << first + i << ": " << shares[i] << " against "
+                          << expected;
+        }
+    }
+}
+
+void expectOutside(double outside, Quad ref, const char* model) {
+    const auto expected = static_cast<double>(ref);
+    EXPECT_NEAR(outside, expected, 1e-9 * expected + 1e-15) << model;
+}
+
+struct Case {
+    long double first;
+    std::uint32_t length;
+    std::uint64_t rows;
+};
+
+// The counts a range's rows may hold: their means, widened by twelve deviations, whose masses
+// near e^-72 show whether the far tails keep their relative precision.
+std::pair<std::uint64_t, std::uint64_t> plausibleCounts(const Case& c) {
+    const long double low = rowProbability(c.first + (c.rows - 1.0L) * c.length, c.length);
+    const long double high = rowProbability(c.first, c.length);
+    const long double deviation = std::sqrt(c.length * high) + 1;
+    const long double from = std::max(0.0L, std::floor(c.length * low - 12 * deviation));
+    const long double to = std::min<long double>(c.length, std::ceil(c.length * high + 12 * deviation));
+    return {static_cast<std::uint64_t>(from), static_cast<std::uint64_t>(to)};
+}
+
+TEST(WholeModels, EveryShareAgreesWithTheRowByRowSumInQuadruplePrecision) {
+    const long double top = 18446744073709551616.0L;  // 2^64
+    std::vector<Case> cases;
+    for (const auto& [length, rows] : {std::pair<std::uint32_t, std::uint64_t>{10, 5000},
+                                       {1000, 500},
+                                       {100'000, 20},
+                                       {10'000'000, 3}}) {
+        for (const long double height : {1.0L, 1e6L, 1e9L, 1e12L, 1e18L}) {
+            cases.push_back({height, length, rows});
+        }
+        cases.push_back({top - static_cast<long double>(rows) * length, length, rows});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "L = " << c.length << " from "
+                                        << static_cast<double>(c.first) << ", " << c.rows
+                                        << " rows");
+        const auto [first, last] = plausibleCounts(c);
+        const ModelRows rows{c.first, c.length, c.rows};
+        const WholeModelShares shares = computeWholeModels(rows, first, last);
+        const Reference ref = referenceModels(rows, first, last);
+        EXPECT_EQ(shares.first, first);
+        EXPECT_EQ(shares.last, last);
+        expectShares(shares.cramer, ref.cramer, "Cramér", first);
+        expectShares(shares.poisson, ref.poisson, "Poisson", first);
+        expectShares(shares.montgomery, ref.montgomery, "Montgomery", first);
+        expectOutside(shares.outsideCramer, ref.outsideCramer, "Cramér");
+        expectOutside(shares.outsidePoisson, ref.outsidePoisson, "Poisson");
+        expectOutside(shares.outsideMontgomery, ref.outsideMontgomery, "Montgomery");
+        const auto nearVariance = [](double value, Quad expected) {
+            EXPECT_NEAR(value, static_cast<double>(expected), 1e-9 * static_cast<double>(expected));
+        };
+        nearVariance(shares.varianceCramer, ref.varianceCramer);
+        nearVariance(shares.variancePoisson, ref.variancePoisson);
+        nearVariance(shares.varianceMontgomery, ref.varianceMontgomery);
+    }
+}
+
+}  // namespace
+}  // namespace core
