@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/frequency_summary.h"
+#include "engine/rows/rows.h"
 #include "engine/statistics/point_masses.h"
 
 namespace core {
@@ -196,6 +197,162 @@ TEST(WholeModels, EveryShareAgreesWithTheRowByRowSumInQuadruplePrecision) {
         nearVariance(shares.variancePoisson, ref.variancePoisson);
         nearVariance(shares.varianceMontgomery, ref.varianceMontgomery);
     }
+}
+
+RowTally countedTally(const RowRange& range) {
+    ScanControl control;
+    return countRange(range, 2, control);
+}
+
+RowRange rowsFrom(Number from, std::uint32_t length, std::uint64_t rows) {
+    return {from, from + static_cast<Number>(rows * length) - 1, length};
+}
+
+// Where no row holds more than 20 primes the distances are those of the windows' comparison, to
+// the last bit, and the shares over the counts that occur agree with computeModels.
+TEST(WholeComparison, WithinTwentyTheDistancesAreTheWindowsOwn) {
+    for (const RowRange& range : {rowsFrom(1, 10, 1000), rowsFrom(1'000'001, 90, 5000),
+                                  rowsFrom(1'000'000'001, 30, 20000)}) {
+        SCOPED_TRACE(testing::Message() << "L = " << range.length);
+        const RowTally tally = countedTally(range);
+        ASSERT_EQ(tally.over20, 0U);
+        const WholeComparison whole = compareWholeModels(tally, modelRows(range));
+        const ModelShares models = computeModels(modelRows(range));
+        const ModelComparison windows =
+            compareModels(models, summarizeFrequencies(tally).shares, 0.0);
+        EXPECT_EQ(whole.tvCramer, windows.tvCramer);
+        EXPECT_EQ(whole.tvPoisson, windows.tvPoisson);
+        EXPECT_EQ(whole.tvMontgomery, windows.tvMontgomery);
+        ASSERT_TRUE(whole.tvMoments.has_value());
+        EXPECT_EQ(*whole.tvMoments, windows.tvMoments);
+        const WholeModelShares& m = whole.models;
+        EXPECT_EQ(m.first, tally.lowestCount());
+        EXPECT_EQ(m.last, tally.highestCount());
+        for (std::uint64_t k = m.first; k <= m.last; ++k) {
+            EXPECT_NEAR(m.cramer[k - m.first], models.cramer[k], 1e-12) << k;
+            EXPECT_NEAR(m.poisson[k - m.first], models.poisson[k], 1e-12) << k;
+            EXPECT_NEAR(m.montgomery[k - m.first], models.montgomery[k], 1e-12) << k;
+        }
+        EXPECT_NEAR(m.varianceMontgomery, models.varianceMontgomery, 1e-12);
+    }
+}
+
+Quad referenceDistance(const RowTally& tally, const std::vector<Quad>& shares, Quad outside,
+                       std::uint64_t first) {
+    Quad sum = outside;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        sum += fabsq(static_cast<Quad>(tally.rowsWith(first + i)) / tally.totalRows() - shares[i]);
+    }
+    return sum / 2;
+}
+
+// Rows of a thousand numbers hold some 70 primes near a million: every distance and ratio over
+// the whole distribution against the row-by-row reference.
+TEST(WholeComparison, BeyondTwentyTheDistancesCoverEveryCount) {
+    const RowRange range = rowsFrom(1'000'001, 1000, 300);
+    const RowTally tally = countedTally(range);
+    ASSERT_GT(tally.over20, 0U);
+    const WholeComparison whole = compareWholeModels(tally, modelRows(range));
+    const std::uint64_t first = tally.lowestCount();
+    const Reference ref = referenceModels(modelRows(range), first, tally.highestCount());
+    const auto near = [](double value, Quad expected) {
+        EXPECT_NEAR(value, static_cast<double>(expected), 1e-10);
+    };
+    near(whole.tvCramer, referenceDistance(tally, ref.cramer, ref.outsideCramer, first));
+    near(whole.tvPoisson, referenceDistance(tally, ref.poisson, ref.outsidePoisson, first));
+    near(whole.tvMontgomery,
+         referenceDistance(tally, ref.montgomery, ref.outsideMontgomery, first));
+    const double v = whole.observed.variance;
+    EXPECT_NEAR(whole.ratioCramer, v / static_cast<double>(ref.varianceCramer), 1e-9);
+    EXPECT_NEAR(whole.ratioMontgomery, v / static_cast<double>(ref.varianceMontgomery), 1e-9);
+    // The fit's masses are those of its own binomial, whatever it is.
+    ASSERT_TRUE(whole.observed.fit.has_value());
+    const WholeFit fit = *whole.observed.fit;
+    std::vector<Quad> moments(whole.moments.size());
+    const Quad outside = addBinomial(moments, first, tally.highestCount(), fit.n, fit.p, 1);
+    expectShares(whole.moments, moments, "B(n;p)", first);
+    ASSERT_TRUE(whole.tvMoments.has_value());
+    near(*whole.tvMoments, referenceDistance(tally, moments, outside, first));
+}
+
+RowTally tallyOf(std::initializer_list<std::pair<std::uint64_t, std::uint64_t>> rows) {
+    RowTally tally;
+    for (const auto& [count, number] : rows) {
+        for (std::uint64_t i = 0; i < number; ++i) {
+            tally.add(count);
+        }
+    }
+    return tally;
+}
+
+// A fit with a large n, as rows of millions of numbers give it: its masses in logarithms, each
+// to a relative 1e-9 however far from the mode; and none where the variance reaches the mean.
+TEST(WholeComparison, TheMomentFitOverAllRowsAtLargeN) {
+    for (const auto& tally : {tallyOf({{3541, 7}, {3659, 7}}),
+                              tallyOf({{599'230, 3}, {600'000, 1}, {600'770, 3}})}) {
+        const RowStatistics statistics = rowStatistics(tally);
+        ASSERT_TRUE(statistics.fit.has_value());
+        const WholeFit fit = *statistics.fit;
+        EXPECT_GT(fit.n, 100'000U);
+        const WholeComparison whole = compareWholeModels(tally, {1e12L, 100'000, 15});
+        std::vector<Quad> moments(tally.highestCount() - tally.lowestCount() + 1);
+        const Quad outside =
+            addBinomial(moments, tally.lowestCount(), tally.highestCount(), fit.n, fit.p, 1);
+        expectShares(whole.moments, moments, "B(n;p)", tally.lowestCount());
+        EXPECT_NEAR(whole.outsideMoments, static_cast<double>(outside),
+                    1e-9 * static_cast<double>(outside));
+    }
+    const RowTally even = tallyOf({{3540, 5}, {3660, 5}});  // variance 3600, the mean
+    const WholeComparison whole = compareWholeModels(even, {1e12L, 100'000, 10});
+    EXPECT_FALSE(whole.observed.fit.has_value());
+    EXPECT_TRUE(whole.moments.empty());
+    EXPECT_FALSE(whole.tvMoments.has_value());
+    EXPECT_GT(whole.tvCramer, 0.0);
+}
+
+TEST(RowStatistics, AgreesWithTheRowsOneByOne) {
+    const RowStatistics none = rowStatistics(RowTally{});
+    EXPECT_EQ(none.rows, 0U);
+    EXPECT_FALSE(none.fit.has_value());
+
+    const RowStatistics one = rowStatistics(tallyOf({{25, 1}}));
+    EXPECT_EQ(one.rows, 1U);
+    EXPECT_EQ(one.mean, 25.0);
+    EXPECT_EQ(one.variance, 0.0);
+    ASSERT_TRUE(one.fit.has_value());  // a point mass: B(25; 1)
+    EXPECT_EQ(one.fit->n, 25U);
+    EXPECT_EQ(one.fit->p, 1.0);
+
+    EXPECT_FALSE(rowStatistics(tallyOf({{0, 4}})).fit.has_value());  // a mean of 0
+    EXPECT_FALSE(rowStatistics(tallyOf({{10, 1}, {40, 1}})).fit.has_value());  // 225 > 25
+
+    const std::vector<std::uint64_t> counts{3, 7, 12, 20, 21, 21, 24, 30, 33, 19, 8};
+    RowTally tally;
+    long double sum = 0;
+    for (const std::uint64_t count : counts) {
+        tally.add(count);
+        sum += count;
+    }
+    const long double mean = sum / counts.size();
+    long double squares = 0;
+    for (const std::uint64_t count : counts) {
+        squares += (count - mean) * (count - mean);
+    }
+    const long double variance = squares / counts.size();
+    const RowStatistics statistics = rowStatistics(tally);
+    EXPECT_EQ(statistics.rows, counts.size());
+    EXPECT_DOUBLE_EQ(statistics.mean, static_cast<double>(mean));
+    EXPECT_DOUBLE_EQ(statistics.variance, static_cast<double>(variance));
+    EXPECT_DOUBLE_EQ(statistics.deviation, static_cast<double>(std::sqrt(variance)));
+    EXPECT_FALSE(statistics.fit.has_value());  // these rows spread wider than their mean
+
+    // Rows closer together than a binomial of their mean: n p is the mean, n p (1 - p) as near
+    // the variance as a whole n allows.
+    const RowStatistics close = rowStatistics(tallyOf({{18, 2}, {20, 3}, {23, 3}, {26, 2}}));
+    ASSERT_TRUE(close.fit.has_value());
+    const double n = static_cast<double>(close.fit->n);
+    EXPECT_NEAR(n * close.fit->p, close.mean, close.fit->p / 2);
+    EXPECT_NEAR(n * close.fit->p * (1 - close.fit->p), close.variance, close.variance / n);
 }
 
 }  // namespace
