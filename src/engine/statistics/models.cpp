@@ -193,7 +193,8 @@ namespace {
 class ModelSums final : public RowGroupSink {
 public:
     ModelSums(const ModelRows& rows, std::uint32_t kMax)
-        : m_length(rows.length),
+        : m_kMax(kMax),
+          m_length(rows.length),
           m_l(rows.length),
           m_nStar(predictedN(rows.length)),
           m_n1(std::floor(m_nStar)),
@@ -206,6 +207,10 @@ public:
     // model.
     [[nodiscard]] bool fallsBack(long double p) const override {
         return m_nStar < 1 || m_l * p > m_n1;
+    }
+
+    [[nodiscard]] long double countScale(long double mu) const override {
+        return std::max(static_cast<long double>(m_kMax), mu);
     }
 
     // `count` rows whose mean probabilities average p and spread around it by `spread`, the sum
@@ -263,6 +268,7 @@ private:
         }
     }
 
+    std::uint32_t m_kMax;
     std::uint32_t m_length;
     long double m_l;
     long double m_nStar;
@@ -284,7 +290,7 @@ namespace {
 
 // Adds the rows from row r on that go in together (at least one) and returns how many they are.
 std::uint64_t addRowGroup(RowGroupSink& sums, const ModelRows& rows, std::uint64_t r,
-                          std::uint32_t kMax, long double groupSpread) {
+                          long double groupSpread) {
     const long double l = rows.length;
     const long double rowFirst = rows.first + static_cast<long double>(r) * l;
     if (!midpointSuffices(rowFirst, l)) {
@@ -294,7 +300,7 @@ std::uint64_t addRowGroup(RowGroupSink& sums, const ModelRows& rows, std::uint64
     // Over c numbers from c on, 1 / ln changes by about a share 1 / ln c of itself.
     const long double centre = rowFirst + (l - 1) / 2;
     const long double share =
-        groupSpread / std::max(static_cast<long double>(kMax), l / std::log(centre));
+        groupSpread / sums.countScale(l / std::log(centre));
     const long double reach = share * centre * std::log(centre) / l;
     std::uint64_t count = std::max<std::uint64_t>(
         1, std::min<std::uint64_t>(rows.rows - r, static_cast<std::uint64_t>(reach)));
@@ -317,10 +323,9 @@ std::uint64_t addRowGroup(RowGroupSink& sums, const ModelRows& rows, std::uint64
 
 }  // namespace
 
-void addRowGroups(const ModelRows& rows, std::uint32_t kMax, long double groupSpread,
-                  RowGroupSink& sink) {
+void addRowGroups(const ModelRows& rows, long double groupSpread, RowGroupSink& sink) {
     for (std::uint64_t r = 0; r < rows.rows;) {
-        r += addRowGroup(sink, rows, r, kMax, groupSpread);
+        r += addRowGroup(sink, rows, r, groupSpread);
     }
 }
 
@@ -331,7 +336,7 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax, ModelPrecis
     }
     const long double groupSpread = precision == ModelPrecision::Exact ? kGroupSpread : 5e-2L;
     ModelSums sums(rows, kMax);
-    addRowGroups(rows, kMax, groupSpread, sums);
+    addRowGroups(rows, groupSpread, sums);
     return sums.shares();
 }
 

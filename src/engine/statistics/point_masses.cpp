@@ -10,11 +10,16 @@ namespace {
 
 constexpr long double kHalfLogTwoPi = 0.918938533204672741780329736405617639861L;
 
-// ln k! - (k + 1/2) ln k + k - ln sqrt(2 pi), Stirling's remainder. Small k straight from ln k!,
-// where nothing large cancels; above by its asymptotic series, whose next term is below 1e-21.
+// ln k! - (k + 1/2) ln k + k - ln sqrt(2 pi), Stirling's remainder, for whole k >= 1. Small k
+// straight from ln k!, where nothing large cancels; above by its asymptotic series, whose next term is below 1e-21.
 long double stirlingRemainder(long double k) {
     if (k <= 30) {
-        return std::lgamma(k + 1) - (k + 0.5L) * std::log(k) + k - kHalfLogTwoPi;
+        // k! itself, rounded a few times at most: lgamma would set the global signgam.
+        long double factorial = 1;
+        for (long double i = 2; i <= k; ++i) {
+            factorial *= i;
+        }
+        return std::log(factorial) - (k + 0.5L) * std::log(k) + k - kHalfLogTwoPi;
     }
     const long double k2 = k * k;
     return (1.0L / 12 -
@@ -48,14 +53,21 @@ long double deviance(long double x, long double m) {
 
 // Below this a weighted mass cannot show in a double beside any mass of the mixture that does.
 constexpr long double kNegligible = 1e-330L;
-// A tail is summed until the next mass is below this share of it, past the mode.
-constexpr long double kTailPrecision = 1e-24L;
+// Below this mass outside, 1 minus the inside, good to about 1e-17, would keep fewer than 11
+// digits: the tails are summed instead, until the next mass is below kTailPrecision of their sum
+// past the mode.
+constexpr long double kSumTheTailsBelow = 1e-6L;
+constexpr long double kTailPrecision = 1e-17L;
 
 struct Binomial {
     std::uint64_t n;
     long double p;
     long double q = 1 - p;
     long double ratio = p / q;
+    long double mean = static_cast<long double>(n) * p;
+    long double perPQ = 1 / (p * q);
+    long double perP2 = 1 / (p * p);
+    long double perQ2 = 1 / (q * q);
 
     [[nodiscard]] std::uint64_t top() const { return n; }
     [[nodiscard]] std::uint64_t mode() const {
@@ -73,13 +85,14 @@ struct Binomial {
     // The second derivative by p over the mass.
     [[nodiscard]] long double curvature(std::uint64_t k) const {
         const auto x = static_cast<long double>(k);
-        const long double d = (x - static_cast<long double>(n) * p) / (p * q);
-        return d * d - x / (p * p) - (static_cast<long double>(n) - x) / (q * q);
+        const long double d = (x - mean) * perPQ;
+        return d * d - x * perP2 - (static_cast<long double>(n) - x) * perQ2;
     }
 };
 
 struct Poisson {
     long double lambda;
+    long double perLambda = 1 / lambda;
 
     [[nodiscard]] static std::uint64_t top() { return std::numeric_limits<std::uint64_t>::max(); }
     [[nodiscard]] std::uint64_t mode() const {
@@ -90,11 +103,11 @@ struct Poisson {
         return lambda / static_cast<long double>(k + 1);
     }
     [[nodiscard]] long double down(std::uint64_t k) const {
-        return static_cast<long double>(k) / lambda;
+        return static_cast<long double>(k) * perLambda;
     }
     [[nodiscard]] long double curvature(std::uint64_t k) const {
-        const long double d = static_cast<long double>(k) / lambda - 1;
-        return d * d - static_cast<long double>(k) / (lambda * lambda);
+        const long double x = static_cast<long double>(k) * perLambda;
+        return (x - 1) * (x - 1) - x * perLambda;
     }
 };
 
@@ -189,7 +202,7 @@ void addWindow(const MassWindow& window, const Distribution& d, long double weig
         add(k, mass);
     }
     const long double outside =
-        inside >= 0.5L ? tails(d, first, atFirst, last, atLast) : 1 - inside;
+        1 - inside < kSumTheTailsBelow ? tails(d, first, atFirst, last, atLast) : 1 - inside;
     // The second derivative of the whole mass is zero.
     *window.outside += weight * outside - curvature * insideCurvature;
 }
