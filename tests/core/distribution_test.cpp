@@ -88,7 +88,8 @@ Reference referenceModels(const ModelRows& rows, std::uint64_t first, std::uint6
     const Quad l = rows.length;
     const Quad nStar = predictedN(rows.length);
     const auto n1 = static_cast<std::uint64_t>(floorq(nStar));
-    const Quad omega = (1 / nStar - 1 / (static_cast<Quad>(n1) + 1)) / (1 / static_cast<Quad>(n1) - 1 / (static_cast<Quad>(n1) + 1));
+    const Quad omega = (1 / nStar - 1 / (static_cast<Quad>(n1) + 1)) /
+                       (1 / static_cast<Quad>(n1) - 1 / (static_cast<Quad>(n1) + 1));
     const Quad w = 1 / static_cast<Quad>(rows.rows);
     // Summing every number where that stays quick; above, the midpoint rule, which holds p_r to
     // about 1e-13 and so each share to far better than 1e-9.
@@ -110,7 +111,8 @@ Reference referenceModels(const ModelRows& rows, std::uint64_t first, std::uint6
             ref.outsideMontgomery += addBinomial(ref.montgomery, first, last, rows.length, p, w);
             ref.varianceMontgomery += w * mu * (1 - p);
         } else {
-            ref.outsideMontgomery += addBinomial(ref.montgomery, first, last, n1, mu / n1, w * omega);
+            ref.outsideMontgomery +=
+                addBinomial(ref.montgomery, first, last, n1, mu / n1, w * omega);
             ref.outsideMontgomery +=
                 addBinomial(ref.montgomery, first, last, n1 + 1, mu / (n1 + 1), w * (1 - omega));
             ref.varianceMontgomery += w * mu * (1 - mu / nStar);
@@ -129,9 +131,8 @@ void expectShares(const std::vector<double>& shares, const std::vector<Quad>& re
     int failures = 0;
     for (std::size_t i = 0; i < ref.size() && failures < 5; ++i) {
         const auto expected = static_cast<double>(ref[i]);
-        const bool ok = expected > 1e-300
-                            ? std::fabs(shares[i] - expected) <= 1e-9 * expected
-                            : std::fabs(shares[i]) <= 1e-290;
+        const bool ok = expected > 1e-300 ? std::fabs(shares[i] - expected) <= 1e-9 * expected
+                                          : std::fabs(shares[i]) <= 1e-290;
         if (!ok) {
             ++failures;
             ADD_FAILURE() << model << " at k = " << first + i << ": " << shares[i] << " against "
@@ -158,7 +159,8 @@ std::pair<std::uint64_t, std::uint64_t> plausibleCounts(const Case& c) {
     const long double high = rowProbability(c.first, c.length);
     const long double deviation = std::sqrt(c.length * high) + 1;
     const long double from = std::max(0.0L, std::floor(c.length * low - 12 * deviation));
-    const long double to = std::min<long double>(c.length, std::ceil(c.length * high + 12 * deviation));
+    const long double to =
+        std::min<long double>(c.length, std::ceil(c.length * high + 12 * deviation));
     return {static_cast<std::uint64_t>(from), static_cast<std::uint64_t>(to)};
 }
 
@@ -175,9 +177,9 @@ TEST(WholeModels, EveryShareAgreesWithTheRowByRowSumInQuadruplePrecision) {
         cases.push_back({top - static_cast<long double>(rows) * length, length, rows});
     }
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "L = " << c.length << " from "
-                                        << static_cast<double>(c.first) << ", " << c.rows
-                                        << " rows");
+        SCOPED_TRACE(testing::Message()
+                     << "L = " << c.length << " from " << static_cast<double>(c.first) << ", "
+                     << c.rows << " rows");
         const auto [first, last] = plausibleCounts(c);
         const ModelRows rows{c.first, c.length, c.rows};
         const WholeModelShares shares = computeWholeModels(rows, first, last);
@@ -288,8 +290,8 @@ RowTally tallyOf(std::initializer_list<std::pair<std::uint64_t, std::uint64_t>> 
 // A fit with a large n, as rows of millions of numbers give it: its masses in logarithms, each
 // to a relative 1e-9 however far from the mode; and none where the variance reaches the mean.
 TEST(WholeComparison, TheMomentFitOverAllRowsAtLargeN) {
-    for (const auto& tally : {tallyOf({{3541, 7}, {3659, 7}}),
-                              tallyOf({{599'230, 3}, {600'000, 1}, {600'770, 3}})}) {
+    for (const auto& tally :
+         {tallyOf({{3541, 7}, {3659, 7}}), tallyOf({{599'230, 3}, {600'000, 1}, {600'770, 3}})}) {
         const RowStatistics statistics = rowStatistics(tally);
         ASSERT_TRUE(statistics.fit.has_value());
         const WholeFit fit = *statistics.fit;
@@ -323,7 +325,7 @@ TEST(RowStatistics, AgreesWithTheRowsOneByOne) {
     EXPECT_EQ(one.fit->n, 25U);
     EXPECT_EQ(one.fit->p, 1.0);
 
-    EXPECT_FALSE(rowStatistics(tallyOf({{0, 4}})).fit.has_value());  // a mean of 0
+    EXPECT_FALSE(rowStatistics(tallyOf({{0, 4}})).fit.has_value());            // a mean of 0
     EXPECT_FALSE(rowStatistics(tallyOf({{10, 1}, {40, 1}})).fit.has_value());  // 225 > 25
 
     const std::vector<std::uint64_t> counts{3, 7, 12, 20, 21, 21, 24, 30, 33, 19, 8};

@@ -59,9 +59,9 @@ public:
           m_l(rows.length),
           m_nStar(predictedN(rows.length)),
           m_n1(std::floor(m_nStar)),
-          m_omega(m_nStar == m_n1 ? 1.0L
-                                  : (1 / m_nStar - 1.0L / (m_n1 + 1)) /
-                                        (1.0L / m_n1 - 1.0L / (m_n1 + 1))),
+          m_omega(m_nStar == m_n1
+                      ? 1.0L
+                      : (1 / m_nStar - 1.0L / (m_n1 + 1)) / (1.0L / m_n1 - 1.0L / (m_n1 + 1))),
           m_weight(1.0L / static_cast<long double>(rows.rows)),
           m_first(first),
           m_last(last),
@@ -76,8 +76,8 @@ public:
     // The farthest count of the window from mu, plus a deviation for the second derivative's own
     // term; at least 20, as computeModels has it.
     [[nodiscard]] long double countScale(long double mu) const override {
-        const long double reach = std::max(static_cast<long double>(m_last) - mu,
-                                           mu - static_cast<long double>(m_first));
+        const long double reach =
+            std::max(static_cast<long double>(m_last) - mu, mu - static_cast<long double>(m_first));
         return std::max(20.0L, reach + std::sqrt(mu));
     }
 
@@ -202,8 +202,7 @@ void distancesAsWithinTwenty(const RowTally& tally, const ModelRows& rows,
     comparison.tvMontgomery = totalVariation(h, 0.0, models.montgomery);
     if (comparison.tvMoments) {
         try {
-            comparison.tvMoments =
-                totalVariation(h, 0.0, binomialColumn(fitBinomial(h), h.size()));
+            comparison.tvMoments = totalVariation(h, 0.0, binomialColumn(fitBinomial(h), h.size()));
         } catch (const Failure&) {
             // An n beyond what the windows' fit holds: the distance over the whole distribution.
         }

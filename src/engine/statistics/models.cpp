@@ -1,9 +1,9 @@
 #include "models.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/statistics/row_groups.h"
-#include <cmath>
 
 namespace core {
 
@@ -299,8 +299,7 @@ std::uint64_t addRowGroup(RowGroupSink& sums, const ModelRows& rows, std::uint64
     }
     // Over c numbers from c on, 1 / ln changes by about a share 1 / ln c of itself.
     const long double centre = rowFirst + (l - 1) / 2;
-    const long double share =
-        groupSpread / sums.countScale(l / std::log(centre));
+    const long double share = groupSpread / sums.countScale(l / std::log(centre));
     const long double reach = share * centre * std::log(centre) / l;
     std::uint64_t count = std::max<std::uint64_t>(
         1, std::min<std::uint64_t>(rows.rows - r, static_cast<std::uint64_t>(reach)));

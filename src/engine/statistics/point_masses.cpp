@@ -11,7 +11,8 @@ namespace {
 constexpr long double kHalfLogTwoPi = 0.918938533204672741780329736405617639861L;
 
 // ln k! - (k + 1/2) ln k + k - ln sqrt(2 pi), Stirling's remainder, for whole k >= 1. Small k
-// straight from ln k!, where nothing large cancels; above by its asymptotic series, whose next term is below 1e-21.
+// straight from ln k!, where nothing large cancels; above by its asymptotic series, whose next term
+// is below 1e-21.
 long double stirlingRemainder(long double k) {
     if (k <= 30) {
         // k! itself, rounded a few times at most: lgamma would set the global signgam.
@@ -220,8 +221,8 @@ long double logBinomialMass(std::uint64_t n, long double p, std::uint64_t k) {
     const auto x = static_cast<long double>(k);
     const auto y = static_cast<long double>(n - k);
     return stirlingRemainder(nn) - stirlingRemainder(x) - stirlingRemainder(y) -
-           deviance(x, nn * p) - deviance(y, nn * (1 - p)) +
-           0.5L * std::log(nn / (x * y)) - kHalfLogTwoPi;
+           deviance(x, nn * p) - deviance(y, nn * (1 - p)) + 0.5L * std::log(nn / (x * y)) -
+           kHalfLogTwoPi;
 }
 
 long double logPoissonMass(long double lambda, std::uint64_t k) {
@@ -232,8 +233,8 @@ long double logPoissonMass(long double lambda, std::uint64_t k) {
     return -stirlingRemainder(x) - deviance(x, lambda) - 0.5L * std::log(x) - kHalfLogTwoPi;
 }
 
-void addBinomialWindow(const MassWindow& window, std::uint64_t n, long double p,
-                       long double weight, long double curvature) {
+void addBinomialWindow(const MassWindow& window, std::uint64_t n, long double p, long double weight,
+                       long double curvature) {
     if (p <= 0) {
         addPoint(window, 0, weight);
     } else if (p >= 1) {

@@ -24,8 +24,8 @@ struct MassWindow {
 // same of the mass outside it. Each mass comes from the one nearest the mode by the ratio of
 // neighbours, so that it keeps its relative precision however far out it lies; masses too small
 // to show in a double are left out.
-void addBinomialWindow(const MassWindow& window, std::uint64_t n, long double p,
-                       long double weight, long double curvature);
+void addBinomialWindow(const MassWindow& window, std::uint64_t n, long double p, long double weight,
+                       long double curvature);
 // The same for Poisson(lambda), the derivative taken by lambda.
 void addPoissonWindow(const MassWindow& window, long double lambda, long double weight,
                       long double curvature);
