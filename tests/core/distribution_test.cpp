@@ -239,6 +239,37 @@ TEST(WholeComparison, WithinTwentyTheDistancesAreTheWindowsOwn) {
     }
 }
 
+// Rows below 2 (no primes), rows of one and two numbers (the Montgomery-Soundararajan model
+// falls back), short rows high up: over 0..20 the same shares, variances and fallbacks as
+// computeModels, and a Poisson tail above 20 that keeps its digits where 1 minus the sum has none.
+TEST(WholeModels, OverZeroToTwentyTheyAreTheWindowsModels) {
+    for (const ModelRows& rows : {ModelRows{-495, 7, 143}, ModelRows{1, 1, 100},
+                                  ModelRows{1, 2, 50}, ModelRows{1e15L + 1, 3, 100'000}}) {
+        SCOPED_TRACE(static_cast<double>(rows.first));
+        const ModelShares windows = computeModels(rows, 20);
+        const WholeModelShares whole = computeWholeModels(rows, 0, 20);
+        for (std::size_t k = 0; k <= 20; ++k) {
+            EXPECT_NEAR(whole.cramer[k], windows.cramer[k], 1e-15) << k;
+            EXPECT_NEAR(whole.poisson[k], windows.poisson[k], 1e-15) << k;
+            EXPECT_NEAR(whole.montgomery[k], windows.montgomery[k], 1e-15) << k;
+        }
+        EXPECT_DOUBLE_EQ(whole.varianceMontgomery, windows.varianceMontgomery);
+        EXPECT_EQ(whole.montgomeryFallbackRows, windows.montgomeryFallbackRows);
+    }
+    // Three numbers near 10^15 hold more than 20 primes, in the Poisson limit, with a chance of
+    // about (3 / 34.5)^21 / 21!.
+    const WholeModelShares high = computeWholeModels({1e15L + 1, 3, 1}, 0, 20);
+    const Quad lambda = 3 * static_cast<Quad>(rowProbability(1e15L + 1, 3));
+    Quad above = 0;
+    Quad term = expq(-lambda) * powq(lambda, 21) / tgammaq(22);
+    for (int k = 21; k < 60; ++k) {
+        above += term;
+        term *= lambda / (k + 1);
+    }
+    EXPECT_NEAR(high.outsidePoisson, static_cast<double>(above), 1e-9 * static_cast<double>(above));
+    EXPECT_EQ(high.outsideCramer, 0.0);  // three numbers never hold more than three primes
+}
+
 Quad referenceDistance(const RowTally& tally, const std::vector<Quad>& shares, Quad outside,
                        std::uint64_t first) {
     Quad sum = outside;
