@@ -284,10 +284,6 @@ private:
     long double m_sumMontgomery = 0;  // of the rows' variances in that model
 };
 
-}  // namespace
-
-namespace {
-
 // Adds the rows from row r on that go in together (at least one) and returns how many they are.
 std::uint64_t addRowGroup(RowGroupSink& sums, const ModelRows& rows, std::uint64_t r,
                           long double groupSpread) {
