@@ -143,7 +143,7 @@ void expectShares(const std::vector<double>& shares, const std::vector<Quad>& re
 
 void expectOutside(double outside, Quad ref, const char* model) {
     const auto expected = static_cast<double>(ref);
-    EXPECT_NEAR(outside, expected, 1e-9 * expected + 1e-15) << model;
+    EXPECT_NEAR(outside, expected, 1e-9 * expected + 1e-25) << model;
 }
 
 struct Case {

@@ -120,33 +120,41 @@ void addPoint(const MassWindow& window, std::uint64_t at, long double weight) {
     }
 }
 
-// The mass below `first` and above `last`, each summed outwards from the masses there, which
-// keeps the relative precision of a small remainder that 1 minus the inside would lose.
+// The mass below `first` and above `last`, and the same of the masses times their curvature, each
+// summed outwards from the masses there: this keeps the relative precision of a small remainder
+// that 1 minus the inside would lose.
+struct Tails {
+    long double mass = 0;
+    long double bend = 0;
+};
+
 template <class Distribution>
-long double tails(const Distribution& d, std::uint64_t first, long double atFirst,
-                  std::uint64_t last, long double atLast) {
+Tails tails(const Distribution& d, std::uint64_t first, long double atFirst, std::uint64_t last,
+            long double atLast, bool bends) {
     const std::uint64_t mode = d.mode();
-    long double lower = 0;
+    Tails lower;
     long double t = atFirst;
     for (std::uint64_t k = first; k > 0 && t > 0;) {
         t *= d.down(k);
         --k;
-        lower += t;
-        if (k <= mode && t <= lower * kTailPrecision) {
+        lower.mass += t;
+        lower.bend += bends ? t * d.curvature(k) : 0;
+        if (k <= mode && t <= lower.mass * kTailPrecision) {
             break;
         }
     }
-    long double upper = 0;
+    Tails upper;
     t = atLast;
     for (std::uint64_t k = last; k < d.top() && t > 0;) {
         t *= d.up(k);
         ++k;
-        upper += t;
-        if (k >= mode && t <= upper * kTailPrecision) {
+        upper.mass += t;
+        upper.bend += bends ? t * d.curvature(k) : 0;
+        if (k >= mode && t <= upper.mass * kTailPrecision) {
             break;
         }
     }
-    return lower + upper;
+    return {lower.mass + upper.mass, lower.bend + upper.bend};
 }
 
 // From the mode, or the end of the window nearest to it, outwards in both directions.
@@ -202,10 +210,13 @@ void addWindow(const MassWindow& window, const Distribution& d, long double weig
         }
         add(k, mass);
     }
-    const long double outside =
-        1 - inside < kSumTheTailsBelow ? tails(d, first, atFirst, last, atLast) : 1 - inside;
-    // The second derivative of the whole mass is zero.
-    *window.outside += weight * outside - curvature * insideCurvature;
+    if (1 - inside < kSumTheTailsBelow) {
+        const Tails outside = tails(d, first, atFirst, last, atLast, curvature != 0);
+        *window.outside += weight * outside.mass + curvature * outside.bend;
+    } else {
+        // The second derivative of the whole mass is zero.
+        *window.outside += weight * (1 - inside) - curvature * insideCurvature;
+    }
 }
 
 }  // namespace
