@@ -81,25 +81,33 @@ QString runText(const RunPart& part) {
         .arg(part.count);
 }
 
-// total + the part's tally; a Failure naming the part where a sum leaves 64 bits, which parts
-// that passed readPart cannot do (their primes are at most their numbers, and the numbers of a
-// range are below 2^64) but parts made elsewhere could.
-RowTally checkedSum(const RowTally& total, const PartResult& part) {
-    const auto add = [&part](std::uint64_t a, std::uint64_t b) {
-        const Wide sum = Wide{a} + b;
-        if (sum > kMostIn64Bits) {
+// Adds the part's tally to `total`; a Failure naming the part where a sum leaves 64 bits, which
+// parts that passed readPart cannot do (their primes are at most their numbers, and the numbers
+// of a range are below 2^64) but parts made elsewhere could.
+void addChecked(RowTally& total, const PartResult& part) {
+    const auto add = [&part](std::uint64_t& sum, std::uint64_t value) {
+        const Wide wide = Wide{sum} + value;
+        if (wide > kMostIn64Bits) {
             throw Failure(
                 tr("Mit %1 übersteigt die Summe der Teile 2^64 − 1.").arg(quoted(part.name)));
         }
-        return static_cast<std::uint64_t>(sum);
+        sum = static_cast<std::uint64_t>(wide);
     };
-    RowTally sum;
-    for (std::size_t k = 0; k < sum.rows.size(); ++k) {
-        sum.rows[k] = add(total.rows[k], part.tally.rows[k]);
+    for (std::size_t k = 0; k < total.rows.size(); ++k) {
+        add(total.rows[k], part.tally.rows[k]);
     }
-    sum.over20 = add(total.over20, part.tally.over20);
-    sum.primes = add(total.primes, part.tally.primes);
-    return sum;
+    add(total.over20, part.tally.over20);
+    add(total.primes, part.tally.primes);
+    for (const auto& [k, rows] : part.longRows) {
+        if (rows == 0) {
+            continue;  // the tally's list never ends in a zero
+        }
+        const std::size_t index = k - total.rows.size();
+        if (index >= total.beyond.size()) {
+            total.beyond.resize(index + 1);
+        }
+        add(total.beyond[index], rows);
+    }
 }
 
 }  // namespace
@@ -132,7 +140,8 @@ QString partHeading(const RunPart& part) {
 
 void addPartBlock(Json& run, const RunPart& part) {
     const RowRange range = partRange(part);
-    run["teil"] = {{"version", kPartFormat},
+    // Version 1 where it says all there is, so that its bytes stay those of every earlier part.
+    run["teil"] = {{"version", run.contains("verteilung") ? kPartFormat : 1},
                    {"k", part.index},
                    {"n", part.count},
                    {"von", numberText(part.whole.first).toStdString()},
@@ -192,13 +201,14 @@ bool wholeRows(Number from, Number to, std::uint64_t length) {
 }
 
 // The block "teil": which part of which run, its first and last number those of part K of N.
-RunPart readPartBlock(const QString& name, const Json& block) {
+RunPart readPartBlock(const QString& name, const Json& block, std::uint64_t& format) {
     const auto version = count(member(block, "version"));
     if (!version) {
         throw invalid(name, QStringLiteral("teil.version"));
     }
-    if (*version != kPartFormat) {
-        throw Failure(tr("%1 hat das Teilformat %2; dieses Programm liest das Format %3.")
+    format = *version;
+    if (*version != 1 && *version != kPartFormat) {
+        throw Failure(tr("%1 hat das Teilformat %2; dieses Programm liest die Formate 1 bis %3.")
                           .arg(quoted(name))
                           .arg(*version)
                           .arg(kPartFormat));
@@ -293,17 +303,51 @@ RowTally readTally(const QString& name, const Json& run) {
     return tally;
 }
 
-// A tally that a count of the part's rows can give: its rows those of the part, no row with more
-// primes than numbers, and as many primes as its rows hold.
-void checkTally(const QString& name, const RowTally& tally, const RunPart& part) {
+// The rows with more than 20 primes, k by k, from "verteilung": k strictly increasing and at
+// most the row length, the counts it repeats for k <= 20 those of "haeufigkeit", the others
+// adding up to "mehr_als_20".
+std::vector<std::pair<std::uint64_t, std::uint64_t>> readDistribution(const QString& name,
+                                                                      const Json& run,
+                                                                      std::uint64_t length,
+                                                                      const RowTally& tally) {
+    const Json& list = member(run, "verteilung");
+    if (!list.is_array()) {
+        throw invalid(name, QStringLiteral("verteilung"));
+    }
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> longRows;
+    Wide sum = 0;
+    std::optional<std::uint64_t> previous;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const auto k = count(member(list[i], "k"));
+        const auto rows = count(member(list[i], "zeilen"));
+        if (!k || !rows || (previous && *k <= *previous) || *k > length ||
+            (*k < tally.rows.size() && *rows != tally.rows[*k])) {
+            throw invalid(name, QStringLiteral("verteilung[%1]").arg(i));
+        }
+        previous = k;
+        if (*k >= tally.rows.size()) {
+            longRows.emplace_back(*k, *rows);
+            sum += *rows;  // fewer than 2^16 counts below 2^64: far within 128 bits
+        }
+    }
+    if (sum != tally.over20) {
+        throw Failure(tr("%1: „verteilung“ zählt %2 Zeilen mit mehr als 20 Primzahlen, "
+                         "„mehr_als_20“ %3.")
+                          .arg(quoted(name), numberText(static_cast<Number>(sum)))
+                          .arg(tally.over20));
+    }
+    return longRows;
+}
+
+// Rows that a count of the part can give: as many as the part has, none with more primes than
+// numbers.
+void checkRows(const QString& name, const RowTally& tally, const RunPart& part) {
     const RowRange range = partRange(part);
-    // 128 bits hold any sum of 22 counts and products with k; as no count is negative, the sum
-    // matching the part's rows keeps each count within them.
+    // 128 bits hold any sum of 22 counts; as no count is negative, the sum matching the part's
+    // rows keeps each count within them.
     Wide rows = tally.over20;
-    Wide primesUpTo20 = 0;
     for (std::size_t k = 0; k < tally.rows.size(); ++k) {
         rows += tally.rows[k];
-        primesUpTo20 += Wide{tally.rows[k]} * k;
     }
     if (rows != range.rows()) {
         throw Failure(tr("%1: die Häufigkeiten zählen %2 Zeilen, Teil %3 von %4 hat %5.")
@@ -322,10 +366,20 @@ void checkTally(const QString& name, const RowTally& tally, const RunPart& part)
                               .arg(range.length));
         }
     }
-    // The rows with at most 20 primes hold exactly their sum of k; each row above holds 21 to
-    // `length` primes.
-    if (tally.primes < primesUpTo20 + Wide{tally.over20} * 21 ||
-        tally.primes > primesUpTo20 + Wide{tally.over20} * range.length) {
+}
+
+// Every row holds exactly its k primes, the rows above 20 as their distribution says. 128 bits
+// hold the sum: k is at most 10^7, and a file holds fewer than 2^16 counts.
+void checkPrimes(const QString& name, const PartResult& result) {
+    const RowTally& tally = result.tally;
+    Wide primes = 0;
+    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
+        primes += Wide{tally.rows[k]} * k;
+    }
+    for (const auto& [k, rows] : result.longRows) {
+        primes += Wide{rows} * k;
+    }
+    if (tally.primes != primes) {
         throw Failure(tr("%1: %2 Primzahlen passen nicht zu den Häufigkeiten.")
                           .arg(quoted(name))
                           .arg(tally.primes));
@@ -336,10 +390,21 @@ void checkTally(const QString& name, const RowTally& tally, const RunPart& part)
 
 PartResult readPart(const QString& name, const QByteArray& json) {
     const Json run = parsePart(name, json);
-    PartResult result{name, readPartBlock(name, member(run, "teil")), {}};
+    std::uint64_t format = 0;
+    PartResult result{name, readPartBlock(name, member(run, "teil"), format), {}, {}};
     checkRunFields(name, run, result.part);
     result.tally = readTally(name, run);
-    checkTally(name, result.tally, result.part);
+    checkRows(name, result.tally, result.part);
+    if (result.tally.over20 > 0 && format == 1) {
+        throw Failure(tr("%1 ist ein Teil im Format 1 mit %2 Zeilen mit mehr als 20 Primzahlen, "
+                         "aber ohne deren Verteilung; bitte diesen Teil neu zählen.")
+                          .arg(quoted(name))
+                          .arg(result.tally.over20));
+    }
+    if (result.tally.over20 > 0 || (format > 1 && run.contains("verteilung"))) {
+        result.longRows = readDistribution(name, run, result.part.whole.length, result.tally);
+    }
+    checkPrimes(name, result);
     return result;
 }
 
@@ -390,7 +455,7 @@ RowTally mergeParts(const std::vector<PartResult>& parts) {
     }
     RowTally total;
     for (const PartResult& part : parts) {
-        total = checkedSum(total, part);
+        addChecked(total, part);
     }
     return total;
 }

@@ -65,24 +65,32 @@ def same_table(name, plain_rows, german_rows):
 # The text form of one run: tally, fit and the models' distances.
 run_args = ["1", "45000", "90"]
 text = run("--anpassung", "--modelle", *run_args).decode()
-counts = [int(m) for m in re.findall(r"^ *\d+ +: +(\d+)-mal", text, re.M)]
+# The frequency block ends with the rows above 20; the whole distribution follows it.
+frequency_block = text.split("Zeilen mit mehr als 20 Primzahlen")[0]
+counts = [int(m) for m in re.findall(r"^ *\d+ +: +(\d+)-mal", frequency_block, re.M)]
 over20 = int(re.search(r"mehr als 20 Primzahlen: (\d+)", text).group(1))
 fit = dict(re.findall(r"^(n|p): (\S+)$", text, re.M))
 tv = dict(re.findall(r"^TV (Cramér-Modell|Poisson \(Gallagher\)|Montgomery–Soundararajan): (\S+)$",
                      text, re.M))
 check("text tally", 21, len(counts))
 
-# The tally's table: 21 rows, k numeric, the run in every row.
+# The tally's table: 21 rows, k numeric, the run in every row; then one row for each k from 21
+# to the highest count, as the first row of 90 numbers holds 24 primes.
 raw = run("--format", "csv", "--anpassung", "--modelle", *run_args)
-rows = plain(raw)
+all_rows = plain(raw)
+rows, long_rows = all_rows[:21], all_rows[21:]
 check("tally rows", 21, len(rows))
+check("rows above 20", [("21", "0"), ("22", "0"), ("23", "0"), ("24", str(over20))],
+      [(r["k"], r["zeilen"]) for r in long_rows])
+check("rows above 20 have no share among the rows up to 20", {("", "")},
+      {(r["anteil"], r["binomial"]) for r in long_rows})
 check("k is 0..20", list(range(21)), [int(r["k"]) for r in rows])
 check("counts", counts, [int(r["zeilen"]) for r in rows])
 check("run in every row", {("1", "45000", "90", str(sum(counts) + over20), str(over20))},
       {(r["von"], r["bis"], r["laenge"], r["zeilen_gesamt"], r["zeilen_mehr_als_20"]) for r in rows})
 check("shares", [c / sum(counts) for c in counts], [float(r["anteil"]) for r in rows])
 numeric_cells("tally", rows)
-same_table("tally", rows, german(run("--format", "csv-de", "--anpassung", "--modelle", *run_args)))
+same_table("tally", all_rows, german(run("--format", "csv-de", "--anpassung", "--modelle", *run_args)))
 
 # The fit's table: one row, the text's n and p, the models' distances to three places.
 fit_rows = plain(run("--format", "csv", "--tabelle", "anpassung", "--modelle", *run_args))
@@ -147,7 +155,7 @@ else:
     frame = pandas.read_csv(io.BytesIO(raw))
     check("pandas reads every column as a number", [],
           [c for c in frame.columns if not pandas.api.types.is_numeric_dtype(frame[c])])
-    check("pandas counts", counts, frame["zeilen"].tolist())
+    check("pandas counts", counts, frame["zeilen"].tolist()[:21])
     german_frame = pandas.read_csv(
         io.BytesIO(run("--format", "csv-de", "--anpassung", "--modelle", *run_args)), sep=";",
         decimal=",", encoding="utf-8-sig")
