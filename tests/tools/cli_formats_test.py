@@ -147,6 +147,71 @@ for name, args in [
         ("laengen_5_7.json", ["--laengen", "5..7", "--format", "json", "1", "5"])]:
     check(f"{name} byte for byte", (references / name).read_bytes(), run(*args))
 
+# Rows of 1000 numbers near 10^12 hold about 36 primes each, 6 of these 10,000 at most 20: every
+# form adds the whole distribution and the statistics over all rows after the block it had.
+long_args = ["1000000000000", "1000010000000", "1000"]
+for name, args in [
+        ("lange_zeilen_anpassung.txt", ["--anpassung", *long_args]),
+        ("lange_zeilen_anpassung.csv", ["--format", "csv", "--anpassung", *long_args]),
+        ("lange_zeilen_tabelle_anpassung.csv",
+         ["--format", "csv-de", "--tabelle", "anpassung", *long_args]),
+        ("lange_zeilen_anpassung.json", ["--format", "json", "--anpassung", *long_args])]:
+    check(f"{name} byte for byte", (references / name).read_bytes(), run(*args))
+
+# With the models, each form against the others and against the distribution itself.
+whole_data = json.loads(run("--format", "json", "--anpassung", "--modelle", *long_args))
+distribution = {e["k"]: e["zeilen"] for e in whole_data["verteilung"]}
+check("long rows: every row once", whole_data["zeilen"], sum(distribution.values()))
+check("long rows: every prime once", whole_data["primzahlen"],
+      sum(k * n for k, n in distribution.items()))
+check("long rows: up to 20 as in the table",
+      {h["k"]: h["zeilen"] for h in whole_data["haeufigkeit"] if h["zeilen"] > 0},
+      {k: n for k, n in distribution.items() if k <= 20})
+check("long rows: above 20 as counted", whole_data["mehr_als_20"],
+      sum(n for k, n in distribution.items() if k > 20))
+statistics = whole_data["alle_zeilen"]
+mean = whole_data["primzahlen"] / whole_data["zeilen"]
+variance = sum(n * (k - mean) ** 2 for k, n in distribution.items()) / whole_data["zeilen"]
+check("long rows: mean", f"{mean:.12f}", f"{statistics['mittelwert']:.12f}")
+check("long rows: variance", f"{variance:.9f}", f"{statistics['varianz']:.9f}")
+models = whole_data["modelle_alle_zeilen"]
+first, last = models["k_erste"], models["k_letzte"]
+check("long rows: the models over the counts that occur", (min(distribution), max(distribution)),
+      (first, last))
+for model in ["cramer", "poisson", "montgomery"]:
+    shares = models[model]
+    check(f"long rows: {model} at every k", last - first + 1, len(shares))
+    check(f"long rows: {model} and its mass outside make 1", "1.000000000",
+          f"{sum(shares) + models['ausserhalb'][model]:.9f}")
+    tv = (sum(abs(distribution.get(first + i, 0) / whole_data["zeilen"] - m)
+              for i, m in enumerate(shares)) + models["ausserhalb"][model]) / 2
+    check(f"long rows: TV {model}", f"{tv:.12f}", f"{models['tv'][model]:.12f}")
+    check(f"long rows: variance ratio {model}",
+          models["varianz"]["beobachtet"] / models["varianz"][model], models["verhaeltnis"][model])
+
+long_csv = plain(run("--format", "csv", "--anpassung", "--modelle", *long_args))
+check("long rows in csv: k = 0..20, then every count above 20 that rows reach",
+      list(range(21)) + list(range(21, last + 1)), [int(r["k"]) for r in long_csv])
+check("long rows in csv: the rows of each k", [distribution.get(k, 0) for k in range(last + 1)],
+      [int(r["zeilen"]) for r in long_csv])
+check("long rows in csv: the models above 20 as in json", models["cramer"][21 - first:],
+      [float(r["cramer"]) for r in long_csv[21:]])
+long_fit = plain(run("--format", "csv", "--tabelle", "anpassung", "--modelle", *long_args))
+check("long rows in csv: the fit over all rows as in json",
+      (str(statistics["anpassung"]["n"]), models["tv"]["montgomery"],
+       models["verhaeltnis"]["cramer"]),
+      (long_fit[0]["n_alle_zeilen"], float(long_fit[0]["tv_montgomery_alle_zeilen"]),
+       float(long_fit[0]["verhaeltnis_cramer"])))
+long_text = run("--anpassung", "--modelle", *long_args).decode()
+whole_table = long_text.split("Anteil an allen Zeilen\n")[1].split("\n\n")[0]
+check("long rows in text: every k from the lowest to the highest count",
+      [(k, distribution.get(k, 0)) for k in range(first, last + 1)],
+      [(int(k), int(n)) for k, n in re.findall(r"^ *(\d+) +: +(\d+)-mal", whole_table, re.M)])
+check("long rows in text: the variance ratio for Montgomery–Soundararajan",
+      f"{models['verhaeltnis']['montgomery']:.4f}",
+      re.search(r"^Varianz beobachtet / Montgomery–Soundararajan: (\S+)$", long_text,
+                re.M).group(1))
+
 try:
     import pandas
 except ImportError:
