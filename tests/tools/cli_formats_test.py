@@ -224,7 +224,9 @@ else:
     german_frame = pandas.read_csv(
         io.BytesIO(run("--format", "csv-de", "--anpassung", "--modelle", *run_args)), sep=";",
         decimal=",", encoding="utf-8-sig")
-    check("pandas reads csv-de as csv", frame.to_dict("list"), german_frame.to_dict("list"))
+    # The rows above 20 leave cells empty, which pandas reads as NaN, unequal to itself.
+    check("pandas reads csv-de as csv", frame.fillna("").to_dict("list"),
+          german_frame.fillna("").to_dict("list"))
 
 for failure in failures:
     print("FAIL", failure)
