@@ -72,9 +72,15 @@ QString frequencyCsv(CsvStyle style, CsvColumns asked, const RowRange& range,
         const std::uint64_t at = k - over->models.first;
         return at < column.size() ? table.number(column[at]) : QString();
     };
-    const auto cramer = [](const WholeComparison& c) -> auto& { return c.models.cramer; };
-    const auto poisson = [](const WholeComparison& c) -> auto& { return c.models.poisson; };
-    const auto montgomery = [](const WholeComparison& c) -> auto& { return c.models.montgomery; };
+    const auto cramer = [](const WholeComparison& c) -> auto& {
+        return c.models.cramer;
+    };
+    const auto poisson = [](const WholeComparison& c) -> auto& {
+        return c.models.poisson;
+    };
+    const auto montgomery = [](const WholeComparison& c) -> auto& {
+        return c.models.montgomery;
+    };
     const auto addRow = [&](std::uint64_t k) {
         const bool tallied = k < tally.rows.size();
         QStringList cells = runCells(table, range);
@@ -85,8 +91,7 @@ QString frequencyCsv(CsvStyle style, CsvColumns asked, const RowRange& range,
             cells << (binomial && tallied ? table.number((*binomial)[k]) : QString());
         }
         if (asked.models && !tallied) {
-            cells << wholeShare(cramer, k) << wholeShare(poisson, k)
-                  << wholeShare(montgomery, k);
+            cells << wholeShare(cramer, k) << wholeShare(poisson, k) << wholeShare(montgomery, k);
         } else if (asked.models && models) {
             cells << table.number(models->models.cramer[k])
                   << table.number(models->models.poisson[k])
@@ -115,14 +120,20 @@ const QStringList kWholeFitColumns{
     QStringLiteral("mittelwert_alle_zeilen"), QStringLiteral("varianz_alle_zeilen"),
     QStringLiteral("standardabweichung_alle_zeilen"), QStringLiteral("n_alle_zeilen"),
     QStringLiteral("p_alle_zeilen")};
-const QStringList kWholeModelColumns{
-    QStringLiteral("tv_momente_alle_zeilen"),     QStringLiteral("tv_cramer_alle_zeilen"),
-    QStringLiteral("tv_poisson_alle_zeilen"),     QStringLiteral("tv_montgomery_alle_zeilen"),
-    QStringLiteral("varianz_cramer_alle_zeilen"), QStringLiteral("varianz_poisson_alle_zeilen"),
-    QStringLiteral("varianz_montgomery_alle_zeilen"), QStringLiteral("verhaeltnis_cramer"),
-    QStringLiteral("verhaeltnis_poisson"),        QStringLiteral("verhaeltnis_montgomery"),
-    QStringLiteral("ausserhalb_momente"),         QStringLiteral("ausserhalb_cramer"),
-    QStringLiteral("ausserhalb_poisson"),         QStringLiteral("ausserhalb_montgomery")};
+const QStringList kWholeModelColumns{QStringLiteral("tv_momente_alle_zeilen"),
+                                     QStringLiteral("tv_cramer_alle_zeilen"),
+                                     QStringLiteral("tv_poisson_alle_zeilen"),
+                                     QStringLiteral("tv_montgomery_alle_zeilen"),
+                                     QStringLiteral("varianz_cramer_alle_zeilen"),
+                                     QStringLiteral("varianz_poisson_alle_zeilen"),
+                                     QStringLiteral("varianz_montgomery_alle_zeilen"),
+                                     QStringLiteral("verhaeltnis_cramer"),
+                                     QStringLiteral("verhaeltnis_poisson"),
+                                     QStringLiteral("verhaeltnis_montgomery"),
+                                     QStringLiteral("ausserhalb_momente"),
+                                     QStringLiteral("ausserhalb_cramer"),
+                                     QStringLiteral("ausserhalb_poisson"),
+                                     QStringLiteral("ausserhalb_montgomery")};
 
 // The cells of the columns above; empty ones where the models were not asked for or not made.
 QStringList wholeFitCells(const CsvTable& table, bool modelsAsked, const WholeRows& whole) {

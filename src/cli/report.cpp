@@ -103,8 +103,7 @@ Json wholeStatisticsJson(const WholeRows& whole) {
                     {"varianz", s.variance},
                     {"standardabweichung", s.deviation}};
     if (whole.fit) {
-        statistics["anpassung"] =
-            s.fit ? Json{{"n", s.fit->n}, {"p", s.fit->p}} : Json(nullptr);
+        statistics["anpassung"] = s.fit ? Json{{"n", s.fit->n}, {"p", s.fit->p}} : Json(nullptr);
     }
     return statistics;
 }
@@ -124,52 +123,52 @@ QStringList wholeModelLines(const WholeComparison& c, const RowTally& tally) {
     const auto share = [](double value) { return formatFixed(value, 8, 6).rightJustified(11); };
     const int width = countWidth(m.last);
     QStringList lines{
-        QCoreApplication::translate("core::Report", "Vergleich mit Zufallsmodellen über alle Zeilen:"),
+        QCoreApplication::translate("core::Report",
+                                    "Vergleich mit Zufallsmodellen über alle Zeilen:"),
         QStringLiteral("k").rightJustified(width) +
             QStringLiteral("       h(k)  B(n;p)(k)       C(k)       P(k)       M(k)")};
+    // A dash where a column has no value, as the moments without a fit over all rows.
+    const auto cell = [&](const std::vector<double>& values, std::size_t at) {
+        return at < values.size() ? share(values[at]) : QStringLiteral("–").rightJustified(11);
+    };
     const auto rows = static_cast<long double>(tally.totalRows());
     for (std::uint64_t k = m.first; k <= m.last; ++k) {
         const std::size_t at = k - m.first;
         lines.append(QString::number(k).rightJustified(width) +
-                     share(static_cast<double>(tally.rowsWith(k) / rows)) +
-                     (at < c.moments.size() ? share(c.moments[at]) : QStringLiteral("–").rightJustified(11)) +
-                     share(m.cramer[at]) + share(m.poisson[at]) + share(m.montgomery[at]));
+                     share(static_cast<double>(tally.rowsWith(k) / rows)) + cell(c.moments, at) +
+                     cell(m.cramer, at) + cell(m.poisson, at) + cell(m.montgomery, at));
     }
-    lines.append(QStringLiteral("außerhalb").leftJustified(width + 11) +
-                 (c.moments.empty() ? QStringLiteral("–").rightJustified(11)
-                                    : share(c.outsideMoments)) +
-                 share(m.outsideCramer) + share(m.outsidePoisson) + share(m.outsideMontgomery));
+    lines.append(
+        QCoreApplication::translate("core::Report", "außerhalb").leftJustified(width + 11) +
+        (c.moments.empty() ? cell(c.moments, 0) : share(c.outsideMoments)) +
+        share(m.outsideCramer) + share(m.outsidePoisson) + share(m.outsideMontgomery));
     const auto tv = [](double value) { return formatFixed(value, 4, 3); };
     const auto variance = [](double value) { return formatFixed(value, 8, 4); };
-    const auto over = [](const char* source) {
-        return QCoreApplication::translate("core::Report", source) + u' ';
-    };
     if (c.tvMoments && c.observed.fit) {
         lines << QCoreApplication::translate("core::Report", "TV %1 über alle Zeilen: %2")
                      .arg(wholeFitText(*c.observed.fit), tv(*c.tvMoments));
     }
-    lines << over(QT_TRANSLATE_NOOP("core::Report", "TV Cramér-Modell über alle Zeilen:")) +
+    lines << label(QT_TRANSLATE_NOOP("core::Report", "TV Cramér-Modell über alle Zeilen:")) +
                  tv(c.tvCramer)
-          << over(QT_TRANSLATE_NOOP("core::Report", "TV Poisson (Gallagher) über alle Zeilen:")) +
+          << label(QT_TRANSLATE_NOOP("core::Report", "TV Poisson (Gallagher) über alle Zeilen:")) +
                  tv(c.tvPoisson)
-          << over(QT_TRANSLATE_NOOP("core::Report",
-                                    "TV Montgomery–Soundararajan über alle Zeilen:")) +
+          << label(QT_TRANSLATE_NOOP("core::Report",
+                                     "TV Montgomery–Soundararajan über alle Zeilen:")) +
                  tv(c.tvMontgomery)
-          << over(QT_TRANSLATE_NOOP("core::Report", "Varianz Cramér-Modell über alle Zeilen:")) +
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz Cramér-Modell über alle Zeilen:")) +
                  variance(m.varianceCramer)
-          << over(QT_TRANSLATE_NOOP("core::Report",
-                                    "Varianz Poisson (Gallagher) über alle Zeilen:")) +
+          << label(QT_TRANSLATE_NOOP("core::Report",
+                                     "Varianz Poisson (Gallagher) über alle Zeilen:")) +
                  variance(m.variancePoisson)
-          << over(QT_TRANSLATE_NOOP("core::Report",
-                                    "Varianz Montgomery–Soundararajan über alle Zeilen:")) +
+          << label(QT_TRANSLATE_NOOP("core::Report",
+                                     "Varianz Montgomery–Soundararajan über alle Zeilen:")) +
                  variance(m.varianceMontgomery)
-          << over(QT_TRANSLATE_NOOP("core::Report", "Varianz beobachtet / Cramér-Modell:")) +
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz beobachtet / Cramér-Modell:")) +
                  variance(c.ratioCramer)
-          << over(QT_TRANSLATE_NOOP("core::Report",
-                                    "Varianz beobachtet / Poisson (Gallagher):")) +
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz beobachtet / Poisson (Gallagher):")) +
                  variance(c.ratioPoisson)
-          << over(QT_TRANSLATE_NOOP("core::Report",
-                                    "Varianz beobachtet / Montgomery–Soundararajan:")) +
+          << label(QT_TRANSLATE_NOOP("core::Report",
+                                     "Varianz beobachtet / Montgomery–Soundararajan:")) +
                  variance(c.ratioMontgomery);
     return lines;
 }
@@ -182,9 +181,10 @@ QStringList distributionLines(const RowTally& tally) {
     const int width = countWidth(last);
     const auto total = static_cast<long double>(tally.totalRows());
     const QString times = QCoreApplication::translate("core::Summary", "%1-mal,");
-    QStringList lines{QStringLiteral(" "),
-                      QCoreApplication::translate(
-                          "core::Report", "Alle Zeilen, Primz/Zeile: Anzahl, Anteil an allen Zeilen")};
+    QStringList lines{
+        QStringLiteral(" "),
+        QCoreApplication::translate("core::Report",
+                                    "Alle Zeilen, Primz/Zeile: Anzahl, Anteil an allen Zeilen")};
     double sum = 0.0;
     for (std::uint64_t k = first; k <= last; ++k) {
         const std::uint64_t rows = tally.rowsWith(k);
@@ -203,20 +203,22 @@ QStringList distributionLines(const RowTally& tally) {
 
 QStringList wholeRowLines(const WholeRows& whole, const RowTally& tally) {
     const RowStatistics& s = whole.statistics;
-    const auto variance = [](double value) { return formatFixed(value, 8, 4); };
+    const auto fixed = [](double value) { return formatFixed(value, 8, 4); };
     QStringList lines{
-        QString(), QCoreApplication::translate("core::Report", "Über alle Zeilen:"),
+        QString(),
+        QCoreApplication::translate("core::Report", "Über alle Zeilen:"),
         label(QT_TRANSLATE_NOOP("core::Report", "Zeilen:")) + QString::number(s.rows),
         label(QT_TRANSLATE_NOOP("core::Report", "Mittelwert der Primzahlen je Zeile:")) +
-            variance(s.mean),
-        label(QT_TRANSLATE_NOOP("core::Report", "Varianz:")) + variance(s.variance),
-        label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung:")) + variance(s.deviation)};
+            fixed(s.mean),
+        label(QT_TRANSLATE_NOOP("core::Report", "Varianz:")) + fixed(s.variance),
+        label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung:")) + fixed(s.deviation)};
     if (whole.fit) {
         lines << (s.fit ? label(QT_TRANSLATE_NOOP("core::Report", "Anpassung über alle Zeilen:")) +
                               wholeFitText(*s.fit)
                         : QCoreApplication::translate(
-                              "core::Report", "Anpassung über alle Zeilen: keine Binomialverteilung "
-                                              "hat diesen Mittelwert und diese Varianz."));
+                              "core::Report",
+                              "Anpassung über alle Zeilen: keine Binomialverteilung "
+                              "hat diesen Mittelwert und diese Varianz."));
     }
     if (whole.models) {
         lines << wholeModelLines(*whole.models, tally);

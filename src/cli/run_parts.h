@@ -49,8 +49,9 @@ struct RowSpan {
 [[nodiscard]] QString partHeading(const RunPart& part);
 
 // Adds the block "teil" to a run's JSON object (reportJson) as its last key: the format
-// version (2 where the object holds "verteilung", else 1), K, N, the whole range and the part's first and last number. The numbers of the range
-// go as decimal strings: JSON readers that hold numbers in doubles would round them above 2^53.
+// version (2 where the object holds "verteilung", else 1), K, N, the whole range and the part's
+// first and last number. The numbers of the range go as decimal strings: JSON readers that hold
+// numbers in doubles would round them above 2^53.
 void addPartBlock(Json& run, const RunPart& part);
 
 // The largest file a merge reads as a part. A part's JSON is a few kilobytes whatever its range;

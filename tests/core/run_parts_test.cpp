@@ -249,17 +249,15 @@ TEST(RunParts, MergeRefusesWhatIsNoWholeRun) {
              list.insert(list.begin() + 1, list[1]);
          })),
          "„teil-2.json“: „verteilung[2]“ fehlt oder ist ungültig."},
-        {"a count beyond the row length", alone(longPart([](Json& run) {
-             run["verteilung"].back()["k"] = 1001;
-         })),
+        {"a count beyond the row length",
+         alone(longPart([](Json& run) { run["verteilung"].back()["k"] = 1001; })),
          "„verteilung[" /* the last one */},
         {"rows up to 20 other than in the table", alone(longPart([](Json& run) {
              run["verteilung"].insert(run["verteilung"].begin(), Json{{"k", 20}, {"zeilen", 1}});
          })),
          "„teil-2.json“: „verteilung[0]“ fehlt oder ist ungültig."},
-        {"more rows than above 20", alone(longPart([](Json& run) {
-             run["verteilung"].back()["zeilen"] = 2;
-         })),
+        {"more rows than above 20",
+         alone(longPart([](Json& run) { run["verteilung"].back()["zeilen"] = 2; })),
          "„teil-2.json“: „verteilung“ zählt 31 Zeilen mit mehr als 20 Primzahlen, "
          "„mehr_als_20“ 30."},
         {"a row moved to another count", alone(longPart([](Json& run) {
