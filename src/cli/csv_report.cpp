@@ -1,7 +1,6 @@
 #include "csv_report.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "core/conversions.h"
 #include "engine/statistics/binomial_fit.h"
@@ -63,23 +62,15 @@ QString frequencyCsv(CsvStyle style, CsvColumns asked, const RowRange& range,
     }
     QString csv = table.heading(columns);
     const WholeComparison* over = whole && whole->models ? &*whole->models : nullptr;
-    // A share over the whole distribution, empty outside the counts that occur.
-    const auto wholeShare = [&](auto shares, std::uint64_t k) {
+    // A model's share over the whole distribution, empty outside the counts that occur.
+    const auto wholeShare = [&](const std::vector<double> WholeModelShares::*model,
+                                std::uint64_t k) {
         if (over == nullptr || k < over->models.first) {
             return QString();
         }
-        const std::vector<double>& column = std::invoke(shares, *over);
+        const std::vector<double>& shares = over->models.*model;
         const std::uint64_t at = k - over->models.first;
-        return at < column.size() ? table.number(column[at]) : QString();
-    };
-    const auto cramer = [](const WholeComparison& c) -> auto& {
-        return c.models.cramer;
-    };
-    const auto poisson = [](const WholeComparison& c) -> auto& {
-        return c.models.poisson;
-    };
-    const auto montgomery = [](const WholeComparison& c) -> auto& {
-        return c.models.montgomery;
+        return at < shares.size() ? table.number(shares[at]) : QString();
     };
     const auto addRow = [&](std::uint64_t k) {
         const bool tallied = k < tally.rows.size();
@@ -91,7 +82,9 @@ QString frequencyCsv(CsvStyle style, CsvColumns asked, const RowRange& range,
             cells << (binomial && tallied ? table.number((*binomial)[k]) : QString());
         }
         if (asked.models && !tallied) {
-            cells << wholeShare(cramer, k) << wholeShare(poisson, k) << wholeShare(montgomery, k);
+            cells << wholeShare(&WholeModelShares::cramer, k)
+                  << wholeShare(&WholeModelShares::poisson, k)
+                  << wholeShare(&WholeModelShares::montgomery, k);
         } else if (asked.models && models) {
             cells << table.number(models->models.cramer[k])
                   << table.number(models->models.poisson[k])
