@@ -282,6 +282,7 @@ TEST(RunPartsFuzz, MutatedPartsMergeSoundlyOrAreRefusedByName) {
     }
     Mutator mutator(seed);
     int merged = 0;
+    int mergedLongRows = 0;
     int refused = 0;
     // scripts/sanitize asks for more, under the sanitizers; the first cases stay the same.
     const char* asked = std::getenv("PRIMZEILEN_FUZZ_CASES");
@@ -306,6 +307,7 @@ TEST(RunPartsFuzz, MutatedPartsMergeSoundlyOrAreRefusedByName) {
             const RowTally total = mergeParts(results);
             expectSound(total, parts);
             ++merged;
+            mergedLongRows += total.beyond.empty() ? 0 : 1;
         } catch (const Failure& failure) {
             EXPECT_TRUE(namesAFile(failure.message(), parts.size()))
                 << failure.message().toStdString();
@@ -317,6 +319,7 @@ TEST(RunPartsFuzz, MutatedPartsMergeSoundlyOrAreRefusedByName) {
     // Both ways out are taken, or the mutations miss what they are meant to hit.
     EXPECT_GT(merged, 10);
     EXPECT_GT(refused, 200);
+    EXPECT_GT(mergedLongRows, 2);
 }
 
 }  // namespace
