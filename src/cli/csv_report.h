@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/report.h"
 #include "core/fit_report.h"
 #include "core/frequency_summary.h"
 #include "engine/rows/row_lengths.h"
@@ -48,16 +49,25 @@ struct CsvColumns {
 // The tally: one row per k = 0..20 with its rows and share, the fitted B(n;p)(k) and each
 // model's share where asked for (empty where there is none); the rows with more than 20
 // primes, all rows and all primes as columns of their own.
+// Where rows hold more than 20 primes (`whole`), one row more for each k from 21 (or the lowest
+// count above 20) to the highest, after the others and in the same columns: its share among the
+// rows with at most 20 and the fit over them empty, the models' shares those over the whole
+// distribution. The heading and the rows k = 0..20 stay as they are.
 [[nodiscard]] QString frequencyCsv(CsvStyle style, CsvColumns columns, const RowRange& range,
                                    const FrequencySummary& summary, const RowTally& tally,
                                    const std::optional<std::array<double, 21>>& binomial,
-                                   const std::optional<ModelComparison>& models);
+                                   const std::optional<ModelComparison>& models,
+                                   const std::optional<WholeRows>& whole = {});
 
 // The fit in one row: n, p, means and deviations, and with models n*, the distances and the
 // variances. Only the heading where there is no fit.
+// Where rows hold more than 20 primes (`whole`), the row is written even without that fit, and
+// columns follow for the statistics over all rows, and with models their comparison over the
+// whole distribution.
 [[nodiscard]] QString fitCsv(CsvStyle style, CsvColumns columns, const RowRange& range,
                              const RowTally& tally, const std::optional<FitReport>& fit,
-                             const std::optional<ModelComparison>& models);
+                             const std::optional<ModelComparison>& models,
+                             const std::optional<WholeRows>& whole = {});
 
 // The rows themselves: first number, marks ("O" a prime, "+" none) and count.
 [[nodiscard]] QString rowsCsvHeading(CsvStyle style);

@@ -12,7 +12,7 @@ const char* const kHelp = QT_TRANSLATE_NOOP(
     "Legt den Bereich VON bis BIS in Zeilen zu LÄNGE Zahlen aus, wie das Hauptfenster von\n"
     "primzeilen es tut (jede Zeile beginnt bei einem Vielfachen von LÄNGE plus 1), zählt die\n"
     "Primzahlen jeder Zeile und gibt aus, wie viele Zeilen 0, 1, …, 20 und mehr als 20\n"
-    "Primzahlen enthalten.\n"
+    "Primzahlen enthalten; wo Zeilen mehr haben, auch die Verteilung über alle Zeilen.\n"
     "\n"
     "  VON, BIS   ganze Zahlen von 0 bis 18446744073709551615, auch als 1e12 oder 10^12\n"
     "  LÄNGE      1 bis 10000000\n"

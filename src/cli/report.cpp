@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "cli/csv_report.h"
 #include "cli/json_text.h"
@@ -47,7 +48,183 @@ Json modelsJson(const core::ModelComparison& models) {
             {"zeilen_cramer_statt_montgomery", shares.montgomeryFallbackRows}};
 }
 
+// The counts of primes that rows hold, each with its rows, lowest first: the whole distribution
+// as exact integers. Counts that no row holds are left out, which keeps a part of a run with
+// rows of millions of numbers small.
+Json distributionJson(const RowTally& tally) {
+    Json list = Json::array();
+    const std::uint64_t last = tally.highestCount();
+    for (std::uint64_t k = tally.lowestCount(); k <= last; ++k) {
+        if (const std::uint64_t rows = tally.rowsWith(k); rows > 0) {
+            list.push_back({{"k", k}, {"zeilen", rows}});
+        }
+    }
+    return list;
+}
+
+Json wholeModelsJson(const WholeComparison& c) {
+    const WholeModelShares& m = c.models;
+    const auto shares = [](const std::vector<double>& values) {
+        return values.empty() ? Json(nullptr) : Json(values);
+    };
+    return {{"k_erste", m.first},
+            {"k_letzte", m.last},
+            {"binomial", shares(c.moments)},
+            {"cramer", m.cramer},
+            {"poisson", m.poisson},
+            {"montgomery", m.montgomery},
+            {"ausserhalb",
+             {{"momente", c.moments.empty() ? Json(nullptr) : Json(c.outsideMoments)},
+              {"cramer", m.outsideCramer},
+              {"poisson", m.outsidePoisson},
+              {"montgomery", m.outsideMontgomery}}},
+            {"tv",
+             {{"momente", c.tvMoments ? Json(*c.tvMoments) : Json(nullptr)},
+              {"cramer", c.tvCramer},
+              {"poisson", c.tvPoisson},
+              {"montgomery", c.tvMontgomery}}},
+            {"varianz",
+             {{"beobachtet", c.observed.variance},
+              {"cramer", m.varianceCramer},
+              {"poisson", m.variancePoisson},
+              {"montgomery", m.varianceMontgomery}}},
+            {"verhaeltnis",
+             {{"cramer", c.ratioCramer},
+              {"poisson", c.ratioPoisson},
+              {"montgomery", c.ratioMontgomery}}},
+            {"n_vorhergesagt", m.predictedN},
+            {"zeilen_cramer_statt_montgomery", m.montgomeryFallbackRows}};
+}
+
+Json wholeStatisticsJson(const WholeRows& whole) {
+    const RowStatistics& s = whole.statistics;
+    Json statistics{{"zeilen", s.rows},
+                    {"mittelwert", s.mean},
+                    {"varianz", s.variance},
+                    {"standardabweichung", s.deviation}};
+    if (whole.fit) {
+        statistics["anpassung"] = s.fit ? Json{{"n", s.fit->n}, {"p", s.fit->p}} : Json(nullptr);
+    }
+    return statistics;
+}
+
+// The widths of a column of counts k: three as in the frequency block, more where k needs it.
+int countWidth(std::uint64_t highest) {
+    return std::max(3, static_cast<int>(QString::number(highest).size()));
+}
+
+QString wholeFitText(const WholeFit& fit) {
+    return QCoreApplication::translate("core::Report", "Momente B(%1;%2)")
+        .arg(QString::number(fit.n), formatFixed(fit.p, 6, 4));
+}
+
+QStringList wholeModelLines(const WholeComparison& c, const RowTally& tally) {
+    const WholeModelShares& m = c.models;
+    const auto share = [](double value) { return formatFixed(value, 8, 6).rightJustified(11); };
+    const int width = countWidth(m.last);
+    QStringList lines{
+        QCoreApplication::translate("core::Report",
+                                    "Vergleich mit Zufallsmodellen über alle Zeilen:"),
+        QStringLiteral("k").rightJustified(width) +
+            QStringLiteral("       h(k)  B(n;p)(k)       C(k)       P(k)       M(k)")};
+    // A dash where a column has no value, as the moments without a fit over all rows.
+    const auto cell = [&](const std::vector<double>& values, std::size_t at) {
+        return at < values.size() ? share(values[at]) : QStringLiteral("–").rightJustified(11);
+    };
+    const auto rows = static_cast<long double>(tally.totalRows());
+    for (std::uint64_t k = m.first; k <= m.last; ++k) {
+        const std::size_t at = k - m.first;
+        lines.append(QString::number(k).rightJustified(width) +
+                     share(static_cast<double>(tally.rowsWith(k) / rows)) + cell(c.moments, at) +
+                     cell(m.cramer, at) + cell(m.poisson, at) + cell(m.montgomery, at));
+    }
+    lines.append(
+        QCoreApplication::translate("core::Report", "außerhalb").leftJustified(width + 11) +
+        (c.moments.empty() ? cell(c.moments, 0) : share(c.outsideMoments)) +
+        share(m.outsideCramer) + share(m.outsidePoisson) + share(m.outsideMontgomery));
+    const auto tv = [](double value) { return formatFixed(value, 4, 3); };
+    const auto variance = [](double value) { return formatFixed(value, 8, 4); };
+    if (c.tvMoments && c.observed.fit) {
+        lines << QCoreApplication::translate("core::Report", "TV %1 über alle Zeilen: %2")
+                     .arg(wholeFitText(*c.observed.fit), tv(*c.tvMoments));
+    }
+    lines << label(QT_TRANSLATE_NOOP("core::Report", "TV Cramér-Modell über alle Zeilen:")) +
+                 tv(c.tvCramer)
+          << label(QT_TRANSLATE_NOOP("core::Report", "TV Poisson (Gallagher) über alle Zeilen:")) +
+                 tv(c.tvPoisson)
+          << label(QT_TRANSLATE_NOOP("core::Report",
+                                     "TV Montgomery–Soundararajan über alle Zeilen:")) +
+                 tv(c.tvMontgomery)
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz Cramér-Modell über alle Zeilen:")) +
+                 variance(m.varianceCramer)
+          << label(QT_TRANSLATE_NOOP("core::Report",
+                                     "Varianz Poisson (Gallagher) über alle Zeilen:")) +
+                 variance(m.variancePoisson)
+          << label(QT_TRANSLATE_NOOP("core::Report",
+                                     "Varianz Montgomery–Soundararajan über alle Zeilen:")) +
+                 variance(m.varianceMontgomery)
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz beobachtet / Cramér-Modell:")) +
+                 variance(c.ratioCramer)
+          << label(QT_TRANSLATE_NOOP("core::Report", "Varianz beobachtet / Poisson (Gallagher):")) +
+                 variance(c.ratioPoisson)
+          << label(QT_TRANSLATE_NOOP("core::Report",
+                                     "Varianz beobachtet / Montgomery–Soundararajan:")) +
+                 variance(c.ratioMontgomery);
+    return lines;
+}
+
 }  // namespace
+
+QStringList distributionLines(const RowTally& tally) {
+    const std::uint64_t first = tally.lowestCount();
+    const std::uint64_t last = tally.highestCount();
+    const int width = countWidth(last);
+    const auto total = static_cast<long double>(tally.totalRows());
+    const QString times = QCoreApplication::translate("core::Summary", "%1-mal,");
+    QStringList lines{
+        QStringLiteral(" "),
+        QCoreApplication::translate("core::Report",
+                                    "Alle Zeilen, Primz/Zeile: Anzahl, Anteil an allen Zeilen")};
+    double sum = 0.0;
+    for (std::uint64_t k = first; k <= last; ++k) {
+        const std::uint64_t rows = tally.rowsWith(k);
+        const double share = total > 0 ? static_cast<double>(rows / total) : 0.0;
+        sum = static_cast<double>(static_cast<long double>(sum) + share);
+        lines.append(QString::number(k).rightJustified(width) + QStringLiteral("   : ") +
+                     times.arg(QString::number(rows).rightJustified(6)) + QStringLiteral("     ") +
+                     formatFixed(share, 5, 5));
+    }
+    lines << QString()
+          << u' ' + QCoreApplication::translate("core::Summary", "Summe:") +
+                 QStringLiteral("    ") + QString::number(tally.totalRows()) +
+                 QStringLiteral("       ") + formatFixed(sum, 5, 5);
+    return lines;
+}
+
+QStringList wholeRowLines(const WholeRows& whole, const RowTally& tally) {
+    const RowStatistics& s = whole.statistics;
+    const auto fixed = [](double value) { return formatFixed(value, 8, 4); };
+    QStringList lines{
+        QString(),
+        QCoreApplication::translate("core::Report", "Über alle Zeilen:"),
+        label(QT_TRANSLATE_NOOP("core::Report", "Zeilen:")) + QString::number(s.rows),
+        label(QT_TRANSLATE_NOOP("core::Report", "Mittelwert der Primzahlen je Zeile:")) +
+            fixed(s.mean),
+        label(QT_TRANSLATE_NOOP("core::Report", "Varianz:")) + fixed(s.variance),
+        label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung:")) + fixed(s.deviation)};
+    if (whole.fit) {
+        lines << (s.fit ? label(QT_TRANSLATE_NOOP("core::Report", "Anpassung über alle Zeilen:")) +
+                              wholeFitText(*s.fit)
+                        : QCoreApplication::translate(
+                              "core::Report",
+                              "Anpassung über alle Zeilen: keine Binomialverteilung "
+                              "hat diesen Mittelwert und diese Varianz."));
+    }
+    if (whole.models) {
+        lines << wholeModelLines(*whole.models, tally);
+    }
+    return lines;
+}
 
 QStringList summaryLines(const core::FrequencySummary& summary, const core::RowTally& tally) {
     QStringList lines = summary.lines;
@@ -114,7 +291,8 @@ QStringList modelLines(const core::ModelComparison& models) {
 
 Json reportJson(const core::RowRange& range, const core::FrequencySummary& summary,
                 const core::RowTally& tally, const std::optional<FitReport>& fit,
-                const std::optional<core::ModelComparison>& models) {
+                const std::optional<core::ModelComparison>& models,
+                const std::optional<WholeRows>& whole) {
     Json report{{"von", jsonNumber(range.first)},
                 {"bis", jsonNumber(range.last)},
                 {"laenge", range.length},
@@ -136,6 +314,15 @@ Json reportJson(const core::RowRange& range, const core::FrequencySummary& summa
     }
     if (models) {
         report["modelle"] = modelsJson(*models);
+    }
+    if (tally.over20 > 0) {
+        report["verteilung"] = distributionJson(tally);
+    }
+    if (whole) {
+        report["alle_zeilen"] = wholeStatisticsJson(*whole);
+        if (whole->models) {
+            report["modelle_alle_zeilen"] = wholeModelsJson(*whole->models);
+        }
     }
     return report;
 }

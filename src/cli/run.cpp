@@ -7,6 +7,7 @@
 #include "cli/writers.h"
 #include "engine/failures.h"
 #include "engine/rows/row_lengths.h"
+#include "engine/statistics/distribution.h"
 
 namespace cli {
 namespace {
@@ -72,7 +73,7 @@ core::RowTally countAndWriteRows(const core::RowRange& range, core::ScanControl&
 // its message, and what could be made is still written.
 RunReport makeReport(const Options& options, const core::RowTally& tally, QString& failure) {
     RunReport report{options.range, tally, core::summarizeFrequencies(tally), {}, {}, {},
-                     options.part};
+                     options.part, {}};
     try {
         if (options.fit) {
             report.fit = core::fitReport(report.summary.shares);
@@ -87,6 +88,19 @@ RunReport makeReport(const Options& options, const core::RowTally& tally, QStrin
         }
     } catch (const core::Failure& error) {
         failure = error.message();
+    }
+    // Rows with more than 20 primes: the whole distribution as well, whether or not the fit
+    // over the others succeeded.
+    if (tally.over20 > 0) {
+        core::WholeRows whole{core::rowStatistics(tally), options.fit, {}};
+        try {
+            if (options.models) {
+                whole.models = core::compareWholeModels(tally, core::modelRows(options.range));
+            }
+        } catch (const core::Failure& error) {
+            failure = failure.isEmpty() ? error.message() : failure;
+        }
+        report.whole = std::move(whole);
     }
     return report;
 }

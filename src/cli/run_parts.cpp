@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <limits>
-#include <optional>
-#include <string>
 
 #include "engine/failures.h"
 
@@ -24,51 +22,6 @@ QString quoted(const QString& name) {
     return QStringLiteral("„%1“").arg(name);
 }
 
-// A number from 0 to 2^64-1 written as a decimal string; none for anything else.
-std::optional<Number> decimalNumber(const Json& value) {
-    if (!value.is_string()) {
-        return std::nullopt;
-    }
-    const std::string& text = value.get_ref<const std::string&>();
-    if (text.empty() || text.size() > 20 || (text.size() > 1 && text[0] == '0')) {
-        return std::nullopt;
-    }
-    Number number = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        number = number * 10 + (c - '0');
-    }
-    if (number > kHighestNumber) {
-        return std::nullopt;
-    }
-    return number;
-}
-
-// A JSON integer from 0 to 2^64-1; the parser keeps every one of them exact. A fraction, a
-// sign or anything larger is none.
-std::optional<std::uint64_t> count(const Json& value) {
-    if (!value.is_number_unsigned()) {
-        return std::nullopt;
-    }
-    return value.get<std::uint64_t>();
-}
-
-// The member `key` of an object; null where the value is no object or has no such member.
-const Json& member(const Json& object, const char* key) {
-    static const Json none;
-    if (!object.is_object()) {
-        return none;
-    }
-    const auto found = object.find(key);
-    return found == object.end() ? none : *found;
-}
-
-Failure invalid(const QString& name, const QString& key) {
-    return Failure(tr("%1: „%2“ fehlt oder ist ungültig.").arg(quoted(name), key));
-}
-
 bool sameRun(const RunPart& a, const RunPart& b) {
     return a.whole.first == b.whole.first && a.whole.last == b.whole.last &&
            a.whole.length == b.whole.length && a.count == b.count;
@@ -81,25 +34,35 @@ QString runText(const RunPart& part) {
         .arg(part.count);
 }
 
-// total + the part's tally; a Failure naming the part where a sum leaves 64 bits, which parts
-// that passed readPart cannot do (their primes are at most their numbers, and the numbers of a
-// range are below 2^64) but parts made elsewhere could.
-RowTally checkedSum(const RowTally& total, const PartResult& part) {
-    const auto add = [&part](std::uint64_t a, std::uint64_t b) {
-        const Wide sum = Wide{a} + b;
-        if (sum > kMostIn64Bits) {
+// Adds the part's tally to `total`; a Failure naming the part where a sum leaves 64 bits, which
+// parts that passed readPart cannot do (their primes are at most their numbers, and the numbers
+// of a range are below 2^64) but parts made elsewhere could.
+void addChecked(RowTally& total, const PartResult& part) {
+    const auto add = [&part](std::uint64_t& sum, std::uint64_t value) {
+        const Wide wide = Wide{sum} + value;
+        if (wide > kMostIn64Bits) {
             throw Failure(
                 tr("Mit %1 übersteigt die Summe der Teile 2^64 − 1.").arg(quoted(part.name)));
         }
-        return static_cast<std::uint64_t>(sum);
+        sum = static_cast<std::uint64_t>(wide);
     };
-    RowTally sum;
-    for (std::size_t k = 0; k < sum.rows.size(); ++k) {
-        sum.rows[k] = add(total.rows[k], part.tally.rows[k]);
+    for (std::size_t k = 0; k < total.rows.size(); ++k) {
+        add(total.rows[k], part.tally.rows[k]);
     }
-    sum.over20 = add(total.over20, part.tally.over20);
-    sum.primes = add(total.primes, part.tally.primes);
-    return sum;
+    add(total.over20, part.tally.over20);
+    add(total.primes, part.tally.primes);
+    // A counter for every k up to the highest: at most the row length of 10^7, 80 MB, as a
+    // count of such rows holds itself.
+    for (const auto& [k, rows] : part.longRows) {
+        if (rows == 0) {
+            continue;  // the tally's list never ends in a zero
+        }
+        const std::size_t index = k - total.rows.size();
+        if (index >= total.beyond.size()) {
+            total.beyond.resize(index + 1);
+        }
+        add(total.beyond[index], rows);
+    }
 }
 
 }  // namespace
@@ -132,7 +95,8 @@ QString partHeading(const RunPart& part) {
 
 void addPartBlock(Json& run, const RunPart& part) {
     const RowRange range = partRange(part);
-    run["teil"] = {{"version", kPartFormat},
+    // Version 1 where it says all there is, so that its bytes stay those of every earlier part.
+    run["teil"] = {{"version", run.contains("verteilung") ? kPartFormat : 1},
                    {"k", part.index},
                    {"n", part.count},
                    {"von", numberText(part.whole.first).toStdString()},
@@ -140,207 +104,6 @@ void addPartBlock(Json& run, const RunPart& part) {
                    {"laenge", part.whole.length},
                    {"erste", numberText(range.first).toStdString()},
                    {"letzte", numberText(range.last).toStdString()}};
-}
-
-namespace {
-
-// The text as a JSON object with a block "teil", read whole only where it is small enough to be
-// a part.
-Json parsePart(const QString& name, const QByteArray& json) {
-    if (json.size() > kLargestPartFile) {
-        throw Failure(tr("%1 ist größer als %2 Bytes und damit kein Teil eines Laufs.")
-                          .arg(quoted(name))
-                          .arg(kLargestPartFile));
-    }
-    // A part nests three levels deep. Anything deeper is refused as it is read: the library
-    // copies and compares values recursively, so a value nested a hundred thousand levels deep
-    // would overflow the stack.
-    struct TooDeep {};
-    const auto shallow = [](int depth, Json::parse_event_t /*event*/, Json& /*value*/) {
-        if (depth > 8) {
-            throw TooDeep{};
-        }
-        return true;
-    };
-    Json run;
-    try {
-        run = Json::parse(json.begin(), json.end(), shallow);
-    } catch (const TooDeep&) {
-        throw Failure(tr("%1 ist nicht die JSON-Ausgabe eines Teils: zu tief verschachtelt.")
-                          .arg(quoted(name)));
-    } catch (const Json::parse_error& error) {
-        throw Failure(
-            tr("%1 ist kein JSON: Fehler bei Byte %2.").arg(quoted(name)).arg(error.byte));
-    } catch (const Json::exception&) {
-        // A number beyond what a double holds.
-        throw Failure(tr("%1 ist kein JSON: eine Zahl ist zu groß.").arg(quoted(name)));
-    }
-    const Json& block = member(run, "teil");
-    if (!block.is_object() || block.empty()) {
-        throw Failure(tr("%1 ist nicht die JSON-Ausgabe eines Teils (--teil K/N): der Block "
-                         "„teil“ fehlt.")
-                          .arg(quoted(name)));
-    }
-    return run;
-}
-
-// Whether from..to is a range of whole rows of `length` numbers within 1..2^64-1, as the
-// adjustment leaves it: its first number a multiple of the length plus 1, its last a multiple.
-bool wholeRows(Number from, Number to, std::uint64_t length) {
-    return length >= 1 && length <= 10'000'000 && from >= 1 && from <= to &&
-           (from - 1) % length == 0 && to % length == 0;
-}
-
-// The block "teil": which part of which run, its first and last number those of part K of N.
-RunPart readPartBlock(const QString& name, const Json& block) {
-    const auto version = count(member(block, "version"));
-    if (!version) {
-        throw invalid(name, QStringLiteral("teil.version"));
-    }
-    if (*version != kPartFormat) {
-        throw Failure(tr("%1 hat das Teilformat %2; dieses Programm liest das Format %3.")
-                          .arg(quoted(name))
-                          .arg(*version)
-                          .arg(kPartFormat));
-    }
-    const auto field = [&](const char* key, auto read) {
-        const auto value = read(member(block, key));
-        if (!value) {
-            throw invalid(name, QStringLiteral("teil.") + QLatin1String(key));
-        }
-        return *value;
-    };
-    RunPart part;
-    part.index = field("k", count);
-    part.count = field("n", count);
-    const Number from = field("von", decimalNumber);
-    const Number to = field("bis", decimalNumber);
-    const std::uint64_t length = field("laenge", count);
-    const Number first = field("erste", decimalNumber);
-    const Number last = field("letzte", decimalNumber);
-    if (!wholeRows(from, to, length)) {
-        throw Failure(tr("%1: von %2 bis %3 in Zeilen zu %4 ist kein an ganze Zeilen angepasster "
-                         "Bereich.")
-                          .arg(quoted(name), numberText(from), numberText(to))
-                          .arg(length));
-    }
-    part.whole = {from, to, static_cast<std::uint32_t>(length)};
-    if (!validPart(part)) {
-        throw Failure(tr("%1: Teil %2 von %3 gibt es in %4 Zeilen nicht.")
-                          .arg(quoted(name))
-                          .arg(part.index)
-                          .arg(part.count)
-                          .arg(part.whole.rows()));
-    }
-    const RowRange range = partRange(part);
-    if (first != range.first || last != range.last) {
-        throw Failure(tr("%1: Teil %2 von %3 reicht von %4 bis %5, nicht von %6 bis %7.")
-                          .arg(quoted(name))
-                          .arg(part.index)
-                          .arg(part.count)
-                          .arg(numberText(range.first), numberText(range.last), numberText(first),
-                               numberText(last)));
-    }
-    return part;
-}
-
-// The run's own range fields, before the tally: those of the part that the block names.
-void checkRunFields(const QString& name, const Json& run, const RunPart& part) {
-    const RowRange range = partRange(part);
-    const std::pair<const char*, Number> fields[] = {{"von", range.first},
-                                                     {"bis", range.last},
-                                                     {"laenge", range.length},
-                                                     {"zeilen", range.rows()}};
-    for (const auto& [key, expected] : fields) {
-        const auto value = count(member(run, key));
-        if (!value) {
-            throw invalid(name, QLatin1String(key));
-        }
-        if (*value != expected) {
-            throw Failure(tr("%1: „%2“ ist %3, Teil %4 von %5 hat %6.")
-                              .arg(quoted(name), QLatin1String(key), QString::number(*value))
-                              .arg(part.index)
-                              .arg(part.count)
-                              .arg(numberText(expected)));
-        }
-    }
-}
-
-RowTally readTally(const QString& name, const Json& run) {
-    RowTally tally;
-    const Json& frequencies = member(run, "haeufigkeit");
-    if (!frequencies.is_array() || frequencies.size() != tally.rows.size()) {
-        throw invalid(name, QStringLiteral("haeufigkeit"));
-    }
-    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
-        const auto at = count(member(frequencies[k], "k"));
-        const auto rows = count(member(frequencies[k], "zeilen"));
-        if (!at || *at != k || !rows) {
-            throw invalid(name, QStringLiteral("haeufigkeit[%1]").arg(k));
-        }
-        tally.rows[k] = *rows;
-    }
-    const auto over20 = count(member(run, "mehr_als_20"));
-    if (!over20) {
-        throw invalid(name, QStringLiteral("mehr_als_20"));
-    }
-    const auto primes = count(member(run, "primzahlen"));
-    if (!primes) {
-        throw invalid(name, QStringLiteral("primzahlen"));
-    }
-    tally.over20 = *over20;
-    tally.primes = *primes;
-    return tally;
-}
-
-// A tally that a count of the part's rows can give: its rows those of the part, no row with more
-// primes than numbers, and as many primes as its rows hold.
-void checkTally(const QString& name, const RowTally& tally, const RunPart& part) {
-    const RowRange range = partRange(part);
-    // 128 bits hold any sum of 22 counts and products with k; as no count is negative, the sum
-    // matching the part's rows keeps each count within them.
-    Wide rows = tally.over20;
-    Wide primesUpTo20 = 0;
-    for (std::size_t k = 0; k < tally.rows.size(); ++k) {
-        rows += tally.rows[k];
-        primesUpTo20 += Wide{tally.rows[k]} * k;
-    }
-    if (rows != range.rows()) {
-        throw Failure(tr("%1: die Häufigkeiten zählen %2 Zeilen, Teil %3 von %4 hat %5.")
-                          .arg(quoted(name), numberText(static_cast<Number>(rows)))
-                          .arg(part.index)
-                          .arg(part.count)
-                          .arg(range.rows()));
-    }
-    for (std::size_t k = range.length + 1; k <= tally.rows.size(); ++k) {
-        const std::uint64_t held = k < tally.rows.size() ? tally.rows[k] : tally.over20;
-        if (held > 0) {
-            throw Failure(tr("%1: %2 Zeilen mit %3 Primzahlen, aber eine Zeile hat %4 Zahlen.")
-                              .arg(quoted(name))
-                              .arg(held)
-                              .arg(k < tally.rows.size() ? QString::number(k) : tr("mehr als 20"))
-                              .arg(range.length));
-        }
-    }
-    // The rows with at most 20 primes hold exactly their sum of k; each row above holds 21 to
-    // `length` primes.
-    if (tally.primes < primesUpTo20 + Wide{tally.over20} * 21 ||
-        tally.primes > primesUpTo20 + Wide{tally.over20} * range.length) {
-        throw Failure(tr("%1: %2 Primzahlen passen nicht zu den Häufigkeiten.")
-                          .arg(quoted(name))
-                          .arg(tally.primes));
-    }
-}
-
-}  // namespace
-
-PartResult readPart(const QString& name, const QByteArray& json) {
-    const Json run = parsePart(name, json);
-    PartResult result{name, readPartBlock(name, member(run, "teil")), {}};
-    checkRunFields(name, run, result.part);
-    result.tally = readTally(name, run);
-    checkTally(name, result.tally, result.part);
-    return result;
 }
 
 RowTally mergeParts(const std::vector<PartResult>& parts) {
@@ -390,7 +153,7 @@ RowTally mergeParts(const std::vector<PartResult>& parts) {
     }
     RowTally total;
     for (const PartResult& part : parts) {
-        total = checkedSum(total, part);
+        addChecked(total, part);
     }
     return total;
 }

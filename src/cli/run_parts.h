@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "cli/json_text.h"
@@ -14,8 +15,11 @@ namespace core {
 // stretch of whole rows of the adjusted range. The first rows % N parts are one row longer than
 // the others, as countRange gives rows to its threads, so the N parts cover every row once.
 
-// The version of the "teil" block in a part's JSON; a merge takes this version only.
-inline constexpr int kPartFormat = 1;
+// The version of the "teil" block in a part's JSON. Version 2 carries the whole distribution
+// ("verteilung") where rows hold more than 20 primes; a part without such rows is written as
+// version 1, as it always was, and a merge reads both. A version 1 part with such rows lacks
+// their distribution and is refused: it has to be counted again.
+inline constexpr int kPartFormat = 2;
 
 // The most parts a run is split into: every JSON reader keeps K and N exact up to 2^53.
 inline constexpr std::uint64_t kMostParts = std::uint64_t{1} << 53;
@@ -45,8 +49,9 @@ struct RowSpan {
 [[nodiscard]] QString partHeading(const RunPart& part);
 
 // Adds the block "teil" to a run's JSON object (reportJson) as its last key: the format
-// version, K, N, the whole range and the part's first and last number. The numbers of the range
-// go as decimal strings: JSON readers that hold numbers in doubles would round them above 2^53.
+// version (2 where the object holds "verteilung", else 1), K, N, the whole range and the part's
+// first and last number. The numbers of the range go as decimal strings: JSON readers that hold
+// numbers in doubles would round them above 2^53.
 void addPartBlock(Json& run, const RunPart& part);
 
 // The largest file a merge reads as a part. A part's JSON is a few kilobytes whatever its range;
@@ -55,11 +60,16 @@ inline constexpr qsizetype kLargestPartFile = qsizetype{1} << 20;
 
 // A part read back from its JSON, taken as coming from anyone: a valid part of a valid range,
 // the run's own fields those of part K of N, no row with more primes than numbers, and a tally
-// that adds up to its rows and its primes.
+// that adds up to its rows and its primes. Rows with more than 20 primes come with their
+// distribution: each k from 21 to the row length at most once, in increasing order, the rows
+// adding up to "mehr_als_20"; the counts up to 20 that the list repeats equal to "haeufigkeit".
 struct PartResult {
     QString name;  // where it came from, for messages
     RunPart part;
-    RowTally tally;
+    RowTally tally;  // without `beyond`, which longRows holds
+    // The rows with more than 20 primes as (k, rows), k increasing: as long as the file, where
+    // `beyond` would take 8 bytes for every k up to the highest in every part.
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> longRows;
 };
 
 // Throws Failure naming `name` where the text is no such part or is longer than

@@ -28,6 +28,10 @@ public:
         if (report.models) {
             m_out.lines(core::modelLines(*report.models));
         }
+        if (report.whole) {
+            m_out.lines(core::distributionLines(report.tally));
+            m_out.lines(core::wholeRowLines(*report.whole, report.tally));
+        }
     }
     void rowLengths(core::Number /*from*/, core::Number /*to*/,
                     const std::vector<core::RowLengthResult>& results) override {
@@ -65,9 +69,10 @@ public:
         }
         m_out.text(m_table == Table::Fit
                        ? core::fitCsv(m_style, m_columns, report.range, report.tally, report.fit,
-                                      report.models)
+                                      report.models, report.whole)
                        : core::frequencyCsv(m_style, m_columns, report.range, report.summary,
-                                            report.tally, report.binomial, report.models));
+                                            report.tally, report.binomial, report.models,
+                                            report.whole));
     }
     void rowLengths(core::Number from, core::Number to,
                     const std::vector<core::RowLengthResult>& results) override {
@@ -112,8 +117,8 @@ public:
 
 private:
     void writeJsonReport(const RunReport& report, bool afterRows) {
-        core::Json json =
-            core::reportJson(report.range, report.summary, report.tally, report.fit, report.models);
+        core::Json json = core::reportJson(report.range, report.summary, report.tally, report.fit,
+                                           report.models, report.whole);
         if (report.part) {
             core::addPartBlock(json, *report.part);
         }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/options.h"
+#include "cli/report.h"
 #include "core/fit_report.h"
 #include "core/frequency_summary.h"
 #include "core/line_writer.h"
@@ -27,6 +28,8 @@ struct RunReport {
     // B(n;p)(k) for the tally's table in CSV.
     std::optional<std::array<double, 21>> binomial;
     std::optional<core::RunPart> part;
+    // Where rows hold more than 20 primes: what is said about all rows, after the rest.
+    std::optional<core::WholeRows> whole;
 };
 
 // The output of a run in one format; each format has one.

@@ -76,6 +76,13 @@ Binomialverteilung den <b>TV-Abstand</b> (totale Variation): den Anteil der Zeil
 umverteilen müsste, damit Modell und Beobachtung übereinstimmen; gezählt werden alle Zeilen,
 auch die mit mehr als 20 Primzahlen. 0 heißt „passt genau“, 1 heißt
 „nichts gemeinsam“. Ein kleinerer Wert passt besser.</p>
+<p>Dahinter steht ein Gesetz: In kurzen Abschnitten schwankt die Anzahl der Primzahlen weniger,
+als unabhängige Zufälle es ergäben. Cramér- und Poisson-Modell geben einer Zeile mit dem
+Mittelwert μ eine Varianz von etwa μ; Montgomery und Soundararajan sagen nur μ·(1 − μ/n*) voraus,
+mit n* = L/(ln L + γ + ln 2π − 1). Das Kommandozeilenprogramm misst das mit
+<tt>primzeilen-cli --hoehen H1,H2,… --fenster F LÄNGE</tt>: In jeder Höhe H zählt es die Zahlen
+H+1 bis H+F in Zeilen der Länge LÄNGE und vergleicht die beobachtete Varianz mit den Varianzen
+der Modelle, über die ganze Verteilung, auch über Zeilen mit mehr als 20 Primzahlen.</p>
 <h3>Warum n so klein ist: das Modell von Montgomery und Soundararajan</h3>
 <p>Meist passt die angepasste Binomialverteilung viel besser als Cramér- und Poisson-Modell,
 obwohl ihr n viel kleiner ist als die Zeilenlänge. Der Grund: Die Anzahl der Primzahlen in einer

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <random>
 #include <regex>
@@ -180,6 +181,7 @@ private:
 // first names. None where a file does not even hold the fields.
 struct Stated {
     Wide rows[22]{};
+    std::map<std::uint64_t, Wide> longRows;  // k above 20
     Wide primes = 0;
     Number first = 0;
     Number last = 0;
@@ -195,6 +197,14 @@ std::optional<Stated> stated(const std::vector<std::string>& parts) {
                 sum.rows[k] += run.at("haeufigkeit").at(k).at("zeilen").get<std::uint64_t>();
             }
             sum.rows[21] += run.at("mehr_als_20").get<std::uint64_t>();
+            if (run.contains("verteilung")) {
+                for (const auto& entry : run.at("verteilung")) {
+                    const auto k = entry.at("k").get<std::uint64_t>();
+                    if (k > 20) {
+                        sum.longRows[k] += entry.at("zeilen").get<std::uint64_t>();
+                    }
+                }
+            }
             sum.primes += run.at("primzahlen").get<std::uint64_t>();
         }
         const nlohmann::json block = nlohmann::json::parse(parts.front()).at("teil");
@@ -225,6 +235,21 @@ void expectSound(const RowTally& merged, const std::vector<std::string>& parts) 
     EXPECT_TRUE(rows == static_cast<Wide>((sum->last - sum->first + 1) / sum->length));
     EXPECT_TRUE(merged.primes >= least);
     EXPECT_TRUE(merged.primes <= least + Wide{merged.over20} * (sum->length - 21));
+    // The rows above 20 count by count, and each row's primes exactly.
+    Wide primes = 0;
+    for (std::size_t k = 0; k < 21; ++k) {
+        primes += Wide{merged.rows[k]} * k;
+    }
+    std::vector<std::uint64_t> beyond;
+    for (const auto& [k, rows] : sum->longRows) {
+        if (rows > 0) {
+            beyond.resize(k - 20);
+            beyond[k - 21] = static_cast<std::uint64_t>(rows);
+            primes += rows * k;
+        }
+    }
+    EXPECT_EQ(merged.beyond, beyond);
+    EXPECT_TRUE(merged.primes == primes) << "merged " << merged.primes << " primes";
 }
 
 // The message names one of the files as the merge shows it.
@@ -246,13 +271,18 @@ TEST(RunPartsFuzz, MutatedPartsMergeSoundlyOrAreRefusedByName) {
     };
     const auto high = adjustToRows(kHighestNumber - 9000, kHighestNumber, 90);
     ASSERT_TRUE(high);
-    const Run runs[] = {{{1, 45000, 90}, 3, true}, {{1, 100, 1}, 2, true}, {*high, 3, false}};
+    // Rows of 1000 numbers near 10^12 all hold more than 20 primes.
+    const Run runs[] = {{{1, 45000, 90}, 3, true},
+                        {{1, 100, 1}, 2, true},
+                        {*high, 3, false},
+                        {{1'000'000'000'001, 1'000'000'030'000, 1000}, 2, true}};
     std::vector<std::vector<std::string>> originals;
     for (const Run& run : runs) {
         originals.push_back(realParts(run.whole, run.count, run.counted));
     }
     Mutator mutator(seed);
     int merged = 0;
+    int mergedLongRows = 0;
     int refused = 0;
     // scripts/sanitize asks for more, under the sanitizers; the first cases stay the same.
     const char* asked = std::getenv("PRIMZEILEN_FUZZ_CASES");
@@ -277,6 +307,7 @@ TEST(RunPartsFuzz, MutatedPartsMergeSoundlyOrAreRefusedByName) {
             const RowTally total = mergeParts(results);
             expectSound(total, parts);
             ++merged;
+            mergedLongRows += total.beyond.empty() ? 0 : 1;
         } catch (const Failure& failure) {
             EXPECT_TRUE(namesAFile(failure.message(), parts.size()))
                 << failure.message().toStdString();
@@ -288,6 +319,7 @@ TEST(RunPartsFuzz, MutatedPartsMergeSoundlyOrAreRefusedByName) {
     // Both ways out are taken, or the mutations miss what they are meant to hit.
     EXPECT_GT(merged, 10);
     EXPECT_GT(refused, 200);
+    EXPECT_GT(mergedLongRows, 2);
 }
 
 }  // namespace

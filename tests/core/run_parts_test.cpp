@@ -114,6 +114,24 @@ TEST(RunParts, MergeReadsThePartsBackExactly) {
     }
 }
 
+// Rows of 1000 numbers near 10^12 hold about 36 primes each: every part carries them row count
+// by row count, and their merge is the tally of the whole range, whatever the order.
+TEST(RunParts, PartsWithLongRowsCarryTheirDistribution) {
+    const RowRange whole{1'000'000'000'001, 1'000'000'300'000, 1000};
+    std::vector<PartResult> parts = readAll(whole, 3);
+    for (const PartResult& part : parts) {
+        EXPECT_FALSE(part.longRows.empty()) << part.name.toStdString();
+    }
+    std::swap(parts[0], parts[2]);
+    ScanControl control;
+    const RowTally counted = countRange(whole, 1, control);
+    ASSERT_GT(counted.beyond.size(), 10u);
+    EXPECT_EQ(mergeParts(parts), counted);
+    EXPECT_TRUE(partJson({whole, 1, 3}).contains("\"teil\": {\"version\": 2,"));
+    // Without rows above 20 a part stays in the format every earlier program reads.
+    EXPECT_TRUE(partJson({{91, 45000, 90}, 1, 3}).contains("\"teil\": {\"version\": 1,"));
+}
+
 // A part whose tally says what it likes, its fields otherwise those of part K of N.
 QByteArray forgedPart(const RunPart& part, const RowTally& tally) {
     Json run = reportJson(partRange(part), summarizeFrequencies(tally), tally, {});
@@ -146,6 +164,14 @@ TEST(RunParts, MergeRefusesWhatIsNoWholeRun) {
     RowTally over20;
     over20.over20 = 100;
     over20.primes = 2100;
+    // Rows of 1000 numbers near 10^12, every one above 20 primes; the last count held by one
+    // row only.
+    const auto longPart = [](const std::function<void(Json&)>& edit) {
+        Json run = Json::parse(partJson({{1'000'000'000'001, 1'000'000'030'000, 1000}, 1, 1}));
+        EXPECT_EQ(run["verteilung"].back()["zeilen"], 1);
+        edit(run);
+        return jsonText(run).toUtf8();
+    };
     const auto without = [&](std::size_t index) {
         return [&, index] {
             auto parts = readAll(whole, 3);
@@ -157,8 +183,8 @@ TEST(RunParts, MergeRefusesWhatIsNoWholeRun) {
         {"not JSON", alone("k,zeilen\n"), "„teil-2.json“ ist kein JSON"},
         {"a whole run's JSON", alone(second.left(second.indexOf(",\n  \"teil\"")) + "\n}\n"),
          "„teil-2.json“ ist nicht die JSON-Ausgabe eines Teils"},
-        {"another format", alone(edited("\"version\": 1", "\"version\": 2")),
-         "„teil-2.json“ hat das Teilformat 2"},
+        {"a later format", alone(edited("\"version\": 1", "\"version\": 3")),
+         "„teil-2.json“ hat das Teilformat 3; dieses Programm liest die Formate 1 bis 2."},
         {"a bound as a number", alone(edited("\"von\": \"1\"", "\"von\": 1")),
          "„teil-2.json“: „teil.von“ fehlt oder ist ungültig."},
         {"a bound off the rows", alone(edited("\"bis\": \"45000\"", "\"bis\": \"45001\"")),
@@ -209,6 +235,36 @@ TEST(RunParts, MergeRefusesWhatIsNoWholeRun) {
         {"the middle part missing", without(1), "Teil 2 von 3 fehlt."},
         {"parts missing", [&] { return std::vector{readAll(whole, 3)[1]}; },
          "Es fehlen 2 der 3 Teile: 1, 3."},
+        {"long rows in the first format", alone(longPart([](Json& run) {
+             run["teil"]["version"] = 1;
+             run.erase("verteilung");
+         })),
+         "„teil-2.json“ ist ein Teil im Format 1 mit 30 Zeilen mit mehr als 20 Primzahlen, aber "
+         "ohne deren Verteilung; bitte diesen Teil neu zählen."},
+        {"long rows without their distribution",
+         alone(longPart([](Json& run) { run.erase("verteilung"); })),
+         "„teil-2.json“: „verteilung“ fehlt oder ist ungültig."},
+        {"a count twice", alone(longPart([](Json& run) {
+             Json& list = run["verteilung"];
+             list.insert(list.begin() + 1, list[1]);
+         })),
+         "„teil-2.json“: „verteilung[2]“ fehlt oder ist ungültig."},
+        {"a count beyond the row length",
+         alone(longPart([](Json& run) { run["verteilung"].back()["k"] = 1001; })),
+         "„verteilung[" /* the last one */},
+        {"rows up to 20 other than in the table", alone(longPart([](Json& run) {
+             run["verteilung"].insert(run["verteilung"].begin(), Json{{"k", 20}, {"zeilen", 1}});
+         })),
+         "„teil-2.json“: „verteilung[0]“ fehlt oder ist ungültig."},
+        {"more rows than above 20",
+         alone(longPart([](Json& run) { run["verteilung"].back()["zeilen"] = 2; })),
+         "„teil-2.json“: „verteilung“ zählt 31 Zeilen mit mehr als 20 Primzahlen, "
+         "„mehr_als_20“ 30."},
+        {"a row moved to another count", alone(longPart([](Json& run) {
+             Json& list = run["verteilung"];
+             list.back()["k"] = list.back()["k"].get<std::uint64_t>() + 1;
+         })),
+         "Primzahlen passen nicht zu den Häufigkeiten"},
         {"sums beyond 64 bits",
          [&] {
              // Tallies that no part read back can hold: readPart bounds the primes by the

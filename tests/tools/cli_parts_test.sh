@@ -139,6 +139,33 @@ forge 'run["ballast"] = [0] * 1000000' "$tmp/large.json"
 refused "valid JSON far larger than a part" \
     "primzeilen-cli: „$tmp/large.json“ ist größer als 1048576 Bytes" vereinigen "$tmp/large.json"
 
+# Rows of 1000 numbers near 10^12 hold about 36 primes each: three parts carry their whole
+# distribution (format 2) and merge into the whole run in every form. A part written before
+# parts carried such rows (format 1, without "verteilung") is refused, to be counted again.
+long=(1000000000001 1000000300000 1000)
+for k in 1 2 3; do
+    "$cli" --format json --still --teil "$k/3" "${long[@]}" >"$tmp/long-$k.json"
+done
+for format in text csv csv-de json; do
+    check "3 parts of long rows, $format" \
+        "$("$cli" --format "$format" --anpassung --modelle "${long[@]}" | od -c)" \
+        "$("$cli" vereinigen --format "$format" --anpassung --modelle "$tmp"/long-{3,1,2}.json | od -c)"
+done
+check "3 parts of long rows, the fit's table" \
+    "$("$cli" --format csv --tabelle anpassung --modelle "${long[@]}")" \
+    "$("$cli" vereinigen --format csv --tabelle anpassung --modelle "$tmp"/long-{1,2,3}.json)"
+check "a part of long rows in format 2" '"version": 2,' \
+    "$(grep -o '"version": [0-9]*,' "$tmp/long-1.json")"
+/usr/bin/python3 -c '
+import json, sys
+run = json.load(open(sys.argv[1]))
+run["teil"]["version"] = 1
+del run["verteilung"]
+json.dump(run, open(sys.argv[2], "w"))' "$tmp/long-2.json" "$tmp/long-v1.json"
+refused "long rows in format 1" \
+    "primzeilen-cli: „$tmp/long-v1.json“ ist ein Teil im Format 1 mit 100 Zeilen mit mehr als 20" \
+    vereinigen "$tmp/long-1.json" "$tmp/long-v1.json" "$tmp/long-3.json"
+
 # SIGTERM and SIGINT end a merge at once, even one waiting for a FIFO that nobody writes.
 mkfifo "$tmp/fifo"
 for stop in TERM:143 INT:130; do

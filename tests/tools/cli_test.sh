@@ -7,27 +7,33 @@ scan=$2
 source "$(dirname "$0")/checks.sh"
 export LC_ALL=C.UTF-8
 
+# The text up to the distribution over all rows, which follows the rest where rows hold more than
+# 20 primes (a blank line and its heading): the part the windows show too.
+up_to_all_rows() { sed '/^ $/{N;/\nAlle Zeilen, Primz\/Zeile/Q}'; }
+
 # Where the windows work: their lines and summary, then one line of the rows above 20 primes.
 for args in "1 45000 90" "1 10000 10" "0 1000 1" "7 5000 120" "1 200000 1000" "9999000 10000000 77"; do
     expected=$("$scan" $args | tail -n +2)
-    actual=$("$cli" --zeilen $args | head -n -1)
+    actual=$("$cli" --zeilen $args | up_to_all_rows | head -n -1)
     check "listing of $args" "$expected" "$actual"
 done
 # Every row of 1000 numbers below 200000 holds some 80 primes: all 200 rows above 20.
-check "rows above 20 primes" " Zeilen mit mehr als 20 Primzahlen: 200" "$("$cli" 1 200000 1000 | tail -n 1)"
-check "listing without --zeilen" "$("$scan" 1 45000 90 | tail -n 27)" "$("$cli" 1 45000 90 | head -n -1)"
+check "rows above 20 primes" " Zeilen mit mehr als 20 Primzahlen: 200" "$("$cli" 1 200000 1000 | up_to_all_rows | tail -n 1)"
+check "all 200 rows after them" "Alle Zeilen, Primz/Zeile: Anzahl, Anteil an allen Zeilen
+Zeilen: 200" "$("$cli" 1 200000 1000 | grep -E '^(Alle Zeilen|Zeilen:)')"
+check "listing without --zeilen" "$("$scan" 1 45000 90 | tail -n 27)" "$("$cli" 1 45000 90 | up_to_all_rows | head -n -1)"
 check "fit" "n: 18
 p: 0.5058
 Erwartungswert von h(x): 9.3206
 Erwartungswert von B(n;p): 9.1037
 Standardabweichung von h(x): 2.1463
-Standardabweichung von B(n;p): 2.1212" "$("$cli" --anpassung 1 45000 90 | tail -n 6)"
+Standardabweichung von B(n;p): 2.1212" "$("$cli" --anpassung 1 45000 90 | up_to_all_rows | tail -n 6)"
 check "German decimal comma" "p: 0,5058" "$(LC_ALL=de_DE.UTF-8 "$cli" --anpassung 1 45000 90 | grep '^p:')"
 
 # The random models: the same distances as the graph window's legend, in every form. The
 # distances count every row, the one with more than 20 primes too, as a row-by-row sum apart
 # from the program gives them: 0.05617, 0.19535, 0.21695, 0.05683.
-models=$("$cli" --modelle 1 45000 90)
+models=$("$cli" --modelle 1 45000 90 | up_to_all_rows)
 # M(9) and the 4 rows below n1 = 15 that fall back, summed row by row apart from the program.
 check "model table" "  9   0.194389   0.185249   0.131096   0.125021   0.182733" "$(grep '^  9   0' <<<"$models")"
 check "model distances" "TV Momente B(18;0.5058): 0.056

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/statistics/row_groups.h"
+
 namespace core {
 
 ModelRows modelRows(const RowRange& range) {
@@ -181,17 +183,18 @@ void addPoissonCurvature(std::vector<long double>& shares, long double lambda, l
 // probabilities differ by at most this share of themselves, divided by the larger of kMax and
 // L p: the share of k moves with p like p^k (1 - p)^(L - k), so what is left, of the fourth order
 // in (k - L p) times the difference, stays below 1e-13 of each share.
-constexpr long double kGroupSpread = 5e-4L;
+constexpr long double kGroupSpread = kExactGroupSpread;
 
 }  // namespace
 
 namespace {
 
 // The three models' shares and the sums behind their variances, taken in group by group of rows.
-class ModelSums final {
+class ModelSums final : public RowGroupSink {
 public:
     ModelSums(const ModelRows& rows, std::uint32_t kMax)
-        : m_length(rows.length),
+        : m_kMax(kMax),
+          m_length(rows.length),
           m_l(rows.length),
           m_nStar(predictedN(rows.length)),
           m_n1(std::floor(m_nStar)),
@@ -202,12 +205,18 @@ public:
 
     // Whether a row of mean probability p takes Cramér's binomial in the Montgomery-Soundararajan
     // model.
-    [[nodiscard]] bool fallsBack(long double p) const { return m_nStar < 1 || m_l * p > m_n1; }
+    [[nodiscard]] bool fallsBack(long double p) const override {
+        return m_nStar < 1 || m_l * p > m_n1;
+    }
+
+    [[nodiscard]] long double countScale(long double mu) const override {
+        return std::max(static_cast<long double>(m_kMax), mu);
+    }
 
     // `count` rows whose mean probabilities average p and spread around it by `spread`, the sum
     // of the squares of their differences from p: each model's shares at p, plus half their
     // second derivative times the spread.
-    void addRows(long double p, long double spread, std::uint64_t count) {
+    void addRows(long double p, long double spread, std::uint64_t count) override {
         const long double w = m_weight * static_cast<long double>(count);
         const long double half = m_weight * spread / 2;
         const long double mu = m_l * p;
@@ -259,6 +268,7 @@ private:
         }
     }
 
+    std::uint32_t m_kMax;
     std::uint32_t m_length;
     long double m_l;
     long double m_nStar;
@@ -275,8 +285,8 @@ private:
 };
 
 // Adds the rows from row r on that go in together (at least one) and returns how many they are.
-std::uint64_t addRowGroup(ModelSums& sums, const ModelRows& rows, std::uint64_t r,
-                          std::uint32_t kMax, long double groupSpread) {
+std::uint64_t addRowGroup(RowGroupSink& sums, const ModelRows& rows, std::uint64_t r,
+                          long double groupSpread) {
     const long double l = rows.length;
     const long double rowFirst = rows.first + static_cast<long double>(r) * l;
     if (!midpointSuffices(rowFirst, l)) {
@@ -285,8 +295,7 @@ std::uint64_t addRowGroup(ModelSums& sums, const ModelRows& rows, std::uint64_t 
     }
     // Over c numbers from c on, 1 / ln changes by about a share 1 / ln c of itself.
     const long double centre = rowFirst + (l - 1) / 2;
-    const long double share =
-        groupSpread / std::max(static_cast<long double>(kMax), l / std::log(centre));
+    const long double share = groupSpread / sums.countScale(l / std::log(centre));
     const long double reach = share * centre * std::log(centre) / l;
     std::uint64_t count = std::max<std::uint64_t>(
         1, std::min<std::uint64_t>(rows.rows - r, static_cast<std::uint64_t>(reach)));
@@ -309,6 +318,12 @@ std::uint64_t addRowGroup(ModelSums& sums, const ModelRows& rows, std::uint64_t 
 
 }  // namespace
 
+void addRowGroups(const ModelRows& rows, long double groupSpread, RowGroupSink& sink) {
+    for (std::uint64_t r = 0; r < rows.rows;) {
+        r += addRowGroup(sink, rows, r, groupSpread);
+    }
+}
+
 ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax, ModelPrecision precision) {
     if (rows.rows == 0) {
         const std::vector<double> none(kMax + 1);
@@ -316,9 +331,7 @@ ModelShares computeModels(const ModelRows& rows, std::uint32_t kMax, ModelPrecis
     }
     const long double groupSpread = precision == ModelPrecision::Exact ? kGroupSpread : 5e-2L;
     ModelSums sums(rows, kMax);
-    for (std::uint64_t r = 0; r < rows.rows;) {
-        r += addRowGroup(sums, rows, r, kMax, groupSpread);
-    }
+    addRowGroups(rows, groupSpread, sums);
     return sums.shares();
 }
 
