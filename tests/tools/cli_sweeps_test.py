@@ -67,6 +67,7 @@ for r in records:
     close(f"{name}: deviations", math.sqrt(models["varianz"]["beobachtet"] /
                                            models["varianz_montgomery"]),
           r["sigma_verhaeltnis_montgomery"])
+    close(f"{name}: TV moments", models["tv"]["momente"], r["tv"]["momente"])
     close(f"{name}: TV Cramér", models["tv"]["cramer"], r["tv"]["cramer"])
     close(f"{name}: TV Poisson", models["tv"]["poisson"], r["tv"]["poisson"])
     close(f"{name}: TV M–S", models["tv_montgomery"], r["tv"]["montgomery"])
