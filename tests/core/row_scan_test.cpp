@@ -57,7 +57,9 @@ TEST(ScanRows, RangesSplitBetweenTwoThreadsAreTalliedWhole) {
                                         {1, 7},
                                         {-9'999'989, 90},
                                         {4'000'081, 120},
-                                        {1, 64}}) {
+                                        {1, 64},
+                                        {-9'999'989, 14},
+                                        {-9'999'999, 2}}) {
         const std::int64_t last = 10'000'000 / length * length;
         const ScanResult scan = scanRows({first, last, static_cast<std::uint32_t>(length)});
         RowCounts tally{};

@@ -7,6 +7,7 @@
 #include <limits>
 #include <primesieve.hpp>
 #include <stdexcept>
+#include <utility>
 #if !defined(PRIMZEILEN_SINGLE_THREADED)
 #include <thread>
 #endif
@@ -35,24 +36,111 @@ inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int
     return (chunk >> (b % 8)) & ((std::uint64_t{1} << n) - 1);
 }
 
+// Rows of at most 8 odd bits each, one after the other from bit b: a read of 56 bits holds
+// 56 / N whole rows, each in a field of its own. Every field's count of primes is found at
+// once (a number less the halves, quarters, ... of itself is its count of ones), and then the
+// fields holding each count k are counted by the bits of k. Adds the rows holding k primes to
+// byCount[k]; returns the primes.
+template <int N>
+[[gnu::always_inline]] inline std::int64_t tallyNarrowRows(const unsigned char* bytes,
+                                                           std::int64_t b, std::int64_t rows,
+                                                           std::int64_t* byCount) {
+    constexpr int kRows = 56 / N;
+    constexpr int kBits = kRows * N;
+    constexpr int kSlices = std::bit_width(static_cast<unsigned>(N));
+    // The lowest bit of every field, and per shift j the bits of a field that stay within it.
+    constexpr std::uint64_t kLowest = [] {
+        std::uint64_t mask = 0;
+        for (int f = 0; f < kRows; ++f) {
+            mask |= std::uint64_t{1} << (f * N);
+        }
+        return mask;
+    }();
+    constexpr std::array<std::uint64_t, N> kWithin = [] {
+        std::array<std::uint64_t, N> masks{};
+        for (int j = 1; j < N; ++j) {
+            masks[static_cast<std::size_t>(j)] = kLowest * ((std::uint64_t{1} << (N - j)) - 1);
+        }
+        return masks;
+    }();
+    std::array<std::int64_t, N + 1> counted{};
+    std::int64_t sum = 0;
+    std::int64_t r = 0;
+    for (; r + kRows <= rows; r += kRows, b += kBits) {
+        const std::uint64_t x = bitsAt(bytes, b, kBits);
+        sum += std::popcount(x);
+        std::uint64_t count = x;
+#pragma GCC unroll 8
+        for (int j = 1; j < N; ++j) {
+            count -= (x >> j) & kWithin[static_cast<std::size_t>(j)];
+        }
+        std::array<std::uint64_t, kSlices> slice{};
+#pragma GCC unroll 4
+        for (int v = 0; v < kSlices; ++v) {
+            slice[static_cast<std::size_t>(v)] = (count >> v) & kLowest;
+        }
+#pragma GCC unroll 8
+        for (int k = 1; k <= N; ++k) {
+            std::uint64_t holding = kLowest;
+#pragma GCC unroll 4
+            for (int v = 0; v < kSlices; ++v) {
+                const std::uint64_t bit = slice[static_cast<std::size_t>(v)];
+                holding &= ((k >> v) & 1) != 0 ? bit : ~bit;
+            }
+            counted[static_cast<std::size_t>(k)] += std::popcount(holding);
+        }
+    }
+    for (; r < rows; ++r, b += N) {
+        const int k = std::popcount(bitsAt(bytes, b, N));
+        ++counted[static_cast<std::size_t>(k)];
+        sum += k;
+    }
+    std::int64_t withPrimes = 0;
+    for (int k = 1; k <= N; ++k) {
+        withPrimes += counted[static_cast<std::size_t>(k)];
+        byCount[k] += counted[static_cast<std::size_t>(k)];
+    }
+    byCount[0] += rows - withPrimes;
+    return sum;
+}
+
+// Each width inlined into the caller, so it counts with the caller's population count.
+template <int... N>
+[[gnu::always_inline]] inline std::int64_t tallyNarrowRowsOf(int n, const unsigned char* bytes, std::int64_t b,
+                               std::int64_t rows, std::int64_t* byCount,
+                               std::integer_sequence<int, N...> /*widths*/) {
+    std::int64_t sum = 0;
+    ((n == N + 1 ? (sum = tallyNarrowRows<N + 1>(bytes, b, rows, byCount), 0) : 0), ...);
+    return sum;
+}
+
 // Rows of odd bits: a row starting d numbers after the first odd number (d >= -1) holds the odd
 // numbers with bit indices (d + 1) / 2 up to (d + length - 1) / 2. Built twice, so the hot loop
-// uses the processor's population count where it has one. Neighbouring rows mostly hold the
-// same count, so consecutive rows go to four tallies: one counter incremented row after row
-// would make every row wait for the last.
+// uses the processor's population count where it has one. Rows of an even length hold the same
+// number of odd bits, length / 2, one row after the other, wherever they start. Neighbouring
+// rows mostly hold the same count, so consecutive rows go to four tallies: one counter
+// incremented row after row would make every row wait for the last.
 PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, std::int64_t length,
                                     std::int64_t rows, std::int32_t* tally, std::int64_t tallySize,
                                     std::int64_t* total) {
     constexpr std::size_t kWays = 4;
+    constexpr int kNarrow = 8;
     std::int64_t sum = 0;
     std::int64_t r = 0;
-    if (length % 2 == 0 && d % 2 == 0 && length / 2 <= 56) {
-        // Rows of an even length that start on odd numbers hold the same number of odd bits,
-        // length / 2, one row after the other; such a row holds at most 56 primes, so four
-        // tallies of 57 take every count without a bound check, four rows at a time.
+    if (length % 2 == 0 && length / 2 <= kNarrow) {
+        std::array<std::int64_t, kNarrow + 1> byCount{};
+        sum = tallyNarrowRowsOf(static_cast<int>(length / 2), bytes, (d + 1) >> 1, rows,
+                                byCount.data(), std::make_integer_sequence<int, kNarrow>{});
+        for (std::int64_t k = 0; k < std::min<std::int64_t>(tallySize, kNarrow + 1); ++k) {
+            tally[k] += static_cast<std::int32_t>(byCount[static_cast<std::size_t>(k)]);
+        }
+        r = rows;
+    } else if (length % 2 == 0 && length / 2 <= 56) {
+        // Such a row holds at most 56 primes, so four tallies of 57 take every count without a
+        // bound check, four rows at a time.
         std::array<std::array<std::int32_t, 57>, kWays> ways{};
         const std::int64_t n = length / 2;
-        std::int64_t b = d / 2;
+        std::int64_t b = (d + 1) >> 1;
         for (; r + 4 <= rows; r += 4, b += 4 * n) {
             const int k0 = std::popcount(bitsAt(bytes, b, n));
             const int k1 = std::popcount(bitsAt(bytes, b + n, n));
@@ -92,8 +180,18 @@ PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, 
     *total += sum;
 }
 
+// The word holding each bit alone, so that setting a bit takes one load instead of a shift by
+// a variable amount (several steps on many processors).
+constexpr std::array<std::uint64_t, 64> kBit = [] {
+    std::array<std::uint64_t, 64> bits{};
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        bits[i] = std::uint64_t{1} << i;
+    }
+    return bits;
+}();
+
 // Sets the bits of the odd primes in first..last (both odd, within the marks, counted from
-// origin) from libprimesieve.
+// origin) from libprimesieve, a buffer of primes at a time.
 void markOddPrimes(std::uint64_t* bits, std::uint64_t origin, std::int64_t oddBase,
                    std::int64_t first, std::int64_t last) {
     // 2^64-1 is no prime; beyond the last prime below it libprimesieve throws instead.
@@ -105,13 +203,26 @@ void markOddPrimes(std::uint64_t* bits, std::uint64_t origin, std::int64_t oddBa
         return;
     }
     primesieve::iterator primes(begin, end);
-    try {
-        for (std::uint64_t p = primes.next_prime(); p <= end; p = primes.next_prime()) {
-            const std::uint64_t i = (p - base) / 2;
-            bits[i / 64] |= std::uint64_t{1} << (i % 64);
+    for (;;) {
+        try {
+            primes.generate_next_primes();
+        } catch (const primesieve::primesieve_error&) {
+            // No prime is left below 2^64.
+            return;
         }
-    } catch (const primesieve::primesieve_error&) {
-        // No prime is left below 2^64.
+        const std::uint64_t* p = primes.primes_;
+        const std::uint64_t* upTo = p + primes.size_;
+        const bool beyond = p == upTo || upTo[-1] > end;
+        if (beyond) {
+            upTo = std::upper_bound(p, upTo, end);
+        }
+        for (; p != upTo; ++p) {
+            const std::uint64_t i = (*p - base) >> 1;
+            bits[i >> 6] |= kBit[i & 63];
+        }
+        if (beyond) {
+            return;
+        }
     }
 }
 
