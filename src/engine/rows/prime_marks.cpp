@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <utility>
 #if !defined(PRIMZEILEN_SINGLE_THREADED)
+#include <atomic>
+#include <functional>
 #include <thread>
 #endif
 #include <vector>
@@ -226,8 +228,8 @@ void markOddPrimes(std::uint64_t* bits, std::uint64_t origin, std::int64_t oddBa
     }
 }
 
-// Ranges of this many odd numbers or more are split between two threads: below it a thread
-// costs more than it saves.
+// Ranges of this many odd numbers or more are shared by two threads: below it a thread costs
+// more than it saves.
 constexpr std::int64_t kSplit = 1 << 20;
 #if defined(PRIMZEILEN_SINGLE_THREADED)
 constexpr bool kSingleThreaded = true;
@@ -268,30 +270,52 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
         return;
     }
 #if !defined(PRIMZEILEN_SINGLE_THREADED)
-    // Two halves side by side, split at a word so each writes its own marks. Each thread then
-    // tallies the rows that lie wholly in its half while those marks are still in its cache;
-    // a lower row keeps a word away from the split, since counting reads eight bytes at a time.
-    // The few rows across the split follow.
+    // Pieces side by side, split at words so each is marked alone, handed out in turn to this
+    // thread and a second one: when one of them is held up (the machine is busy), the other
+    // takes more pieces instead of waiting for it. Each tallies a piece's rows right after its
+    // marks, while they are still in its cache; a row keeps a word away from the next piece,
+    // since counting reads eight bytes at a time. The few rows across the pieces follow.
+    constexpr std::int64_t kPieces = 8;
     const std::int64_t words = (m_oddCount + 63) / 64;
-    const std::int64_t middle = m_oddBase + 2 * (words / 2 * 64);
-    const std::int64_t lowerRows =
-        std::clamp<std::int64_t>((middle - 128 - first) / length, 0, rows);
-    const std::int64_t upperFrom =
-        std::clamp<std::int64_t>((middle - first + length - 1) / length, lowerRows, rows);
-    std::vector<std::int32_t> upper(tally.size());
-    std::int64_t upperTotal = 0;
-    std::thread second([&] {
-        markOddPrimes(m_bits.data(), m_origin, m_oddBase, middle, m_last);
-        tallyRows(first + upperFrom * length, length, rows - upperFrom, upper, upperTotal);
-    });
-    markOddPrimes(m_bits.data(), m_origin, m_oddBase, m_oddBase, middle - 2);
-    tallyRows(first, length, lowerRows, tally, total);
-    second.join();
-    tallyRows(first + lowerRows * length, length, upperFrom - lowerRows, tally, total);
-    for (std::size_t k = 0; k < tally.size(); ++k) {
-        tally[k] += upper[k];
+    const auto pieceStart = [&](std::int64_t piece) {
+        return m_oddBase + 128 * (words * piece / kPieces);
+    };
+    std::array<std::int64_t, kPieces> rowsFrom{};
+    std::array<std::int64_t, kPieces> rowsTo{};
+    for (std::int64_t piece = 0; piece < kPieces; ++piece) {
+        const auto i = static_cast<std::size_t>(piece);
+        if (piece > 0) {
+            rowsFrom[i] = std::clamp<std::int64_t>((pieceStart(piece) - first + length - 1) / length,
+                                                   rowsTo[i - 1], rows);
+        }
+        rowsTo[i] = piece + 1 == kPieces
+                        ? rows
+                        : std::clamp<std::int64_t>((pieceStart(piece + 1) - 128 - first) / length,
+                                                   rowsFrom[i], rows);
     }
-    total += upperTotal;
+    std::atomic<std::int64_t> next{0};
+    const auto work = [&](std::span<std::int32_t> partTally, std::int64_t& partTotal) {
+        for (std::int64_t piece = next++; piece < kPieces; piece = next++) {
+            const auto i = static_cast<std::size_t>(piece);
+            markOddPrimes(m_bits.data(), m_origin, m_oddBase, pieceStart(piece),
+                          piece + 1 == kPieces ? m_last : pieceStart(piece + 1) - 2);
+            tallyRows(first + rowsFrom[i] * length, length, rowsTo[i] - rowsFrom[i], partTally,
+                      partTotal);
+        }
+    };
+    std::vector<std::int32_t> secondTally(tally.size());
+    std::int64_t secondTotal = 0;
+    std::thread second(work, std::span<std::int32_t>(secondTally), std::ref(secondTotal));
+    work(tally, total);
+    second.join();
+    for (std::size_t i = 1; i < rowsFrom.size(); ++i) {
+        tallyRows(first + rowsTo[i - 1] * length, length, rowsFrom[i] - rowsTo[i - 1], tally,
+                  total);
+    }
+    for (std::size_t k = 0; k < tally.size(); ++k) {
+        tally[k] += secondTally[k];
+    }
+    total += secondTotal;
 #endif
 }
 
