@@ -38,7 +38,44 @@ inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int
     return (chunk >> (b % 8)) & ((std::uint64_t{1} << n) - 1);
 }
 
-// Rows of at most 8 odd bits each, one after the other from bit b: a read of 56 bits holds
+// Rows of 5 to 7 odd bits, two side by side: one counter for each pattern of a pair's bits
+// takes one increment per two rows (neighbouring pairs alternate between two sets of counters,
+// so that a pattern coming twice need not wait for its counter); the patterns are turned into
+// counts at the end. Adds the rows holding k primes to byCount[k]; returns the primes.
+template <int N>
+[[gnu::always_inline]] inline std::int64_t tallyRowPairs(const unsigned char* bytes,
+                                                         std::int64_t b, std::int64_t rows,
+                                                         std::int64_t* byCount) {
+    constexpr int kPair = 2 * N;
+    constexpr int kPairs = 56 / kPair;
+    constexpr std::size_t kPatterns = std::size_t{1} << kPair;
+    constexpr std::uint64_t kRow = (std::uint64_t{1} << N) - 1;
+    std::vector<std::uint32_t> seen(2 * kPatterns);
+    std::uint32_t* const sets[2] = {seen.data(), seen.data() + kPatterns};
+    std::int64_t sum = 0;
+    std::int64_t r = 0;
+    for (; r + 2 * kPairs <= rows; r += 2 * kPairs, b += kPairs * kPair) {
+        const std::uint64_t x = bitsAt(bytes, b, kPairs * kPair);
+        sum += std::popcount(x);
+#pragma GCC unroll 8
+        for (int j = 0; j < kPairs; ++j) {
+            ++sets[j % 2][(x >> (j * kPair)) & (kPatterns - 1)];
+        }
+    }
+    for (std::size_t pattern = 0; pattern < kPatterns; ++pattern) {
+        const std::uint32_t pairs = sets[0][pattern] + sets[1][pattern];
+        byCount[std::popcount(pattern & kRow)] += pairs;
+        byCount[std::popcount(pattern >> N)] += pairs;
+    }
+    for (; r < rows; ++r, b += N) {
+        const int k = std::popcount(bitsAt(bytes, b, N));
+        ++byCount[k];
+        sum += k;
+    }
+    return sum;
+}
+
+// Rows of at most 8 odd bits each, one after the other from bit b. A read of 56 bits holds
 // 56 / N whole rows, each in a field of its own. Every field's count of primes is found at
 // once (a number less the halves, quarters, ... of itself is its count of ones), and then the
 // fields holding each count k are counted by the bits of k. Adds the rows holding k primes to
@@ -47,6 +84,12 @@ template <int N>
 [[gnu::always_inline]] inline std::int64_t tallyNarrowRows(const unsigned char* bytes,
                                                            std::int64_t b, std::int64_t rows,
                                                            std::int64_t* byCount) {
+    // Enough rows to make up for setting up and reading out the counters of every pattern.
+    if constexpr (N >= 5 && N <= 7) {
+        if (rows >= std::int64_t{1} << (2 * N)) {
+            return tallyRowPairs<N>(bytes, b, rows, byCount);
+        }
+    }
     constexpr int kRows = 56 / N;
     constexpr int kBits = kRows * N;
     constexpr int kSlices = std::bit_width(static_cast<unsigned>(N));
