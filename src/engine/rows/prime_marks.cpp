@@ -284,7 +284,7 @@ constexpr bool kSingleThreaded = false;
 
 PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last) : m_first(first), m_last(last) {
     if (allocate()) {
-        markOddPrimes(m_bits.data(), m_origin, m_oddBase, m_oddBase, m_last);
+        markWords(0, m_words);
     }
 }
 
@@ -296,7 +296,7 @@ PrimeMarks::PrimeMarks(std::uint64_t origin, std::int64_t first, std::int64_t la
         throw std::invalid_argument("PrimeMarks: the range does not fit its origin");
     }
     if (allocate()) {
-        markOddPrimes(m_bits.data(), m_origin, m_oddBase, m_oddBase, m_last);
+        markWords(0, m_words);
     }
 }
 
@@ -307,21 +307,20 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
     // A build without threads marks and tallies in one go.
     if (!allocate() || m_oddCount < kSplit || kSingleThreaded) {
         if (m_oddCount > 0) {
-            markOddPrimes(m_bits.data(), m_origin, m_oddBase, m_oddBase, m_last);
+            markWords(0, m_words);
         }
         tallyRows(first, length, rows, tally, total);
         return;
     }
 #if !defined(PRIMZEILEN_SINGLE_THREADED)
-    // Pieces side by side, split at words so each is marked alone, handed out in turn to this
+    // Pieces side by side, split at words so each is cleared and marked alone, handed out in turn to this
     // thread and a second one: when one of them is held up (the machine is busy), the other
     // takes more pieces instead of waiting for it. Each tallies a piece's rows right after its
     // marks, while they are still in its cache; a row keeps a word away from the next piece,
     // since counting reads eight bytes at a time. The few rows across the pieces follow.
     constexpr std::int64_t kPieces = 8;
-    const std::int64_t words = (m_oddCount + 63) / 64;
     const auto pieceStart = [&](std::int64_t piece) {
-        return m_oddBase + 128 * (words * piece / kPieces);
+        return m_oddBase + 128 * (m_words * piece / kPieces);
     };
     std::array<std::int64_t, kPieces> rowsFrom{};
     std::array<std::int64_t, kPieces> rowsTo{};
@@ -340,8 +339,7 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
     const auto work = [&](std::span<std::int32_t> partTally, std::int64_t& partTotal) {
         for (std::int64_t piece = next++; piece < kPieces; piece = next++) {
             const auto i = static_cast<std::size_t>(piece);
-            markOddPrimes(m_bits.data(), m_origin, m_oddBase, pieceStart(piece),
-                          piece + 1 == kPieces ? m_last : pieceStart(piece + 1) - 2);
+            markWords(m_words * piece / kPieces, m_words * (piece + 1) / kPieces);
             tallyRows(first + rowsFrom[i] * length, length, rowsTo[i] - rowsFrom[i], partTally,
                       partTotal);
         }
@@ -366,12 +364,21 @@ bool PrimeMarks::allocate() {
     // Counted from 0, 2 is the one even prime and nothing below it is prime.
     m_oddBase = (m_origin == 0 ? std::max<std::int64_t>(m_first, 3) : m_first) | 1;
     if (m_last < m_oddBase) {
-        m_bits.assign(1, 0);
+        m_bits = std::make_unique<std::uint64_t[]>(1);
         return false;
     }
     m_oddCount = (m_last - m_oddBase) / 2 + 1;
-    m_bits.assign(static_cast<std::size_t>((m_oddCount + 63) / 64 + 1), 0);
+    m_words = (m_oddCount + 63) / 64;
+    // Each word is cleared right before its primes are marked, by the thread that marks them.
+    m_bits.reset(new std::uint64_t[static_cast<std::size_t>(m_words + 1)]);
+    m_bits[static_cast<std::size_t>(m_words)] = 0;
     return true;
+}
+
+void PrimeMarks::markWords(std::int64_t begin, std::int64_t end) {
+    std::fill(m_bits.get() + begin, m_bits.get() + end, std::uint64_t{0});
+    markOddPrimes(m_bits.get(), m_origin, m_oddBase, m_oddBase + 128 * begin,
+                  std::min(m_last, m_oddBase + 128 * end - 2));
 }
 
 bool PrimeMarks::isPrime(std::int64_t n) const {
@@ -398,7 +405,7 @@ std::int64_t PrimeMarks::countPrimes(std::int64_t from, std::int64_t to) const {
 }
 
 std::int64_t PrimeMarks::countOddBits(std::int64_t begin, std::int64_t end) const {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(m_bits.data());
+    const auto* bytes = reinterpret_cast<const unsigned char*>(m_bits.get());
     std::int64_t count = 0;
     while (begin < end) {
         const std::int64_t n = std::min<std::int64_t>(end - begin, 56);
@@ -420,7 +427,7 @@ void PrimeMarks::tallyRows(std::int64_t first, std::int32_t length, std::int64_t
         }
     }
     if (rows > 0) {
-        tallyOddRows(reinterpret_cast<const unsigned char*>(m_bits.data()), first - m_oddBase,
+        tallyOddRows(reinterpret_cast<const unsigned char*>(m_bits.get()), first - m_oddBase,
                      length, rows, tally.data(), tallySize, &total);
     }
 }
