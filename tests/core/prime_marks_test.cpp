@@ -159,8 +159,8 @@ std::pair<std::vector<std::int32_t>, std::int64_t> tallyRowByRow(const PrimeMark
 // starting on odd and even numbers, below zero, at 2 and far up, enough rows for each way of
 // counting and a few over, and a tally too short for the longest rows.
 TEST(PrimeMarks, TallyOfRowsAgreesWithCountingEachRow) {
-    const std::vector<std::int32_t> lengths = {1,  2,  3,  4,  5,  6,  7,   8,   9,   10,  11,
-                                               12, 13, 14, 15, 16, 17, 18, 55, 56, 57, 112, 113};
+    const std::vector<std::int32_t> lengths = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,  11, 12,
+                                               13, 14, 15, 16, 17, 18, 55, 56, 57, 112, 113};
     for (const std::int32_t length : lengths) {
         for (const std::int64_t first :
              {std::int64_t{-3} * length - 1, std::int64_t{-2}, std::int64_t{0}, std::int64_t{1},
@@ -169,7 +169,8 @@ TEST(PrimeMarks, TallyOfRowsAgreesWithCountingEachRow) {
             const std::int64_t rows = 20'037;
             const std::int64_t last = first + rows * length - 1;
             const PrimeMarks marks(first, last);
-            for (const std::size_t size : {static_cast<std::size_t>(length) / 2 + 2, std::size_t{3}}) {
+            for (const std::size_t size :
+                 {static_cast<std::size_t>(length) / 2 + 2, std::size_t{3}}) {
                 std::vector<std::int32_t> tally(size);
                 std::int64_t total = 0;
                 marks.tallyRows(first, length, rows, tally, total);

@@ -43,9 +43,8 @@ inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int
 // so that a pattern coming twice need not wait for its counter); the patterns are turned into
 // counts at the end. Adds the rows holding k primes to byCount[k]; returns the primes.
 template <int N>
-[[gnu::always_inline]] inline std::int64_t tallyRowPairs(const unsigned char* bytes,
-                                                         std::int64_t b, std::int64_t rows,
-                                                         std::int64_t* byCount) {
+[[gnu::always_inline]] inline std::int64_t tallyRowPairs(const unsigned char* bytes, std::int64_t b,
+                                                         std::int64_t rows, std::int64_t* byCount) {
     constexpr int kPair = 2 * N;
     constexpr int kPairs = 56 / kPair;
     constexpr std::size_t kPatterns = std::size_t{1} << kPair;
@@ -151,9 +150,9 @@ template <int N>
 
 // Each width inlined into the caller, so it counts with the caller's population count.
 template <int... N>
-[[gnu::always_inline]] inline std::int64_t tallyNarrowRowsOf(int n, const unsigned char* bytes, std::int64_t b,
-                               std::int64_t rows, std::int64_t* byCount,
-                               std::integer_sequence<int, N...> /*widths*/) {
+[[gnu::always_inline]] inline std::int64_t tallyNarrowRowsOf(
+    int n, const unsigned char* bytes, std::int64_t b, std::int64_t rows, std::int64_t* byCount,
+    std::integer_sequence<int, N...> /*widths*/) {
     std::int64_t sum = 0;
     ((n == N + 1 ? (sum = tallyNarrowRows<N + 1>(bytes, b, rows, byCount), 0) : 0), ...);
     return sum;
@@ -313,8 +312,8 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
         return;
     }
 #if !defined(PRIMZEILEN_SINGLE_THREADED)
-    // Pieces side by side, split at words so each is cleared and marked alone, handed out in turn to this
-    // thread and a second one: when one of them is held up (the machine is busy), the other
+    // Pieces side by side, split at words so each is cleared and marked alone, handed out in turn
+    // to this thread and a second one: when one of them is held up (the machine is busy), the other
     // takes more pieces instead of waiting for it. Each tallies a piece's rows right after its
     // marks, while they are still in its cache; a row keeps a word away from the next piece,
     // since counting reads eight bytes at a time. The few rows across the pieces follow.
@@ -327,8 +326,8 @@ PrimeMarks::PrimeMarks(std::int64_t first, std::int64_t last, std::int32_t lengt
     for (std::int64_t piece = 0; piece < kPieces; ++piece) {
         const auto i = static_cast<std::size_t>(piece);
         if (piece > 0) {
-            rowsFrom[i] = std::clamp<std::int64_t>((pieceStart(piece) - first + length - 1) / length,
-                                                   rowsTo[i - 1], rows);
+            rowsFrom[i] = std::clamp<std::int64_t>(
+                (pieceStart(piece) - first + length - 1) / length, rowsTo[i - 1], rows);
         }
         rowsTo[i] = piece + 1 == kPieces
                         ? rows
