@@ -38,17 +38,18 @@ inline std::uint64_t bitsAt(const unsigned char* bytes, std::int64_t b, std::int
     return (chunk >> (b % 8)) & ((std::uint64_t{1} << n) - 1);
 }
 
-// Rows of 5 to 7 odd bits, two side by side: one counter for each pattern of a pair's bits
-// takes one increment per two rows (neighbouring pairs alternate between two sets of counters,
-// so that a pattern coming twice need not wait for its counter); the patterns are turned into
-// counts at the end. Adds the rows holding k primes to byCount[k]; returns the primes.
-template <int N>
+// Rows of First and Second odd bits in turn, two side by side: one counter for each pattern of
+// a pair's bits takes one increment per two rows (neighbouring pairs alternate between two sets
+// of counters, so that a pattern coming twice need not wait for its counter); the patterns are
+// turned into counts at the end. Adds the rows holding k primes to byCount[k]; returns the
+// primes.
+template <int First, int Second>
 [[gnu::always_inline]] inline std::int64_t tallyRowPairs(const unsigned char* bytes, std::int64_t b,
                                                          std::int64_t rows, std::int64_t* byCount) {
-    constexpr int kPair = 2 * N;
+    constexpr int kPair = First + Second;
     constexpr int kPairs = 56 / kPair;
     constexpr std::size_t kPatterns = std::size_t{1} << kPair;
-    constexpr std::uint64_t kRow = (std::uint64_t{1} << N) - 1;
+    constexpr std::uint64_t kRow = (std::uint64_t{1} << First) - 1;
     std::vector<std::uint32_t> seen(2 * kPatterns);
     std::uint32_t* const sets[2] = {seen.data(), seen.data() + kPatterns};
     std::int64_t sum = 0;
@@ -64,12 +65,14 @@ template <int N>
     for (std::size_t pattern = 0; pattern < kPatterns; ++pattern) {
         const std::uint32_t pairs = sets[0][pattern] + sets[1][pattern];
         byCount[std::popcount(pattern & kRow)] += pairs;
-        byCount[std::popcount(pattern >> N)] += pairs;
+        byCount[std::popcount(pattern >> First)] += pairs;
     }
-    for (; r < rows; ++r, b += N) {
-        const int k = std::popcount(bitsAt(bytes, b, N));
+    for (; r < rows; ++r) {
+        const int n = r % 2 == 0 ? First : Second;
+        const int k = std::popcount(bitsAt(bytes, b, n));
         ++byCount[k];
         sum += k;
+        b += n;
     }
     return sum;
 }
@@ -86,7 +89,7 @@ template <int N>
     // Enough rows to make up for setting up and reading out the counters of every pattern.
     if constexpr (N >= 5 && N <= 7) {
         if (rows >= std::int64_t{1} << (2 * N)) {
-            return tallyRowPairs<N>(bytes, b, rows, byCount);
+            return tallyRowPairs<N, N>(bytes, b, rows, byCount);
         }
     }
     constexpr int kRows = 56 / N;
@@ -158,6 +161,41 @@ template <int... N>
     return sum;
 }
 
+// Rows of an odd length from 3 to 13 numbers in pairs, the first row starting on an odd number:
+// it holds one odd number more than the second. As tallyRowPairs.
+[[gnu::always_inline]] inline std::int64_t tallyOddLengthPairs(std::int64_t length,
+                                                               const unsigned char* bytes,
+                                                               std::int64_t b, std::int64_t rows,
+                                                               std::int64_t* byCount) {
+    switch (length) {
+        case 3:
+            return tallyRowPairs<2, 1>(bytes, b, rows, byCount);
+        case 5:
+            return tallyRowPairs<3, 2>(bytes, b, rows, byCount);
+        case 7:
+            return tallyRowPairs<4, 3>(bytes, b, rows, byCount);
+        case 9:
+            return tallyRowPairs<5, 4>(bytes, b, rows, byCount);
+        case 11:
+            return tallyRowPairs<6, 5>(bytes, b, rows, byCount);
+        default:
+            return tallyRowPairs<7, 6>(bytes, b, rows, byCount);
+    }
+}
+
+// The primes of the row starting d numbers after the first odd number (see tallyOddRows).
+[[gnu::always_inline]] inline std::int64_t primesOfRow(const unsigned char* bytes, std::int64_t d,
+                                                       std::int64_t length) {
+    std::int64_t begin = (d + 1) >> 1;
+    const std::int64_t end = ((d + length - 1) >> 1) + 1;
+    std::int64_t k = 0;
+    while (end - begin > 56) {
+        k += std::popcount(bitsAt(bytes, begin, 56));
+        begin += 56;
+    }
+    return k + std::popcount(bitsAt(bytes, begin, end - begin));
+}
+
 // Rows of odd bits: a row starting d numbers after the first odd number (d >= -1) holds the odd
 // numbers with bit indices (d + 1) / 2 up to (d + length - 1) / 2. Built twice, so the hot loop
 // uses the processor's population count where it has one. Rows of an even length hold the same
@@ -176,6 +214,22 @@ PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, 
         sum = tallyNarrowRowsOf(static_cast<int>(length / 2), bytes, (d + 1) >> 1, rows,
                                 byCount.data(), std::make_integer_sequence<int, kNarrow>{});
         for (std::int64_t k = 0; k < std::min<std::int64_t>(tallySize, kNarrow + 1); ++k) {
+            tally[k] += static_cast<std::int32_t>(byCount[static_cast<std::size_t>(k)]);
+        }
+        r = rows;
+    } else if (length % 2 != 0 && length >= 3 && length <= 13 && rows > std::int64_t{1} << length) {
+        // Rows of an odd length hold one odd number more or less in turn; two of them hold
+        // `length`. A first row starting on an even number is counted alone.
+        std::array<std::int64_t, 8> byCount{};
+        if (d % 2 != 0) {
+            const std::int64_t k = primesOfRow(bytes, d, length);
+            ++byCount[static_cast<std::size_t>(k)];
+            sum += k;
+            d += length;
+            r = 1;
+        }
+        sum += tallyOddLengthPairs(length, bytes, (d + 1) >> 1, rows - r, byCount.data());
+        for (std::int64_t k = 0; k < std::min<std::int64_t>(tallySize, 8); ++k) {
             tally[k] += static_cast<std::int32_t>(byCount[static_cast<std::size_t>(k)]);
         }
         r = rows;
@@ -208,14 +262,7 @@ PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, 
         }
     }
     for (; r < rows; ++r, d += length) {
-        std::int64_t begin = (d + 1) >> 1;
-        const std::int64_t end = ((d + length - 1) >> 1) + 1;
-        std::int64_t k = 0;
-        while (end - begin > 56) {
-            k += std::popcount(bitsAt(bytes, begin, 56));
-            begin += 56;
-        }
-        k += std::popcount(bitsAt(bytes, begin, end - begin));
+        const std::int64_t k = primesOfRow(bytes, d, length);
         sum += k;
         if (k < tallySize) {
             ++tally[k];
