@@ -183,7 +183,8 @@ template <int... N>
     }
 }
 
-// The primes of the row starting d numbers after the first odd number (see tallyOddRows).
+// The primes of the `length` numbers from d numbers after the first odd number on (see
+// tallyOddRows).
 [[gnu::always_inline]] inline std::int64_t primesOfRow(const unsigned char* bytes, std::int64_t d,
                                                        std::int64_t length) {
     std::int64_t begin = (d + 1) >> 1;
@@ -209,7 +210,17 @@ PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, 
     constexpr int kNarrow = 8;
     std::int64_t sum = 0;
     std::int64_t r = 0;
-    if (length % 2 == 0 && length / 2 <= kNarrow) {
+    if (length == 1) {
+        // A row of one number holds one prime or none.
+        sum = primesOfRow(bytes, d, rows);
+        if (tallySize > 1) {
+            tally[1] += static_cast<std::int32_t>(sum);
+        }
+        if (tallySize > 0) {
+            tally[0] += static_cast<std::int32_t>(rows - sum);
+        }
+        r = rows;
+    } else if (length % 2 == 0 && length / 2 <= kNarrow) {
         std::array<std::int64_t, kNarrow + 1> byCount{};
         sum = tallyNarrowRowsOf(static_cast<int>(length / 2), bytes, (d + 1) >> 1, rows,
                                 byCount.data(), std::make_integer_sequence<int, kNarrow>{});
@@ -473,6 +484,15 @@ std::int64_t PrimeMarks::countOddBits(std::int64_t begin, std::int64_t end) cons
 void PrimeMarks::tallyRows(std::int64_t first, std::int32_t length, std::int64_t rows,
                            std::span<std::int32_t> tally, std::int64_t& total) const {
     const auto tallySize = static_cast<std::int64_t>(tally.size());
+    // Rows wholly below 2 hold no prime, all at once: the windows go down to -10,000,000.
+    if (m_origin == 0 && first <= 2 && rows > 0) {
+        const std::int64_t below = std::min(rows, (2 - first) / length);
+        if (tallySize > 0) {
+            tally[0] += static_cast<std::int32_t>(below);
+        }
+        rows -= below;
+        first += below * length;
+    }
     // Rows that reach down to 2 or below, where the odd bits do not tell everything.
     for (; rows > 0 && first <= 2 && m_origin == 0; --rows, first += length) {
         const std::int64_t k = countPrimes(first, first + length - 1);
