@@ -197,16 +197,50 @@ template <int... N>
     return k + std::popcount(bitsAt(bytes, begin, end - begin));
 }
 
+// Rows of n <= 56 odd bits each, one after the other from bit b. Such a row holds at most 56
+// primes, so four tallies of 57 take every count without a bound check, four rows at a time.
+// Neighbouring rows mostly hold the same count, so consecutive rows go to different tallies:
+// one counter incremented row after row would make every row wait for the last. Returns the
+// primes.
+[[gnu::always_inline]] inline std::int64_t tallyRowsInFourWays(const unsigned char* bytes,
+                                                               std::int64_t b, std::int64_t n,
+                                                               std::int64_t rows,
+                                                               std::int32_t* tally,
+                                                               std::int64_t tallySize) {
+    std::array<std::array<std::int32_t, 57>, 4> ways{};
+    std::int64_t sum = 0;
+    std::int64_t r = 0;
+    for (; r + 4 <= rows; r += 4, b += 4 * n) {
+        const int k0 = std::popcount(bitsAt(bytes, b, n));
+        const int k1 = std::popcount(bitsAt(bytes, b + n, n));
+        const int k2 = std::popcount(bitsAt(bytes, b + 2 * n, n));
+        const int k3 = std::popcount(bitsAt(bytes, b + 3 * n, n));
+        ++ways[0][static_cast<std::size_t>(k0)];
+        ++ways[1][static_cast<std::size_t>(k1)];
+        ++ways[2][static_cast<std::size_t>(k2)];
+        ++ways[3][static_cast<std::size_t>(k3)];
+        sum += k0 + k1 + k2 + k3;
+    }
+    for (; r < rows; ++r, b += n) {
+        const int k = std::popcount(bitsAt(bytes, b, n));
+        ++ways[0][static_cast<std::size_t>(k)];
+        sum += k;
+    }
+    for (const auto& way : ways) {
+        for (std::int64_t k = 0; k < std::min<std::int64_t>(tallySize, 57); ++k) {
+            tally[k] += way[static_cast<std::size_t>(k)];
+        }
+    }
+    return sum;
+}
+
 // Rows of odd bits: a row starting d numbers after the first odd number (d >= -1) holds the odd
 // numbers with bit indices (d + 1) / 2 up to (d + length - 1) / 2. Built twice, so the hot loop
 // uses the processor's population count where it has one. Rows of an even length hold the same
-// number of odd bits, length / 2, one row after the other, wherever they start. Neighbouring
-// rows mostly hold the same count, so consecutive rows go to four tallies: one counter
-// incremented row after row would make every row wait for the last.
+// number of odd bits, length / 2, one row after the other, wherever they start.
 PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, std::int64_t length,
                                     std::int64_t rows, std::int32_t* tally, std::int64_t tallySize,
                                     std::int64_t* total) {
-    constexpr std::size_t kWays = 4;
     constexpr int kNarrow = 8;
     std::int64_t sum = 0;
     std::int64_t r = 0;
@@ -245,32 +279,8 @@ PRIMZEILEN_CLONES void tallyOddRows(const unsigned char* bytes, std::int64_t d, 
         }
         r = rows;
     } else if (length % 2 == 0 && length / 2 <= 56) {
-        // Such a row holds at most 56 primes, so four tallies of 57 take every count without a
-        // bound check, four rows at a time.
-        std::array<std::array<std::int32_t, 57>, kWays> ways{};
-        const std::int64_t n = length / 2;
-        std::int64_t b = (d + 1) >> 1;
-        for (; r + 4 <= rows; r += 4, b += 4 * n) {
-            const int k0 = std::popcount(bitsAt(bytes, b, n));
-            const int k1 = std::popcount(bitsAt(bytes, b + n, n));
-            const int k2 = std::popcount(bitsAt(bytes, b + 2 * n, n));
-            const int k3 = std::popcount(bitsAt(bytes, b + 3 * n, n));
-            ++ways[0][static_cast<std::size_t>(k0)];
-            ++ways[1][static_cast<std::size_t>(k1)];
-            ++ways[2][static_cast<std::size_t>(k2)];
-            ++ways[3][static_cast<std::size_t>(k3)];
-            sum += k0 + k1 + k2 + k3;
-        }
-        for (; r < rows; ++r, b += n) {
-            const int k = std::popcount(bitsAt(bytes, b, n));
-            ++ways[0][static_cast<std::size_t>(k)];
-            sum += k;
-        }
-        for (const auto& way : ways) {
-            for (std::int64_t k = 0; k < std::min<std::int64_t>(tallySize, 57); ++k) {
-                tally[k] += way[static_cast<std::size_t>(k)];
-            }
-        }
+        sum = tallyRowsInFourWays(bytes, (d + 1) >> 1, length / 2, rows, tally, tallySize);
+        r = rows;
     }
     for (; r < rows; ++r, d += length) {
         const std::int64_t k = primesOfRow(bytes, d, length);
