@@ -440,6 +440,36 @@ void BM_WindowsBackEndAgainstTheIterator(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowsBackEndAgainstTheIterator)->Arg(10)->Arg(90)->Unit(benchmark::kMillisecond);
 
+// The work of the windows' scan of 1..10,000,000 at a row length (the argument), the marks and
+// the tally on both threads together, beside libprimesieve counting the same primes on one
+// thread. Processor time on both sides, so the ratio holds while other processes load the
+// machine, where the wall clock's does not; the wall clock's is
+// BM_WindowsScanAgainstCountingItsPrimes.
+void BM_WindowsScanWorkAgainstCountingItsPrimes(benchmark::State& state) {
+    const auto range =
+        *core::adjustToRows(1, 10'000'000, static_cast<std::uint32_t>(state.range(0)));
+    primesieve::set_num_threads(1);
+    double scanning = 0;
+    double counting = 0;
+    for (auto _ : state) {
+        double start = processMilliseconds();
+        benchmark::DoNotOptimize(core::scanRows(range).tally);
+        scanning += processMilliseconds() - start;
+        start = processMilliseconds();
+        benchmark::DoNotOptimize(primesieve::count_primes(1, 10'000'000));
+        counting += processMilliseconds() - start;
+    }
+    state.counters["scan_cpu_ms"] = scanning / static_cast<double>(state.iterations());
+    state.counters["count_ms"] = counting / static_cast<double>(state.iterations());
+    state.counters["ratio"] = scanning / counting;
+}
+BENCHMARK(BM_WindowsScanWorkAgainstCountingItsPrimes)
+    ->Arg(7)
+    ->Arg(10)
+    ->Arg(12)
+    ->Arg(90)
+    ->Unit(benchmark::kMillisecond);
+
 // 10^9 numbers near 10^12 in rows of 90, on one and on two threads: the same tally, and the
 // resident memory above the process before the run.
 void BM_WideBillionNumbersOnThreads(benchmark::State& state) {

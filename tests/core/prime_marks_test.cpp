@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <primesieve.hpp>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "support/is_prime.h"
 
@@ -131,5 +135,86 @@ TEST(PrimeMarks, AnEmptyRangeHoldsNoPrimes) {
     EXPECT_FALSE(marks.isPrime(2));
 }
 
+// The tally of rows as counting each row's primes by itself gives it: one entry per count
+// below `size`, and the primes of all rows.
+std::pair<std::vector<std::int32_t>, std::int64_t> tallyRowByRow(const PrimeMarks& marks,
+                                                                 std::int64_t first,
+                                                                 std::int32_t length,
+                                                                 std::int64_t rows,
+                                                                 std::size_t size) {
+    std::vector<std::int32_t> tally(size);
+    std::int64_t total = 0;
+    for (std::int64_t row = 0; row < rows; ++row) {
+        const std::int64_t from = first + row * length;
+        const std::int64_t k = marks.countPrimes(from, from + length - 1);
+        total += k;
+        if (static_cast<std::size_t>(k) < size) {
+            ++tally[static_cast<std::size_t>(k)];
+        }
+    }
+    return {tally, total};
+}
+
+// Short rows are counted many to a word or two at a time: every length up to and past that,
+// starting on odd and even numbers, below zero, at 2 and far up, enough rows for each way of
+// counting and a few over, and a tally too short for the longest rows.
+TEST(PrimeMarks, TallyOfRowsAgreesWithCountingEachRow) {
+    const std::vector<std::int32_t> lengths = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,  11, 12,
+                                               13, 14, 15, 16, 17, 18, 55, 56, 57, 112, 113};
+    for (const std::int32_t length : lengths) {
+        for (const std::int64_t first :
+             {std::int64_t{-3} * length - 1, std::int64_t{-2}, std::int64_t{0}, std::int64_t{1},
+              std::int64_t{2}, std::int64_t{3}, std::int64_t{4}, std::int64_t{1'000},
+              std::int64_t{1'001}, std::int64_t{9'999'000}}) {
+            const std::int64_t rows = 20'037;
+            const std::int64_t last = first + rows * length - 1;
+            const PrimeMarks marks(first, last);
+            for (const std::size_t size :
+                 {static_cast<std::size_t>(length) / 2 + 2, std::size_t{3}}) {
+                std::vector<std::int32_t> tally(size);
+                std::int64_t total = 0;
+                marks.tallyRows(first, length, rows, tally, total);
+                const auto [expected, expectedTotal] =
+                    tallyRowByRow(marks, first, length, rows, size);
+                EXPECT_EQ(tally, expected) << first << ", length " << length << ", size " << size;
+                EXPECT_EQ(total, expectedTotal) << first << ", length " << length;
+            }
+        }
+    }
+}
+
+// Ranges long enough to be marked in pieces side by side agree with libprimesieve everywhere,
+// also where the pieces meet (at eighths of the range).
+TEST(PrimeMarks, MarkedInPiecesAgreesWithLibprimesieve) {
+    std::mt19937 random(5);
+    const auto counted = [](std::int64_t a, std::int64_t b) {
+        a = std::max<std::int64_t>(a, 0);
+        return a > b ? 0
+                     : static_cast<std::int64_t>(primesieve::count_primes(
+                           static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b)));
+    };
+    for (const auto& [first, last] : std::vector<std::pair<std::int64_t, std::int64_t>>{
+             {2, 4'200'001}, {-9'999'990, 10'000'000}, {4'000'000, 6'097'151}}) {
+        std::vector<std::int32_t> tally(7);
+        std::int64_t total = 0;
+        const PrimeMarks marks(first, last, 10, tally, total);
+        EXPECT_EQ(marks.countPrimes(first, last), counted(first, last));
+        for (std::int64_t eighth = 1; eighth < 8; ++eighth) {
+            const std::int64_t meet = first + (last - first) * eighth / 8;
+            for (std::int64_t n = meet - 400; n <= meet + 400; ++n) {
+                ASSERT_EQ(marks.countPrimes(n, n), counted(n, n)) << n;
+            }
+        }
+        std::uniform_int_distribution<std::int64_t> pick(first, last);
+        for (int i = 0; i < 300; ++i) {
+            std::int64_t a = pick(random);
+            std::int64_t b = pick(random);
+            if (a > b) {
+                std::swap(a, b);
+            }
+            ASSERT_EQ(marks.countPrimes(a, b), counted(a, b)) << a << ".." << b;
+        }
+    }
+}
 }  // namespace
 }  // namespace core

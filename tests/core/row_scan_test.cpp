@@ -50,14 +50,16 @@ TEST(ScanRows, TallyAgreesWithCountingEveryRowByItself) {
     }
 }
 
-// Ranges large enough to be marked and tallied in two halves side by side: the tally agrees
-// with counting each row by itself, also for the rows at the split and for odd lengths.
-TEST(ScanRows, RangesSplitBetweenTwoThreadsAreTalliedWhole) {
+// Ranges large enough to be marked and tallied in pieces by two threads: the tally agrees with
+// counting each row by itself, also for the rows across the pieces and for odd lengths.
+TEST(ScanRows, RangesSharedByTwoThreadsAreTalliedWhole) {
     for (const auto& [first, length] : {std::pair<std::int64_t, std::int32_t>{1, 10},
                                         {1, 7},
                                         {-9'999'989, 90},
                                         {4'000'081, 120},
-                                        {1, 64}}) {
+                                        {1, 64},
+                                        {-9'999'989, 14},
+                                        {-9'999'999, 2}}) {
         const std::int64_t last = 10'000'000 / length * length;
         const ScanResult scan = scanRows({first, last, static_cast<std::uint32_t>(length)});
         RowCounts tally{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -33,8 +34,11 @@ public:
                    std::span<std::int32_t> tally, std::int64_t& total) const;
 
 private:
-    // Sizes the marks for the range; false when it holds no odd number above 2.
+    // Sizes the marks for the range, not yet cleared but for the spare word; false when it
+    // holds no odd number above 2.
     bool allocate();
+    // Clears the words begin..end-1 of the marks and marks the primes among their numbers.
+    void markWords(std::int64_t begin, std::int64_t end);
     [[nodiscard]] std::int64_t countOddBits(std::int64_t begin, std::int64_t end) const;
 
     std::uint64_t m_origin = 0;
@@ -44,7 +48,8 @@ private:
     // counting read eight bytes at any bit position.
     std::int64_t m_oddBase = 3;
     std::int64_t m_oddCount = 0;
-    std::vector<std::uint64_t> m_bits;
+    std::int64_t m_words = 0;
+    std::unique_ptr<std::uint64_t[]> m_bits;
 };
 
 }  // namespace core
