@@ -93,14 +93,20 @@ TEST(RowLengths, AListIsTheRunOfEachLengthUpTo2To64) {
     }
 }
 
-// The records over all rows come where rows above 20 primes matter (1 % of a length's rows),
-// not for the one row at the start of the number line that holds more than 20.
+// The records over all rows come wherever a row holds more than 20 primes, even the one row at
+// the start of the number line; without such a row the output stays as it was.
 TEST(RowLengths, WholeRecordsWhereRowsAbove20Matter) {
     ScanControl control;
     auto start = compareRowLengths(1, 45'000, 89, 91, 1, control);
     ASSERT_EQ(start[1].tally.over20, 1U);
-    EXPECT_FALSE(addWholeRecords(start));
-    EXPECT_FALSE(start[1].whole);
+    EXPECT_TRUE(addWholeRecords(start));
+    ASSERT_TRUE(start[1].whole);
+    EXPECT_EQ(start[1].whole->tally, start[1].tally);
+
+    auto none = compareRowLengths(1'000, 45'000, 89, 91, 1, control);
+    ASSERT_EQ(none[1].tally.over20, 0U);
+    EXPECT_FALSE(addWholeRecords(none));
+    EXPECT_FALSE(none[1].whole);
 
     auto high = compareRowLengths(1'000'000'000, 1'000'020'000, {100, 1000}, 1, control);
     EXPECT_EQ(high[0].tally.over20, 0U);

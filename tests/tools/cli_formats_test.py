@@ -155,7 +155,9 @@ for name, args in [
         ("lange_zeilen_anpassung.csv", ["--format", "csv", "--anpassung", *long_args]),
         ("lange_zeilen_tabelle_anpassung.csv",
          ["--format", "csv-de", "--tabelle", "anpassung", *long_args]),
-        ("lange_zeilen_anpassung.json", ["--format", "json", "--anpassung", *long_args])]:
+        ("lange_zeilen_anpassung.json", ["--format", "json", "--anpassung", *long_args]),
+        ("lange_zeilen_modelle.txt", ["--anpassung", "--modelle", *long_args]),
+        ("lange_zeilen_modelle.json", ["--format", "json", "--anpassung", "--modelle", *long_args])]:
     check(f"{name} byte for byte", (references / name).read_bytes(), run(*args))
 
 # With the models, each form against the others and against the distribution itself.

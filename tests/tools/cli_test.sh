@@ -47,8 +47,11 @@ m = json.load(sys.stdin)["modelle"]
 print("%.3f %.3f %d" % (m["tv"]["cramer"], m["tv"]["poisson"], len(m["cramer"])))')"
 
 # Every row length side by side: the line of 90 carries the start-up run's fit and distances.
-lengths=$("$cli" --laengen 89..91 1 45000)
+# The row 1..90 holds 24 primes, so the table over all rows follows after a blank line.
+lengths=$("$cli" --laengen 89..91 1 45000 | sed '/^$/Q')
 check "lengths: one line each" "4" "$(wc -l <<<"$lengths")"
+check "lengths over all rows" "3" "$("$cli" --laengen 89..91 1 45000 | sed '1,/^$/d' | grep -c '^   9[01]\|^   89')"
+check "lengths without rows above 20: one table" "4" "$("$cli" --laengen 89..91 1000 45000 | wc -l)"
 check "lengths: the start-up length" "   90      500      18  0.5058   15.22       0.056      0.195       0.217   0.057" "$(sed -n 3p <<<"$lengths")"
 check "lengths in JSON" "3 15.22" "$("$cli" --laengen 89..91 --format json 1 45000 | /usr/bin/python3 -c 'import json, sys
 d = json.load(sys.stdin)["laengen"]

@@ -103,10 +103,8 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to,
 
 bool addWholeRecords(std::vector<RowLengthResult>& results) {
     const bool needed =
-        std::any_of(results.begin(), results.end(), [](const RowLengthResult& result) {
-            return result.tally.over20 > 0 &&
-                   result.tally.over20 >= result.tally.totalRows() / 100.0;
-        });
+        std::any_of(results.begin(), results.end(),
+                    [](const RowLengthResult& result) { return result.tally.over20 > 0; });
     if (needed) {
         for (RowLengthResult& result : results) {
             result.whole = sweepRecord(0, result.length, result.range, result.tally);

@@ -42,10 +42,9 @@ struct RowLengthResult {
     ScanControl& control, ModelPrecision precision = ModelPrecision::Exact,
     const std::function<void(std::uint32_t length)>& done = {});
 
-// Gives every length its record over the whole distribution where, for some length, rows with
-// more than 20 primes make up 1 % or more of its rows: there the fit and the models over the
-// rows up to 20 leave out a part of the distribution that matters. A stray row, such as the
-// first rows of the number line, leaves them as they are. Returns whether it did.
+// Gives every length its record over the whole distribution where, for some length, a row holds
+// more than 20 primes: there the fit over the rows up to 20 leaves out a part of the
+// distribution, as a single run then also adds its block over all rows. Returns whether it did.
 bool addWholeRecords(std::vector<RowLengthResult>& results);
 
 }  // namespace core
