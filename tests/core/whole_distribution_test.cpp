@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/failures.h"
 #include "engine/rows/rows.h"
 #include "engine/rows/work_pieces.h"
 
@@ -140,6 +141,16 @@ TEST(WholeDistribution, AStopEndsTheCountWithinAMoment) {
     control.stop = true;
     counting.join();
     EXPECT_LT(control.rowsDone, rows / 10);
+}
+
+// A range made by hand that runs past 2^64-1 cannot be counted: the failure of the thread that
+// meets it reaches the caller, whichever thread that is, instead of ending the program.
+TEST(WholeDistribution, AFailureOnACountingThreadReachesTheCaller) {
+    const RowRange pastTheTop{kHighestNumber - 99, kHighestNumber + 100, 10};
+    for (const unsigned threads : {1U, 2U, 3U}) {
+        ScanControl control;
+        EXPECT_THROW(countRange(pastTheTop, threads, control), Failure) << threads;
+    }
 }
 
 // Every piece handed out exactly once while four threads ask at once, and every row of every

@@ -1,7 +1,6 @@
 #include "rows.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <primesieve.hpp>
