@@ -210,6 +210,10 @@ TEST(RowTally, TheTallyAloneAgreesWithTheRowsInOrder) {
     ScanControl atTop;
     expectSame(countRows(*top, 0, top->rows(), atTop), countEveryRow(*top), "up to 2^64-1");
     EXPECT_EQ(atTop.rowsDone, top->rows());
+    // Two threads, each past the last prime below 2^64 in its piece or not.
+    ScanControl twoAtTop;
+    expectSame(countRange(*top, 2, twoAtTop), countEveryRow(*top), "up to 2^64-1 on two threads");
+    EXPECT_EQ(twoAtTop.rowsDone, top->rows());
 }
 
 // A window of rows with more and fewer primes split among one to five threads.

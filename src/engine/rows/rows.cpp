@@ -1,16 +1,13 @@
 #include "rows.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <primesieve.hpp>
-#if !defined(PRIMZEILEN_SINGLE_THREADED)
-#include <thread>
-#endif
 #include <vector>
 
 #include "engine/arithmetic.h"
+#include "engine/rows/work_pieces.h"
 #include "engine/texts/number_text.h"
 
 namespace core {
@@ -212,127 +209,6 @@ RowTally visitRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     return tally;
 }
 
-// Rows that share one array of counters, small enough to stay in the first-level cache, and
-// that span fewer than 2^31 numbers, so that a prime's offset in them fits 32 bits.
-constexpr std::uint64_t kChunkRows = 4096;
-
-// The row of an offset within a chunk without a division: floor(offset / length) is
-// floor(m * offset / 2^64) with m = ceil(2^64 / length) for every offset and length below 2^32
-// (Lemire, Kaser and Kurz, "Faster remainder by direct computation", 2019). Length 1 has no
-// such m below 2^64 and needs none.
-template <bool kSingleNumbers>
-struct RowOfOffset {
-    explicit RowOfOffset(std::uint32_t length) : m(kMax / length + 1) {}
-    [[nodiscard]] std::uint64_t operator()(std::uint32_t offset) const {
-        if constexpr (kSingleNumbers) {
-            return offset;
-        } else {
-            return static_cast<std::uint64_t>((static_cast<__uint128_t>(m) * offset) >> 64);
-        }
-    }
-    std::uint64_t m;
-};
-
-// The tally alone, from libprimesieve's buffers of primes: each prime adds one to its row's
-// counter, and a chunk's counters are tallied when the primes have passed it.
-// One function of some ninety lines: the chunk's counters and bounds are shared by the steps
-// below, which the hot loop calls with all of them at hand.
-template <bool kSingleNumbers>
-RowTally tallyFromPrimeBuffers(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
-                               ScanControl& control) {
-    RowTally tally;
-    const std::uint64_t length = range.length;
-    const auto begin = narrow<std::uint64_t>(range.rowStart(firstRow));
-    const auto end = narrow<std::uint64_t>(range.rowStart(endRow - 1) + (length - 1));
-    // 2^64-1 is no prime; libprimesieve may hand it on as the mark of "no more".
-    const std::uint64_t top = std::min(end, kMax - 1);
-    const std::uint64_t rows = endRow - firstRow;
-    const std::uint64_t chunkRows = std::clamp<std::uint64_t>((1ull << 31) / length, 1, kChunkRows);
-    const RowOfOffset<kSingleNumbers> rowOf(range.length);
-
-    std::array<std::uint32_t, kChunkRows> counts{};
-    // Four tallies side by side, so that rows of equal counts in a row do not wait for each
-    // other's additions.
-    std::array<std::array<std::uint64_t, 21>, 4> byCount{};
-    std::uint64_t done = 0;  // rows before the chunk
-    std::uint64_t inChunk = 0;
-    std::uint64_t base = begin;
-    std::uint64_t chunkLast = 0;
-    const auto startChunk = [&](std::uint64_t row) {
-        done = row;
-        inChunk = std::min(chunkRows, rows - done);
-        base = begin + done * length;
-        chunkLast = std::min(base + (inChunk * length - 1), top);
-    };
-    // Tallies the chunk and moves on to the one that holds `next`, past rows without primes.
-    const auto closeChunk = [&](std::uint64_t next) {
-        for (std::uint64_t r = 0; r < inChunk; ++r) {
-            if (counts[r] > 20) [[unlikely]] {
-                tally.addBeyond(counts[r], 1);
-            } else {
-                ++byCount[r % 4][counts[r]];
-            }
-        }
-        std::fill_n(counts.begin(), inChunk, 0);
-        const std::uint64_t nextRow = next > top ? rows : (next - begin) / length;
-        byCount[0][0] += nextRow - (done + inChunk);
-        done = nextRow;
-        if (done < rows) {
-            startChunk(done);
-        }
-    };
-    const auto finish = [&] {
-        for (const auto& part : byCount) {
-            for (std::size_t k = 0; k < tally.rows.size(); ++k) {
-                tally.rows[k] += part[k];
-            }
-        }
-    };
-
-    startChunk(0);
-    std::uint64_t reported = 0;
-    primesieve::iterator primes(begin, end);
-    while (done < rows) {
-        try {
-            primes.generate_next_primes();
-        } catch (const primesieve::primesieve_error&) {
-            // Past the last prime below 2^64.
-            break;
-        }
-        const std::uint64_t* p = primes.primes_;
-        const std::uint64_t* const last = p + primes.size_;
-        if (p == last) {
-            break;
-        }
-        while (p != last && done < rows) {
-            const std::uint64_t* const upTo =
-                last[-1] <= chunkLast ? last : std::upper_bound(p, last, chunkLast);
-            tally.primes += static_cast<std::uint64_t>(upTo - p);
-            for (; p != upTo; ++p) {
-                ++counts[rowOf(static_cast<std::uint32_t>(*p - base))];
-            }
-            if (p != last) {
-                closeChunk(*p);
-            }
-        }
-        const std::uint64_t now = done < rows && p[-1] >= base
-                                      ? done + rowOf(static_cast<std::uint32_t>(p[-1] - base))
-                                      : done;
-        control.rowsDone.fetch_add(now - reported, std::memory_order_relaxed);
-        reported = now;
-        if (control.stop.load(std::memory_order_relaxed)) {
-            finish();
-            return tally;
-        }
-    }
-    if (done < rows) {
-        closeChunk(kMax);
-    }
-    control.rowsDone.fetch_add(rows - reported, std::memory_order_relaxed);
-    finish();
-    return tally;
-}
-
 }  // namespace
 
 RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
@@ -354,46 +230,10 @@ RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t 
     }
     if (visit) {
         tally += visitRows(range, firstRow, endRow, control, visit);
-    } else if (range.length == 1) {
-        tally += tallyFromPrimeBuffers<true>(range, firstRow, endRow, control);
     } else {
-        tally += tallyFromPrimeBuffers<false>(range, firstRow, endRow, control);
+        tally += tallyRows(range, firstRow, endRow, control);
     }
     return tally;
-}
-
-RowTally countRange(const RowRange& range, unsigned threads, ScanControl& control) {
-    const std::uint64_t rows = range.rows();
-    threads = static_cast<unsigned>(
-        std::clamp<std::uint64_t>(threads, 1, std::max<std::uint64_t>(rows, 1)));
-#if defined(PRIMZEILEN_SINGLE_THREADED)
-    (void)threads;
-    return countRows(range, 0, rows, control);
-#else
-    std::vector<RowTally> parts(threads);
-    std::vector<std::thread> workers;
-    for (unsigned t = 0; t < threads; ++t) {
-        const std::uint64_t from = rows / threads * t + std::min<std::uint64_t>(t, rows % threads);
-        const std::uint64_t to = from + rows / threads + (t < rows % threads ? 1 : 0);
-        workers.emplace_back([&, t, from, to] { parts[t] = countRows(range, from, to, control); });
-    }
-    RowTally total;
-    for (unsigned t = 0; t < threads; ++t) {
-        workers[t].join();
-        total += parts[t];
-    }
-    return total;
-#endif
-}
-
-std::vector<RowTally> countRanges(const std::vector<RowRange>& ranges, unsigned threads,
-                                  ScanControl& control) {
-    std::vector<RowTally> tallies;
-    tallies.reserve(ranges.size());
-    for (const RowRange& range : ranges) {
-        tallies.push_back(countRange(range, threadsFor(range, threads, threads), control));
-    }
-    return tallies;
 }
 
 std::uint64_t sieveBytesPerThread(const RowRange& range) {

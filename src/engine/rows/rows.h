@@ -121,12 +121,14 @@ using RowVisitor = std::function<void(std::uint64_t row, std::uint32_t count,
 RowTally countRows(const RowRange& range, std::uint64_t firstRow, std::uint64_t endRow,
                    ScanControl& control, const RowVisitor& visit = {});
 
-// Splits the rows into `threads` parts of consecutive rows, counts them side by side and adds
-// their tallies: the result does not depend on the number of threads.
+// Counts the rows on up to `threads` threads, which take pieces of consecutive rows as they
+// become free (work_pieces.h) and add up their tallies: the result does not depend on the
+// number of threads.
 RowTally countRange(const RowRange& range, unsigned threads, ScanControl& control);
 
-// The tallies of several ranges, counted on up to `threads` threads together, in the order of
-// the ranges; each equal to countRange of its range alone.
+// The tallies of several ranges, in the order of the ranges, counted on up to `threads` threads
+// that take pieces of all ranges from one supply, with the sieves of all threads within
+// kSieveMemoryBudget; each equal to countRange of its range alone.
 std::vector<RowTally> countRanges(const std::vector<RowRange>& ranges, unsigned threads,
                                   ScanControl& control);
 
