@@ -55,7 +55,8 @@ int terminalColumns() {
 struct ProgressTotal {
     std::uint64_t rows = 0;
     std::uint32_t length = 1;
-    std::uint64_t records = 0;  // of a sweep
+    std::uint64_t records = 0;       // of a sweep
+    std::uint64_t emptyRecords = 0;  // of those, the windows without a whole row: done at once
 };
 
 ProgressTotal progressTotal(const Options& options) {
@@ -64,6 +65,7 @@ ProgressTotal progressTotal(const Options& options) {
     }
     core::Number rows = 0;
     core::Number numbers = 0;
+    std::uint64_t empty = 0;
     const auto add = [&](const std::optional<core::RowRange>& range, std::uint32_t length) {
         if (range) {
             rows += range->rows();
@@ -75,7 +77,9 @@ ProgressTotal progressTotal(const Options& options) {
             add(core::adjustToRows(options.from, options.to, length), length);
         }
         for (const core::Number height : options.heights) {
-            add(core::sweepWindow(height, options.window, length), length);
+            const auto window = core::sweepWindow(height, options.window, length);
+            add(window, length);
+            empty += window ? 0 : 1;
         }
     }
     // At most 1000 lengths (and heights) of fewer than 2^64 rows each: the sum may pass 2^64
@@ -84,7 +88,7 @@ ProgressTotal progressTotal(const Options& options) {
     const auto top = core::Number{std::numeric_limits<std::uint64_t>::max()};
     return {static_cast<std::uint64_t>(std::min(rows, top)),
             static_cast<std::uint32_t>(rows == 0 ? 1 : numbers / rows),
-            options.heights.size() * options.lengths->size()};
+            options.heights.size() * options.lengths->size(), empty};
 }
 
 // The progress line on standard error: on a terminal one line overwritten in place and wiped
@@ -94,8 +98,14 @@ public:
     ProgressDisplay(const Options& options, bool terminal)
         : m_total(progressTotal(options)), m_terminal(terminal), m_pace(terminal) {}
 
-    void show(std::uint64_t rowsDone, double seconds) {
-        const ProgressState state{rowsDone, m_total.rows, m_total.length, seconds, m_total.records};
+    void show(const core::ScanControl& control, double seconds) {
+        const ProgressState state{
+            control.rowsDone.load(std::memory_order_relaxed),
+            m_total.rows,
+            m_total.length,
+            seconds,
+            m_total.records,
+            m_total.emptyRecords + control.rangesDone.load(std::memory_order_relaxed)};
         if (!m_pace.due(state)) {
             return;
         }
@@ -184,14 +194,14 @@ int watch(const Options& options, const sigset_t& stops) {
             control.stop = true;
         }
         if (stoppedBy == 0 && progress(options.progress, terminal, Clock::now() - started)) {
-            display.show(control.rowsDone.load(std::memory_order_relaxed), seconds());
+            display.show(control, seconds());
         }
     }
     const int code = running.get();
     if (!terminal && code == kDone &&
         progress(options.progress, terminal, Clock::now() - started)) {
         // The last line of a file says that all rows were counted, and how fast.
-        display.show(control.rowsDone.load(std::memory_order_relaxed), seconds());
+        display.show(control, seconds());
     }
     std::fputs(display.wipe().constData(), stderr);
     if (stoppedBy != 0 && code != kFailed) {

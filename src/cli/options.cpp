@@ -29,6 +29,9 @@ constexpr std::uint32_t kLongestRow = 10'000'000;
 // The most lengths of --laengen and heights of --hoehen that one call may name.
 constexpr qsizetype kMostLengths = 1000;
 constexpr qsizetype kMostHeights = 1000;
+// The most records of a sweep, heights times lengths: each record keeps its tally and summary
+// (some kilobytes with its counting threads' tallies), so the run stays within its memory.
+constexpr qsizetype kMostRecords = 10000;
 
 // The options a call may name.
 enum class Name {
@@ -326,6 +329,11 @@ std::optional<int> readSweep(const Call& call, Options& options) {
     } else if (!numbers.isEmpty()) {
         return usage(
             tr("mit --hoehen und --laengen keine Zahl erwartet, %1 gegeben.").arg(numbers.size()));
+    }
+    if (heights.size() * static_cast<qsizetype>(options.lengths->size()) > kMostRecords) {
+        return usage(tr("--hoehen mit %1 Höhen und %2 Längen ergibt mehr als 10000 Datensätze.")
+                         .arg(heights.size())
+                         .arg(options.lengths->size()));
     }
     const std::uint32_t longest =
         *std::max_element(options.lengths->begin(), options.lengths->end());

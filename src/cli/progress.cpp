@@ -69,10 +69,14 @@ QString progressLine(const ProgressState& state, const QLocale& locale, int widt
             .arg(locale.toString(static_cast<qulonglong>(state.rowsDone)),
                  locale.toString(static_cast<qulonglong>(state.rows)), percentText(state, locale));
     if (state.records > 0) {
-        line.prepend((state.records == 1
-                          ? QCoreApplication::translate("primzeilen-cli", "1 Datensatz: ")
-                          : QCoreApplication::translate("primzeilen-cli", "%1 Datensätze: ")
-                                .arg(locale.toString(static_cast<qulonglong>(state.records)))));
+        const QString done =
+            locale.toString(static_cast<qulonglong>(std::min(state.recordsDone, state.records)));
+        line.prepend(
+            state.records == 1
+                ? QCoreApplication::translate("primzeilen-cli", "%1 von 1 Datensatz fertig, ")
+                      .arg(done)
+                : QCoreApplication::translate("primzeilen-cli", "%1 von %2 Datensätzen fertig, ")
+                      .arg(done, locale.toString(static_cast<qulonglong>(state.records))));
     }
     if (state.rowsDone > 0 && state.seconds > 0) {
         const double rowsPerSecond = static_cast<double>(state.rowsDone) / state.seconds;

@@ -12,8 +12,10 @@ struct ProgressState {
     std::uint64_t rows = 0;
     std::uint32_t length = 1;
     double seconds = 0;
-    // The records of a sweep (--hoehen) that the rows make up; 0 for any other run.
+    // The records of a sweep (--hoehen) that the rows make up, and those counted whole; 0 for
+    // any other run.
     std::uint64_t records = 0;
+    std::uint64_t recordsDone = 0;
 };
 
 // The progress line in the numbers of `locale`: rows counted of all rows, the share in percent

@@ -51,17 +51,13 @@ void addChecked(RowTally& total, const PartResult& part) {
     }
     add(total.over20, part.tally.over20);
     add(total.primes, part.tally.primes);
-    // A counter for every k up to the highest: at most the row length of 10^7, 80 MB, as a
-    // count of such rows holds itself.
+    // A counter for every k from the lowest above 20 to the highest: at most the row length of
+    // 10^7, 80 MB, as a count of such rows holds itself.
     for (const auto& [k, rows] : part.longRows) {
         if (rows == 0) {
             continue;  // the tally's list never ends in a zero
         }
-        const std::size_t index = k - total.rows.size();
-        if (index >= total.beyond.size()) {
-            total.beyond.resize(index + 1);
-        }
-        add(total.beyond[index], rows);
+        add(total.beyondCounter(k), rows);
     }
 }
 

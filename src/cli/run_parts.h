@@ -13,7 +13,7 @@ namespace core {
 
 // A run split into parts that run anywhere and add up to the whole: part K of N counts a
 // stretch of whole rows of the adjusted range. The first rows % N parts are one row longer than
-// the others, as countRange gives rows to its threads, so the N parts cover every row once.
+// the others, so the N parts cover every row once.
 
 // The version of the "teil" block in a part's JSON. Version 2 carries the whole distribution
 // ("verteilung") where rows hold more than 20 primes; a part without such rows is written as

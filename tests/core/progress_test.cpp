@@ -30,10 +30,14 @@ TEST(ProgressLine, ShowsRowsShareTimeLeftAndPaceInTheNumbersOfTheLocale) {
 
 // A sweep names its records before the rows they hold.
 TEST(ProgressLine, ASweepNamesItsRecordsFirst) {
-    EXPECT_EQ(progressLine({0, 6'666'000, 300, 1.0, 12}, kGerman),
-              QStringLiteral("12 Datensätze: 0 von 6.666.000 Zeilen gezählt (0,0 %)"));
-    EXPECT_TRUE(progressLine({1, 3, 90, 1.0, 1}, kGerman)
-                    .startsWith(u"1 Datensatz: 1 von 3 Zeilen gezählt (33,3 %), noch 2 s"));
+    EXPECT_EQ(
+        progressLine({0, 6'666'000, 300, 1.0, 12, 0}, kGerman),
+        QStringLiteral("0 von 12 Datensätzen fertig, 0 von 6.666.000 Zeilen gezählt (0,0 %)"));
+    EXPECT_TRUE(
+        progressLine({1, 3, 90, 1.0, 1, 0}, kGerman)
+            .startsWith(u"0 von 1 Datensatz fertig, 1 von 3 Zeilen gezählt (33,3 %), noch 2 s"));
+    EXPECT_TRUE(progressLine({4'000, 10'000, 90, 1.0, 1'200, 480}, kGerman)
+                    .startsWith(u"480 von 1.200 Datensätzen fertig, 4.000 von 10.000 Zeilen"));
 }
 
 TEST(ProgressLine, LeavesOffWhatATerminalHasNoRoomFor) {

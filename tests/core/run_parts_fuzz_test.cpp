@@ -240,15 +240,15 @@ void expectSound(const RowTally& merged, const std::vector<std::string>& parts) 
     for (std::size_t k = 0; k < 21; ++k) {
         primes += Wide{merged.rows[k]} * k;
     }
-    std::vector<std::uint64_t> beyond;
+    RowTally beyond;
     for (const auto& [k, rows] : sum->longRows) {
         if (rows > 0) {
-            beyond.resize(k - 20);
-            beyond[k - 21] = static_cast<std::uint64_t>(rows);
+            beyond.addBeyond(k, static_cast<std::uint64_t>(rows));
             primes += rows * k;
         }
     }
-    EXPECT_EQ(merged.beyond, beyond);
+    EXPECT_EQ(merged.beyondFirst, beyond.beyondFirst);
+    EXPECT_EQ(merged.beyond, beyond.beyond);
     EXPECT_TRUE(merged.primes == primes) << "merged " << merged.primes << " primes";
 }
 

@@ -64,6 +64,20 @@ TEST(SweepOptions, HeightsWindowAndLengths) {
     EXPECT_TRUE(refused({"--hoehen", "1e12", "--fenster", "100", "1", "100", "10"}));
     EXPECT_TRUE(refused({"--hoehen", "1e12", "--fenster", "100", "--laengen", "10", "10"}));
     EXPECT_TRUE(refused({"--hoehen", "1e12", "--fenster", "100", "10000001"}));
+    // At most 10,000 records, heights times lengths, so that a sweep stays within its memory.
+    QStringList hundred;
+    QStringList lengthList;
+    for (int i = 1; i <= 100; ++i) {
+        hundred << QString::number(i * 1000);
+        lengthList << QString::number(i);
+    }
+    EXPECT_EQ(accepted({"--hoehen", hundred.join(u','), "--fenster", "1000", "--laengen",
+                        lengthList.join(u',')})
+                  .heights.size(),
+              100U);
+    lengthList << QStringLiteral("101");
+    EXPECT_TRUE(refused(
+        {"--hoehen", hundred.join(u','), "--fenster", "1000", "--laengen", lengthList.join(u',')}));
 }
 
 TEST(SweepOptions, RulesBetweenTheSweepAndOtherOptions) {

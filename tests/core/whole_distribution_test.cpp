@@ -33,7 +33,8 @@ std::map<std::uint64_t, std::uint64_t> binnedByRow(const RowRange& range) {
     return rowsByCount;
 }
 
-void expectDistribution(const RowTally& tally, const std::map<std::uint64_t, std::uint64_t>& expected,
+void expectDistribution(const RowTally& tally,
+                        const std::map<std::uint64_t, std::uint64_t>& expected,
                         const std::string& where) {
     ASSERT_FALSE(expected.empty()) << where;
     std::uint64_t rows = 0;
@@ -52,8 +53,8 @@ void expectDistribution(const RowTally& tally, const std::map<std::uint64_t, std
     EXPECT_EQ(tally.primes, primes) << where;
     EXPECT_EQ(tally.lowestCount(), lowest) << where;
     EXPECT_EQ(tally.highestCount(), highest) << where;
-    EXPECT_EQ(tally.over20, std::accumulate(tally.beyond.begin(), tally.beyond.end(),
-                                            std::uint64_t{0}))
+    EXPECT_EQ(tally.over20,
+              std::accumulate(tally.beyond.begin(), tally.beyond.end(), std::uint64_t{0}))
         << where;
     if (!tally.beyond.empty()) {
         EXPECT_NE(tally.beyond.back(), 0U) << where;
@@ -83,12 +84,12 @@ TEST(WholeDistribution, EveryCountAgreesWithThePrimesBinnedByRow) {
         }
         ScanControl inOrder;
         std::uint64_t visited = 0;
-        const RowTally rowByRow = countRows(
-            *range, 0, range->rows(), inOrder,
-            [&](std::uint64_t row, std::uint32_t, const std::vector<std::uint32_t>&) {
-                EXPECT_EQ(row, visited);
-                ++visited;
-            });
+        const RowTally rowByRow =
+            countRows(*range, 0, range->rows(), inOrder,
+                      [&](std::uint64_t row, std::uint32_t, const std::vector<std::uint32_t>&) {
+                          EXPECT_EQ(row, visited);
+                          ++visited;
+                      });
         expectDistribution(rowByRow, expected, where + " in order");
         EXPECT_EQ(visited, range->rows()) << where;
     }
@@ -117,6 +118,7 @@ TEST(WholeDistribution, RangesCountedTogetherEqualEachCountedAlone) {
         ScanControl control;
         EXPECT_EQ(countRanges(ranges, threads, control), alone) << threads;
         EXPECT_EQ(control.rowsDone, rows) << threads;
+        EXPECT_EQ(control.rangesDone, ranges.size()) << threads;
         ScanControl one;
         EXPECT_EQ(countRange(ranges[0], threads, one), alone[0]) << threads;
     }
@@ -141,6 +143,7 @@ TEST(WholeDistribution, AStopEndsTheCountWithinAMoment) {
     control.stop = true;
     counting.join();
     EXPECT_LT(control.rowsDone, rows / 10);
+    EXPECT_EQ(control.rangesDone, 0U);  // a range cut short is not done
 }
 
 // A range made by hand that runs past 2^64-1 cannot be counted: the failure of the thread that
@@ -255,6 +258,7 @@ TEST(RowTally, PartsMergedEqualTheWhole) {
         whole.add(k);
     }
     EXPECT_EQ(whole.over20, 5U);
+    EXPECT_EQ(whole.beyondFirst, 21U);
     EXPECT_EQ(whole.beyond.size(), 20U);  // 21..40
     EXPECT_EQ(whole.rowsWith(21), 2U);
     EXPECT_EQ(whole.rowsWith(23), 0U);
@@ -282,7 +286,16 @@ TEST(RowTally, PartsMergedEqualTheWhole) {
     EXPECT_EQ(high.over20, 5U);
     EXPECT_EQ(high.lowestCount(), 25U);
     EXPECT_EQ(high.highestCount(), 30U);
-    EXPECT_EQ(high.beyond.size(), 10U);
+    // Counters from the lowest count above 20 on: 25..30, whichever came first.
+    EXPECT_EQ(high.beyondFirst, 25U);
+    EXPECT_EQ(high.beyond, (std::vector<std::uint64_t>{1, 0, 0, 0, 0, 4}));
+    RowTally far;
+    far.addBeyond(600'000, 1);
+    far.addBeyond(599'990, 2);
+    EXPECT_EQ(far.beyond.size(), 11U);  // not a counter for each of 21..600,000
+    EXPECT_EQ(far.rowsWith(599'990), 2U);
+    EXPECT_EQ(far.rowsWith(21), 0U);
+    EXPECT_EQ(far.lowestCount(), 599'990U);
     RowTally none;
     none.addBeyond(50, 0);
     EXPECT_EQ(none, RowTally{});

@@ -143,7 +143,8 @@ check("--laengen csv: the record's columns", [str(r["gesamt"]["mittel"]) for r i
 # The progress line names the records and ends with all their rows.
 progress = call("--fortschritt", *sweep_args, locale="de_DE.UTF-8")
 check("progress: status", 0, progress.returncode)
-check("progress: last line", "4 Datensätze: 22.000 von 22.000 Zeilen gezählt (100,0 %)",
+check("progress: last line",
+      "4 von 4 Datensätzen fertig, 22.000 von 22.000 Zeilen gezählt (100,0 %)",
       progress.stderr.decode().splitlines()[-1].split("),")[0] + ")")
 
 for args, message in [

@@ -84,20 +84,28 @@ void RowTally::addBeyond(std::uint64_t count, std::uint64_t number) {
     if (number == 0) {
         return;
     }
-    const std::uint64_t index = count - rows.size();
-    if (index >= beyond.size()) {
-        beyond.resize(index + 1);
-    }
-    beyond[index] += number;
+    beyondCounter(count) += number;
     over20 += number;
+}
+
+std::uint64_t& RowTally::beyondCounter(std::uint64_t count) {
+    if (beyond.empty()) {
+        beyondFirst = count;
+        beyond.push_back(0);
+    } else if (count < beyondFirst) {
+        beyond.insert(beyond.begin(), beyondFirst - count, 0);
+        beyondFirst = count;
+    } else if (count - beyondFirst >= beyond.size()) {
+        beyond.resize(count - beyondFirst + 1);
+    }
+    return beyond[count - beyondFirst];
 }
 
 std::uint64_t RowTally::rowsWith(std::uint64_t k) const {
     if (k < rows.size()) {
         return rows[k];
     }
-    const std::uint64_t index = k - rows.size();
-    return index < beyond.size() ? beyond[index] : 0;
+    return k >= beyondFirst && k - beyondFirst < beyond.size() ? beyond[k - beyondFirst] : 0;
 }
 
 std::uint64_t RowTally::totalRows() const {
@@ -114,17 +122,12 @@ std::uint64_t RowTally::lowestCount() const {
             return k;
         }
     }
-    for (std::uint64_t i = 0; i < beyond.size(); ++i) {
-        if (beyond[i] != 0) {
-            return rows.size() + i;
-        }
-    }
-    return 0;
+    return beyond.empty() ? 0 : beyondFirst;
 }
 
 std::uint64_t RowTally::highestCount() const {
     if (!beyond.empty()) {
-        return rows.size() + beyond.size() - 1;
+        return beyondFirst + beyond.size() - 1;
     }
     for (std::uint64_t k = rows.size(); k-- > 0;) {
         if (rows[k] != 0) {
@@ -138,11 +141,10 @@ RowTally& RowTally::operator+=(const RowTally& other) {
     for (std::size_t k = 0; k < rows.size(); ++k) {
         rows[k] += other.rows[k];
     }
-    if (other.beyond.size() > beyond.size()) {
-        beyond.resize(other.beyond.size());
-    }
     for (std::size_t i = 0; i < other.beyond.size(); ++i) {
-        beyond[i] += other.beyond[i];
+        if (other.beyond[i] != 0) {
+            beyondCounter(other.beyondFirst + i) += other.beyond[i];
+        }
     }
     over20 += other.over20;
     primes += other.primes;

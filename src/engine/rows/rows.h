@@ -57,8 +57,11 @@ struct RowTally {
     RowCounts rows{};
     std::uint64_t over20 = 0;
     std::uint64_t primes = 0;
-    // beyond[i]: the rows with 21 + i primes; empty where no row holds more than 20, and never
-    // ending in a zero, so that equal distributions compare equal.
+    // beyond[i]: the rows with beyondFirst + i primes, from the smallest count above 20 that
+    // occurs to the largest: a few thousand counters where rows of millions of numbers spread
+    // around a mean of hundreds of thousands. Empty (and beyondFirst 21) where no row holds more
+    // than 20; neither end is ever zero, so that equal distributions compare equal.
+    std::uint64_t beyondFirst = 21;
     std::vector<std::uint64_t> beyond;
 
     void add(std::uint64_t count) {
@@ -71,6 +74,9 @@ struct RowTally {
     }
     // `number` rows with `count` primes each, count above 20; adds to over20 too (not to primes).
     void addBeyond(std::uint64_t count, std::uint64_t number);
+    // The counter of the rows with `count` primes, count above 20, made where it is missing;
+    // over20 is left to the caller, who must not leave it at zero.
+    [[nodiscard]] std::uint64_t& beyondCounter(std::uint64_t count);
     // The rows with k primes, any k.
     [[nodiscard]] std::uint64_t rowsWith(std::uint64_t k) const;
     // All rows counted.
@@ -111,6 +117,8 @@ namespace text {
 struct ScanControl {
     std::atomic<bool> stop{false};
     std::atomic<std::uint64_t> rowsDone{0};
+    // The ranges of countRanges counted whole.
+    std::atomic<std::uint64_t> rangesDone{0};
 };
 
 // Counts the primes of rows firstRow..endRow-1 with libprimesieve, in memory independent of the

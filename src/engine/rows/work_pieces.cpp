@@ -242,8 +242,8 @@ RowTally countPiece(const std::vector<RowRange>& ranges, const WorkPiece& piece,
 std::uint64_t pieceRows(const RowRange& range, unsigned threads) {
     const std::uint64_t rows = range.rows();
     threads = std::max(threads, 1u);
-    const auto root = static_cast<std::uint64_t>(
-        std::sqrt(static_cast<double>(std::max(range.last, Number{0}))));
+    const auto root =
+        static_cast<std::uint64_t>(std::sqrt(static_cast<double>(std::max(range.last, Number{0}))));
     const std::uint64_t forStart =
         ceilDivide(std::max(kLeastPieceNumbers, kRootsPerPiece * root), range.length);
     const std::uint64_t onePerThread = ceilDivide(rows, threads);
@@ -281,8 +281,7 @@ WorkPieces::WorkPieces(const std::vector<RowRange>& ranges, unsigned threads) {
         std::clamp<std::uint64_t>(threads, 1, std::max<std::uint64_t>(pieces, 1)));
     m_stretches = std::make_unique<std::atomic<std::uint64_t>[]>(m_threads);
     for (unsigned t = 0; t < m_threads; ++t) {
-        m_stretches[t].store(
-            packStretch(pieces * t / m_threads, pieces * (t + 1) / m_threads));
+        m_stretches[t].store(packStretch(pieces * t / m_threads, pieces * (t + 1) / m_threads));
     }
 }
 
@@ -355,6 +354,15 @@ std::vector<RowTally> countRanges(const std::vector<RowRange>& ranges, unsigned 
     // Each thread's tallies, one a range, added up at the end: exact sums in any order.
     std::vector<std::vector<RowTally>> byThread(pieces.threads(),
                                                 std::vector<RowTally>(ranges.size()));
+    // Each range's pieces not yet counted: the thread that counts its last one reports the
+    // range done.
+    const auto piecesLeft = std::make_unique<std::atomic<std::uint64_t>[]>(ranges.size());
+    for (std::size_t r = 0; r < ranges.size(); ++r) {
+        piecesLeft[r] = pieces.piecesOf(r);
+        if (piecesLeft[r] == 0) {
+            control.rangesDone.fetch_add(1, std::memory_order_relaxed);
+        }
+    }
     std::exception_ptr failure;
     const auto work = [&](unsigned thread) {
         PrimeCursor cursor;
@@ -364,6 +372,10 @@ std::vector<RowTally> countRanges(const std::vector<RowRange>& ranges, unsigned 
                 break;
             }
             byThread[thread][piece->range] += countPiece(ranges, *piece, cursor, control);
+            if (!control.stop.load(std::memory_order_relaxed) &&
+                piecesLeft[piece->range].fetch_sub(1, std::memory_order_relaxed) == 1) {
+                control.rangesDone.fetch_add(1, std::memory_order_relaxed);
+            }
         }
     };
 #if defined(PRIMZEILEN_SINGLE_THREADED)

@@ -42,6 +42,10 @@ public:
     // The threads that take part: those asked for, at most one a piece, at least one.
     [[nodiscard]] unsigned threads() const { return m_threads; }
     [[nodiscard]] WorkPiece piece(std::uint64_t index) const;
+    // The pieces of range `range`.
+    [[nodiscard]] std::uint64_t piecesOf(std::size_t range) const {
+        return m_firstPiece[range + 1] - m_firstPiece[range];
+    }
     // The next piece for thread `thread` (0..threads()-1); none once every piece is handed out.
     [[nodiscard]] std::optional<WorkPiece> next(unsigned thread);
 

@@ -27,7 +27,7 @@ RowStatistics rowStatistics(const RowTally& tally) {
         addRows(k, tally.rows[k]);
     }
     for (std::uint64_t i = 0; i < tally.beyond.size(); ++i) {
-        addRows(tally.rows.size() + i, tally.beyond[i]);
+        addRows(tally.beyondFirst + i, tally.beyond[i]);
     }
     const long double variance = squares / rows;
     statistics.mean = static_cast<double>(mean);
