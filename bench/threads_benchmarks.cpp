@@ -136,8 +136,8 @@ BENCHMARK(BM_LibprimesieveCountOnThreads)
 // threads (Arg 0).
 void BM_SweepOfTwelveRanges(benchmark::State& state) {
     std::vector<core::RowRange> ranges;
-    for (const std::uint64_t height : {1'000'000'000ull, 1'000'000'000'000ull,
-                                       1'000'000'000'000'000ull}) {
+    for (const std::uint64_t height :
+         {1'000'000'000ull, 1'000'000'000'000ull, 1'000'000'000'000'000ull}) {
         for (const std::uint32_t length : {10u, 100u, 1000u, 10'000u}) {
             ranges.push_back(*core::adjustToRows(height, height + 100'000'000, length));
         }

@@ -73,7 +73,7 @@ core::RowTally countAndWriteRows(const core::RowRange& range, core::ScanControl&
 // its message, and what could be made is still written.
 RunReport makeReport(const Options& options, const core::RowTally& tally, QString& failure) {
     RunReport report{options.range, tally, core::summarizeFrequencies(tally), {}, {}, {},
-                     options.part, {}};
+                     options.part,  {}};
     try {
         if (options.fit) {
             report.fit = core::fitReport(report.summary.shares);
