@@ -87,18 +87,13 @@ public:
         const long double mu = m_l * p;
         addBinomialWindow(window(m_cramer, m_outsideCramer), m_length, p, w, half);
         addPoissonWindow(window(m_poisson, m_outsidePoisson), mu, w, half * m_l * m_l);
-        const long double squares = count * p * p + spread;  // of p_r
-        m_sumMean += m_l * p * count;
-        m_sumSquare += m_l * m_l * squares;
-        m_sumBinomial += m_l * (p * count - squares);
         const MassWindow montgomery = window(m_montgomery, m_outsideMontgomery);
-        if (fallsBack(p)) {
+        const bool fellBack = fallsBack(p);
+        m_variances.add(p, spread, count, fellBack);
+        if (fellBack) {
             addBinomialWindow(montgomery, m_length, p, w, half);
-            m_fallbackRows += count;
-            m_sumMontgomery += m_l * (p * count - squares);
             return;
         }
-        m_sumMontgomery += m_l * p * count - m_l * m_l * squares / m_nStar;
         // Each part B(n_i, L p / n_i) by p: (L / n_i)^2 times the derivative by its own
         // probability.
         const long double n1 = m_n1;
@@ -112,8 +107,6 @@ public:
     }
 
     [[nodiscard]] WholeModelShares shares() const {
-        const long double mean = m_sumMean * m_weight;
-        const long double spread = m_sumSquare * m_weight - mean * mean;  // of L p_r
         WholeModelShares shares;
         shares.first = m_first;
         shares.last = m_last;
@@ -124,10 +117,11 @@ public:
         shares.outsideCramer = static_cast<double>(std::max(0.0L, m_outsideCramer));
         shares.outsidePoisson = static_cast<double>(std::max(0.0L, m_outsidePoisson));
         shares.outsideMontgomery = static_cast<double>(std::max(0.0L, m_outsideMontgomery));
-        shares.varianceCramer = static_cast<double>(m_sumBinomial * m_weight + spread);
-        shares.variancePoisson = static_cast<double>(mean + spread);
-        shares.varianceMontgomery = static_cast<double>(m_sumMontgomery * m_weight + spread);
-        shares.montgomeryFallbackRows = m_fallbackRows;
+        const VarianceSums::Variances variances = m_variances.variances();
+        shares.varianceCramer = variances.cramer;
+        shares.variancePoisson = variances.poisson;
+        shares.varianceMontgomery = variances.montgomery;
+        shares.montgomeryFallbackRows = variances.montgomeryFallbackRows;
         shares.predictedN = static_cast<double>(m_nStar);
         return shares;
     }
@@ -151,11 +145,7 @@ private:
     long double m_outsideCramer = 0;
     long double m_outsidePoisson = 0;
     long double m_outsideMontgomery = 0;
-    std::uint64_t m_fallbackRows = 0;
-    long double m_sumMean = 0;        // of L p_r
-    long double m_sumSquare = 0;      // of (L p_r)^2
-    long double m_sumBinomial = 0;    // of L p_r (1 - p_r)
-    long double m_sumMontgomery = 0;  // of the rows' variances in that model
+    VarianceSums m_variances{m_l, m_nStar, m_weight};
 };
 
 }  // namespace

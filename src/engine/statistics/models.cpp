@@ -224,32 +224,25 @@ public:
         addBinomialCurvature(m_cramer, m_length, p, half);
         addPoisson(m_poisson, mu, w);
         addPoissonCurvature(m_poisson, mu, half * m_l * m_l);
-        long double squares = count * p * p + spread;  // of p_r
-        m_sumMean += m_l * p * count;
-        m_sumSquare += m_l * m_l * squares;
-        m_sumBinomial += m_l * (p * count - squares);
-        if (!addMontgomeryRow(m_montgomery, m_length, mu, w)) {
+        const bool fellBack = !addMontgomeryRow(m_montgomery, m_length, mu, w);
+        m_variances.add(p, spread, count, fellBack);
+        if (fellBack) {
             addBinomialCurvature(m_montgomery, m_length, p, half);
-            m_fallbackRows += count;
-            m_sumMontgomery += m_l * (p * count - squares);
             return;
         }
-        m_sumMontgomery += m_l * p * count - m_l * m_l * squares / m_nStar;
         addMontgomeryCurvature(mu, half);
     }
 
     [[nodiscard]] ModelShares shares() const {
-        const long double mean = m_sumMean * m_weight;
-        // of L p_r across the rows
-        const long double spread = m_sumSquare * m_weight - mean * mean;
         ModelShares shares;
         shares.cramer.assign(m_cramer.begin(), m_cramer.end());
         shares.poisson.assign(m_poisson.begin(), m_poisson.end());
         shares.montgomery.assign(m_montgomery.begin(), m_montgomery.end());
-        shares.varianceCramer = static_cast<double>(m_sumBinomial * m_weight + spread);
-        shares.variancePoisson = static_cast<double>(mean + spread);
-        shares.varianceMontgomery = static_cast<double>(m_sumMontgomery * m_weight + spread);
-        shares.montgomeryFallbackRows = m_fallbackRows;
+        const VarianceSums::Variances variances = m_variances.variances();
+        shares.varianceCramer = variances.cramer;
+        shares.variancePoisson = variances.poisson;
+        shares.varianceMontgomery = variances.montgomery;
+        shares.montgomeryFallbackRows = variances.montgomeryFallbackRows;
         shares.predictedN = static_cast<double>(m_nStar);
         return shares;
     }
@@ -277,12 +270,33 @@ private:
     std::vector<long double> m_cramer;
     std::vector<long double> m_poisson;
     std::vector<long double> m_montgomery;
-    std::uint64_t m_fallbackRows = 0;
-    long double m_sumMean = 0;        // of L p_r
-    long double m_sumSquare = 0;      // of (L p_r)^2
-    long double m_sumBinomial = 0;    // of L p_r (1 - p_r)
-    long double m_sumMontgomery = 0;  // of the rows' variances in that model
+    VarianceSums m_variances{m_l, m_nStar, m_weight};
 };
+
+}  // namespace
+
+void VarianceSums::add(long double p, long double spread, std::uint64_t count, bool fallsBack) {
+    const long double squares = count * p * p + spread;  // of p_r
+    m_sumMean += m_l * p * count;
+    m_sumSquare += m_l * m_l * squares;
+    m_sumBinomial += m_l * (p * count - squares);
+    if (fallsBack) {
+        m_fallbackRows += count;
+        m_sumMontgomery += m_l * (p * count - squares);
+    } else {
+        m_sumMontgomery += m_l * p * count - m_l * m_l * squares / m_nStar;
+    }
+}
+
+VarianceSums::Variances VarianceSums::variances() const {
+    const long double mean = m_sumMean * m_weight;
+    const long double spread = m_sumSquare * m_weight - mean * mean;  // of L p_r across the rows
+    return {static_cast<double>(m_sumBinomial * m_weight + spread),
+            static_cast<double>(mean + spread),
+            static_cast<double>(m_sumMontgomery * m_weight + spread), m_fallbackRows};
+}
+
+namespace {
 
 // Adds the rows from row r on that go in together (at least one) and returns how many they are.
 std::uint64_t addRowGroup(RowGroupSink& sums, const ModelRows& rows, std::uint64_t r,

@@ -23,6 +23,35 @@ public:
     virtual void addRows(long double p, long double spread, std::uint64_t count) = 0;
 };
 
+// The sums behind the models' variances of the count of a row picked at random: each row's own
+// variance in the model plus the spread of L p_r across the rows, taken in group by group.
+class VarianceSums final {
+public:
+    VarianceSums(long double length, long double nStar, long double weight)
+        : m_l(length), m_nStar(nStar), m_weight(weight) {}
+    // `count` rows as RowGroupSink::addRows takes them; `fallsBack`: they take Cramér's binomial
+    // in the Montgomery-Soundararajan model.
+    void add(long double p, long double spread, std::uint64_t count, bool fallsBack);
+
+    struct Variances {
+        double cramer = 0.0;
+        double poisson = 0.0;
+        double montgomery = 0.0;
+        std::uint64_t montgomeryFallbackRows = 0;
+    };
+    [[nodiscard]] Variances variances() const;
+
+private:
+    long double m_l;
+    long double m_nStar;
+    long double m_weight;
+    std::uint64_t m_fallbackRows = 0;
+    long double m_sumMean = 0;        // of L p_r
+    long double m_sumSquare = 0;      // of (L p_r)^2
+    long double m_sumBinomial = 0;    // of L p_r (1 - p_r)
+    long double m_sumMontgomery = 0;  // of the rows' variances in that model
+};
+
 // The share of p by which a group's rows may differ, divided by the sink's count scale; with the
 // second-order term what is left stays below 1e-13 of each share.
 inline constexpr long double kExactGroupSpread = 5e-4L;
