@@ -1,8 +1,6 @@
 #include "options.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
@@ -10,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "cli/call.h"
 #include "cli/count_argument.h"
 #include "cli/help.h"
 #include "cli/option_rules.h"
@@ -33,52 +32,6 @@ constexpr qsizetype kMostHeights = 1000;
 // (some kilobytes with its counting threads' tallies), so the run stays within its memory.
 constexpr qsizetype kMostRecords = 10000;
 
-// The options a call may name.
-enum class Name {
-    Help,
-    Version,
-    Rows,
-    Fit,
-    Models,
-    Format,
-    Threads,
-    Progress,
-    Quiet,
-    Lengths,
-    Table,
-    Part,
-    Heights,
-    Window
-};
-
-// Each option with its names and, where it takes one, the name of its value; in the order of
-// Name.
-struct OptionEntry {
-    Name name;
-    const char* shortName;
-    const char* longName;
-    const char* value;
-};
-constexpr OptionEntry kOptionTable[] = {
-    {Name::Help, "h", "help", nullptr},           {Name::Version, "v", "version", nullptr},
-    {Name::Rows, nullptr, "zeilen", nullptr},     {Name::Fit, nullptr, "anpassung", nullptr},
-    {Name::Models, nullptr, "modelle", nullptr},  {Name::Format, nullptr, "format", "FORMAT"},
-    {Name::Threads, nullptr, "threads", "N"},     {Name::Progress, nullptr, "fortschritt", nullptr},
-    {Name::Quiet, nullptr, "still", nullptr},     {Name::Lengths, nullptr, "laengen", "A..B"},
-    {Name::Table, nullptr, "tabelle", "TABELLE"}, {Name::Part, nullptr, "teil", "K/N"},
-    {Name::Heights, nullptr, "hoehen", "H1,H2"},  {Name::Window, nullptr, "fenster", "F"},
-};
-
-constexpr bool entriesInOrderOfName() {
-    for (std::size_t i = 0; i < std::size(kOptionTable); ++i) {
-        if (static_cast<std::size_t>(kOptionTable[i].name) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(entriesInOrderOfName(), "an option is found by its Name as an index");
-
 const std::pair<Format, const char*> kFormats[] = {{Format::Text, "text"},
                                                    {Format::Csv, "csv"},
                                                    {Format::CsvGerman, "csv-de"},
@@ -86,107 +39,6 @@ const std::pair<Format, const char*> kFormats[] = {{Format::Text, "text"},
 
 QString tr(const char* source) {
     return QCoreApplication::translate("primzeilen-cli", source);
-}
-
-// The command line taken apart: the options that stand, their values, and the numbers (or, for
-// vereinigen, the files).
-class Call final {
-public:
-    // The call of `arguments`, or the exit code once a wrong call is reported.
-    static std::variant<std::unique_ptr<Call>, int> parse(const QStringList& arguments);
-
-    [[nodiscard]] bool isSet(Name name) const { return m_parser.isSet(option(name)); }
-    [[nodiscard]] QString value(Name name) const { return m_parser.value(option(name)); }
-    [[nodiscard]] const QStringList& numbers() const { return m_numbers; }
-    [[nodiscard]] bool merging() const { return m_merging; }
-
-private:
-    Call();
-    [[nodiscard]] const QCommandLineOption& option(Name name) const {
-        return m_options[static_cast<std::size_t>(name)];
-    }
-    [[nodiscard]] static bool takesValue(const QString& argument);
-    std::optional<int> parseArguments(QStringList given);
-
-    QCommandLineParser m_parser;
-    std::vector<QCommandLineOption> m_options;
-    QStringList m_numbers;
-    bool m_merging = false;
-};
-
-Call::Call() {
-    for (const OptionEntry& entry : kOptionTable) {
-        QStringList names;
-        if (entry.shortName != nullptr) {
-            names.append(QString::fromLatin1(entry.shortName));
-        }
-        names.append(QString::fromLatin1(entry.longName));
-        m_options.emplace_back(
-            names, QString(),
-            entry.value != nullptr ? QString::fromLatin1(entry.value) : QString());
-    }
-    m_parser.addOptions({m_options.begin(), m_options.end()});
-}
-
-bool Call::takesValue(const QString& argument) {
-    return std::any_of(std::begin(kOptionTable), std::end(kOptionTable),
-                       [&](const OptionEntry& entry) {
-                           return entry.value != nullptr &&
-                                  argument == QStringLiteral("--") + QLatin1String(entry.longName);
-                       });
-}
-
-std::variant<std::unique_ptr<Call>, int> Call::parse(const QStringList& arguments) {
-    std::unique_ptr<Call> call(new Call);
-    QStringList given = arguments;
-    call->m_merging = given.size() > 1 && given[1] == u"vereinigen";
-    if (call->m_merging) {
-        given.removeAt(1);
-    }
-    if (const auto code = call->parseArguments(given)) {
-        return *code;
-    }
-    return call;
-}
-
-std::optional<int> Call::parseArguments(QStringList given) {
-    // A negative number would read as a row of short options: where it stands for VON, BIS or
-    // LÄNGE it is handed on as a stand-in and named as given once the parser is done. The value
-    // of an option is never one of the numbers, negative or not.
-    QStringList negatives;
-    for (qsizetype i = 1; i < given.size(); ++i) {
-        const QString& argument = given[i];
-        if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit() &&
-            !takesValue(given[i - 1])) {
-            negatives.append(argument);
-            given[i] = QString(QChar(0xE000)) + QString::number(negatives.size() - 1);
-        }
-    }
-    if (!m_parser.parse(given)) {
-        const QStringList unknown = m_parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            return usage(
-                tr("unbekannte Option „%1%2“.")
-                    .arg(unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
-                         unknown.front()));
-        }
-        // Qt's own messages quote with '…'; ours with „…“.
-        static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
-        return usage(m_parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
-    }
-    for (const OptionEntry& entry : kOptionTable) {
-        if (entry.value != nullptr && m_parser.values(option(entry.name)).size() > 1) {
-            return usage(
-                tr("Option „--%1“ ist mehrfach angegeben.").arg(QLatin1String(entry.longName)));
-        }
-    }
-    m_numbers = m_parser.positionalArguments();
-    for (QString& number : m_numbers) {
-        if (number.startsWith(QChar(0xE000))) {
-            number = negatives.at(number.mid(1).toInt());
-        }
-    }
-    return std::nullopt;
 }
 
 // --format and --tabelle, and the switches that choose what a run writes.
