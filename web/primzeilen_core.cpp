@@ -14,6 +14,7 @@
 #include "engine/rows/row_lengths.h"
 #include "engine/rows/row_text.h"
 #include "engine/rows/window_range.h"
+#include "engine/statistics/distribution.h"
 #include "engine/statistics/models.h"
 #include "engine/texts/csv_text.h"
 #include "engine/texts/fit_text.h"
@@ -113,6 +114,7 @@ val scan(std::string from, std::string to, std::string length) {
         result.set("ok", true);
         result.set("rows", static_cast<double>(range->rows()));
         result.set("primes", static_cast<double>(g_scan->marked.tally.primes));
+        result.set("over20", static_cast<double>(g_scan->marked.tally.over20));
     } catch (const core::RowLengthError& failure) {
         result.set("ok", false);
         result.set("message", failure.text());
@@ -156,6 +158,23 @@ std::string listingText() {
         text += '\n';
     }
     return text;
+}
+
+// Every count of primes that a row holds, with its rows: {k, rows}, k rising, rows > 0; the
+// rows above 20 primes included.
+val distribution() {
+    const core::RowTally& tally = lastScan().marked.tally;
+    val list = val::array();
+    for (std::uint64_t k = tally.lowestCount(); tally.totalRows() > 0 && k <= tally.highestCount();
+         ++k) {
+        if (const std::uint64_t rows = tally.rowsWith(k); rows > 0) {
+            val entry = val::object();
+            entry.set("k", static_cast<double>(k));
+            entry.set("rows", static_cast<double>(rows));
+            list.call<void>("push", entry);
+        }
+    }
+    return list;
 }
 
 val summaryLines() {
@@ -251,6 +270,17 @@ val models() {
         result.set("tvMontgomery", comparison.tvMontgomery);
         result.set("predictedN", shares.predictedN);
         result.set("fallbackRows", static_cast<double>(shares.montgomeryFallbackRows));
+        // The models over every count that occurs, k = first..last, for a chart that shows the
+        // rows above 20 primes too.
+        const core::RowTally& tally = scan.marked.tally;
+        const core::WholeModelShares whole = core::computeWholeModels(
+            core::modelRows(scan.marked.range), tally.lowestCount(), tally.highestCount());
+        val wholeModels = val::object();
+        wholeModels.set("first", static_cast<double>(whole.first));
+        wholeModels.set("cramer", numberArray(whole.cramer));
+        wholeModels.set("poisson", numberArray(whole.poisson));
+        wholeModels.set("montgomery", numberArray(whole.montgomery));
+        result.set("whole", wholeModels);
         const auto legend = core::modelLegend(comparison);
         result.set("legend", stringArray({legend.begin(), legend.end()}));
     } catch (const core::Failure& failure) {
@@ -295,6 +325,7 @@ EMSCRIPTEN_BINDINGS(primzeilen) {
     emscripten::function("listingText", &listingText);
     emscripten::function("summaryLines", &summaryLines);
     emscripten::function("shares", &shares);
+    emscripten::function("distribution", &distribution);
     emscripten::function("scanned", &scanned);
     emscripten::function("fit", &fit);
     emscripten::function("models", &models);

@@ -35,6 +35,7 @@ const operations = {
       scan,
       summary,
       shares: plain(core.shares()),
+      distribution: plain(core.distribution()),
       fit: plain(core.fit()),
       firstRows: plain(core.rowLines(0, Math.min(scan.rows, FIRST_PAGE))),
     };
