@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/failures.h"
@@ -57,16 +58,21 @@ public:
         m_lastRead = field;
         return m_texts[static_cast<int>(field)];
     }
-    void rowLengthRead(std::int32_t length) override { m_result.set("laenge", length); }
+    void rowLengthRead(std::int32_t length) override {
+        m_length = length;
+        m_result.set("laenge", length);
+    }
     void write(core::WindowField field, const std::string& text) override {
         m_result.set(fieldName(field), text);
     }
     [[nodiscard]] core::WindowField lastRead() const { return m_lastRead; }
+    [[nodiscard]] std::int32_t length() const { return m_length; }
 
 private:
     std::string m_texts[3];
     val& m_result;
     core::WindowField m_lastRead = core::WindowField::RowLength;
+    std::int32_t m_length = 0;
 };
 
 val stringArray(const std::vector<std::string>& texts) {
@@ -92,18 +98,45 @@ double shownReal(std::string text) {
     return std::strtod(text.c_str(), nullptr);
 }
 
+// Why the windows' rules refuse a range they read without a failure: the typed bounds and the
+// bounds adjusted to whole rows. The page words the reason; this names it and the field at fault.
+std::pair<const char*, const char*> rangeRefusal(std::int64_t lower, std::int64_t upper,
+                                                 core::Number first, core::Number last) {
+    if (lower > upper) {
+        return {"vonGroesserBis", "von"};
+    }
+    if (first > last) {
+        return {"keineZeile", "bis"};
+    }
+    if (first < -core::kRangeLimit || first > core::kRangeLimit) {
+        return {"vonGrenze", "von"};
+    }
+    return {"bisGrenze", "bis"};
+}
+
+void refuse(val& result, const char* reason, const char* field) {
+    result.set("ok", false);
+    result.set("message", std::string());
+    result.set("reason", std::string(reason));
+    result.set("field", std::string(field));
+}
+
 val scan(std::string from, std::string to, std::string length) {
     core::setDecimalSeparatorCode(U',');
     val result = val::object();
+    const std::string lowerText = from;
+    const std::string upperText = to;
     PageFields fields(std::move(from), std::move(to), std::move(length), result);
     try {
         const std::optional<core::RowRange> range = core::readWindowFields(fields);
         if (!range) {
-            // Refused without a message, as the windows refuse it; the bounds stay adjusted.
-            result.set("ok", false);
-            result.set("message", std::string());
-            result.set("field", std::string());
-            result.set("outOfRange", true);
+            // The windows refuse this without a word; the page says why. The bounds stay adjusted.
+            const std::int32_t lower = core::text::parseInteger(lowerText);
+            const std::int32_t upper = core::text::parseInteger(upperText);
+            const auto length = static_cast<std::uint32_t>(fields.length());
+            const auto [reason, field] = rangeRefusal(
+                lower, upper, core::firstOfRows(lower, length), core::lastOfRows(upper, length));
+            refuse(result, reason, field);
             return result;
         }
         LastScan last;
@@ -194,6 +227,33 @@ val scanned() {
     return result;
 }
 
+// The page's table: x from 0 up to the largest count of primes that a row holds (at least 18),
+// each with its rows, h(x) and B(n;p;x) at full precision and as the window's cells. h(x) up to
+// x = 20 is the listing's share (of the rows with at most 20 primes); above, the share of all rows.
+val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h) {
+    const core::RowTally& tally = lastScan().marked.tally;
+    const std::uint64_t highest = std::max<std::uint64_t>(18, tally.highestCount());
+    const auto total = static_cast<long double>(tally.totalRows());
+    const std::vector<double> column = core::binomialColumn(binomial, highest + 1);
+    val table = val::array();
+    for (std::uint64_t x = 0; x <= highest; ++x) {
+        const std::uint64_t rows = tally.rowsWith(x);
+        const double share = x < h.size()      ? h[x]
+                             : tally.totalRows() > 0 ? static_cast<double>(rows / total)
+                                                     : 0.0;
+        val entry = val::object();
+        entry.set("x", static_cast<double>(x));
+        entry.set("rows", static_cast<double>(rows));
+        entry.set("h", share);
+        entry.set("b", column[x]);
+        entry.set("cells", stringArray({core::text::xCell(static_cast<int>(x)),
+                                        core::text::shareCell(share),
+                                        core::text::shareCell(column[x])}));
+        table.call<void>("push", entry);
+    }
+    return table;
+}
+
 val fit() {
     core::setDecimalSeparatorCode(U',');
     const core::Frequencies& h = lastScan().summary.shares;
@@ -237,6 +297,11 @@ val fit() {
             rows.call<void>("push", stringArray(row));
         }
         result.set("table", rows);
+        try {
+            result.set("pageTable", pageTable(report.binomial, h));
+        } catch (const core::Failure&) {
+            // Where the column fails beyond x = 18, the page shows the window's table alone.
+        }
         // A string from UTF-8 loses its byte order mark on the way (the decoder takes it for
         // its own), so it is put back as the character that encodes to it.
         const std::string csv = core::text::tableCsv(table);

@@ -4,6 +4,7 @@
   const fields = { von: $('von'), bis: $('bis'), laenge: $('laenge') };
   const slider = $('schieber');
   const Chart = window.PrimzeilenChart;
+  const Numbers = window.PrimzeilenNumbers;
 
   // ---- The worker: numbered requests; Abbrechen ends it and starts a fresh one. ----
   let worker = null, nextId = 1, pending = new Map();
@@ -80,7 +81,7 @@
   function showStatus(text) { $('status').textContent = text; }
   function clearMessages() { $('meldung').textContent = ''; showStatus(''); }
 
-  const formatCount = (n) => String(n).replace(/\B(?=(\d{3})+(?!\d))/g, '.');
+  const formatCount = (n) => Numbers.format(n);
   const seconds = (ms) => (ms / 1000).toFixed(2).replace('.', ',');
 
   // ---- The listing. ----
@@ -91,7 +92,12 @@
   async function berechnen() {
     if (busy) cancelWork(false);
     clearMessages();
-    const texts = [fields.von.value, fields.bis.value, fields.laenge.value];
+    const typed = readFields();
+    if (typed.failure) {
+      refuse(typed.failure.message, typed.failure.field);
+      return;
+    }
+    const texts = [Numbers.digits(typed.von), Numbers.digits(typed.bis), Numbers.digits(typed.laenge)];
     beginWork('Berechnung läuft …');
     scanning = true;
     const started = performance.now();
@@ -106,25 +112,101 @@
       endWork();
     }
     if (!answer.scan.ok) {
-      hideResults();
-      showError(answer.scan.message || 'Dieser Bereich wird nicht berechnet.');
-      const field = fields[answer.scan.field];
-      if (field) { field.focus(); field.select(); }
+      refuse(answer.scan.message || refusalText(answer.scan.reason, typed), answer.scan.field);
       return;
     }
     const s = answer.scan;
-    fields.von.value = s.von;
-    fields.bis.value = s.bis;
+    fields.von.value = formatCount(Number(s.von));
+    fields.bis.value = formatCount(Number(s.bis));
     fields.laenge.value = String(s.laenge);
     result = { ...answer, key: `${s.von}|${s.bis}|${s.laenge}` };
     workerScan = result.key;
     models = null;
     showResults();
     const elapsed = performance.now() - started;
-    showStatus(`${formatCount(s.rows)} Zeilen von ${s.von} bis ${s.bis} mit je ${s.laenge} Zahlen berechnet (${seconds(elapsed)} s).`);
+    showStatus(scanStatus(s, typed, answer, seconds(elapsed)));
     document.body.dataset.rechenzeit = String(Math.round(elapsed));
     writeUrl();
     if ($('modelle').checked) loadModels();
+  }
+
+  // The fields read in the windows' order (length, lower, upper bound) in the page's format.
+  // The page takes the slider's lengths only, and a bound that no field of the engine holds
+  // (31 bits) lies beyond the limit whatever the adjustment to whole rows.
+  function readFields() {
+    const typed = {};
+    for (const name of ['laenge', 'von', 'bis']) {
+      try {
+        typed[name] = Numbers.parse(fields[name].value);
+      } catch (error) {
+        return { failure: { message: error.message, field: name } };
+      }
+      if (name === 'laenge' && (typed.laenge < 10 || typed.laenge > 120)) {
+        return { failure: { message: refusalText('laenge', typed), field: name } };
+      }
+      if (name !== 'laenge' && Math.abs(typed[name]) > FIELD_LIMIT) {
+        return { failure: { message: refusalText(name + 'Grenze', typed), field: name } };
+      }
+    }
+    return typed;
+  }
+
+  function refuse(message, fieldName) {
+    hideResults();
+    showError(message);
+    const field = fields[fieldName];
+    if (field) { field.focus(); field.select(); }
+  }
+
+  const LIMIT = 10000000, FIELD_LIMIT = 2147483647;
+  const numbersWord = (n) => (n === 1 ? '1 Zahl' : `${formatCount(n)} Zahlen`);
+  const rowsWord = (n) => (n === 1 ? '1 Zeile' : `${formatCount(n)} Zeilen`);
+
+  // A bound beyond the limit, named with its adjustment to whole rows where that moved it over.
+  function beyondLimit(name, typedValue, adjusted) {
+    const value = adjusted === undefined || Number.isNaN(adjusted) ? typedValue : adjusted;
+    const side = value > 0 ? `über ${formatCount(LIMIT)}` : `unter ${formatCount(-LIMIT)}`;
+    const moved = value !== typedValue ? ` (auf ganze Zeilen angepasst ${formatCount(value)})` : '';
+    return `${name} ${formatCount(typedValue)}${moved} liegt ${side}; die Seite rechnet von ${formatCount(-LIMIT)} bis ${formatCount(LIMIT)}.`;
+  }
+
+  // Why the engine refused the range it read, in words and with the numbers as typed.
+  function refusalText(reason, typed) {
+    switch (reason) {
+      case 'laenge':
+        return `Zahlen pro Zeile: auf dieser Seite 10 bis 120, nicht ${formatCount(typed.laenge)}.`;
+      case 'vonGroesserBis':
+        return `von ${formatCount(typed.von)} ist größer als bis ${formatCount(typed.bis)}.`;
+      case 'keineZeile':
+        return `von ${formatCount(typed.von)} bis ${formatCount(typed.bis)} bleibt in Zeilen zu ${numbersWord(typed.laenge)} keine ganze Zeile.`;
+      case 'vonGrenze':
+        return beyondLimit('von', typed.von, Math.abs(typed.von) > FIELD_LIMIT ? undefined : firstOfRows(typed.von, typed.laenge));
+      case 'bisGrenze':
+        return beyondLimit('bis', typed.bis, Math.abs(typed.bis) > FIELD_LIMIT ? undefined : lastOfRows(typed.bis, typed.laenge));
+      default:
+        return 'Dieser Bereich wird nicht berechnet.';
+    }
+  }
+  // The adjustment to whole rows (division cut towards zero), for the wording of a refusal.
+  const firstOfRows = (from, length) => Math.trunc(from / length) * length + 1;
+  const lastOfRows = (to, length) => Math.trunc(to / length) * length;
+
+  // What was computed, what the adjustment to whole rows changed, and the rows above 20 primes.
+  function scanStatus(s, typed, answer, time) {
+    const von = Number(s.von), bis = Number(s.bis);
+    let text = `${rowsWord(s.rows)} von ${formatCount(von)} bis ${formatCount(bis)} mit je ${numbersWord(s.laenge)} berechnet (${time} s)`;
+    const moved = [];
+    if (von !== typed.von) moved.push(`von ${formatCount(typed.von)} auf ${formatCount(von)}`);
+    if (bis !== typed.bis) moved.push(`bis ${formatCount(typed.bis)} auf ${formatCount(bis)}`);
+    if (moved.length) text += `; ${moved.join(', ')} angepasst (ganze Zeilen)`;
+    if (s.over20 > 0) {
+      const counts = (answer.distribution || []).map((entry) => entry.k).filter((k) => k > 20);
+      const named = counts.length > 5 ? `${counts[0]} bis ${counts.at(-1)}` : counts.join(', ');
+      text += `; ${rowsWord(s.over20)} ${s.over20 === 1 ? 'hat' : 'haben'} mehr als 20 Primzahlen`;
+      if (named) text += ` (${named})`;
+      if (answer.fit.ok && answer.fit.pageTable) text += ', in der Tabelle ab x = 21';
+    }
+    return text + '.';
   }
 
   function hideResults() {
@@ -141,7 +223,7 @@
     $('vergleich-ergebnis').hidden = true;
     const longest = Math.max(...summary.map((line) => line.length), 8 + scan.laenge + 4 + String(scan.bis).length - 6);
     listing.show(scan.rows, summary, firstRows, longest);
-    $('liste-info').textContent = `${formatCount(scan.rows)} Zeilen und ${summary.length} Zeilen Häufigkeiten; blättern mit Pfeiltasten, Bild auf/ab, Pos1 und Ende.`;
+    $('liste-info').textContent = `${rowsWord(scan.rows)} und ${summary.length} Zeilen Häufigkeiten; blättern mit Pfeiltasten, Bild auf/ab, Pos1 und Ende.`;
     showFit(fit, scan);
     drawChart();
   }
@@ -171,18 +253,39 @@
       head.append(th);
     }
     table.tHead.replaceChildren(head);
-    const body = [];
-    for (let column = 1; column < rows[0].length; column++) {
+    const tableRow = (cells) => {
       const tr = document.createElement('tr');
-      rows.forEach((row, index) => {
+      cells.forEach((text, index) => {
         const cell = document.createElement(index === 0 ? 'th' : 'td');
         if (index === 0) cell.scope = 'row';
-        cell.textContent = row[column] ?? '';
+        cell.textContent = text ?? '';
         tr.append(cell);
       });
-      body.push(tr);
+      return tr;
+    };
+    const body = [];
+    for (let column = 1; column < rows[0].length; column++) body.push(tableRow(rows.map((row) => row[column])));
+    // x = 0..18 as the window shows them; beyond, every count up to the largest that occurs,
+    // the rows above 20 primes in a group of their own.
+    const more = (fit.pageTable || []).slice(rows[0].length - 1);
+    const groups = [table.tBodies[0]];
+    groups[0].replaceChildren(...body);
+    const upTo20 = more.filter((entry) => entry.x <= 20), above = more.filter((entry) => entry.x > 20);
+    for (const tbody of [...table.tBodies].slice(1)) tbody.remove();
+    if (upTo20.length) {
+      const tbody = table.createTBody();
+      tbody.replaceChildren(...upTo20.map((entry) => tableRow(entry.cells)));
     }
-    table.tBodies[0].replaceChildren(...body);
+    if (above.length) {
+      const tbody = table.createTBody();
+      tbody.className = 'ueber-20';
+      const heading = document.createElement('tr');
+      const th = Object.assign(document.createElement('th'), { scope: 'rowgroup', colSpan: 3 });
+      const over = above.reduce((sum, entry) => sum + entry.rows, 0);
+      th.textContent = `mehr als 20 Primzahlen: ${rowsWord(over)}; h(x) hier als Anteil an allen Zeilen`;
+      heading.append(th);
+      tbody.replaceChildren(heading, ...above.map((entry) => tableRow(entry.cells)));
+    }
   }
 
   // ---- Chart and models. ----
@@ -289,6 +392,18 @@
     download(new Blob([result.fit.tableCsv], { type: 'text/csv;charset=utf-8' }), baseName() + '.csv');
   }
 
+  // The table as the page lists it, x down, every x of the page's table, each value with all its
+  // digits (decimal comma, ';' between cells), byte order mark and CR LF as in the window's file.
+  function pageTableCsv(fit) {
+    const lines = [['x', 'h(x)', 'B(n;p)'], ...fit.pageTable.map((entry) => [String(entry.x), Numbers.format(entry.h), Numbers.format(entry.b)])];
+    return '\ufeff' + lines.map((cells) => cells.join(';') + '\r\n').join('');
+  }
+
+  function savePageTable() {
+    if (!result || !result.fit.ok || !result.fit.pageTable) return;
+    download(new Blob([pageTableCsv(result.fit)], { type: 'text/csv;charset=utf-8' }), baseName() + '_seite.csv');
+  }
+
   function saveRowLengths() {
     if (!rowLengthRows) return;
     const names = ['length', 'rows', 'n', 'p', 'nStar', 'tvMoments', 'tvCramer', 'tvPoisson', 'tvMontgomery'];
@@ -334,10 +449,14 @@
     const s = result.scan;
     try { history.replaceState(null, '', linkFor(s.von, s.bis, String(s.laenge))); } catch (error) { /* file pages may refuse */ }
   }
+  // A field's number as plain digits for a link; a text that is no number stays as it is.
+  function plainField(name) {
+    try { return Numbers.digits(Numbers.parse(fields[name].value)); } catch (error) { return fields[name].value; }
+  }
   async function copyLink() {
     const link = result
       ? linkFor(result.scan.von, result.scan.bis, String(result.scan.laenge))
-      : linkFor(fields.von.value, fields.bis.value, fields.laenge.value);
+      : linkFor(...['von', 'bis', 'laenge'].map((name) => plainField(name)));
     $('link-text').value = link;
     $('link-feld').hidden = false;
     try {
@@ -376,6 +495,7 @@
   $('abbrechen').addEventListener('click', () => cancelWork(true));
   $('liste-speichern').addEventListener('click', saveListing);
   $('tabelle-speichern').addEventListener('click', saveTable);
+  $('tabelle-seite-speichern').addEventListener('click', savePageTable);
   $('svg-speichern').addEventListener('click', saveSvg);
   $('png-speichern').addEventListener('click', savePng);
   $('vergleich-start').addEventListener('click', compareRowLengths);
@@ -396,7 +516,8 @@
   const query = new URLSearchParams(location.search);
   if (query.has('von') || query.has('bis') || query.has('laenge')) {
     for (const name of ['von', 'bis', 'laenge']) if (query.has(name)) fields[name].value = query.get(name);
-    const length = parseInt(fields.laenge.value, 10);
+    let length = null;
+    try { length = Numbers.parse(fields.laenge.value); } catch (error) { /* berechnen() says why */ }
     if (length >= 10 && length <= 120) slider.value = String(length);
     berechnen();
   }

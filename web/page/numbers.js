@@ -1,0 +1,72 @@
+'use strict';
+// The page's one number format: German, decimal comma, the whole part grouped in threes with a
+// dot once it has five digits or more ("9999", "45.000", "-10.000.000"). parse() reads that
+// format back and what people type: "45000", "45 000", "1e6", "10^6", "+5", "−5".
+(function () {
+  const MINUS = /[\u2212\u2012\u2013]/g;
+
+  function grouped(digits) {
+    return digits.length < 5 ? digits : digits.replace(/\B(?=(\d{3})+(?!\d))/g, '.');
+  }
+
+  // All significant digits of a number, without an exponent ("0.0000001" for 1e-7).
+  function plainDigits(magnitude) {
+    if (Number.isInteger(magnitude)) {
+      return magnitude < 1e21 ? String(magnitude) : BigInt(magnitude).toString();
+    }
+    const text = String(magnitude);
+    const match = /^(\d)(?:\.(\d+))?e([+-]\d+)$/.exec(text);
+    if (!match) return text;
+    const [, first, rest = '', exponent] = match;
+    // Only small numbers reach here: a non-integer at or above 1e21 does not exist.
+    return '0.' + '0'.repeat(-Number(exponent) - 1) + first + rest;
+  }
+
+  // n as the page shows it; with `decimals`, rounded to that many places, else every digit that
+  // tells the number apart from its neighbours.
+  function format(n, decimals) {
+    const value = Number(n);
+    if (!Number.isFinite(value)) return String(value);
+    let text = decimals === undefined ? plainDigits(Math.abs(value)) : Math.abs(value).toFixed(decimals);
+    const [whole, fraction] = text.split('.');
+    text = grouped(whole) + (fraction ? ',' + fraction : '');
+    const zero = /^[0,]*$/.test(text);
+    return (value < 0 && !zero ? '-' : '') + text;
+  }
+
+  function refusal(text) {
+    return new Error(`„${text}“ ist keine gültige ganze Zahl.`);
+  }
+
+  // A whole number from a text; throws an Error with the windows' message where the text is none.
+  function parse(text) {
+    const original = String(text);
+    const trimmed = original.trim().replace(MINUS, '-');
+    const sign = /^[+-]/.test(trimmed) ? trimmed[0] : '';
+    const body = trimmed.slice(sign.length);
+    let value = null;
+    if (/^\d+$/.test(body)) {
+      value = Number(body);
+    } else if (/^\d{1,3}(\.\d{3})+$/.test(body)) {
+      value = Number(body.replace(/\./g, ''));
+    } else if (/^\d{1,3}([ \u00a0\u202f\u2009]\d{3})+$/.test(body)) {
+      value = Number(body.replace(/\D/g, ''));
+    } else {
+      const power = /^(\d+)[eE]\+?(\d+)$/.exec(body) || /^(\d+)\^\+?(\d+)$/.exec(body);
+      if (power) {
+        const base = /\^/.test(body) ? Number(power[1]) : 1;
+        const exponent = Number(power[2]);
+        value = /\^/.test(body) ? base ** exponent : Number(power[1]) * 10 ** exponent;
+      }
+    }
+    if (value === null || !Number.isFinite(value)) throw refusal(original);
+    return sign === '-' && value !== 0 ? -value : value;
+  }
+
+  // A whole number as plain digits for the engine and for links ("-45000", "1000000").
+  function digits(value) {
+    return value < 0 ? '-' + plainDigits(-value) : plainDigits(value);
+  }
+
+  window.PrimzeilenNumbers = Object.freeze({ format, parse, digits });
+})();
