@@ -253,39 +253,39 @@
       head.append(th);
     }
     table.tHead.replaceChildren(head);
-    const tableRow = (cells) => {
-      const tr = document.createElement('tr');
-      cells.forEach((text, index) => {
-        const cell = document.createElement(index === 0 ? 'th' : 'td');
-        if (index === 0) cell.scope = 'row';
-        cell.textContent = text ?? '';
-        tr.append(cell);
-      });
-      return tr;
-    };
     const body = [];
     for (let column = 1; column < rows[0].length; column++) body.push(tableRow(rows.map((row) => row[column])));
-    // x = 0..18 as the window shows them; beyond, every count up to the largest that occurs,
-    // the rows above 20 primes in a group of their own.
-    const more = (fit.pageTable || []).slice(rows[0].length - 1);
-    const groups = [table.tBodies[0]];
-    groups[0].replaceChildren(...body);
-    const upTo20 = more.filter((entry) => entry.x <= 20), above = more.filter((entry) => entry.x > 20);
+    table.tBodies[0].replaceChildren(...body);
+    $('tabelle-seite-speichern').hidden = !fit.pageTable;
+    showRowsBeyond(table, (fit.pageTable || []).slice(rows[0].length - 1));
+  }
+
+  function tableRow(cells) {
+    const tr = document.createElement('tr');
+    cells.forEach((text, index) => {
+      const cell = document.createElement(index === 0 ? 'th' : 'td');
+      if (index === 0) cell.scope = 'row';
+      cell.textContent = text ?? '';
+      tr.append(cell);
+    });
+    return tr;
+  }
+
+  // Below the window's x = 0..18, every count up to the largest that occurs: x = 19 and 20, then
+  // the rows above 20 primes in a group of their own, named with their number.
+  function showRowsBeyond(table, more) {
     for (const tbody of [...table.tBodies].slice(1)) tbody.remove();
-    if (upTo20.length) {
-      const tbody = table.createTBody();
-      tbody.replaceChildren(...upTo20.map((entry) => tableRow(entry.cells)));
-    }
-    if (above.length) {
-      const tbody = table.createTBody();
-      tbody.className = 'ueber-20';
-      const heading = document.createElement('tr');
-      const th = Object.assign(document.createElement('th'), { scope: 'rowgroup', colSpan: 3 });
-      const over = above.reduce((sum, entry) => sum + entry.rows, 0);
-      th.textContent = `mehr als 20 Primzahlen: ${rowsWord(over)}; h(x) hier als Anteil an allen Zeilen`;
-      heading.append(th);
-      tbody.replaceChildren(heading, ...above.map((entry) => tableRow(entry.cells)));
-    }
+    const upTo20 = more.filter((entry) => entry.x <= 20), above = more.filter((entry) => entry.x > 20);
+    if (upTo20.length) table.createTBody().replaceChildren(...upTo20.map((entry) => tableRow(entry.cells)));
+    if (!above.length) return;
+    const tbody = table.createTBody();
+    tbody.className = 'ueber-20';
+    const heading = document.createElement('tr');
+    const th = Object.assign(document.createElement('th'), { scope: 'rowgroup', colSpan: 3 });
+    const over = above.reduce((sum, entry) => sum + entry.rows, 0);
+    th.textContent = `mehr als 20 Primzahlen: ${rowsWord(over)}; h(x) hier als Anteil an allen Zeilen`;
+    heading.append(th);
+    tbody.replaceChildren(heading, ...above.map((entry) => tableRow(entry.cells)));
   }
 
   // ---- Chart and models. ----
