@@ -81,6 +81,7 @@ describe('messages', () => {
       ['45.000', 1, 90, 'von 45.000 ist größer als bis 1.', 'von'],
       [1, 10000100, 100, `bis 10.000.100 liegt über 10.000.000; ${limits}`, 'bis'],
       [1, '1e12', 90, `bis 1.000.000.000.000 liegt über 10.000.000; ${limits}`, 'bis'],
+      ['-99999999999999999999', 1, 90, `von -99999999999999999999 liegt unter -10.000.000; ${limits}`, 'von'],
       [-10000100, 100, 100, `von -10.000.100 (auf ganze Zeilen angepasst -10.000.099) liegt unter -10.000.000; ${limits}`, 'von'],
       // Adjusted to whole rows, 10,000,000 begins a row beyond the limit.
       [10000000, 10000000, 10, 'von 10.000.000 bis 10.000.000 bleibt in Zeilen zu 10 Zahlen keine ganze Zeile.', 'bis'],

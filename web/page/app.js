@@ -162,12 +162,14 @@
   const numbersWord = (n) => (n === 1 ? '1 Zahl' : `${formatCount(n)} Zahlen`);
   const rowsWord = (n) => (n === 1 ? '1 Zeile' : `${formatCount(n)} Zeilen`);
 
-  // A bound beyond the limit, named with its adjustment to whole rows where that moved it over.
+  // A bound beyond the limit, named with its adjustment to whole rows where that moved it over;
+  // one too large for exact digits is named as typed.
   function beyondLimit(name, typedValue, adjusted) {
-    const value = adjusted === undefined || Number.isNaN(adjusted) ? typedValue : adjusted;
+    const value = adjusted === undefined ? typedValue : adjusted;
     const side = value > 0 ? `über ${formatCount(LIMIT)}` : `unter ${formatCount(-LIMIT)}`;
+    const typed = Number.isSafeInteger(typedValue) ? formatCount(typedValue) : fields[name].value.trim();
     const moved = value !== typedValue ? ` (auf ganze Zeilen angepasst ${formatCount(value)})` : '';
-    return `${name} ${formatCount(typedValue)}${moved} liegt ${side}; die Seite rechnet von ${formatCount(-LIMIT)} bis ${formatCount(LIMIT)}.`;
+    return `${name} ${typed}${moved} liegt ${side}; die Seite rechnet von ${formatCount(-LIMIT)} bis ${formatCount(LIMIT)}.`;
   }
 
   // Why the engine refused the range it read, in words and with the numbers as typed.
