@@ -155,7 +155,8 @@ describe('messages', () => {
       // x = 0..highest, one row each, and the group's heading row above x = 21.
       assert.equal(table.length, highest + 2, `${bis} at ${laenge}`);
       const heading = table.find((row) => row.length === 1);
-      assert.equal(heading[0], `mehr als 20 Primzahlen: ${over.length === 1 ? '1 Zeile' : `${over.length} Zeilen`}; h(x) hier als Anteil an allen Zeilen`);
+      assert.equal(heading[0], `mehr als 20 Primzahlen: ${over.length === 1 ? '1 Zeile' : `${over.length} Zeilen`}`);
+      assert.equal(await page.isVisible('#tabelle-hinweis'), true, 'the note on h(x) beyond 20');
       assert.equal(table.indexOf(heading), 21, 'the group begins after x = 20');
       const tallied = counts.filter((c) => c <= 20).length;
       for (const row of table.filter((r) => r.length === 3)) {
@@ -166,6 +167,7 @@ describe('messages', () => {
     }
     const { status } = await scan(page, 100001, 200000, 10);
     assert.doesNotMatch(status, /mehr als 20/, 'nothing said where no row holds more');
+    assert.equal(await page.isHidden('#tabelle-hinweis'), true);
   });
 
   it('saves the table down the page with every digit, the values of primzeilen-cli', async () => {

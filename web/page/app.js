@@ -279,13 +279,14 @@
     for (const tbody of [...table.tBodies].slice(1)) tbody.remove();
     const upTo20 = more.filter((entry) => entry.x <= 20), above = more.filter((entry) => entry.x > 20);
     if (upTo20.length) table.createTBody().replaceChildren(...upTo20.map((entry) => tableRow(entry.cells)));
+    $('tabelle-hinweis').hidden = !above.length;
     if (!above.length) return;
     const tbody = table.createTBody();
     tbody.className = 'ueber-20';
     const heading = document.createElement('tr');
     const th = Object.assign(document.createElement('th'), { scope: 'rowgroup', colSpan: 3 });
     const over = above.reduce((sum, entry) => sum + entry.rows, 0);
-    th.textContent = `mehr als 20 Primzahlen: ${rowsWord(over)}; h(x) hier als Anteil an allen Zeilen`;
+    th.textContent = `mehr als 20 Primzahlen: ${rowsWord(over)}`;
     heading.append(th);
     tbody.replaceChildren(heading, ...above.map((entry) => tableRow(entry.cells)));
   }
