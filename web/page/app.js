@@ -172,7 +172,7 @@
     return `${name} ${typed}${moved} liegt ${side}; die Seite rechnet von ${formatCount(-LIMIT)} bis ${formatCount(LIMIT)}.`;
   }
 
-  // Why the engine refused the range it read, in words and with the numbers as typed.
+  // Why a scan is refused, in words, with the numbers as typed.
   function refusalText(reason, typed) {
     switch (reason) {
       case 'laenge':
