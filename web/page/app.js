@@ -120,6 +120,7 @@
     workerScan = result.key;
     models = null;
     showResults();
+    window.PrimzeilenWorksheet.show(result);
     const elapsed = performance.now() - started;
     showStatus(`${formatCount(s.rows)} Zeilen von ${s.von} bis ${s.bis} mit je ${s.laenge} Zahlen berechnet (${seconds(elapsed)} s).`);
     document.body.dataset.rechenzeit = String(Math.round(elapsed));
