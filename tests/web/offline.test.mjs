@@ -51,7 +51,7 @@ describe('served page without a network', () => {
     assert.equal(await page.evaluate(() => navigator.serviceWorker.controller && new URL(navigator.serviceWorker.controller.scriptURL).pathname), '/sw.js');
     const stored = Object.values(await storedFiles(page));
     assert.equal(stored.length, 1, 'one store of files');
-    for (const file of ['/', '/index.html', '/app.js', '/worker.js', '/print.css', '/primzeilen-core.js', '/primzeilen-core.wasm',
+    for (const file of ['/index.html', '/app.js', '/worker.js', '/print.css', '/primzeilen-core.js', '/primzeilen-core.wasm',
       '/manifest.webmanifest', '/icons/primzeilen-192.png']) assert.ok(stored[0].includes(file), `${file} stored`);
 
     // The network gone for good: the browser offline and the server closed.
@@ -73,21 +73,31 @@ describe('served page without a network', () => {
   });
 
   it('a new build replaces the files an older one stored', async () => {
+    // The page in a folder of its own, and beside it a page outside the service worker's reach
+    // from which the test watches the stores of the same origin.
     const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'primzeilen-web-'));
-    fs.cpSync(webDir, copy, { recursive: true });
+    const app = path.join(copy, 'app');
+    fs.cpSync(webDir, app, { recursive: true });
+    fs.writeFileSync(path.join(copy, 'index.html'), '<!doctype html><title>Beobachter</title>');
     const server = await serve(copy);
     const fresh = await launch();
     try {
-      let page = await fresh.context.newPage();
-      await page.goto(`${server.origin}/`);
+      const page = await fresh.context.newPage();
+      await page.goto(`${server.origin}/app/index.html`);
       await page.evaluate(() => navigator.serviceWorker.ready);
-      const [before] = Object.keys(await storedFiles(page));
+      const watcher = await fresh.context.newPage();
+      await watcher.goto(`${server.origin}/`);
+      const [before] = Object.keys(await storedFiles(watcher));
 
       // What web/assemble writes for changed files: the page, and a new version in sw.js.
-      fs.appendFileSync(path.join(copy, 'index.html'), '<!-- neu -->\n');
-      const worker = fs.readFileSync(path.join(copy, 'sw.js'), 'utf8');
-      fs.writeFileSync(path.join(copy, 'sw.js'), worker.replace(/const VERSION = '([0-9a-f]+)'/, "const VERSION = '$1neu'"));
+      fs.appendFileSync(path.join(app, 'index.html'), '<!-- neu -->\n');
+      const worker = fs.readFileSync(path.join(app, 'sw.js'), 'utf8');
+      fs.writeFileSync(path.join(app, 'sw.js'), worker.replace(/const VERSION = '([0-9a-f]+)'/, "const VERSION = '$1neu'"));
       // The new worker stores the new build beside the old one, which the open page still uses.
+      const state = () => watcher.evaluate(async () => {
+        const registration = await navigator.serviceWorker.getRegistration('/app/');
+        return { waiting: Boolean(registration.waiting), active: registration.active && registration.active.state };
+      });
       await page.evaluate(async () => {
         const registration = await navigator.serviceWorker.getRegistration();
         await registration.update();
@@ -95,20 +105,20 @@ describe('served page without a network', () => {
         if (!next) throw new Error('no new service worker');
         while (next.state === 'installing') await new Promise((resolve) => next.addEventListener('statechange', resolve, { once: true }));
       });
-      assert.deepEqual(Object.keys(await storedFiles(page)).sort(), [before, before + 'neu']);
+      assert.deepEqual(await state(), { waiting: true, active: 'activated' });
+      assert.deepEqual(Object.keys(await storedFiles(watcher)).sort(), [before, before + 'neu']);
+
       // It takes over once no page of the old one is open, and deletes the old store.
       await page.close();
-      page = await fresh.context.newPage();
-      await page.goto(`${server.origin}/`);
       let stored = [];
       for (let tries = 0; tries < 100; tries++) {
-        stored = Object.keys(await storedFiles(page));
-        if (stored.length === 1) break;
-        await page.waitForTimeout(100);
+        stored = Object.keys(await storedFiles(watcher));
+        if (stored.length === 1 && !(await state()).waiting) break;
+        await watcher.waitForTimeout(100);
       }
       assert.deepEqual(stored, [before + 'neu']);
-      const page2 = await page.evaluate(async (name) => (await (await caches.open(name)).match('index.html')).text(), stored[0]);
-      assert.ok(page2.endsWith('<!-- neu -->\n'), 'the new page is stored');
+      const storedPage = await watcher.evaluate(async (name) => (await (await caches.open(name)).match('/app/index.html')).text(), stored[0]);
+      assert.ok(storedPage.endsWith('<!-- neu -->\n'), 'the new page is stored');
     } finally {
       await fresh.close();
       server.server.close();
@@ -167,6 +177,8 @@ describe('installable', () => {
       assert.deepEqual(requested.map((url) => path.basename(new URL(url).pathname)), ['primzeilen.html']);
       assert.match(await page.getAttribute('link[rel=icon]', 'href'), /^data:image\/png;base64,/);
       assert.equal(await page.$('link[rel=manifest]'), null);
+      await page.emulateMedia({ media: 'print' });
+      assert.deepEqual([await page.isVisible('#eingabe'), await page.isVisible('.blatt-kopf')], [false, true], 'its print style inline');
       assert.deepEqual([foreign, failures], [[], []]);
     } finally { await browser.close(); }
   });

@@ -23,9 +23,12 @@ self.addEventListener('activate', (event) => {
 
 self.addEventListener('fetch', (event) => {
   const request = event.request;
-  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  // A link to a computation carries its range in the query; the page is the same file.
+  const url = new URL(request.url);
+  if (request.method !== 'GET' || url.origin !== self.location.origin) return;
+  // The folder's address is the page, whatever the server would answer for it; a link to a
+  // computation carries its range in the query, and the page is the same file.
+  const key = url.pathname.endsWith('/') ? new URL('index.html', url).href : request;
   event.respondWith(caches.open(CACHE)
-    .then((cache) => cache.match(request, { ignoreSearch: true }))
+    .then((cache) => cache.match(key, { ignoreSearch: true }))
     .then((stored) => stored || fetch(request)));
 });
