@@ -136,10 +136,6 @@ describe('installable', () => {
     const response = await fetch(`${web.origin}/manifest.webmanifest`);
     assert.equal(response.headers.get('content-type'), 'application/manifest+json');
     const manifest = await response.json();
-    assert.equal(manifest.lang, 'de');
-    assert.equal(manifest.start_url, '.');
-    assert.equal(manifest.display, 'standalone');
-    assert.ok(manifest.name && manifest.short_name);
     const style = fs.readFileSync(path.join(webDir, 'style.css'), 'utf8');
     for (const colour of [manifest.theme_color, manifest.background_color]) assert.ok(style.includes(colour), `${colour} is one of the page's colours`);
 
@@ -167,7 +163,6 @@ describe('installable', () => {
     const browser = await launch();
     try {
       const page = await browser.context.newPage();
-      const foreign = watchRequests(page, 'single', web.origin);
       const failures = watchFailures(page);
       const requested = [];
       page.on('request', (request) => { if (!request.url().startsWith('data:') && !request.url().startsWith('blob:')) requested.push(request.url()); });
@@ -179,7 +174,7 @@ describe('installable', () => {
       assert.equal(await page.$('link[rel=manifest]'), null);
       await page.emulateMedia({ media: 'print' });
       assert.deepEqual([await page.isVisible('#eingabe'), await page.isVisible('.blatt-kopf')], [false, true], 'its print style inline');
-      assert.deepEqual([foreign, failures], [[], []]);
+      assert.deepEqual(failures, []);
     } finally { await browser.close(); }
   });
 
