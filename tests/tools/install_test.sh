@@ -27,7 +27,9 @@ share/doc/primzeilen/examples/slurm-teil.sh
 share/doc/primzeilen/examples/slurm.sh
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/16x16/apps/$id.png
+share/icons/hicolor/192x192/apps/$id.png
 share/icons/hicolor/256x256/apps/$id.png
+share/icons/hicolor/512x512/apps/$id.png
 share/icons/hicolor/32x32/apps/$id.png
 share/icons/hicolor/48x48/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
@@ -38,8 +40,9 @@ share/metainfo/$id.metainfo.xml
 share/primzeilen/screenshots/graphfenster.png
 share/primzeilen/screenshots/hauptfenster.png"
 # The page for the browser, where it was built (scripts/test and scripts/package build it).
-web="app.js chart.js index.html listing.js primzeilen-core.js primzeilen-core.wasm primzeilen.html
-style.css worker.js"
+web="app.js chart.js index.html listing.js numbers.js primzeilen-core.js primzeilen-core.wasm primzeilen.html
+style.css worker.js worksheet.js print.css install.js sw.js manifest.webmanifest icons/primzeilen.svg
+icons/primzeilen-32.png icons/primzeilen-192.png icons/primzeilen-512.png icons/primzeilen-maskable-512.png"
 if [ -f "$build/web/primzeilen.html" ]; then
     expected+=$'\n'$(tr ' ' '\n' <<<"$web" | sed 's|^|share/primzeilen/web/|')
 fi
@@ -54,7 +57,7 @@ out=$(appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.meta
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
     fail "the metadata does not name version $version"
 
-for size in 16 32 48 64 128 256; do
+for size in 16 32 48 64 128 192 256 512; do
     got=$(/usr/bin/python3 -c 'import sys; from PIL import Image; print("%dx%d" % Image.open(sys.argv[1]).size)' \
         "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" 2>&1)
     [ "$got" = "${size}x$size" ] || fail "icon of $size pixels is $got"

@@ -90,3 +90,6 @@ export async function downloadText(page, button) {
   const file = await download.path();
   return { name: download.suggestedFilename(), bytes: fs.readFileSync(file) };
 }
+
+// The installable page's files: its manifest and icons.
+Object.assign(types, { '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.ico': 'image/x-icon' });

@@ -123,6 +123,7 @@
     workerScan = result.key;
     models = null;
     showResults();
+    window.PrimzeilenWorksheet.show(result);
     const elapsed = performance.now() - started;
     showStatus(scanStatus(s, typed, answer, seconds(elapsed)));
     document.body.dataset.rechenzeit = String(Math.round(elapsed));
