@@ -1,0 +1,208 @@
+'use strict';
+// The rows as a grid of numbers: one cell per number, the primes filled, the row's count at its
+// end. Drawn a screenful of rows at a time from the same row lines as the listing. The grid box
+// holds the focus and points at its active cell (aria-activedescendant), so the cells can come
+// and go as the rows scroll by.
+(function () {
+  const ROW = 28;
+  const MIN_CELL = 28, MAX_CELL = 64;
+
+  function formatNumber(n) {
+    if (window.PrimzeilenNumbers) return window.PrimzeilenNumbers.format(n);
+    const digits = String(Math.abs(n));
+    const grouped = digits.length >= 5 ? digits.replace(/\B(?=(\d{3})+(?!\d))/g, '.') : digits;
+    return (n < 0 ? '-' : '') + grouped;
+  }
+
+  const describe = (number, prime) => `${formatNumber(number)}: ${prime ? 'Primzahl' : 'keine Primzahl'}`;
+
+  class Grid {
+    constructor(box, rowPages, readout) {
+      this.box = box;
+      this.rowsNode = box.querySelector('.raster-zeilen');
+      this.scroll = new window.PrimzeilenLineScroll(box, box.querySelector('.raster-platz'), ROW);
+      this.rowPages = rowPages;
+      this.readout = readout;
+      this.rows = 0;
+      this.length = 0;
+      this.cell = MIN_CELL;
+      this.active = null;  // {row, column} of the active cell
+      this.drawn = new Map();
+      this.box.addEventListener('scroll', () => this.render());
+      this.box.addEventListener('keydown', (event) => this.onKey(event));
+      this.box.addEventListener('focus', () => { if (!this.active && this.rows) this.activate(Math.ceil(this.scroll.position()), 0); else this.announce(); });
+      // Scrolling moves the cells under a resting pointer; only a pointer that moves names its cell.
+      this.pointer = '';
+      this.box.addEventListener('pointermove', (event) => {
+        const at = `${event.clientX},${event.clientY}`;
+        if (at !== this.pointer) { this.pointer = at; this.onPoint(event, false); }
+      });
+      this.box.addEventListener('click', (event) => this.onPoint(event, true));
+      rowPages.onArrival(() => this.render());
+      new ResizeObserver(() => this.fit()).observe(this.box);
+    }
+
+    // `widest` is the number of the scan that takes the most characters to write.
+    show(rows, length, widest) {
+      this.rows = rows;
+      this.length = length;
+      this.widest = String(widest).length;
+      this.active = null;
+      this.drawn = new Map();
+      this.box.removeAttribute('aria-activedescendant');
+      this.box.setAttribute('aria-rowcount', String(rows));
+      this.box.setAttribute('aria-colcount', String(length + 2));
+      this.readout.textContent = '';
+      this.scroll.setCount(rows);
+      this.box.scrollTop = 0;
+      this.box.scrollLeft = 0;
+      this.fit();
+    }
+
+    clear() { this.rows = 0; this.active = null; this.drawn = new Map(); this.rowsNode.replaceChildren(); }
+
+    refresh() { this.drawn = new Map(); this.render(); }
+
+    // Cells fill the width where it allows, never below a touch target; wider rows scroll sideways.
+    fit() {
+      if (!this.rows || !this.scroll.shown()) return;
+      const free = this.box.clientWidth - 150;
+      const cell = Math.max(MIN_CELL, Math.min(MAX_CELL, Math.floor(free / this.length)));
+      // Numbers are written into the cells where they fit at a readable size, in every row alike.
+      const font = Math.min(12, Math.floor((cell - 6) / (this.widest * 0.62)));
+      const numbers = font >= 9;
+      if (cell !== this.cell || numbers !== this.numbers) { this.cell = cell; this.numbers = numbers; this.drawn = new Map(); }
+      this.box.style.setProperty('--zelle', cell + 'px');
+      this.box.style.setProperty('--zelle-schrift', font + 'px');
+      this.render();
+    }
+
+    topRow() { return this.scroll.position(); }
+    scrollToRow(row) { this.scroll.scrollToLine(row); this.render(); }
+
+    rowNode(row, text) {
+      const node = document.createElement('div');
+      node.className = 'raster-zeile';
+      node.setAttribute('role', 'row');
+      node.setAttribute('aria-rowindex', String(row + 1));
+      const parts = text === undefined ? null : window.PrimzeilenRowLine.exec(text);
+      if (!parts) { node.classList.add('laedt'); return node; }
+      const first = Number(parts[1].trim()), marks = parts[2];
+      const head = Object.assign(document.createElement('span'), { className: 'raster-kopf', textContent: formatNumber(first) });
+      head.setAttribute('role', 'rowheader');
+      node.append(head);
+      for (let column = 0; column < marks.length; column++) {
+        const prime = marks[column] === 'O';
+        const cell = document.createElement('span');
+        cell.className = prime ? 'zelle prim' : 'zelle';
+        cell.id = `zelle-${row}-${column}`;
+        cell.setAttribute('role', 'gridcell');
+        cell.dataset.zahl = String(first + column);
+        cell.dataset.spalte = String(column);
+        cell.setAttribute('aria-label', describe(first + column, prime));
+        if (this.numbers) cell.textContent = String(first + column);
+        node.append(cell);
+      }
+      const count = Object.assign(document.createElement('span'), { className: 'raster-anzahl', textContent: parts[3].trim() });
+      count.setAttribute('role', 'gridcell');
+      count.setAttribute('aria-label', `${parts[3].trim()} Primzahlen in der Zeile`);
+      node.append(count);
+      return node;
+    }
+
+    render() {
+      if (!this.rows || !this.scroll.shown()) return;
+      const { first, last, offset } = this.scroll.range();
+      this.rowsNode.style.transform = `translateY(${offset}px)`;
+      const nodes = [], drawn = new Map();
+      for (let row = first; row <= last; row++) {
+        const text = this.rowPages.line(row);
+        const before = this.drawn.get(row);
+        const node = before && before[0] === text ? before[1] : this.rowNode(row, text);
+        drawn.set(row, [text, node]);
+        nodes.push(node);
+      }
+      this.drawn = drawn;
+      this.rowsNode.replaceChildren(...nodes);
+      this.markActive();
+      if (this.pendingAnnounce && this.active && this.cellNode(this.active.row, this.active.column)) {
+        this.pendingAnnounce = false;
+        this.announce();
+      }
+    }
+
+    cellNode(row, column) { return document.getElementById(`zelle-${row}-${column}`); }
+
+    markActive() {
+      for (const old of this.rowsNode.querySelectorAll('.zelle.aktiv')) old.classList.remove('aktiv');
+      const node = this.active && this.cellNode(this.active.row, this.active.column);
+      if (node) {
+        node.classList.add('aktiv');
+        this.box.setAttribute('aria-activedescendant', node.id);
+      } else {
+        this.box.removeAttribute('aria-activedescendant');
+      }
+    }
+
+    announce() {
+      const node = this.active && this.cellNode(this.active.row, this.active.column);
+      if (node) this.readout.textContent = node.getAttribute('aria-label');
+    }
+
+    activate(row, column) {
+      row = Math.max(0, Math.min(this.rows - 1, row));
+      column = Math.max(0, Math.min(this.length - 1, column));
+      this.active = { row, column };
+      const top = this.scroll.position(), visible = this.scroll.visibleCount();
+      if (row < Math.ceil(top)) this.scroll.scrollToLine(row);
+      else if (row > Math.floor(top) + visible - 1) this.scroll.scrollToLine(row - visible + 1);
+      this.render();
+      this.revealColumn(column);
+      // A row whose line is still on its way is announced once it is drawn.
+      this.pendingAnnounce = !this.cellNode(row, column);
+      if (this.pendingAnnounce) this.readout.textContent = ''; else this.announce();
+    }
+
+    // Scrolls sideways so that the active cell is not hidden under the first number or the count.
+    revealColumn(column) {
+      const head = this.rowsNode.querySelector('.raster-kopf'), count = this.rowsNode.querySelector('.raster-anzahl');
+      if (!head || !count) return;
+      const left = head.offsetLeft + head.offsetWidth + column * this.cell;
+      const coveredLeft = head.offsetWidth, coveredRight = count.offsetWidth;
+      if (left - coveredLeft < this.box.scrollLeft) this.box.scrollLeft = left - coveredLeft;
+      else if (left + this.cell > this.box.scrollLeft + this.box.clientWidth - coveredRight) {
+        this.box.scrollLeft = left + this.cell - this.box.clientWidth + coveredRight;
+      }
+    }
+
+    onKey(event) {
+      if (event.altKey || event.metaKey || !this.rows) return;
+      const { row, column } = this.active || { row: Math.ceil(this.scroll.position()), column: 0 };
+      const page = this.scroll.visibleCount();
+      const moves = {
+        ArrowRight: [row, column + 1], ArrowLeft: [row, column - 1], ArrowDown: [row + 1, column], ArrowUp: [row - 1, column],
+        PageDown: [row + page, column], PageUp: [row - page, column],
+        Home: event.ctrlKey ? [0, 0] : [row, 0], End: event.ctrlKey ? [this.rows - 1, this.length - 1] : [row, this.length - 1],
+      };
+      if (!(event.key in moves)) return;
+      event.preventDefault();
+      this.activate(...moves[event.key]);
+    }
+
+    onPoint(event, choose) {
+      const cell = event.target.closest && event.target.closest('.zelle');
+      if (!cell || !this.box.contains(cell)) return;
+      const text = cell.getAttribute('aria-label');
+      if (!cell.title) cell.title = text;
+      if (choose) {
+        const row = Number(cell.closest('.raster-zeile').getAttribute('aria-rowindex')) - 1;
+        this.active = { row, column: Number(cell.dataset.spalte) };
+        this.markActive();
+      }
+      this.readout.textContent = text;
+    }
+  }
+
+  window.PrimzeilenGrid = Grid;
+  window.PrimzeilenGrid.formatNumber = formatNumber;
+})();
