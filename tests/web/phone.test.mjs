@@ -222,5 +222,14 @@ describe('phone first', () => {
     await page.waitForTimeout(800);
     assert.equal(await page.textContent('#status'), before, 'a range of ten million waits for Berechnen');
     assert.equal(await page.isHidden('#arbeit'), true);
+
+    // Nor does it break off the row lengths being compared.
+    await scan(page, 1, 1000000, 90);
+    await page.click('#vergleich-start');
+    await page.focus('#schieber');
+    await page.keyboard.press('ArrowRight');
+    await page.waitForTimeout(600);
+    await page.waitForSelector('#vergleich-ergebnis:not([hidden])', { timeout: 20000 });
+    assert.match(await page.textContent('#status'), /^Zeilenlängen/);
   });
 });

@@ -408,7 +408,8 @@
 
   // A range small enough to take well under a moment is scanned again a little after the slider
   // stops; a larger one waits for Berechnen. The estimate is the last scan's time per number where
-  // that scan was large enough to measure, else the range's size alone.
+  // that scan was large enough to measure, else the range's size alone. Other work under way (the
+  // models, the row lengths, a saved listing) is not broken off by the slider.
   const SLIDER_DELAY = 250, QUICK_NUMBERS = 2000000, QUICK_MS = 100, MEASURED_NUMBERS = 100000;
   let sliderTimer = null;
   function quickRange() {
@@ -426,7 +427,10 @@
     clearTimeout(sliderTimer);
     sliderTimer = null;
     if (!quickRange()) return;
-    sliderTimer = setTimeout(() => { sliderTimer = null; berechnen({ fromSlider: true }); }, SLIDER_DELAY);
+    sliderTimer = setTimeout(() => {
+      sliderTimer = null;
+      if (!busy || scanning) berechnen({ fromSlider: true });
+    }, SLIDER_DELAY);
   }
 
   $('eingabe').addEventListener('submit', (event) => { event.preventDefault(); berechnen(); });
