@@ -136,6 +136,11 @@ describe('phone first', () => {
     const box = await page.locator('#raster').boundingBox();
     assert.ok(last.x >= box.x && last.x + last.width <= box.x + box.width && last.y >= box.y && last.y + last.height <= box.y + box.height,
       'the chosen cell is scrolled into view');
+    // Scrolled away from the chosen cell, the grid chooses anew among the rows in view.
+    await page.$eval('#raster', (b) => { b.scrollTop = 0; });
+    await page.focus('#ansicht-raster');
+    await page.focus('#raster');
+    assert.equal(await readout(), '120: keine Primzahl');
     await page.keyboard.press('Control+Home');
     await page.click('#raster .zelle[data-zahl="7"]');
     assert.equal(await readout(), '7: Primzahl');

@@ -30,7 +30,12 @@
       this.drawn = new Map();
       this.box.addEventListener('scroll', () => this.render());
       this.box.addEventListener('keydown', (event) => this.onKey(event));
-      this.box.addEventListener('focus', () => { if (!this.active && this.rows) this.activate(Math.ceil(this.scroll.position()), 0); else this.announce(); });
+      // Focus goes to the chosen cell, or to the first row in view when that cell was scrolled away.
+      this.box.addEventListener('focus', () => {
+        if (!this.rows) return;
+        if (this.active && this.cellNode(this.active.row, this.active.column)) this.announce();
+        else this.activate(Math.ceil(this.scroll.position()), this.active ? this.active.column : 0);
+      });
       // Scrolling moves the cells under a resting pointer; only a pointer that moves names its cell.
       this.pointer = '';
       this.box.addEventListener('pointermove', (event) => {
