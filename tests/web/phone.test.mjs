@@ -150,6 +150,20 @@ describe('phone first', () => {
     assert.equal(await page.isHidden('#raster'), true);
   });
 
+  it('leaves rows of a million numbers to the listing, in one piece', async () => {
+    await open(390, 844, '?von=1&bis=2000000&laenge=1000000');
+    await page.waitForSelector('#liste-zeilen > .z');
+    const rows = await page.$$eval('#liste-zeilen > .z', (nodes) => nodes.map((n) => [n.textContent.length, n.textContent.slice(0, 29), n.querySelectorAll('*').length]));
+    const marks = [...Array(20).keys()].map((i) => (isPrime(i + 1) ? 'O' : '+')).join('');
+    assert.deepEqual(rows.map(([length, start]) => [length, start.slice(0, 9)]), [[1000016, '      1  '], [1000016, '1000001  ']]);
+    assert.equal(rows[0][1], `      1  ${marks}`);
+    assert.ok(rows.every(([, , elements]) => elements === 3), 'a long row is three spans');
+    await page.click('#ansicht-raster');
+    assert.equal(await page.isHidden('#raster'), true);
+    assert.match(await page.textContent('#raster-anzeige'), /^Das Zahlenraster zeigt Zeilen bis 1000 Zahlen/);
+    await page.click('#ansicht-liste');
+  });
+
   it('gives every control a target of at least 24 × 24 px', async () => {
     for (const [width, height] of sizes) {
       await open(width, height, '?von=1&bis=45000&laenge=90');

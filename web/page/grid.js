@@ -6,6 +6,9 @@
 (function () {
   const ROW = 28;
   const MIN_CELL = 28, MAX_CELL = 64;
+  // A cell per number is an element per number: longer rows (a typed row length may be anything)
+  // stay in the listing, which draws a row as one line of text.
+  const MAX_COLUMNS = 1000;
 
   function formatNumber(n) {
     if (window.PrimzeilenNumbers) return window.PrimzeilenNumbers.format(n);
@@ -52,6 +55,12 @@
       this.rows = rows;
       this.length = length;
       this.widest = String(widest).length;
+      this.box.hidden = length > MAX_COLUMNS;
+      if (this.box.hidden) {
+        this.rows = 0;
+        this.readout.textContent = `Das Zahlenraster zeigt Zeilen bis ${MAX_COLUMNS} Zahlen; längere Zeilen zeigt die Liste.`;
+        return;
+      }
       this.active = null;
       this.drawn = new Map();
       this.box.removeAttribute('aria-activedescendant');
@@ -64,7 +73,7 @@
       this.fit();
     }
 
-    clear() { this.rows = 0; this.active = null; this.drawn = new Map(); this.rowsNode.replaceChildren(); }
+    clear() { this.box.hidden = false; this.rows = 0; this.active = null; this.drawn = new Map(); this.rowsNode.replaceChildren(); }
 
     refresh() { this.drawn = new Map(); this.render(); }
 

@@ -7,6 +7,9 @@
   const PAGE = 256;
   // A row line: the first number right-justified, two spaces, the marks, two spaces, the count.
   const ROW_LINE = /^( *-?\d+  )([O+]*)(  \d+)$/;
+  // Rows longer than this keep their marks as one text: an element per run of marks would be
+  // hundreds of thousands of elements in a row of a million numbers.
+  const MAX_MARKED = 4096;
 
   // The scan's row lines, fetched a page at a time and shared by every view of the rows.
   class RowPages {
@@ -108,10 +111,13 @@
     const head = Object.assign(document.createElement('span'), { className: 'z-kopf', textContent: parts[1] });
     const marks = document.createElement('span');
     marks.className = 'z-marken';
-    const runs = parts[2].match(/O+|\++/g) || [];
-    for (const run of runs) {
-      if (run[0] === 'O') marks.append(Object.assign(document.createElement('span'), { className: 'p', textContent: run }));
-      else marks.append(run);
+    if (parts[2].length > MAX_MARKED) {
+      marks.textContent = parts[2];
+    } else {
+      for (const run of parts[2].match(/O+|\++/g) || []) {
+        if (run[0] === 'O') marks.append(Object.assign(document.createElement('span'), { className: 'p', textContent: run }));
+        else marks.append(run);
+      }
     }
     const count = Object.assign(document.createElement('span'), { className: 'z-anzahl', textContent: parts[3] });
     node.className = 'z';
