@@ -6,9 +6,10 @@
 (function () {
   const ROW = 28;
   const MIN_CELL = 28, MAX_CELL = 64;
-  // A cell per number is an element per number: longer rows (a typed row length may be anything)
-  // stay in the listing, which draws a row as one line of text.
-  const MAX_COLUMNS = 1000;
+  // Only the columns in view and a block either side are drawn. Rows longer than this (a typed row
+  // length may be anything) would be wider than a browser lays out; the listing shows them.
+  const MAX_COLUMNS = 10000;
+  const BLOCK = 32;
 
   function formatNumber(n) {
     if (window.PrimzeilenNumbers) return window.PrimzeilenNumbers.format(n);
@@ -58,12 +59,14 @@
       this.box.hidden = length > MAX_COLUMNS;
       if (this.box.hidden) {
         this.rows = 0;
-        this.readout.textContent = `Das Zahlenraster zeigt Zeilen bis ${MAX_COLUMNS} Zahlen; längere Zeilen zeigt die Liste.`;
+        this.readout.textContent = `Das Zahlenraster zeigt Zeilen bis ${formatNumber(MAX_COLUMNS)} Zahlen; längere Zeilen zeigt die Liste.`;
         return;
       }
       this.active = null;
       this.drawn = new Map();
       this.box.removeAttribute('aria-activedescendant');
+      this.headWidth = 0;
+      this.box.style.setProperty('--kopf-breite', `calc(${formatNumber(Number(widest)).length}ch + 0.9rem)`);
       this.box.setAttribute('aria-rowcount', String(rows));
       this.box.setAttribute('aria-colcount', String(length + 2));
       this.readout.textContent = '';
@@ -80,7 +83,7 @@
     // Cells fill the width where it allows, never below a touch target; wider rows scroll sideways.
     fit() {
       if (!this.rows || !this.scroll.shown()) return;
-      const free = this.box.clientWidth - 150;
+      const free = this.box.clientWidth - (this.headWidth || 120) - (this.countWidth || 48) - 2;
       const cell = Math.max(MIN_CELL, Math.min(MAX_CELL, Math.floor(free / this.length)));
       // Numbers are written into the cells where they fit at a readable size, in every row alike.
       const font = Math.min(12, Math.floor((cell - 6) / (this.widest * 0.62)));
@@ -94,7 +97,23 @@
     topRow() { return this.scroll.position(); }
     scrollToRow(row) { this.scroll.scrollToLine(row); this.render(); }
 
-    rowNode(row, text) {
+    // The columns to draw: those in view, widened to whole blocks so that small scrolls reuse the rows.
+    columnWindow() {
+      const head = this.headWidth || 120;
+      const start = Math.floor(Math.max(0, this.box.scrollLeft - head) / this.cell);
+      const end = start + Math.ceil(this.box.clientWidth / this.cell);
+      return [Math.max(0, (Math.floor(start / BLOCK) - 1) * BLOCK), Math.min(this.length - 1, (Math.floor(end / BLOCK) + 2) * BLOCK - 1)];
+    }
+
+    // The room of columns not drawn.
+    spacer(columns) {
+      const node = document.createElement('span');
+      node.className = 'raster-luecke';
+      node.style.width = columns * this.cell + 'px';
+      return node;
+    }
+
+    rowNode(row, text, from, to) {
       const node = document.createElement('div');
       node.className = 'raster-zeile';
       node.setAttribute('role', 'row');
@@ -105,7 +124,8 @@
       const head = Object.assign(document.createElement('span'), { className: 'raster-kopf', textContent: formatNumber(first) });
       head.setAttribute('role', 'rowheader');
       node.append(head);
-      for (let column = 0; column < marks.length; column++) {
+      node.append(this.spacer(from));
+      for (let column = from; column <= Math.min(to, marks.length - 1); column++) {
         const prime = marks[column] === 'O';
         const cell = document.createElement('span');
         cell.className = prime ? 'zelle prim' : 'zelle';
@@ -117,6 +137,7 @@
         if (this.numbers) cell.textContent = String(first + column);
         node.append(cell);
       }
+      node.append(this.spacer(Math.max(0, marks.length - 1 - to)));
       const count = Object.assign(document.createElement('span'), { className: 'raster-anzahl', textContent: parts[3].trim() });
       count.setAttribute('role', 'gridcell');
       count.setAttribute('aria-label', `${parts[3].trim()} Primzahlen in der Zeile`);
@@ -127,17 +148,20 @@
     render() {
       if (!this.rows || !this.scroll.shown()) return;
       const { first, last, offset } = this.scroll.range();
+      const [from, to] = this.columnWindow(), columns = `${from}-${to}`;
       this.rowsNode.style.transform = `translateY(${offset}px)`;
       const nodes = [], drawn = new Map();
       for (let row = first; row <= last; row++) {
         const text = this.rowPages.line(row);
         const before = this.drawn.get(row);
-        const node = before && before[0] === text ? before[1] : this.rowNode(row, text);
-        drawn.set(row, [text, node]);
+        const node = before && before[0] === text && before[1] === columns ? before[2] : this.rowNode(row, text, from, to);
+        drawn.set(row, [text, columns, node]);
         nodes.push(node);
       }
       this.drawn = drawn;
       this.rowsNode.replaceChildren(...nodes);
+      const head = this.rowsNode.querySelector('.raster-kopf'), count = this.rowsNode.querySelector('.raster-anzahl');
+      if (head) { this.headWidth = head.offsetWidth; this.countWidth = count.offsetWidth; }
       this.markActive();
       if (this.pendingAnnounce && this.active && this.cellNode(this.active.row, this.active.column)) {
         this.pendingAnnounce = false;
@@ -170,8 +194,8 @@
       const top = this.scroll.position(), visible = this.scroll.visibleCount();
       if (row < Math.ceil(top)) this.scroll.scrollToLine(row);
       else if (row > Math.floor(top) + visible - 1) this.scroll.scrollToLine(row - visible + 1);
-      this.render();
       this.revealColumn(column);
+      this.render();
       // A row whose line is still on its way is announced once it is drawn.
       this.pendingAnnounce = !this.cellNode(row, column);
       if (this.pendingAnnounce) this.readout.textContent = ''; else this.announce();
@@ -179,10 +203,8 @@
 
     // Scrolls sideways so that the active cell is not hidden under the first number or the count.
     revealColumn(column) {
-      const head = this.rowsNode.querySelector('.raster-kopf'), count = this.rowsNode.querySelector('.raster-anzahl');
-      if (!head || !count) return;
-      const left = head.offsetLeft + head.offsetWidth + column * this.cell;
-      const coveredLeft = head.offsetWidth, coveredRight = count.offsetWidth;
+      const coveredLeft = this.headWidth || 120, coveredRight = this.countWidth || 48;
+      const left = coveredLeft + column * this.cell;
       if (left - coveredLeft < this.box.scrollLeft) this.box.scrollLeft = left - coveredLeft;
       else if (left + this.cell > this.box.scrollLeft + this.box.clientWidth - coveredRight) {
         this.box.scrollLeft = left + this.cell - this.box.clientWidth + coveredRight;
