@@ -155,6 +155,13 @@ describe('phone first', () => {
     await page.click('#raster .zelle[data-zahl="7"]');
     assert.equal(await readout(), '7: Primzahl');
     assert.equal(await page.getAttribute('#raster .zelle[data-zahl="7"]', 'title'), '7: Primzahl');
+    // A press on a cell further right gives the focus without scrolling the cell away first.
+    await page.focus('#ansicht-raster');
+    await page.$eval('#raster', (b) => { b.scrollLeft = b.scrollWidth; });
+    await page.waitForSelector('#raster .zelle[data-zahl="119"]');
+    await page.click('#raster .zelle[data-zahl="119"]');
+    assert.equal(await readout(), '119: keine Primzahl');
+    assert.equal(await active(), '119');
     await page.click('#ansicht-liste');
     assert.equal(await page.isVisible('#liste'), true);
     assert.equal(await page.isHidden('#raster'), true);

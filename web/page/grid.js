@@ -34,9 +34,13 @@
       this.drawn = new Map();
       this.box.addEventListener('scroll', () => this.render());
       this.box.addEventListener('keydown', (event) => this.onKey(event));
-      // Focus goes to the chosen cell, or to the first row in view when that cell was scrolled away.
+      // Focus goes to the chosen cell, or to the first row in view when that cell was scrolled away;
+      // focus by a press on the grid waits for the click to choose, without scrolling under it.
+      this.pressed = false;
+      this.box.addEventListener('pointerdown', () => { this.pressed = true; });
+      this.box.addEventListener('pointerup', () => { setTimeout(() => { this.pressed = false; }); });
       this.box.addEventListener('focus', () => {
-        if (!this.rows) return;
+        if (!this.rows || this.pressed) return;
         if (this.active && this.cellNode(this.active.row, this.active.column)) this.announce();
         else this.activate(Math.ceil(this.scroll.position()), this.active ? this.active.column : 0);
       });
