@@ -38,9 +38,11 @@
       // focus by a press on the grid waits for the click to choose, without scrolling under it.
       this.pressed = false;
       this.box.addEventListener('pointerdown', () => { this.pressed = true; });
-      this.box.addEventListener('pointerup', () => { setTimeout(() => { this.pressed = false; }); });
+      document.addEventListener('pointerup', () => { setTimeout(() => { this.pressed = false; }); });
       this.box.addEventListener('focus', () => {
-        if (!this.rows || this.pressed) return;
+        const pressed = this.pressed;
+        this.pressed = false;
+        if (!this.rows || pressed) return;
         if (this.active && this.cellNode(this.active.row, this.active.column)) this.announce();
         else this.activate(Math.ceil(this.scroll.position()), this.active ? this.active.column : 0);
       });
@@ -165,7 +167,13 @@
       this.drawn = drawn;
       this.rowsNode.replaceChildren(...nodes);
       const head = this.rowsNode.querySelector('.raster-kopf'), count = this.rowsNode.querySelector('.raster-anzahl');
-      if (head) { this.headWidth = head.offsetWidth; this.countWidth = count.offsetWidth; }
+      if (head) {
+        const measured = this.headWidth;
+        this.headWidth = head.offsetWidth;
+        this.countWidth = count.offsetWidth;
+        // The cells were sized before the first number's column could be measured.
+        if (!measured) { this.fit(); return; }
+      }
       this.markActive();
       if (this.pendingAnnounce && this.active && this.cellNode(this.active.row, this.active.column)) {
         this.pendingAnnounce = false;
