@@ -84,17 +84,49 @@
   const formatCount = (n) => Numbers.format(n);
   const seconds = (ms) => (ms / 1000).toFixed(2).replace('.', ',');
 
-  // ---- The listing. ----
-  const listing = new window.PrimzeilenListing($('liste'), (first, count) => withShownScan('lines', [first, count]));
+  // ---- The rows: the listing and the number grid share the row lines fetched. ----
+  const rowPages = new window.PrimzeilenRowPages((first, count) => withShownScan('lines', [first, count]));
+  const listing = new window.PrimzeilenListing($('liste'), rowPages);
+  const grid = new window.PrimzeilenGrid($('raster'), rowPages, $('raster-anzeige'));
+  function refreshRows() { rowPages.refresh(); listing.refresh(); grid.refresh(); }
+
+  // One of the two views of the rows is shown; the other opens at the same row.
+  function showRowView(asGrid) {
+    if (asGrid === !$('raster-ansicht').hidden) return;
+    const top = Math.floor(asGrid ? listing.position() : grid.topRow());
+    $('liste-ansicht').hidden = asGrid;
+    $('raster-ansicht').hidden = !asGrid;
+    $('ansicht-liste').setAttribute('aria-pressed', String(!asGrid));
+    $('ansicht-raster').setAttribute('aria-pressed', String(asGrid));
+    if (!result) return;
+    if (asGrid) { grid.fit(); grid.scrollToRow(Math.min(top, result.scan.rows - 1)); } else listing.scrollToLine(top);
+  }
+  $('ansicht-liste').addEventListener('click', () => showRowView(false));
+  $('ansicht-raster').addEventListener('click', () => showRowView(true));
 
   // ---- Scan. ----
   let scanning = false;
-  async function berechnen() {
+  // The bounds as last given: each scan writes them back adjusted to whole rows, and the slider's
+  // scans start again from them, so that moving it does not shrink the range step by step.
+  let givenBounds = null;
+  function takeGivenBounds(fromSlider) {
+    const untouched = result && fields.von.value === formatCount(Number(result.scan.von)) &&
+      fields.bis.value === formatCount(Number(result.scan.bis));
+    if (fromSlider && givenBounds && untouched) {
+      fields.von.value = givenBounds.von;
+      fields.bis.value = givenBounds.bis;
+    } else {
+      givenBounds = { von: fields.von.value, bis: fields.bis.value };
+    }
+  }
+  // A scan started by the slider leaves the focus where it is, also when it is refused.
+  async function berechnen({ fromSlider = false } = {}) {
     if (busy) cancelWork(false);
+    takeGivenBounds(fromSlider);
     clearMessages();
     const typed = readFields();
     if (typed.failure) {
-      refuse(typed.failure.message, typed.failure.field);
+      refuse(typed.failure.message, typed.failure.field, !fromSlider);
       return;
     }
     const texts = [Numbers.digits(typed.von), Numbers.digits(typed.bis), Numbers.digits(typed.laenge)];
@@ -112,7 +144,7 @@
       endWork();
     }
     if (!answer.scan.ok) {
-      refuse(answer.scan.message || refusalText(answer.scan.reason, typed), answer.scan.field);
+      refuse(answer.scan.message || refusalText(answer.scan.reason, typed), answer.scan.field, !fromSlider);
       return;
     }
     const s = answer.scan;
@@ -152,11 +184,11 @@
     return typed;
   }
 
-  function refuse(message, fieldName) {
+  function refuse(message, fieldName, focus = true) {
     hideResults();
     showError(message);
     const field = fields[fieldName];
-    if (field) { field.focus(); field.select(); }
+    if (field && focus) { field.focus(); field.select(); }
   }
 
   const LIMIT = 10000000, FIELD_LIMIT = 2147483647;
@@ -216,6 +248,7 @@
     result = null;
     models = null;
     listing.clear();
+    grid.clear();
     $('ergebnisse').hidden = true;
     $('vergleich-ergebnis').hidden = true;
   }
@@ -225,7 +258,9 @@
     $('ergebnisse').hidden = false;
     $('vergleich-ergebnis').hidden = true;
     const longest = Math.max(...summary.map((line) => line.length), 8 + scan.laenge + 4 + String(scan.bis).length - 6);
-    listing.show(scan.rows, summary, firstRows, longest);
+    rowPages.reset(scan.rows, firstRows);
+    listing.show(scan.rows, summary, longest);
+    grid.show(scan.rows, scan.laenge, String(scan.von).length > String(scan.bis).length ? scan.von : scan.bis);
     $('liste-info').textContent = `${rowsWord(scan.rows)} und ${summary.length} Zeilen Häufigkeiten; blättern mit Pfeiltasten, Bild auf/ab, Pos1 und Ende.`;
     showFit(fit, scan);
     drawChart();
@@ -365,7 +400,7 @@
     endWork();
     if (wasScan) hideResults();
     if (announce) showStatus(wasScan ? 'Berechnung abgebrochen; nichts berechnet.' : 'Abgebrochen.');
-    if (result) listing.refresh();
+    if (result) refreshRows();
   }
 
   // ---- Downloads. ----
@@ -476,7 +511,7 @@
   // ---- Row length: the slider writes the field. A number typed into the field moves the slider
   // within 10..120 and is left as typed, so a scan reads what the field says; Shift+Enter applies
   // it as the window does: where the slider moves, the field shows where it stopped. ----
-  slider.addEventListener('input', () => { fields.laenge.value = slider.value; });
+  slider.addEventListener('input', () => { fields.laenge.value = slider.value; scheduleSliderScan(); });
   const typedLength = () => {
     const text = fields.laenge.value.trim();
     return /^[+-]?\d+$/.test(text) ? Math.min(120, Math.max(10, parseInt(text, 10))) : null;
@@ -495,6 +530,33 @@
     }
   });
 
+  // A range small enough to take well under a moment is scanned again a little after the slider
+  // stops; a larger one waits for Berechnen. The estimate is the last scan's time per number where
+  // that scan was large enough to measure, else the range's size alone. Other work under way (the
+  // models, the row lengths, a saved listing) is not broken off by the slider.
+  const SLIDER_DELAY = 250, QUICK_NUMBERS = 2000000, QUICK_MS = 100, MEASURED_NUMBERS = 100000;
+  let sliderTimer = null;
+  function quickRange() {
+    const bound = (field) => { try { return Numbers.parse(field.value); } catch (error) { return NaN; } };
+    const von = bound(fields.von), bis = bound(fields.bis);
+    if (!Number.isSafeInteger(von) || !Number.isSafeInteger(bis) || bis < von) return false;
+    const numbers = bis - von + 1;
+    if (numbers > QUICK_NUMBERS) return false;
+    const last = result && result.scan, ms = Number(document.body.dataset.rechenzeit);
+    if (!last || !Number.isFinite(ms)) return true;
+    const lastNumbers = Number(last.bis) - Number(last.von) + 1;
+    return lastNumbers < MEASURED_NUMBERS || numbers * (ms / lastNumbers) <= QUICK_MS;
+  }
+  function scheduleSliderScan() {
+    clearTimeout(sliderTimer);
+    sliderTimer = null;
+    if (!quickRange()) return;
+    sliderTimer = setTimeout(() => {
+      sliderTimer = null;
+      if (!busy || scanning) berechnen({ fromSlider: true });
+    }, SLIDER_DELAY);
+  }
+
   $('eingabe').addEventListener('submit', (event) => { event.preventDefault(); berechnen(); });
   $('abbrechen').addEventListener('click', () => cancelWork(true));
   $('liste-speichern').addEventListener('click', saveListing);
@@ -505,7 +567,11 @@
   $('vergleich-start').addEventListener('click', compareRowLengths);
   $('vergleich-speichern').addEventListener('click', saveRowLengths);
   $('link').addEventListener('click', copyLink);
-  $('hilfe-knopf').addEventListener('click', () => { $('hilfe').scrollIntoView(); $('hilfe').focus(); });
+  $('hilfe-knopf').addEventListener('click', () => {
+    $('hilfe-text').open = true;
+    $('hilfe').scrollIntoView();
+    $('hilfe').focus();
+  });
   document.addEventListener('keydown', (event) => {
     if (event.key === 'Escape' && busy) cancelWork(true);
   });
