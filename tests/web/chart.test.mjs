@@ -45,9 +45,16 @@ function measure() {
     for (const line of svg.querySelectorAll('polyline')) {
       for (const point of line.points) { result.marks++; if (!inside(point.x, point.y)) result.outside.push(`${line.getAttribute('class')} ${point.x},${point.y}`); }
     }
+    const placed = [];
+    result.overlapping = [];
     for (const t of svg.querySelectorAll('text')) {
       const size = parseFloat(getComputedStyle(t).fontSize) * scale;
       if (size < 12) result.smallText.push(`${t.textContent} ${size}`);
+      const r = t.getBoundingClientRect();
+      for (const [other, q] of placed) {
+        if (r.left < q.right && q.left < r.right && r.top < q.bottom && q.top < r.bottom) result.overlapping.push(`${t.textContent} / ${other}`);
+      }
+      placed.push([t.textContent, r]);
     }
     out.push(result);
   }
@@ -116,6 +123,7 @@ describe('chart', () => {
           assert.ok(chart.marks > 20, `${where}: ${chart.marks} marks`);
           assert.deepEqual(chart.outside, [], `${where}: marks outside the plot area`);
           assert.deepEqual(chart.smallText, [], `${where}: text under 12 px`);
+          assert.deepEqual(chart.overlapping, [], `${where}: texts on each other`);
           assert.ok(chart.wider <= 0, `${where}: ${chart.wider} px wider than its box`);
         }
         // A bar for every count that occurs: those up to 20 and at least one above.
@@ -124,6 +132,19 @@ describe('chart', () => {
         assert.deepEqual(bars.filter((k) => k <= 20), occurring, `${width} px: the counts up to 20`);
         assert.equal(bars.some((k) => k > 20), over20 > 0, `${width} px: the rows above 20 primes`);
       }
+    }
+  });
+
+  it('stays readable where a row holds a million numbers: tens of thousands of counts on the x axis', async () => {
+    await page.uncheck('#modelle');
+    await scan(page, 1, 10000000, 1000000);
+    for (const width of [320, 1280]) {
+      await atWidth(width);
+      const [chart] = await page.evaluate(measure);
+      assert.equal(chart.marks, 10, 'ten rows, ten bars');
+      assert.deepEqual([chart.outside, chart.smallText, chart.overlapping], [[], [], []], `${width} px`);
+      const ticks = await page.$$eval('#bild svg text[text-anchor="middle"]', (texts) => texts.map((t) => t.textContent));
+      assert.ok(ticks.length >= 2 && ticks.every((t) => /^\d{1,3}(\.\d{3})+$/.test(t)), ticks.join(' '));
     }
   });
 

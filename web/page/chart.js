@@ -296,8 +296,8 @@
       this.data = data;
       if (fresh) { this.selected = null; this.hidden.clear(); }
       this.width = 0;
+      this.legendFor = null;
       this.resize();
-      this.buildLegend();
     }
 
     resize() {
@@ -318,6 +318,8 @@
       svg.setAttribute('aria-describedby', 'bild-text');
       if (this.selected !== null && (this.selected < drawn.series.first || this.selected > drawn.series.last)) this.selected = null;
       this.mark();
+      // The legend is built once per data, so a switch keeps its focus.
+      if (this.legendFor !== this.data) { this.buildLegend(); this.legendFor = this.data; }
     }
 
     buildLegend() {
