@@ -148,6 +148,9 @@
       b: legend[1] || (fields ? `B(${fields.n};${fields.p}): angepasste Binomialverteilung` : 'B(n;p)'),
       cramer: legend[2] || 'Cramér-Modell', poisson: legend[3] || 'Poisson (Gallagher)', montgomery: legend[4] || 'Montgomery–Soundararajan',
       note: legend[5] || '',
+      // Why the models asked for are not drawn, in the engine's words.
+      failure: data.showModels && data.models && data.models.ok === false
+        ? `Keine Modelle: ${data.models.message || 'sie ließen sich für diesen Bereich nicht berechnen.'}` : '',
     };
   }
 
@@ -166,7 +169,7 @@
     const at = (k) => left + (k - series.first + 0.5) * slot;
     const yAt = (value) => bottom - (value / y.max) * plotHeight;
     const xTicks = countTicks(series.first, series.last, slot, Math.max(textWidth(formatInteger(series.last)), textWidth(formatInteger(series.first))) / (FONT * 0.62));
-    return { shown, left, right, top, bottom, slot, at, yAt, y, xTicks, height: bottom + 46 };
+    return { shown, left, right, top, bottom, slot, at, yAt, y, xTicks, height: bottom + 50 };
   }
 
   function text(x, y, content, extra = '') {
@@ -202,7 +205,8 @@
     const headingHeight = options.heading ? 28 : 0;
     const layout = distributionLayout(series, width, hidden, headingHeight);
     const texts = legendTexts(data);
-    const legendLines = options.legend ? [...layout.shown, ...(texts.note && layout.shown.some((n) => MODELS.includes(n)) ? ['note'] : [])] : [];
+    const legendLines = !options.legend ? [] : [...layout.shown, ...(texts.note && layout.shown.some((n) => MODELS.includes(n)) ? ['note'] : []),
+      ...(texts.failure ? ['failure'] : [])];
     const height = layout.height + (legendLines.length ? legendLines.length * 20 + 8 : 0);
     const { left, right, top, bottom } = layout;
     const p = [`<svg xmlns="http://www.w3.org/2000/svg" class="diagramm" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}" font-family="Arial, 'Liberation Sans', sans-serif" font-size="${FONT}">`,
@@ -220,10 +224,11 @@
     p.push(text(left, top - 10, 'Anteil der Zeilen: h(x), B(n;p;x)'));
     for (const k of layout.xTicks) {
       const x = r1(layout.at(k));
+      if (x - textWidth(formatInteger(k)) / 2 < 2 || x + textWidth(formatInteger(k)) / 2 > width - 2) continue;
       p.push(`<line class="d-achse" x1="${x}" y1="${bottom}" x2="${x}" y2="${bottom + 4}" stroke="${COLORS.achse}"/>`);
-      p.push(text(x, bottom + 18, formatInteger(k), ' text-anchor="middle"'));
+      p.push(text(x, bottom + 21, formatInteger(k), ' text-anchor="middle"'));
     }
-    p.push(text(right, bottom + 38, 'x: Primzahlen in der Zeile', ' text-anchor="end"'));
+    p.push(text(right, bottom + 42, 'x: Primzahlen in der Zeile', ' text-anchor="end"'));
     const slot = layout.slot;
     if (layout.shown.includes('h')) {
       const w = Math.max(slot * 0.56, Math.min(slot, 1));
@@ -248,8 +253,9 @@
     p.push(`<line class="d-achse" x1="${left}" y1="${top}" x2="${left}" y2="${bottom}" stroke="${COLORS.achse}"/>`);
     legendLines.forEach((name, i) => {
       const y = layout.height + 8 + i * 20;
-      if (name !== 'note') p.push(swatchSvg(name, 14, y + 1));
-      p.push(text(name === 'note' ? 14 : 40, y + 14, texts[name]));
+      const plain = name === 'note' || name === 'failure';
+      if (!plain) p.push(swatchSvg(name, 14, y + 1));
+      p.push(text(plain ? 14 : 40, y + 14, texts[name]));
     });
     p.push('</svg>');
     return { markup: p.join(''), series, layout, texts };
@@ -337,6 +343,7 @@
       if (texts.note && buttons.some((b) => MODELS.includes(b.dataset.reihe))) {
         parts.push(Object.assign(document.createElement('span'), { className: 'legende-hinweis', textContent: texts.note }));
       }
+      if (texts.failure) parts.push(Object.assign(document.createElement('span'), { className: 'legende-hinweis modelle-fehlen', textContent: texts.failure }));
       this.legend.replaceChildren(...parts);
     }
 
@@ -443,7 +450,7 @@
     const sx = (L) => left + pad + (lastL > firstL ? (L - firstL) / (lastL - firstL) : 0.5) * (right - left - 2 * pad);
     const sy = (n) => bottom - (n / y.max) * plotHeight;
     const legend = [['n', 'angepasstes n'], ['stern', 'n* = L/(ln L + 1,415)'], ['gerade', 'n = L']];
-    const height = bottom + 46 + legend.length * 20 + 8;
+    const height = bottom + 50 + legend.length * 20 + 8;
     const p = [`<svg xmlns="http://www.w3.org/2000/svg" class="diagramm" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}" font-family="Arial, 'Liberation Sans', sans-serif" font-size="${FONT}">`,
       `<title>${esc(options.heading || 'Angepasstes n über der Zeilenlänge')}</title>`,
       `<rect class="d-grund" x="0" y="0" width="${width}" height="${height}" fill="${COLORS.grund}"/>`];
@@ -459,9 +466,9 @@
     const perLength = (right - left - 2 * pad) / Math.max(1, lastL - firstL);
     for (const L of countTicks(firstL, lastL, perLength, 3)) {
       const x = r1(sx(L));
-      p.push(`<line class="d-achse" x1="${x}" y1="${bottom}" x2="${x}" y2="${bottom + 4}" stroke="${COLORS.achse}"/>`, text(x, bottom + 18, formatInteger(L), ' text-anchor="middle"'));
+      p.push(`<line class="d-achse" x1="${x}" y1="${bottom}" x2="${x}" y2="${bottom + 4}" stroke="${COLORS.achse}"/>`, text(x, bottom + 21, formatInteger(L), ' text-anchor="middle"'));
     }
-    p.push(text(right, bottom + 38, 'Zeilenlänge L', ' text-anchor="end"'), text(left, top - 10, 'n'));
+    p.push(text(right, bottom + 42, 'Zeilenlänge L', ' text-anchor="end"'), text(left, top - 10, 'n'));
     // The line n = L runs far above the fitted n; it is cut at the plot's edge.
     p.push(`<line class="gerade d-gerade" clip-path="url(#${clip})" x1="${r1(sx(firstL))}" y1="${r1(sy(firstL))}" x2="${r1(sx(lastL))}" y2="${r1(sy(lastL))}" stroke="${COLORS.gerade}" stroke-width="1.5" stroke-dasharray="5 4"/>`);
     const star = points.filter((q) => Number.isFinite(q.nStar));
@@ -470,7 +477,7 @@
     p.push(`<line class="d-achse" x1="${left}" y1="${bottom}" x2="${right}" y2="${bottom}" stroke="${COLORS.achse}"/>`,
       `<line class="d-achse" x1="${left}" y1="${top}" x2="${left}" y2="${bottom}" stroke="${COLORS.achse}"/>`);
     legend.forEach(([name, label], i) => {
-      const ly = bottom + 54 + i * 20;
+      const ly = bottom + 58 + i * 20;
       if (name === 'n') p.push(`<circle class="d-h" cx="${left + 11}" cy="${ly + 9}" r="3" fill="${COLORS.h}"/>`);
       if (name === 'stern') p.push(`<line class="linie d-montgomery" x1="${left}" y1="${ly + 9}" x2="${left + 22}" y2="${ly + 9}" stroke="${COLORS.montgomery}" stroke-width="2"/>`);
       if (name === 'gerade') p.push(`<line class="d-gerade" x1="${left}" y1="${ly + 9}" x2="${left + 22}" y2="${ly + 9}" stroke="${COLORS.gerade}" stroke-width="1.5" stroke-dasharray="5 4"/>`);
