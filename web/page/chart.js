@@ -72,8 +72,8 @@
   // ---- Axes. ----
   function niceStep(rough) {
     const power = 10 ** Math.floor(Math.log10(rough));
-    for (const m of [1, 2, 2.5, 5, 10]) if (m * power >= rough - 1e-12 * power) return { step: m * power, power, m };
-    return { step: 10 * power, power, m: 10 };
+    for (const m of [1, 2, 2.5, 5]) if (m * power >= rough - 1e-12 * power) return { step: m * power, power, m };
+    return { step: 10 * power, power: 10 * power, m: 1 };
   }
   function valueAxis(largest, length, minimum = 0) {
     const top = Math.max(largest, minimum) * 1.08 || 1;
@@ -281,7 +281,7 @@
       box.replaceChildren();
       this.area = Object.assign(document.createElement('div'), { className: 'diagramm-flaeche', tabIndex: 0 });
       this.area.setAttribute('role', 'group');
-      this.area.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p); die Pfeiltasten wählen x');
+      this.area.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p); x wählen mit Pfeiltasten, Bild auf/ab, Pos1 und Ende');
       this.area.setAttribute('aria-describedby', 'bild-wert');
       this.readout = Object.assign(document.createElement('p'), { className: 'diagramm-wert', id: 'bild-wert' });
       this.readout.setAttribute('aria-live', 'polite');
@@ -362,9 +362,10 @@
     key(event) {
       const { first, last } = this.drawn.series;
       const now = this.selected === null ? this.defaultCount() : this.selected;
-      const step = Math.max(1, Math.round(10 / Math.max(this.drawn.layout.slot, 1)));
-      const moves = { ArrowLeft: now - step, ArrowRight: now + step, ArrowDown: now - step, ArrowUp: now + step,
-        Home: first, End: last, PageDown: now - 10 * step, PageUp: now + 10 * step };
+      // Arrows go from count to count; Bild auf/ab jump a twentieth of the axis, at least 10.
+      const jump = Math.max(10, Math.round((last - first) / 20));
+      const moves = { ArrowLeft: now - 1, ArrowRight: now + 1, ArrowDown: now - 1, ArrowUp: now + 1,
+        Home: first, End: last, PageDown: now - jump, PageUp: now + jump };
       if (!(event.key in moves)) return;
       event.preventDefault();
       this.select(Math.min(last, Math.max(first, moves[event.key])));
