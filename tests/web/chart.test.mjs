@@ -142,6 +142,8 @@ describe('chart', () => {
       await atWidth(width);
       const [chart] = await page.evaluate(measure);
       assert.equal(chart.marks, 10, 'ten rows, ten bars');
+      const widths = await page.$$eval('#bild [data-reihe="h"] .marke', (bars) => bars.map((b) => b.getBBox().width));
+      assert.ok(widths.every((w) => w >= 1.5), `every bar can be seen: ${widths.join(' ')}`);
       assert.deepEqual([chart.outside, chart.smallText, chart.overlapping], [[], [], []], `${width} px`);
       const ticks = await page.$$eval('#bild svg text[text-anchor="middle"]', (texts) => texts.map((t) => t.textContent));
       assert.ok(ticks.length >= 2 && ticks.every((t) => /^\d{1,3}(\.\d{3})+$/.test(t)), ticks.join(' '));

@@ -231,11 +231,13 @@
     p.push(text(right, bottom + 42, 'x: Primzahlen in der Zeile', ' text-anchor="end"'));
     const slot = layout.slot;
     if (layout.shown.includes('h')) {
-      const w = Math.max(slot * 0.56, Math.min(slot, 1));
+      // At least 2 px wide, so a count among thousands still shows; kept inside the plot.
+      const w = Math.max(slot * 0.56, 2);
       p.push('<g class="reihe" data-reihe="h">');
       for (const e of series.h) {
         const y = layout.yAt(e.value);
-        p.push(`<rect class="marke d-h" data-k="${e.k}" x="${r1(layout.at(e.k) - w / 2)}" y="${r1(y)}" width="${r1(w) || 0.1}" height="${r1(bottom - y)}" fill="${COLORS.h}"/>`);
+        const x0 = Math.max(left, layout.at(e.k) - w / 2), x1 = Math.min(right, layout.at(e.k) + w / 2);
+        p.push(`<rect class="marke d-h" data-k="${e.k}" x="${r1(x0)}" y="${r1(y)}" width="${r1(x1 - x0)}" height="${r1(bottom - y)}" fill="${COLORS.h}"/>`);
       }
       p.push('</g>');
     }
