@@ -236,8 +236,8 @@
       p.push('<g class="reihe" data-reihe="h">');
       for (const e of series.h) {
         const y = layout.yAt(e.value);
-        const x0 = Math.max(left, layout.at(e.k) - w / 2), x1 = Math.min(right, layout.at(e.k) + w / 2);
-        p.push(`<rect class="marke d-h" data-k="${e.k}" x="${r1(x0)}" y="${r1(y)}" width="${r1(x1 - x0)}" height="${r1(bottom - y)}" fill="${COLORS.h}"/>`);
+        const x0 = Math.min(Math.max(left, layout.at(e.k) - w / 2), right - w);
+        p.push(`<rect class="marke d-h" data-k="${e.k}" x="${r1(x0)}" y="${r1(y)}" width="${r1(w)}" height="${r1(bottom - y)}" fill="${COLORS.h}"/>`);
       }
       p.push('</g>');
     }
