@@ -145,6 +145,16 @@ describe('chart', () => {
       const widths = await page.$$eval('#bild [data-reihe="h"] .marke', (bars) => bars.map((b) => b.getBBox().width));
       assert.ok(widths.every((w) => w >= 1.5), `every bar can be seen: ${widths.join(' ')}`);
       assert.deepEqual([chart.outside, chart.smallText, chart.overlapping], [[], [], []], `${width} px`);
+      // The arrows visit the counts that occur, one bar after the other.
+      const bars = await page.$$eval('#bild [data-reihe="h"] .marke', (marks) => marks.map((m) => m.dataset.k));
+      await page.focus('#bild .diagramm-flaeche');
+      await page.keyboard.press('Home');
+      const visited = [];
+      for (let i = 0; i < bars.length; i++) {
+        if (i > 0) await page.keyboard.press('ArrowRight');
+        visited.push((await readout()).x.value.replace(/\./g, ''));
+      }
+      assert.deepEqual(visited, bars);
       const ticks = await page.$$eval('#bild svg text[text-anchor="middle"]', (texts) => texts.map((t) => t.textContent));
       assert.ok(ticks.length >= 2 && ticks.every((t) => /^\d{1,3}(\.\d{3})+$/.test(t)), ticks.join(' '));
     }

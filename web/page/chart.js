@@ -366,7 +366,11 @@
       const now = this.selected === null ? this.defaultCount() : this.selected;
       // Arrows go from count to count; Bild auf/ab jump a twentieth of the axis, at least 10.
       const jump = Math.max(10, Math.round((last - first) / 20));
-      const moves = { ArrowLeft: now - 1, ArrowRight: now + 1, ArrowDown: now - 1, ArrowUp: now + 1,
+      // Where counts lie closer than 3 px the arrows go from one that occurs to the next.
+      const occurring = this.drawn.layout.slot < 3 ? this.drawn.series.h.map((e) => e.k) : null;
+      const before = occurring ? (occurring.filter((k) => k < now).pop() ?? now) : now - 1;
+      const after = occurring ? (occurring.find((k) => k > now) ?? now) : now + 1;
+      const moves = { ArrowLeft: before, ArrowRight: after, ArrowDown: before, ArrowUp: after,
         Home: first, End: last, PageDown: now - jump, PageUp: now + jump };
       if (!(event.key in moves)) return;
       event.preventDefault();
