@@ -22,7 +22,7 @@ after(async () => { await browser.close(); web.server.close(); });
 async function showEverything() {
   await scan(page, 1, 45000, 90);
   await page.check('#modelle');
-  await page.waitForSelector('#legende li');
+  await page.waitForSelector('#bild .legende-eintrag[data-reihe="cramer"]');
   await page.click('#vergleich-start');
   await page.waitForSelector('#vergleich-ergebnis:not([hidden])', { timeout: 60000 });
 }
@@ -98,7 +98,7 @@ describe('accessibility', () => {
       await narrow.goto(pageUrl('served', web.origin, '?von=1&bis=45000&laenge=90'));
       await narrow.waitForFunction(() => document.getElementById('status').textContent);
       await narrow.check('#modelle');
-      await narrow.waitForSelector('#legende li');
+      await narrow.waitForSelector('#bild .legende-eintrag[data-reihe="cramer"]');
       await narrow.click('#vergleich-start');
       await narrow.waitForSelector('#vergleich-ergebnis:not([hidden])', { timeout: 60000 });
       if (scale > 1) await narrow.evaluate(() => { document.body.style.zoom = '2'; });

@@ -258,10 +258,10 @@ describe('worksheet', () => {
     await page.emulateMedia({ media: 'screen' });
     await scan(page, 1, 10000, 120);
     await page.check('#modelle');
-    await page.waitForSelector('#legende li');
+    await page.waitForSelector('#bild .legende-eintrag[data-reihe="cramer"]');
     const table = await shownTable();
     await page.emulateMedia({ media: 'print' });
-    assert.ok(await page.isVisible('#legende'), 'the models\' legend is printed');
+    assert.ok(await page.isVisible('#bild .legende-eintrag[data-reihe="cramer"]'), 'the models\' legend is printed');
     assert.equal(await page.textContent('#blatt-bereich'), '1 bis 9960');
     assert.deepEqual(await printedTable(), table);
     assert.equal(await printedPages('arbeitsblatt_1_10000_120'), 1);

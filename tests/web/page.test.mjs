@@ -123,15 +123,15 @@ for (const mode of ['served', 'single']) {
         'the table as the graph window shows it');
 
       await page.check('#modelle');
-      await page.waitForSelector('#legende li');
-      const legend = await page.$$eval('#legende li', (items) => items.map((i) => i.textContent));
+      await page.waitForSelector('#bild .legende-eintrag[data-reihe="cramer"]');
+      const legend = await page.$$eval('#bild .legende-eintrag', (items) => items.map((i) => i.textContent));
       assert.ok(legend.includes(`Cramér-Modell: TV ${expected.tvCramer}`), legend.join(' | '));
       assert.ok(legend.includes(`Poisson (Gallagher): TV ${expected.tvPoisson}`), legend.join(' | '));
       assert.ok(legend.includes(`Montgomery–Soundararajan: TV ${expected.tvMontgomery}`), legend.join(' | '));
       const colours = await page.$eval('#bild svg', (svg) => svg.outerHTML.toUpperCase());
-      for (const colour of ['#009E73', '#D55E00', '#0072B2', '#000080']) assert.ok(colours.includes(colour), colour);
+      for (const colour of ['#009E73', '#D55E00', '#0072B2']) assert.ok(colours.includes(colour), colour);
       await page.uncheck('#modelle');
-      await page.waitForFunction(() => document.getElementById('legende').hidden);
+      await page.waitForFunction(() => !document.querySelector('#bild .legende-eintrag[data-reihe="cramer"]'));
       assert.ok(!(await page.$eval('#bild svg', (svg) => svg.outerHTML.toUpperCase())).includes('#0072B2'), 'models hidden again');
     });
 
@@ -148,6 +148,7 @@ for (const mode of ['served', 'single']) {
         pictures.push([von, bis, laenge, drawn]);
         drawnPictures.push(drawn);
       }
+      await page.check('#fenster-bild');
       for (const [von, bis, laenge, picture] of pictures) {
         assert.ok(fs.existsSync(picture), `${picture} is there`);
         await scan(page, von, bis, laenge);
@@ -176,16 +177,20 @@ for (const mode of ['served', 'single']) {
       const columns = lines.map(csvCells);
       shownTable.forEach((row, i) => assert.deepEqual(row, columns.map((c) => c[i]), 'the table shown is the file turned on its side'));
 
+      await page.uncheck('#fenster-bild');
       const svg = await downloadText(page, '#svg-speichern');
       assert.equal(svg.name, 'primzeilen_1_45000_90.svg');
       const markup = svg.bytes.toString('utf8');
-      assert.match(markup, /^<\?xml[^>]*>\n<svg[^>]*width="769" height="377"/);
-      assert.equal((markup.match(/stroke="#000080"/gi) || []).length >= 19, true, 'nineteen sticks and the bars in the chart colour');
+      const size = /^<\?xml[^>]*>\n<svg[^>]*width="(\d+)" height="(\d+)"/.exec(markup);
+      assert.ok(size, 'an SVG with its size');
+      assert.ok(markup.includes('>Primzahlen von 1 bis 45.000, 90 Zahlen pro Zeile</text>'), 'the title line');
+      assert.equal((markup.match(/class="marke d-h"/g) || []).length, await page.$$eval('#bild [data-reihe="h"] .marke', (bars) => bars.length),
+        'every bar of h(x) shown');
 
       const png = await downloadText(page, '#png-speichern');
       assert.equal(png.name, 'primzeilen_1_45000_90.png');
       assert.equal(png.bytes.subarray(1, 4).toString('latin1'), 'PNG');
-      assert.deepEqual([png.bytes.readUInt32BE(16), png.bytes.readUInt32BE(20)], [1538, 754], 'twice the picture');
+      assert.deepEqual([png.bytes.readUInt32BE(16), png.bytes.readUInt32BE(20)], [2 * size[1], 2 * size[2]], 'twice the picture');
     });
 
     it('refuses bad input with the windows\' German messages and computes nothing', async () => {

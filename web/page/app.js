@@ -5,6 +5,7 @@
   const slider = $('schieber');
   const Chart = window.PrimzeilenChart;
   const Numbers = window.PrimzeilenNumbers;
+  const WindowPicture = window.PrimzeilenWindowPicture;
 
   // ---- The worker: numbered requests; Abbrechen ends it and starts a fresh one. ----
   let worker = null, nextId = 1, pending = new Map();
@@ -328,22 +329,32 @@
   }
 
   // ---- Chart and models. ----
-  function chartSource() {
-    const show = $('modelle').checked && models !== null;
-    return Chart.chartSvg({ shares: result.shares, fit: result.fit, models, showModels: show });
+  // The page's chart fits its data; on request it draws the graph window's picture instead.
+  let distributionChart = null;
+  const windowPicture = () => $('fenster-bild').checked;
+  const showModels = () => $('modelle').checked && models !== null;
+
+  function chartData() {
+    return { ...result, models, showModels: showModels() };
   }
 
   function drawChart() {
     if (!result) return;
-    $('bild').innerHTML = chartSource();
-    const picture = $('bild').querySelector('svg');
-    picture.setAttribute('role', 'img');
-    picture.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p)');
-    picture.setAttribute('aria-describedby', 'bild-text');
-    const legend = $('legende');
-    const show = $('modelle').checked && models;
-    legend.hidden = !show;
-    if (show) legend.replaceChildren(...models.legend.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
+    const box = $('bild');
+    box.classList.toggle('fenster', windowPicture());
+    if (windowPicture()) {
+      if (distributionChart) { distributionChart.observer.disconnect(); distributionChart = null; }
+      box.innerHTML = WindowPicture.chartSvg({ shares: result.shares, fit: result.fit, models, showModels: showModels() });
+      const picture = box.querySelector('svg');
+      picture.setAttribute('role', 'img');
+      picture.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p)');
+      picture.setAttribute('aria-describedby', 'bild-text');
+      $('bild-text').textContent = 'Wie im Graphikfenster: Stäbe für h(x), die beobachteten Anteile; offene Säulen für B(n;p;x). Die Werte stehen in der Tabelle von h(x) und B(n;p).';
+      return;
+    }
+    if (!distributionChart) distributionChart = new Chart.DistributionChart(box);
+    distributionChart.show(chartData());
+    $('bild-text').textContent = 'Gefüllte Säulen: h(x), die beobachteten Anteile der Zeilen; offene Säulen: B(n;p;x); Linien mit Punkten: die Modelle. Jede Zahl von Primzahlen, die vorkommt, steht auf der x-Achse.';
   }
 
   async function loadModels() {
@@ -361,9 +372,11 @@
   $('modelle').addEventListener('change', () => {
     if ($('modelle').checked && !models) loadModels(); else drawChart();
   });
+  $('fenster-bild').addEventListener('change', drawChart);
 
   // ---- Row lengths compared. ----
   let rowLengthRows = null;
+  const rowLengthChart = new Chart.RowLengthChart($('vergleich-bild'));
   async function compareRowLengths() {
     if (!result) return;
     if (busy) cancelWork(false);
@@ -375,7 +388,6 @@
       const rows = await call('rowLengths', [], (done) => { $('fortschritt').value = Math.max(0, done - 9); });
       if (!result || result.key !== key) return;
       rowLengthRows = rows;
-      $('vergleich-bild').innerHTML = Chart.rowLengthSvg(rows);
       const body = rows.map((row) => {
         const tr = document.createElement('tr');
         ['length', 'rows', 'n', 'p', 'nStar', 'tvMoments', 'tvCramer', 'tvPoisson', 'tvMontgomery'].forEach((name, i) => {
@@ -388,6 +400,7 @@
       });
       $('vergleich-tabelle').tBodies[0].replaceChildren(...body);
       $('vergleich-ergebnis').hidden = false;
+      rowLengthChart.show(rows);
       showStatus('Zeilenlängen 10 bis 120 berechnet.');
     } catch (error) {
       if (!error.cancelled) showError(error.message);
@@ -451,31 +464,44 @@
     download(new Blob(['\ufeff', ...lines], { type: 'text/csv;charset=utf-8' }), baseName() + '_zeilenlaengen.csv');
   }
 
-  function chartMarkup() { return $('bild').querySelector('svg').outerHTML; }
-
-  function saveSvg() {
-    if (!result) return;
-    download(new Blob(['<?xml version="1.0" encoding="UTF-8"?>\n', chartMarkup()], { type: 'image/svg+xml' }), baseName() + '.svg');
+  // Saved pictures carry a title line with the range and the row length, in the light colours.
+  function chartMarkup() {
+    const heading = Chart.headingOf(result.scan);
+    if (windowPicture()) return Chart.withHeading($('bild').querySelector('svg').outerHTML, heading);
+    return Chart.distributionSvg(chartData(), { width: 800, heading, legend: true, hidden: distributionChart ? distributionChart.hidden : new Set() });
   }
 
-  function savePng() {
-    if (!result) return;
-    const svg = $('bild').querySelector('svg');
-    const width = Number(svg.getAttribute('width')) || Chart.WIDTH, height = Number(svg.getAttribute('height')) || Chart.HEIGHT;
+  function rowLengthMarkup() {
+    return Chart.rowLengthSvg(rowLengthRows, { width: 800, heading: `Zeilenlängen im Vergleich: ${Chart.headingOf({ ...result.scan, laenge: '10 bis 120' })}` });
+  }
+
+  function saveSvgOf(markup, name) {
+    download(new Blob(['<?xml version="1.0" encoding="UTF-8"?>\n', markup], { type: 'image/svg+xml' }), name);
+  }
+
+  // The picture at twice its size on white.
+  function savePngOf(markup, name) {
+    const size = /<svg[^>]*\swidth="([\d.]+)"[^>]*\sheight="([\d.]+)"/.exec(markup);
+    const width = Number(size[1]), height = Number(size[2]);
     const image = new Image();
     image.onload = () => {
-      const canvas = Object.assign(document.createElement('canvas'), { width: width * 2, height: height * 2 });
+      const canvas = Object.assign(document.createElement('canvas'), { width: Math.round(width * 2), height: Math.round(height * 2) });
       const context = canvas.getContext('2d');
       context.fillStyle = '#ffffff';
       context.fillRect(0, 0, canvas.width, canvas.height);
       context.drawImage(image, 0, 0, canvas.width, canvas.height);
       canvas.toBlob((blob) => {
-        if (blob) download(blob, baseName() + '.png'); else showError('Das Bild ließ sich nicht als PNG schreiben.');
+        if (blob) download(blob, name); else showError('Das Bild ließ sich nicht als PNG schreiben.');
       }, 'image/png');
     };
     image.onerror = () => showError('Das Bild ließ sich nicht als PNG schreiben.');
-    image.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(chartMarkup());
+    image.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(markup);
   }
+
+  function saveSvg() { if (result) saveSvgOf(chartMarkup(), baseName() + '.svg'); }
+  function savePng() { if (result) savePngOf(chartMarkup(), baseName() + '.png'); }
+  function saveRowLengthSvg() { if (result && rowLengthRows) saveSvgOf(rowLengthMarkup(), baseName() + '_zeilenlaengen.svg'); }
+  function saveRowLengthPng() { if (result && rowLengthRows) savePngOf(rowLengthMarkup(), baseName() + '_zeilenlaengen.png'); }
 
   // ---- Link. ----
   function linkFor(von, bis, laenge) {
@@ -566,6 +592,8 @@
   $('png-speichern').addEventListener('click', savePng);
   $('vergleich-start').addEventListener('click', compareRowLengths);
   $('vergleich-speichern').addEventListener('click', saveRowLengths);
+  $('vergleich-svg-speichern').addEventListener('click', saveRowLengthSvg);
+  $('vergleich-png-speichern').addEventListener('click', saveRowLengthPng);
   $('link').addEventListener('click', copyLink);
   $('hilfe-knopf').addEventListener('click', () => {
     $('hilfe-text').open = true;

@@ -1,148 +1,540 @@
 'use strict';
-// The chart as SVG, in the geometry and colours of the graph window's picture (769 × 377):
-// sticks for h(x), open bars for B(n;p;x), and on request the three models with their legend.
+// The page's charts as SVG drawn in CSS pixels at the width they are given: the distribution of
+// the rows (h(x) as filled bars, B(n;p;x) as open bars, the models as lines with points) with its
+// axes fitted to what it shows, and the row lengths compared. The colours written into the
+// markup are the light ones, so a saved picture looks the same anywhere; on the page the
+// stylesheet's custom properties override them (dark mode).
 (function () {
-  const WIDTH = 769, HEIGHT = 377;
-  const UNIT = 35;
-  const CHART_COLOR = '#000080';  // the colour grid's preset, index 4
-  const MODEL_COLORS = { cramer: '#009E73', poisson: '#D55E00', montgomery: '#0072B2' };
-  const LEGEND_WIDTH = 230, LEGEND_HEIGHT = 92;
-
-  const esc = (text) => String(text).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
-  // Picture pixels are whole numbers; a 1-pixel line lies on the pixel centres.
-  const line = (x1, y1, x2, y2, color) =>
-    `<line x1="${x1 + 0.5}" y1="${y1 + 0.5}" x2="${x2 + 0.5}" y2="${y2 + 0.5}" stroke="${color}"/>`;
-  const text = (x, y, content, extra = '') =>
-    `<text x="${x}" y="${y}" dominant-baseline="hanging"${extra}>${esc(content)}</text>`;
-
-  function roundHalfEven(v) {
-    const f = Math.floor(v), d = v - f;
-    if (d > 0.5) return f + 1;
-    if (d < 0.5) return f;
-    return f % 2 === 0 ? f : f + 1;
-  }
-
-  // shares: h(0..20); fit: the engine's {ok, n, p, bars: B(n;p;x) from x = 0 as the graph window
-  // draws them}; models: the engine's models or null.
-  function chartSvg({ shares, fit, models, showModels, title }) {
-    const originX = Math.trunc(WIDTH / 16), baseline = Math.trunc(HEIGHT / 8) * 7;
-    const heightOf = (value) => roundHalfEven(baseline - UNIT * value * 20);
-    const parts = [];
-    parts.push(`<svg xmlns="http://www.w3.org/2000/svg" width="${WIDTH}" height="${HEIGHT}" viewBox="0 0 ${WIDTH} ${HEIGHT}" role="img" aria-labelledby="bild-titel" font-family="Arial, 'Liberation Sans', sans-serif" font-size="11">`);
-    parts.push(`<title id="bild-titel">${esc(title || 'Diagramm von h(x) und B(n;p)')}</title>`);
-    parts.push(`<rect x="0.5" y="0.5" width="${WIDTH - 1}" height="${HEIGHT - 1}" fill="#FFFFFF" stroke="#000000"/>`);
-    const right = WIDTH - 40;
-    parts.push(line(40, baseline, right, baseline, '#000000'));
-    parts.push(text(right, baseline + 10, 'x'));
-    parts.push(line(right, baseline, right - 8, baseline - 3, '#000000'));
-    parts.push(line(right, baseline, right - 8, baseline + 3, '#000000'));
-    parts.push(line(originX, 20, originX, HEIGHT - 30, '#000000'));
-    parts.push(text(originX + 15, 15, 'h(x), B(n;p;k)'));
-    parts.push(line(originX, 20, originX + 3, 28, '#000000'));
-    parts.push(line(originX, 20, originX - 3, 28, '#000000'));
-    for (let i = 0; i <= 18; i++) {
-      const x = originX + i * UNIT;
-      parts.push(line(x, baseline, x, baseline + 3, '#000000'));
-      parts.push(text(x - 2, baseline + 5, String(i)));
-    }
-    for (let i = 1; i <= 4; i++) {
-      const y = baseline - 2 * UNIT * i;
-      parts.push(line(originX, y, originX - 3, y, '#000000'));
-      parts.push(text(originX - 20, y - 6, `0,${i}`));
-    }
-    parts.push(`<g class="staebe">`);
-    for (let x = 0; x <= 18; x++) parts.push(line(originX + x * UNIT, baseline, originX + x * UNIT, heightOf(shares[x]), CHART_COLOR));
-    parts.push(`</g>`);
-    if (fit && fit.ok && fit.bars) {
-      const half = UNIT >> 1;
-      parts.push(`<g class="saeulen">`);
-      // As the graph window draws them: the bar for x = 0 whatever n is, then bars up to n or
-      // until the next would begin right of the picture.
-      for (let x = 0; x < fit.bars.length && (x === 0 || x <= fit.n) && originX + x * UNIT - half < WIDTH; x++) {
-        const cx = originX + x * UNIT, y = heightOf(fit.bars[x]);
-        parts.push(line(cx - half, baseline, cx - half, y, CHART_COLOR));
-        parts.push(line(cx + half, baseline, cx + half, y, CHART_COLOR));
-        parts.push(line(cx - half, y, cx + half, y, CHART_COLOR));
-      }
-      parts.push(`</g>`);
-    }
-    if (showModels && models) parts.push(modelsSvg(models, originX, heightOf));
-    parts.push('</svg>');
-    return parts.join('\n');
-  }
-
-  const markers = {
-    cramer: (x, y, c) => `<rect x="${x - 2}" y="${y - 2}" width="5" height="5" fill="${c}"/>`,
-    poisson: (x, y, c) => `<path d="M${x + 0.5} ${y - 2.5}L${x + 3.5} ${y + 0.5}L${x + 0.5} ${y + 3.5}L${x - 2.5} ${y + 0.5}Z" fill="none" stroke="${c}"/>`,
-    montgomery: (x, y, c) => line(x - 3, y - 3, x + 3, y + 3, c) + line(x - 3, y + 3, x + 3, y - 3, c),
+  const FONT = 13;
+  const COLORS = {
+    grund: '#ffffff', text: '#1a1a1a', achse: '#444444', gitter: '#e4e4e4', auswahl: '#fff1b8',
+    h: '#4a6fa5', b: '#1a1a1a', cramer: '#009E73', poisson: '#D55E00', montgomery: '#0072B2', gerade: '#767676',
+  };
+  const MODELS = ['cramer', 'poisson', 'montgomery'];
+  const MODEL_NAMES = { cramer: 'Cramér', poisson: 'Poisson', montgomery: 'M–S' };
+  // A point's shape besides its colour, centred on 0,0.
+  const SHAPES = {
+    cramer: 'M-3.5 -3.5H3.5V3.5H-3.5Z',
+    poisson: 'M0 -4.5L4.5 0L0 4.5L-4.5 0Z',
+    montgomery: 'M0 -4.5L4.5 3.5H-4.5Z',
   };
 
-  function modelsSvg(models, originX, heightOf) {
-    const parts = ['<g class="modelle">'];
-    const axisEnd = WIDTH - 40;
-    for (const name of ['cramer', 'poisson', 'montgomery']) {
-      const color = MODEL_COLORS[name], shares = models[name] || [];
-      const points = [];
-      for (let k = 0; k < 21 && k < shares.length; k++) {
-        const x = originX + k * UNIT;
-        if (x > axisEnd) break;
-        points.push([x, heightOf(shares[k])]);
-      }
-      parts.push(`<g class="modell-${name}">`);
-      for (let i = 1; i < points.length; i++) parts.push(line(points[i - 1][0], points[i - 1][1], points[i][0], points[i][1], color));
-      for (const [x, y] of points) parts.push(markers[name](x, y, color));
-      parts.push('</g>');
+  const esc = (text) => String(text).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+  const r1 = (v) => Math.round(v * 10) / 10;
+
+  // ---- Numbers in the page's format: decimal comma, dot groups from five digits on. ----
+  function groupDigits(digits) {
+    return digits.length >= 5 ? digits.replace(/\B(?=(\d{3})+(?!\d))/g, '.') : digits;
+  }
+  function formatInteger(value) {
+    const shared = window.PrimzeilenNumbers;
+    if (shared && typeof shared.format === 'function') return shared.format(value);
+    return (value < 0 ? '-' : '') + groupDigits(String(Math.abs(Math.round(value))));
+  }
+  // Fixed decimals; a value exactly half way rounds to the even digit, as the engine's texts do.
+  function formatFixed(value, decimals) {
+    const scaled = value * 10 ** decimals;
+    let whole = Math.round(scaled);
+    if (Math.abs(scaled - Math.trunc(scaled)) === 0.5) whole = 2 * Math.round(scaled / 2);
+    const negative = whole < 0;
+    const digits = String(Math.abs(whole)).padStart(decimals + 1, '0');
+    const integer = digits.slice(0, digits.length - decimals), fraction = digits.slice(digits.length - decimals);
+    return (negative ? '-' : '') + groupDigits(integer) + (decimals > 0 ? ',' + fraction : '');
+  }
+
+  // ---- The binomial distribution, stable for any n: logarithms of the gamma function. ----
+  const LANCZOS = [0.99999999999980993, 676.5203681218851, -1259.1392167224028, 771.32342877765313,
+    -176.61503916999185, 12.507343278686905, -0.13857109526572012, 9.9843695780195716e-6, 1.5056327351493116e-7];
+  function logGamma(x) {
+    if (x < 0.5) return Math.log(Math.PI / Math.abs(Math.sin(Math.PI * x))) - logGamma(1 - x);
+    x -= 1;
+    let a = LANCZOS[0];
+    const t = x + 7.5;
+    for (let i = 1; i < 9; i++) a += LANCZOS[i] / (x + i);
+    return 0.5 * Math.log(2 * Math.PI) + (x + 0.5) * Math.log(t) - t + Math.log(a);
+  }
+  function binomial(n, p, k) {
+    if (!(k >= 0 && k <= n)) return 0;
+    if (p <= 0) return k === 0 ? 1 : 0;
+    if (p >= 1) return k === n ? 1 : 0;
+    return Math.exp(logGamma(n + 1) - logGamma(k + 1) - logGamma(n - k + 1) + k * Math.log(p) + (n - k) * Math.log1p(-p));
+  }
+  // The counts k where B(n;p;k) is large enough to be seen, outward from the mode.
+  const VISIBLE = 5e-4;
+  function binomialSpan(n, p) {
+    const mode = Math.min(n, Math.max(0, Math.floor((n + 1) * p)));
+    let lo = mode, hi = mode;
+    while (lo > 0 && binomial(n, p, lo - 1) >= VISIBLE) lo--;
+    while (hi < n && binomial(n, p, hi + 1) >= VISIBLE) hi++;
+    return [lo, hi];
+  }
+
+  // ---- Axes. ----
+  function niceStep(rough) {
+    const power = 10 ** Math.floor(Math.log10(rough));
+    for (const m of [1, 2, 2.5, 5]) if (m * power >= rough - 1e-12 * power) return { step: m * power, power, m };
+    return { step: 10 * power, power: 10 * power, m: 1 };
+  }
+  function valueAxis(largest, length, minimum = 0) {
+    const top = Math.max(largest, minimum) * 1.08 || 1;
+    const count = Math.max(2, Math.floor(length / 46));
+    const { step, power, m } = niceStep(top / count);
+    const decimals = Math.max(0, -Math.round(Math.log10(power))) + (m === 2.5 ? 1 : 0);
+    const max = Math.ceil(top / step - 1e-9) * step;
+    const ticks = [];
+    for (let i = 0; i * step <= max + step * 1e-9; i++) ticks.push({ value: i * step, text: formatFixed(i * step, decimals) });
+    return { max, ticks };
+  }
+  // Integer ticks far enough apart for their labels.
+  function countTicks(first, last, pixelsPerCount, widest) {
+    const room = widest * FONT * 0.62 + 10;
+    let step = 1;
+    for (const candidate of [1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000, 2000, 2500, 5000, 10000, 20000, 50000, 1e5, 2e5, 5e5, 1e6, 2e6, 5e6, 1e7]) {
+      step = candidate;
+      if (candidate * pixelsPerCount >= room) break;
     }
-    const right = WIDTH - 6, left = right - LEGEND_WIDTH;
-    parts.push(`<rect x="${left + 0.5}" y="6.5" width="${LEGEND_WIDTH - 1}" height="${LEGEND_HEIGHT - 1}" fill="#FFFFFF" stroke="#000000"/>`);
-    const legend = models.legend || [];
-    for (let i = 0; i < 6; i++) {
-      const y = 16 + 15 * i;
-      if (i === 0) {
-        parts.push(line(left + 12, y + 4, left + 12, y - 4, CHART_COLOR));
-      } else if (i === 1) {
-        parts.push(line(left + 8, y + 4, left + 8, y - 3, CHART_COLOR), line(left + 8, y - 3, left + 16, y - 3, CHART_COLOR),
-          line(left + 16, y - 3, left + 16, y + 4, CHART_COLOR));
-      } else if (i < 5) {
-        const name = ['cramer', 'poisson', 'montgomery'][i - 2];
-        parts.push(line(left + 5, y, left + 19, y, MODEL_COLORS[name]), markers[name](left + 12, y, MODEL_COLORS[name]));
-      }
-      if (legend[i] !== undefined) parts.push(text(i === 5 ? left + 8 : left + 24, y - 7, legend[i]));
+    const ticks = [];
+    for (let k = Math.ceil(first / step) * step; k <= last; k += step) ticks.push(k);
+    return ticks;
+  }
+  const textWidth = (text, size = FONT) => String(text).length * size * 0.62;
+
+  // ---- The distribution: what can be drawn, before any pixel. ----
+  // data: the scan's {distribution, shares, fit, table}, models (the engine's, or null) and
+  // showModels.
+  function distributionSeries(data) {
+    const entries = data.distribution || [];
+    const total = entries.reduce((sum, e) => sum + e.rows, 0);
+    const h = total > 0 ? entries.map((e) => ({ k: e.k, value: e.rows / total, rows: e.rows })) : [];
+    const fit = data.fit && data.fit.ok && Number.isFinite(data.fit.n) && Number.isFinite(data.fit.p) ? data.fit : null;
+    let lo = h.length ? h[0].k : 0, hi = h.length ? h[h.length - 1].k : 0;
+    let bSpan = null;
+    if (fit) {
+      bSpan = binomialSpan(fit.n, fit.p);
+      if (!h.length) [lo, hi] = bSpan;
+      lo = Math.min(lo, bSpan[0]);
+      hi = Math.max(hi, bSpan[1]);
+    }
+    const whole = data.showModels && data.models && data.models.whole ? data.models.whole : null;
+    if (whole) {
+      const length = Math.max(...MODELS.map((name) => (whole[name] || []).length));
+      if (length > 0) { lo = Math.min(lo, whole.first); hi = Math.max(hi, whole.first + length - 1); }
+    }
+    // From 0 where 0 lies within one width of the counts that occur.
+    const first = lo <= hi - lo ? 0 : lo, last = Math.max(hi, first);
+    const series = { h: h.filter((e) => e.k >= first && e.k <= last), b: [], first, last, total, fit, whole };
+    if (fit) for (let k = Math.max(first, bSpan[0]); k <= Math.min(last, bSpan[1]); k++) series.b.push({ k, value: binomial(fit.n, fit.p, k) });
+    // The models over every count that occurs, and below it down to 0 from their 0..20 shares.
+    for (const name of MODELS) {
+      series[name] = [];
+      if (!whole || !whole[name]) continue;
+      const low = (data.models[name] || []).slice(0, whole.first).map((value, k) => ({ k, value }));
+      const high = whole[name].map((value, i) => ({ k: whole.first + i, value }));
+      series[name] = [...low, ...high].filter((e) => Number.isFinite(e.value) && e.k >= first && e.k <= last);
+    }
+    return series;
+  }
+
+  // The names of the series a chart can show, in the legend's order.
+  function seriesNames(series) {
+    return ['h', 'b', ...MODELS].filter((name) => series[name].length > 0);
+  }
+
+  function legendTexts(data) {
+    const legend = (data.showModels && data.models && data.models.legend) || [];
+    const fields = data.fit && data.fit.ok && data.fit.fields;
+    return {
+      h: legend[0] || 'h(x): beobachtete Häufigkeiten',
+      b: legend[1] || (fields ? `B(${fields.n};${fields.p}): angepasste Binomialverteilung` : 'B(n;p)'),
+      cramer: legend[2] || 'Cramér-Modell', poisson: legend[3] || 'Poisson (Gallagher)', montgomery: legend[4] || 'Montgomery–Soundararajan',
+      note: legend[5] || '',
+      // Why the models asked for are not drawn, in the engine's words.
+      failure: data.showModels && data.models && data.models.ok === false
+        ? `Keine Modelle: ${data.models.message || 'sie ließen sich für diesen Bereich nicht berechnen.'}` : '',
+    };
+  }
+
+  // Where everything lies at a width; hidden: the names of the series switched off.
+  function distributionLayout(series, width, hidden, extraTop = 0) {
+    const shown = seriesNames(series).filter((name) => !hidden.has(name));
+    let largest = 0;
+    for (const name of shown) for (const e of series[name]) largest = Math.max(largest, e.value);
+    const plotHeight = Math.round(Math.min(340, Math.max(220, width * 0.42)));
+    const y = valueAxis(largest, plotHeight, 0.01);
+    const widestY = Math.max(...y.ticks.map((t) => textWidth(t.text)));
+    const left = Math.ceil(widestY + 16), right = width - 14;
+    const top = extraTop + 30, bottom = top + plotHeight;
+    const count = series.last - series.first + 1;
+    const slot = (right - left) / count;
+    const at = (k) => left + (k - series.first + 0.5) * slot;
+    const yAt = (value) => bottom - (value / y.max) * plotHeight;
+    const xTicks = countTicks(series.first, series.last, slot, Math.max(textWidth(formatInteger(series.last)), textWidth(formatInteger(series.first))) / (FONT * 0.62));
+    return { shown, left, right, top, bottom, slot, at, yAt, y, xTicks, height: bottom + 50 };
+  }
+
+  function text(x, y, content, extra = '') {
+    return `<text class="d-text" x="${r1(x)}" y="${r1(y)}" fill="${COLORS.text}"${extra}>${esc(content)}</text>`;
+  }
+  const headingText = (content) => text(12, 20, content, ' font-size="15" font-weight="bold"');
+
+  // A model's line through its points; with hundreds of counts per pixel only the highest point
+  // of each pixel column is kept, so the markup stays small and the curve's peaks stay.
+  function modelMarkup(name, points, layout) {
+    const columns = new Map();
+    for (const e of points) {
+      const x = Math.round(layout.at(e.k)), y = layout.yAt(e.value);
+      const old = columns.get(x);
+      if (!old || y < old[1]) columns.set(x, [layout.at(e.k), y]);
+    }
+    const vertices = [...columns.values()];
+    const parts = [`<g class="reihe" data-reihe="${name}">`,
+      `<polyline class="linie d-${name}" fill="none" stroke="${COLORS[name]}" stroke-width="2" stroke-linejoin="round" points="${vertices.map(([x, y]) => `${r1(x)},${r1(y)}`).join(' ')}"/>`];
+    if (layout.slot >= 9) {
+      for (const [x, y] of vertices) parts.push(`<path class="punkt d-${name}" transform="translate(${r1(x)} ${r1(y)})" d="${SHAPES[name]}" fill="${COLORS[name]}"/>`);
     }
     parts.push('</g>');
-    return parts.join('\n');
+    return parts.join('');
   }
 
-  // The fitted n over the row length L beside n* = L/(ln L + 1,415) and n = L.
-  function rowLengthSvg(rows) {
-    const W = 640, H = 320, left = 48, right = W - 16, top = 16, bottom = H - 40;
-    const number = (t) => parseFloat(String(t).replace(/\s/g, '').replace(',', '.'));
-    const points = rows.map((r) => ({ L: number(r.length), n: number(r.n), nStar: number(r.nStar) }));
-    const maxY = Math.max(10, ...points.filter((p) => Number.isFinite(p.n)).map((p) => p.n), ...points.map((p) => p.nStar)) * 1.2;
-    const step = maxY > 60 ? 20 : maxY > 30 ? 10 : 5;
-    const sx = (L) => left + (L - 10) / 110 * (right - left);
-    const sy = (n) => bottom - n / maxY * (bottom - top);
-    const p = [`<svg xmlns="http://www.w3.org/2000/svg" width="${W}" height="${H}" viewBox="0 0 ${W} ${H}" role="img" aria-labelledby="vergleich-bild-titel" font-family="Arial, 'Liberation Sans', sans-serif" font-size="11">`,
-      `<title id="vergleich-bild-titel">Angepasstes n über der Zeilenlänge</title>`,
-      `<rect x="0.5" y="0.5" width="${W - 1}" height="${H - 1}" fill="#FFFFFF" stroke="#000000"/>`,
-      `<defs><clipPath id="flaeche"><rect x="${left}" y="${top}" width="${right - left}" height="${bottom - top}"/></clipPath></defs>`];
-    p.push(`<line x1="${left}" y1="${bottom}" x2="${right}" y2="${bottom}" stroke="#000"/>`, `<line x1="${left}" y1="${top}" x2="${left}" y2="${bottom}" stroke="#000"/>`);
-    for (let L = 10; L <= 120; L += 10) p.push(`<line x1="${sx(L)}" y1="${bottom}" x2="${sx(L)}" y2="${bottom + 4}" stroke="#000"/>`, `<text x="${sx(L)}" y="${bottom + 16}" text-anchor="middle">${L}</text>`);
-    p.push(`<text x="${(left + right) / 2}" y="${H - 8}" text-anchor="middle">Zeilenlänge L</text>`);
-    for (let n = 0; n <= maxY; n += step) p.push(`<line x1="${left - 4}" y1="${sy(n)}" x2="${left}" y2="${sy(n)}" stroke="#000"/>`, `<text x="${left - 7}" y="${sy(n) + 4}" text-anchor="end">${n}</text>`);
-    p.push(`<text x="${left + 6}" y="${top + 2}" dominant-baseline="hanging">n</text>`);
-    p.push(`<g clip-path="url(#flaeche)"><line x1="${sx(10)}" y1="${sy(10)}" x2="${sx(120)}" y2="${sy(120)}" stroke="#808080" stroke-dasharray="5 4"/>`);
-    p.push(`<polyline fill="none" stroke="${MODEL_COLORS.montgomery}" stroke-width="1.5" points="${points.map((q) => `${sx(q.L).toFixed(1)},${sy(q.nStar).toFixed(1)}`).join(' ')}"/>`);
-    for (const q of points) if (Number.isFinite(q.n)) p.push(`<circle cx="${sx(q.L).toFixed(1)}" cy="${sy(q.n).toFixed(1)}" r="2.2" fill="${CHART_COLOR}"/>`);
-    p.push('</g>');
-    const lx = right - 220, ly = bottom - 60;
-    p.push(`<rect x="${lx}" y="${ly}" width="214" height="52" fill="#fff" stroke="#000"/>`,
-      `<circle cx="${lx + 12}" cy="${ly + 11}" r="2.5" fill="${CHART_COLOR}"/><text x="${lx + 24}" y="${ly + 15}">angepasstes n</text>`,
-      `<line x1="${lx + 5}" y1="${ly + 26}" x2="${lx + 19}" y2="${ly + 26}" stroke="${MODEL_COLORS.montgomery}" stroke-width="1.5"/><text x="${lx + 24}" y="${ly + 30}">n* = L/(ln L + 1,415)</text>`,
-      `<line x1="${lx + 5}" y1="${ly + 41}" x2="${lx + 19}" y2="${ly + 41}" stroke="#808080" stroke-dasharray="5 4"/><text x="${lx + 24}" y="${ly + 45}">n = L</text>`);
+  // The distribution chart as SVG markup. options: width, hidden (a Set of series names),
+  // heading (a title line on top, for saved pictures), legend (draw the legend into the picture).
+  function distributionSvg(data, options = {}) {
+    const width = Math.max(240, Math.floor(options.width || 800));
+    const hidden = options.hidden || new Set();
+    const series = distributionSeries(data);
+    const headingHeight = options.heading ? 28 : 0;
+    const layout = distributionLayout(series, width, hidden, headingHeight);
+    const texts = legendTexts(data);
+    const legendLines = !options.legend ? [] : [...layout.shown, ...(texts.note && layout.shown.some((n) => MODELS.includes(n)) ? ['note'] : []),
+      ...(texts.failure ? ['failure'] : [])];
+    const height = layout.height + (legendLines.length ? legendLines.length * 20 + 8 : 0);
+    const { left, right, top, bottom } = layout;
+    const p = [`<svg xmlns="http://www.w3.org/2000/svg" class="diagramm" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}" font-family="Arial, 'Liberation Sans', sans-serif" font-size="${FONT}">`,
+      `<title>${esc(options.heading || 'Diagramm von h(x) und B(n;p)')}</title>`,
+      `<rect class="d-grund" x="0" y="0" width="${width}" height="${height}" fill="${COLORS.grund}"/>`];
+    if (options.heading) p.push(headingText(options.heading));
+    p.push(`<rect class="flaeche" x="${left}" y="${top}" width="${r1(right - left)}" height="${r1(bottom - top)}" fill="none"/>`);
+    p.push(`<rect class="auswahl d-auswahl" x="0" y="${top}" width="0" height="${r1(bottom - top)}" fill="${COLORS.auswahl}" visibility="hidden"/>`);
+    for (const tick of layout.y.ticks) {
+      const y = r1(layout.yAt(tick.value));
+      if (tick.value > 0) p.push(`<line class="d-gitter" x1="${left}" y1="${y}" x2="${r1(right)}" y2="${y}" stroke="${COLORS.gitter}"/>`);
+      p.push(`<line class="d-achse" x1="${left - 4}" y1="${y}" x2="${left}" y2="${y}" stroke="${COLORS.achse}"/>`);
+      p.push(text(left - 7, y + 4.5, tick.text, ' text-anchor="end"'));
+    }
+    p.push(text(left, top - 10, 'Anteil der Zeilen: h(x), B(n;p;x)'));
+    for (const k of layout.xTicks) {
+      const x = r1(layout.at(k));
+      if (x - textWidth(formatInteger(k)) / 2 < 2 || x + textWidth(formatInteger(k)) / 2 > width - 2) continue;
+      p.push(`<line class="d-achse" x1="${x}" y1="${bottom}" x2="${x}" y2="${bottom + 4}" stroke="${COLORS.achse}"/>`);
+      p.push(text(x, bottom + 21, formatInteger(k), ' text-anchor="middle"'));
+    }
+    p.push(text(right, bottom + 42, 'x: Primzahlen in der Zeile', ' text-anchor="end"'));
+    const slot = layout.slot;
+    if (layout.shown.includes('h')) {
+      // At least 2 px wide, so a count among thousands still shows; kept inside the plot.
+      const w = Math.max(slot * 0.56, 2);
+      p.push('<g class="reihe" data-reihe="h">');
+      for (const e of series.h) {
+        const y = layout.yAt(e.value);
+        const x0 = Math.min(Math.max(left, layout.at(e.k) - w / 2), right - w);
+        p.push(`<rect class="marke d-h" data-k="${e.k}" x="${r1(x0)}" y="${r1(y)}" width="${r1(w)}" height="${r1(bottom - y)}" fill="${COLORS.h}"/>`);
+      }
+      p.push('</g>');
+    }
+    if (layout.shown.includes('b')) {
+      const w = slot * 0.84, stroke = slot >= 8 ? 2 : 1;
+      p.push(`<g class="reihe" data-reihe="b" fill="none" stroke="${COLORS.b}" stroke-width="${stroke}">`);
+      for (const e of series.b) {
+        const x = layout.at(e.k), y = r1(layout.yAt(e.value));
+        p.push(`<path class="marke d-b" d="M${r1(x - w / 2)} ${bottom}V${y}H${r1(x + w / 2)}V${bottom}"/>`);
+      }
+      p.push('</g>');
+    }
+    for (const name of MODELS) if (layout.shown.includes(name)) p.push(modelMarkup(name, series[name], layout));
+    p.push(`<line class="d-achse" x1="${left}" y1="${bottom}" x2="${r1(right)}" y2="${bottom}" stroke="${COLORS.achse}"/>`);
+    p.push(`<line class="d-achse" x1="${left}" y1="${top}" x2="${left}" y2="${bottom}" stroke="${COLORS.achse}"/>`);
+    legendLines.forEach((name, i) => {
+      const y = layout.height + 8 + i * 20;
+      const plain = name === 'note' || name === 'failure';
+      if (!plain) p.push(swatchSvg(name, 14, y + 1));
+      p.push(text(plain ? 14 : 40, y + 14, texts[name]));
+    });
     p.push('</svg>');
-    return p.join('\n');
+    return { markup: p.join(''), series, layout, texts };
   }
 
-  window.PrimzeilenChart = { chartSvg, rowLengthSvg, WIDTH, HEIGHT, MODEL_COLORS, CHART_COLOR };
+  // A legend's sample of a series in a 22 × 16 box.
+  function swatchSvg(name, x, y) {
+    if (name === 'h') return `<rect class="d-h" x="${x + 6}" y="${y + 2}" width="10" height="14" fill="${COLORS.h}"/>`;
+    if (name === 'b') return `<path class="d-b" d="M${x + 2} ${y + 16}V${y + 3}H${x + 20}V${y + 16}" fill="none" stroke="${COLORS.b}" stroke-width="2"/>`;
+    return `<line class="linie d-${name}" x1="${x}" y1="${y + 9}" x2="${x + 22}" y2="${y + 9}" stroke="${COLORS[name]}" stroke-width="2"/>` +
+      `<path class="punkt d-${name}" transform="translate(${x + 11} ${y + 9})" d="${SHAPES[name]}" fill="${COLORS[name]}"/>`;
+  }
+
+  // ---- The distribution on the page: drawn at its box's width, a legend of switches, and the
+  // exact values of one x at a time on hover, tap and arrow keys. ----
+  class DistributionChart {
+    constructor(box) {
+      this.box = box;
+      this.data = null;
+      this.hidden = new Set();
+      this.selected = null;
+      this.width = 0;
+      box.replaceChildren();
+      this.area = Object.assign(document.createElement('div'), { className: 'diagramm-flaeche', tabIndex: 0 });
+      this.area.setAttribute('role', 'group');
+      this.area.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p); x wählen mit Pfeiltasten, Bild auf/ab, Pos1 und Ende');
+      this.area.setAttribute('aria-describedby', 'bild-wert');
+      this.readout = Object.assign(document.createElement('p'), { className: 'diagramm-wert', id: 'bild-wert' });
+      this.readout.setAttribute('aria-live', 'polite');
+      this.legend = Object.assign(document.createElement('div'), { className: 'diagramm-legende' });
+      this.legend.setAttribute('role', 'group');
+      this.legend.setAttribute('aria-label', 'Legende; jeder Eintrag blendet seine Reihe ein oder aus');
+      box.append(this.area, this.readout, this.legend);
+      this.area.addEventListener('keydown', (event) => this.key(event));
+      this.area.addEventListener('focus', () => { if (this.selected === null) this.select(this.defaultCount()); });
+      this.area.addEventListener('pointermove', (event) => this.point(event));
+      this.area.addEventListener('pointerdown', (event) => this.point(event));
+      this.observer = new ResizeObserver(() => this.resize());
+      this.observer.observe(box);
+    }
+
+    show(data) {
+      const fresh = !this.data || this.data.key !== data.key;
+      this.data = data;
+      if (fresh) { this.selected = null; this.hidden.clear(); }
+      this.width = 0;
+      this.legendFor = null;
+      this.resize();
+    }
+
+    resize() {
+      if (!this.data || !this.box.isConnected) return;
+      const width = Math.floor(this.box.clientWidth);
+      if (width <= 0 || width === this.width) return;
+      this.width = width;
+      this.draw();
+    }
+
+    draw() {
+      const drawn = distributionSvg(this.data, { width: this.width, hidden: this.hidden });
+      this.drawn = drawn;
+      this.area.innerHTML = drawn.markup;
+      const svg = this.area.querySelector('svg');
+      svg.setAttribute('role', 'img');
+      svg.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p)');
+      svg.setAttribute('aria-describedby', 'bild-text');
+      if (this.selected !== null && (this.selected < drawn.series.first || this.selected > drawn.series.last)) this.selected = null;
+      this.mark();
+      // The legend is built once per data, so a switch keeps its focus.
+      if (this.legendFor !== this.data) { this.buildLegend(); this.legendFor = this.data; }
+    }
+
+    buildLegend() {
+      const { series, texts } = this.drawn;
+      const buttons = seriesNames(series).map((name) => {
+        const button = Object.assign(document.createElement('button'), { type: 'button', className: 'legende-eintrag' });
+        button.dataset.reihe = name;
+        button.setAttribute('aria-pressed', String(!this.hidden.has(name)));
+        button.innerHTML = `<svg class="diagramm muster" width="22" height="18" viewBox="0 0 22 18" aria-hidden="true">${swatchSvg(name, 0, 0)}</svg>`;
+        button.append(texts[name]);
+        button.addEventListener('click', () => this.toggle(name, button));
+        return button;
+      });
+      const parts = [...buttons];
+      if (texts.note && buttons.some((b) => MODELS.includes(b.dataset.reihe))) {
+        parts.push(Object.assign(document.createElement('span'), { className: 'legende-hinweis', textContent: texts.note }));
+      }
+      if (texts.failure) parts.push(Object.assign(document.createElement('span'), { className: 'legende-hinweis modelle-fehlen', textContent: texts.failure }));
+      this.legend.replaceChildren(...parts);
+    }
+
+    toggle(name, button) {
+      if (this.hidden.has(name)) this.hidden.delete(name); else this.hidden.add(name);
+      button.setAttribute('aria-pressed', String(!this.hidden.has(name)));
+      this.draw();
+    }
+
+    // The x with the most rows, where the eye goes first.
+    defaultCount() {
+      const { h, first } = this.drawn.series;
+      return h.length ? h.reduce((a, b) => (b.value > a.value ? b : a)).k : first;
+    }
+
+    key(event) {
+      const { first, last } = this.drawn.series;
+      const now = this.selected === null ? this.defaultCount() : this.selected;
+      // Arrows go from count to count; Bild auf/ab jump a twentieth of the axis, at least 10.
+      const jump = Math.max(10, Math.round((last - first) / 20));
+      // Where counts lie closer than 3 px the arrows go from one that occurs to the next.
+      const occurring = this.drawn.layout.slot < 3 ? this.drawn.series.h.map((e) => e.k) : null;
+      const before = occurring ? (occurring.filter((k) => k < now).pop() ?? now) : now - 1;
+      const after = occurring ? (occurring.find((k) => k > now) ?? now) : now + 1;
+      const moves = { ArrowLeft: before, ArrowRight: after, ArrowDown: before, ArrowUp: after,
+        Home: first, End: last, PageDown: now - jump, PageUp: now + jump };
+      if (!(event.key in moves)) return;
+      event.preventDefault();
+      this.select(Math.min(last, Math.max(first, moves[event.key])));
+    }
+
+    point(event) {
+      const svg = this.area.querySelector('svg');
+      if (!svg) return;
+      const { layout, series } = this.drawn;
+      const x = event.clientX - svg.getBoundingClientRect().left;
+      if (x < layout.left || x > layout.right) return;
+      const k = series.first + Math.floor((x - layout.left) / layout.slot);
+      this.select(Math.min(series.last, Math.max(series.first, k)));
+    }
+
+    select(k) {
+      this.selected = k;
+      this.mark();
+    }
+
+    mark() {
+      const band = this.area.querySelector('.auswahl');
+      if (!band) return;
+      if (this.selected === null) {
+        band.setAttribute('visibility', 'hidden');
+        this.readout.textContent = 'Genaue Werte: Zeiger auf das Diagramm, antippen oder mit den Pfeiltasten wählen.';
+        return;
+      }
+      const { layout } = this.drawn;
+      const w = Math.max(layout.slot, 2);
+      band.setAttribute('x', r1(layout.at(this.selected) - w / 2));
+      band.setAttribute('width', r1(w));
+      band.setAttribute('visibility', 'visible');
+      this.readout.replaceChildren(...valuesOf(this.data, this.drawn, this.selected));
+    }
+  }
+
+  // The values at x = k, as the table writes them where it has them.
+  function valuesOf(data, drawn, k) {
+    const { series } = drawn;
+    const table = data.fit && data.fit.ok && data.fit.table;
+    // The table holds x = 0..18 in its columns 1..19.
+    const tableColumn = table && k >= 0 && k + 1 < table[0].length ? k + 1 : -1;
+    const parts = [];
+    const add = (name, label, value) => {
+      const span = Object.assign(document.createElement('span'), { className: 'wert' });
+      span.dataset.reihe = name;
+      span.append(label, Object.assign(document.createElement('b'), { textContent: value }));
+      if (parts.length) parts.push('; ');
+      parts.push(span);
+      return span;
+    };
+    add('x', 'x = ', formatInteger(k));
+    const h = series.h.find((e) => e.k === k);
+    // The table's h(x) shares out the rows of at most 20 primes; the chart shares out all rows.
+    const sameShares = data.scan && data.scan.over20 === 0;
+    const hText = tableColumn > 0 && sameShares ? table[1][tableColumn] : formatFixed(h ? h.value : 0, 4);
+    add('h', `h(${formatInteger(k)}) = `, hText).append(` (${formatInteger(h ? h.rows : 0)} von ${formatInteger(series.total)} Zeilen)`);
+    if (series.fit) add('b', `B(n;p;${formatInteger(k)}) = `, tableColumn > 0 ? table[2][tableColumn] : formatFixed(binomial(series.fit.n, series.fit.p, k), 4));
+    for (const name of MODELS) {
+      if (!series[name].length) continue;
+      const e = series[name].find((point) => point.k === k);
+      add(name, `${MODEL_NAMES[name]} `, formatFixed(e ? e.value : 0, 4));
+    }
+    return parts;
+  }
+
+  // ---- The fitted n over the row length L beside n* = L/(ln L + 1,415) and n = L. ----
+  function rowLengthSvg(rows, options = {}) {
+    const width = Math.max(240, Math.floor(options.width || 800));
+    const number = (t) => parseFloat(String(t).replace(/\s/g, '').replace(/\./g, '').replace(',', '.'));
+    const points = rows.map((r) => ({ L: number(r.length), n: number(r.n), nStar: number(r.nStar) }))
+      .filter((q) => Number.isFinite(q.L));
+    const lengths = points.map((q) => q.L);
+    const firstL = Math.min(...lengths), lastL = Math.max(...lengths);
+    const largest = Math.max(...points.filter((q) => Number.isFinite(q.n)).map((q) => q.n), ...points.filter((q) => Number.isFinite(q.nStar)).map((q) => q.nStar), 1);
+    const headingHeight = options.heading ? 28 : 0;
+    const plotHeight = Math.round(Math.min(320, Math.max(180, width * 0.4)));
+    const y = valueAxis(largest, plotHeight);
+    const left = Math.ceil(Math.max(...y.ticks.map((t) => textWidth(t.text))) + 16), right = width - 14;
+    const top = headingHeight + 30, bottom = top + plotHeight;
+    const pad = 8;
+    const sx = (L) => left + pad + (lastL > firstL ? (L - firstL) / (lastL - firstL) : 0.5) * (right - left - 2 * pad);
+    const sy = (n) => bottom - (n / y.max) * plotHeight;
+    const legend = [['n', 'angepasstes n'], ['stern', 'n* = L/(ln L + 1,415)'], ['gerade', 'n = L']];
+    const height = bottom + 50 + legend.length * 20 + 8;
+    const p = [`<svg xmlns="http://www.w3.org/2000/svg" class="diagramm" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}" font-family="Arial, 'Liberation Sans', sans-serif" font-size="${FONT}">`,
+      `<title>${esc(options.heading || 'Angepasstes n über der Zeilenlänge')}</title>`,
+      `<rect class="d-grund" x="0" y="0" width="${width}" height="${height}" fill="${COLORS.grund}"/>`];
+    if (options.heading) p.push(headingText(options.heading));
+    p.push(`<rect class="flaeche" x="${left}" y="${top}" width="${right - left}" height="${plotHeight}" fill="none"/>`);
+    const clip = `vergleich-flaeche-${options.heading ? 'datei' : 'seite'}`;
+    p.push(`<defs><clipPath id="${clip}"><rect x="${left}" y="${top}" width="${right - left}" height="${plotHeight}"/></clipPath></defs>`);
+    for (const tick of y.ticks) {
+      const ty = r1(sy(tick.value));
+      if (tick.value > 0) p.push(`<line class="d-gitter" x1="${left}" y1="${ty}" x2="${right}" y2="${ty}" stroke="${COLORS.gitter}"/>`);
+      p.push(`<line class="d-achse" x1="${left - 4}" y1="${ty}" x2="${left}" y2="${ty}" stroke="${COLORS.achse}"/>`, text(left - 7, ty + 4.5, tick.text, ' text-anchor="end"'));
+    }
+    const perLength = (right - left - 2 * pad) / Math.max(1, lastL - firstL);
+    for (const L of countTicks(firstL, lastL, perLength, 3)) {
+      const x = r1(sx(L));
+      p.push(`<line class="d-achse" x1="${x}" y1="${bottom}" x2="${x}" y2="${bottom + 4}" stroke="${COLORS.achse}"/>`, text(x, bottom + 21, formatInteger(L), ' text-anchor="middle"'));
+    }
+    p.push(text(right, bottom + 42, 'Zeilenlänge L', ' text-anchor="end"'), text(left, top - 10, 'n'));
+    // The line n = L runs far above the fitted n; it is cut at the plot's edge.
+    p.push(`<line class="gerade d-gerade" clip-path="url(#${clip})" x1="${r1(sx(firstL))}" y1="${r1(sy(firstL))}" x2="${r1(sx(lastL))}" y2="${r1(sy(lastL))}" stroke="${COLORS.gerade}" stroke-width="1.5" stroke-dasharray="5 4"/>`);
+    const star = points.filter((q) => Number.isFinite(q.nStar));
+    p.push(`<polyline class="linie d-montgomery" fill="none" stroke="${COLORS.montgomery}" stroke-width="2" points="${star.map((q) => `${r1(sx(q.L))},${r1(sy(q.nStar))}`).join(' ')}"/>`);
+    for (const q of points) if (Number.isFinite(q.n)) p.push(`<circle class="marke d-h" cx="${r1(sx(q.L))}" cy="${r1(sy(q.n))}" r="2.6" fill="${COLORS.h}"/>`);
+    p.push(`<line class="d-achse" x1="${left}" y1="${bottom}" x2="${right}" y2="${bottom}" stroke="${COLORS.achse}"/>`,
+      `<line class="d-achse" x1="${left}" y1="${top}" x2="${left}" y2="${bottom}" stroke="${COLORS.achse}"/>`);
+    legend.forEach(([name, label], i) => {
+      const ly = bottom + 58 + i * 20;
+      if (name === 'n') p.push(`<circle class="d-h" cx="${left + 11}" cy="${ly + 9}" r="3" fill="${COLORS.h}"/>`);
+      if (name === 'stern') p.push(`<line class="linie d-montgomery" x1="${left}" y1="${ly + 9}" x2="${left + 22}" y2="${ly + 9}" stroke="${COLORS.montgomery}" stroke-width="2"/>`);
+      if (name === 'gerade') p.push(`<line class="d-gerade" x1="${left}" y1="${ly + 9}" x2="${left + 22}" y2="${ly + 9}" stroke="${COLORS.gerade}" stroke-width="1.5" stroke-dasharray="5 4"/>`);
+      p.push(text(left + 30, ly + 14, label));
+    });
+    p.push('</svg>');
+    return p.join('');
+  }
+
+  // The row lengths on the page, drawn again whenever their box changes its width.
+  class RowLengthChart {
+    constructor(box) {
+      this.box = box;
+      this.rows = null;
+      this.width = 0;
+      new ResizeObserver(() => this.resize()).observe(box);
+    }
+    show(rows) { this.rows = rows; this.width = 0; this.resize(); }
+    resize() {
+      if (!this.rows) return;
+      const width = Math.floor(this.box.clientWidth);
+      if (width <= 0 || width === this.width) return;
+      this.width = width;
+      this.box.innerHTML = rowLengthSvg(this.rows, { width });
+      const svg = this.box.querySelector('svg');
+      svg.setAttribute('role', 'img');
+      svg.setAttribute('aria-label', 'Angepasstes n über der Zeilenlänge');
+    }
+  }
+
+  // The title line of a saved picture: the range and the row length.
+  function headingOf(scan) {
+    const n = (t) => (/^[+-]?\d+$/.test(String(t).trim()) ? formatInteger(Number(t)) : String(t));
+    return `Primzahlen von ${n(scan.von)} bis ${n(scan.bis)}, ${n(scan.laenge)} Zahlen pro Zeile`;
+  }
+
+  // Another picture's markup below a title line, for saving.
+  function withHeading(markup, heading) {
+    const size = /<svg[^>]*\swidth="(\d+(?:\.\d+)?)"[^>]*\sheight="(\d+(?:\.\d+)?)"/.exec(markup);
+    const width = size ? Number(size[1]) : 769, height = size ? Number(size[2]) : 377;
+    const inner = markup.replace(/^<svg[^>]*>/, '').replace(/<\/svg>\s*$/, '');
+    const head = /^<svg([^>]*)>/.exec(markup)[1].replace(/\s(width|height|viewBox|role|aria-[a-z]+)="[^"]*"/g, '');
+    return `<svg${head} width="${width}" height="${height + 28}" viewBox="0 0 ${width} ${height + 28}">` +
+      `<rect x="0" y="0" width="${width}" height="28" fill="${COLORS.grund}"/>` +
+      headingText(heading) +
+      `<g transform="translate(0 28)">${inner}</g></svg>`;
+  }
+
+  window.PrimzeilenChart = {
+    distributionSvg: (data, options) => distributionSvg(data, options).markup,
+    rowLengthSvg, DistributionChart, RowLengthChart, headingOf, withHeading, binomial, formatFixed, COLORS,
+  };
 })();
