@@ -265,6 +265,18 @@ describe('worksheet', () => {
     assert.equal(await page.textContent('#blatt-bereich'), '1 bis 9960');
     assert.deepEqual(await printedTable(), table);
     assert.equal(await printedPages('arbeitsblatt_1_10000_120'), 1);
+    // Printing draws the chart at the sheet's width: every bar and point of it on the paper.
+    const cut = await page.evaluate(() => {
+      window.dispatchEvent(new Event('beforeprint'));
+      const box = document.getElementById('bild').getBoundingClientRect();
+      const svg = document.querySelector('#bild svg.diagramm');
+      return [Number(svg.getAttribute('width')), [...svg.querySelectorAll('.marke, .punkt')].filter((mark) => {
+        const r = mark.getBoundingClientRect();
+        return r.left < box.left - 0.5 || r.right > box.right + 0.5;
+      }).length];
+    });
+    assert.deepEqual(cut, [687, 0], 'drawn 182 mm wide, nothing cut off');
+    await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
 
     await page.emulateMedia({ media: 'screen' });
     await page.uncheck('#modelle');

@@ -97,6 +97,10 @@
     for (let k = Math.ceil(first / step) * step; k <= last; k += step) ticks.push(k);
     return ticks;
   }
+  // A4 portrait less the worksheet's margins of 14 mm: 182 mm in CSS pixels.
+  const PRINT_WIDTH = Math.floor(182 / 25.4 * 96);
+  // A flatter plot on paper leaves the sheet room for the table and the fit.
+  const PRINT_PLOT_HEIGHT = 220;
   const textWidth = (text, size = FONT) => String(text).length * size * 0.62;
 
   // ---- The distribution: what can be drawn, before any pixel. ----
@@ -155,11 +159,11 @@
   }
 
   // Where everything lies at a width; hidden: the names of the series switched off.
-  function distributionLayout(series, width, hidden, extraTop = 0) {
+  function distributionLayout(series, width, hidden, extraTop = 0, plotHeight = null) {
     const shown = seriesNames(series).filter((name) => !hidden.has(name));
     let largest = 0;
     for (const name of shown) for (const e of series[name]) largest = Math.max(largest, e.value);
-    const plotHeight = Math.round(Math.min(340, Math.max(220, width * 0.42)));
+    plotHeight = plotHeight || Math.round(Math.min(340, Math.max(220, width * 0.42)));
     const y = valueAxis(largest, plotHeight, 0.01);
     const widestY = Math.max(...y.ticks.map((t) => textWidth(t.text)));
     const left = Math.ceil(widestY + 16), right = width - 14;
@@ -203,7 +207,7 @@
     const hidden = options.hidden || new Set();
     const series = distributionSeries(data);
     const headingHeight = options.heading ? 28 : 0;
-    const layout = distributionLayout(series, width, hidden, headingHeight);
+    const layout = distributionLayout(series, width, hidden, headingHeight, options.plotHeight);
     const texts = legendTexts(data);
     const legendLines = !options.legend ? [] : [...layout.shown, ...(texts.note && layout.shown.some((n) => MODELS.includes(n)) ? ['note'] : []),
       ...(texts.failure ? ['failure'] : [])];
@@ -297,6 +301,10 @@
       this.area.addEventListener('pointerdown', (event) => this.point(event));
       this.observer = new ResizeObserver(() => this.resize());
       this.observer.observe(box);
+      // On paper the chart is as wide as an A4 sheet within its margins, its text as large as on
+      // screen; afterwards it is drawn at its box's width again.
+      window.addEventListener('beforeprint', () => { if (this.data) { this.width = PRINT_WIDTH; this.draw(PRINT_PLOT_HEIGHT); } });
+      window.addEventListener('afterprint', () => { this.width = 0; this.resize(); });
     }
 
     show(data) {
@@ -316,8 +324,8 @@
       this.draw();
     }
 
-    draw() {
-      const drawn = distributionSvg(this.data, { width: this.width, hidden: this.hidden });
+    draw(plotHeight = null) {
+      const drawn = distributionSvg(this.data, { width: this.width, hidden: this.hidden, plotHeight });
       this.drawn = drawn;
       this.area.innerHTML = drawn.markup;
       const svg = this.area.querySelector('svg');
