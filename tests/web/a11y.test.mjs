@@ -5,19 +5,14 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { createRequire } from 'node:module';
-import { serve, launch, pageUrl, scan } from './support.mjs';
+import { pageUrl, scan, openServed } from './support.mjs';
 
 const axeSource = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const shots = path.resolve(process.env.PRIMZEILEN_SCREENSHOTS || 'build/web-screenshots');
 
-let web, browser, page;
-before(async () => {
-  web = await serve();
-  browser = await launch();
-  page = await browser.context.newPage();
-  await page.goto(pageUrl('served', web.origin));
-});
-after(async () => { await browser.close(); web.server.close(); });
+let web, browser, page, close;
+before(async () => ({ web, browser, page, close } = await openServed()));
+after(() => close());
 
 async function showEverything() {
   await scan(page, 1, 45000, 90);

@@ -3,7 +3,7 @@
 import { describe, it, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { serve, launch, pageUrl, scan, downloadText } from './support.mjs';
+import { scan, downloadText, openServed } from './support.mjs';
 
 const cli = process.env.PRIMZEILEN_CLI || 'build/src/cli/primzeilen-cli';
 
@@ -74,14 +74,9 @@ function luminance(colour) {
 }
 const contrast = (a, b) => { const [x, y] = [luminance(a), luminance(b)].sort((p, q) => q - p); return (x + 0.05) / (y + 0.05); };
 
-let web, browser, page;
-before(async () => {
-  web = await serve();
-  browser = await launch();
-  page = await browser.context.newPage();
-  await page.goto(pageUrl('served', web.origin));
-});
-after(async () => { await browser.close(); web.server.close(); });
+let page, close;
+before(async () => ({ page, close } = await openServed()));
+after(() => close());
 
 async function scanWithModels(von, bis, laenge) {
   await page.setViewportSize({ width: 1280, height: 800 });

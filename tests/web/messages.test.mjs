@@ -8,7 +8,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import vm from 'node:vm';
 import { fileURLToPath } from 'node:url';
-import { serve, launch, pageUrl, scan, downloadText, webDir } from './support.mjs';
+import { scan, downloadText, webDir, openServed } from './support.mjs';
 
 const cli = process.env.PRIMZEILEN_CLI || 'build/src/cli/primzeilen-cli';
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -60,14 +60,9 @@ describe('the page\'s number format', () => {
   });
 });
 
-let web, browser, page;
-before(async () => {
-  web = await serve();
-  browser = await launch();
-  page = await browser.context.newPage();
-  await page.goto(pageUrl('served', web.origin));
-});
-after(async () => { await browser.close(); web.server.close(); });
+let web, page, close;
+before(async () => ({ web, page, close } = await openServed()));
+after(() => close());
 
 const rows = async () => page.$$eval('#tabelle tbody tr', (trs) => trs.map((tr) => [...tr.children].map((c) => c.textContent)));
 

@@ -7,7 +7,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { serve, launch, pageUrl, scan, webDir, watchRequests } from './support.mjs';
+import { serve, launch, pageUrl, scan, webDir, watchRequests, openServed } from './support.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const screenshots = process.env.PRIMZEILEN_SCREENSHOTS || path.join(path.dirname(webDir), 'web-screenshots');
@@ -193,14 +193,9 @@ describe('installable', () => {
 });
 
 describe('worksheet', () => {
-  let web, browser, page;
-  before(async () => {
-    web = await serve();
-    browser = await launch();
-    page = await browser.context.newPage();
-    await page.goto(pageUrl('served', web.origin));
-  });
-  after(async () => { await browser.close(); web.server.close(); });
+  let page, close;
+  before(async () => ({ page, close } = await openServed()));
+  after(() => close());
 
   async function printedPages(name) {
     const pdf = await page.pdf({ format: 'A4' });

@@ -4,7 +4,7 @@ import { describe, it, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { serve, launch, pageUrl, scan } from './support.mjs';
+import { pageUrl, scan, openServed } from './support.mjs';
 
 const shots = path.resolve(process.env.PRIMZEILEN_SCREENSHOTS || 'build/web-screenshots');
 const sizes = [[320, 568], [390, 844], [1280, 800]];
@@ -31,13 +31,9 @@ function contrast(a, b) {
   return (hi + 0.05) / (lo + 0.05);
 }
 
-let web, browser, page;
-before(async () => {
-  web = await serve();
-  browser = await launch();
-  page = await browser.context.newPage();
-});
-after(async () => { await browser.close(); web.server.close(); });
+let web, page, close;
+before(async () => ({ web, page, close } = await openServed({ open: false })));
+after(() => close());
 
 async function open(width, height, query = '') {
   await page.setViewportSize({ width, height });

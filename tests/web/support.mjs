@@ -41,6 +41,16 @@ export async function launch() {
   return { context, close: async () => { await context.close(); fs.rmSync(profile, { recursive: true, force: true }); } };
 }
 
+// A test file's browser with one page of the served site, opened at the start page unless told
+// otherwise; closed with close(), server and browser together.
+export async function openServed({ open = true } = {}) {
+  const web = await serve();
+  const browser = await launch();
+  const page = await browser.context.newPage();
+  if (open) await page.goto(pageUrl('served', web.origin));
+  return { web, browser, page, close: async () => { await browser.close(); web.server.close(); } };
+}
+
 // Where the page is opened: served over HTTP, or the single file from the folder.
 export function pageUrl(mode, origin, query = '') {
   return mode === 'served' ? `${origin}/index.html${query}` : `file://${path.join(webDir, 'primzeilen.html')}${query}`;
