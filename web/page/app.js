@@ -6,6 +6,7 @@
   const Chart = window.PrimzeilenChart;
   const Numbers = window.PrimzeilenNumbers;
   const WindowPicture = window.PrimzeilenWindowPicture;
+  const RowLengthChart = window.PrimzeilenRowLengthChart;
 
   // ---- The worker: numbered requests; Abbrechen ends it and starts a fresh one. ----
   let worker = null, nextId = 1, pending = new Map();
@@ -376,7 +377,7 @@
 
   // ---- Row lengths compared. ----
   let rowLengthRows = null;
-  const rowLengthChart = new Chart.RowLengthChart($('vergleich-bild'));
+  const rowLengthChart = new RowLengthChart.RowLengthChart($('vergleich-bild'));
   async function compareRowLengths() {
     if (!result) return;
     if (busy) cancelWork(false);
@@ -472,7 +473,7 @@
   }
 
   function rowLengthMarkup() {
-    return Chart.rowLengthSvg(rowLengthRows, { width: 800, heading: `Zeilenlängen im Vergleich: ${Chart.headingOf({ ...result.scan, laenge: '10 bis 120' })}` });
+    return RowLengthChart.rowLengthSvg(rowLengthRows, { width: 800, heading: `Zeilenlängen im Vergleich: ${Chart.headingOf({ ...result.scan, laenge: '10 bis 120' })}` });
   }
 
   function saveSvgOf(markup, name) {

@@ -1,15 +1,9 @@
 'use strict';
-// The page's charts as SVG drawn in CSS pixels at the width they are given: the distribution of
-// the rows (h(x) as filled bars, B(n;p;x) as open bars, the models as lines with points) with its
-// axes fitted to what it shows, and the row lengths compared. The colours written into the
-// markup are the light ones, so a saved picture looks the same anywhere; on the page the
-// stylesheet's custom properties override them (dark mode).
+// The distribution of the rows as SVG drawn in CSS pixels at the width it is given: h(x) as filled
+// bars, B(n;p;x) as open bars, the models as lines with points, with its axes fitted to what it
+// shows; on the page with a legend of switches and the exact values of one x at a time.
 (function () {
-  const FONT = 13;
-  const COLORS = {
-    grund: '#ffffff', text: '#1a1a1a', achse: '#444444', gitter: '#e4e4e4', auswahl: '#fff1b8',
-    h: '#4a6fa5', b: '#1a1a1a', cramer: '#009E73', poisson: '#D55E00', montgomery: '#0072B2', gerade: '#767676',
-  };
+  const { FONT, COLORS, esc, r1, formatInteger, formatFixed, valueAxis, countTicks, textWidth, text, headingText, headingOf, withHeading } = window.PrimzeilenChartCommon;
   const MODELS = ['cramer', 'poisson', 'montgomery'];
   const MODEL_NAMES = { cramer: 'Cramér', poisson: 'Poisson', montgomery: 'M–S' };
   // A point's shape besides its colour, centred on 0,0.
@@ -18,29 +12,6 @@
     poisson: 'M0 -4.5L4.5 0L0 4.5L-4.5 0Z',
     montgomery: 'M0 -4.5L4.5 3.5H-4.5Z',
   };
-
-  const esc = (text) => String(text).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
-  const r1 = (v) => Math.round(v * 10) / 10;
-
-  // ---- Numbers in the page's format: decimal comma, dot groups from five digits on. ----
-  function groupDigits(digits) {
-    return digits.length >= 5 ? digits.replace(/\B(?=(\d{3})+(?!\d))/g, '.') : digits;
-  }
-  function formatInteger(value) {
-    const shared = window.PrimzeilenNumbers;
-    if (shared && typeof shared.format === 'function') return shared.format(value);
-    return (value < 0 ? '-' : '') + groupDigits(String(Math.abs(Math.round(value))));
-  }
-  // Fixed decimals; a value exactly half way rounds to the even digit, as the engine's texts do.
-  function formatFixed(value, decimals) {
-    const scaled = value * 10 ** decimals;
-    let whole = Math.round(scaled);
-    if (Math.abs(scaled - Math.trunc(scaled)) === 0.5) whole = 2 * Math.round(scaled / 2);
-    const negative = whole < 0;
-    const digits = String(Math.abs(whole)).padStart(decimals + 1, '0');
-    const integer = digits.slice(0, digits.length - decimals), fraction = digits.slice(digits.length - decimals);
-    return (negative ? '-' : '') + groupDigits(integer) + (decimals > 0 ? ',' + fraction : '');
-  }
 
   // ---- The binomial distribution, stable for any n: logarithms of the gamma function. ----
   const LANCZOS = [0.99999999999980993, 676.5203681218851, -1259.1392167224028, 771.32342877765313,
@@ -69,39 +40,10 @@
     return [lo, hi];
   }
 
-  // ---- Axes. ----
-  function niceStep(rough) {
-    const power = 10 ** Math.floor(Math.log10(rough));
-    for (const m of [1, 2, 2.5, 5]) if (m * power >= rough - 1e-12 * power) return { step: m * power, power, m };
-    return { step: 10 * power, power: 10 * power, m: 1 };
-  }
-  function valueAxis(largest, length, minimum = 0) {
-    const top = Math.max(largest, minimum) * 1.08 || 1;
-    const count = Math.max(2, Math.floor(length / 46));
-    const { step, power, m } = niceStep(top / count);
-    const decimals = Math.max(0, -Math.round(Math.log10(power))) + (m === 2.5 ? 1 : 0);
-    const max = Math.ceil(top / step - 1e-9) * step;
-    const ticks = [];
-    for (let i = 0; i * step <= max + step * 1e-9; i++) ticks.push({ value: i * step, text: formatFixed(i * step, decimals) });
-    return { max, ticks };
-  }
-  // Integer ticks far enough apart for their labels.
-  function countTicks(first, last, pixelsPerCount, widest) {
-    const room = widest * FONT * 0.62 + 10;
-    let step = 1;
-    for (const candidate of [1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000, 2000, 2500, 5000, 10000, 20000, 50000, 1e5, 2e5, 5e5, 1e6, 2e6, 5e6, 1e7]) {
-      step = candidate;
-      if (candidate * pixelsPerCount >= room) break;
-    }
-    const ticks = [];
-    for (let k = Math.ceil(first / step) * step; k <= last; k += step) ticks.push(k);
-    return ticks;
-  }
   // A4 portrait less the worksheet's margins of 14 mm: 182 mm in CSS pixels.
   const PRINT_WIDTH = Math.floor(182 / 25.4 * 96);
   // A flatter plot on paper leaves the sheet room for the table and the fit.
   const PRINT_PLOT_HEIGHT = 220;
-  const textWidth = (text, size = FONT) => String(text).length * size * 0.62;
 
   // ---- The distribution: what can be drawn, before any pixel. ----
   // data: the scan's {distribution, shares, fit, table}, models (the engine's, or null) and
@@ -176,10 +118,6 @@
     return { shown, left, right, top, bottom, slot, at, yAt, y, xTicks, height: bottom + 50 };
   }
 
-  function text(x, y, content, extra = '') {
-    return `<text class="d-text" x="${r1(x)}" y="${r1(y)}" fill="${COLORS.text}"${extra}>${esc(content)}</text>`;
-  }
-  const headingText = (content) => text(12, 20, content, ' font-size="15" font-weight="bold"');
 
   // A model's line through its points; with hundreds of counts per pixel only the highest point
   // of each pixel column is kept, so the markup stays small and the curve's peaks stay.
@@ -447,102 +385,8 @@
     return parts;
   }
 
-  // ---- The fitted n over the row length L beside n* = L/(ln L + 1,415) and n = L. ----
-  function rowLengthSvg(rows, options = {}) {
-    const width = Math.max(240, Math.floor(options.width || 800));
-    const number = (t) => parseFloat(String(t).replace(/\s/g, '').replace(/\./g, '').replace(',', '.'));
-    const points = rows.map((r) => ({ L: number(r.length), n: number(r.n), nStar: number(r.nStar) }))
-      .filter((q) => Number.isFinite(q.L));
-    const lengths = points.map((q) => q.L);
-    const firstL = Math.min(...lengths), lastL = Math.max(...lengths);
-    const largest = Math.max(...points.filter((q) => Number.isFinite(q.n)).map((q) => q.n), ...points.filter((q) => Number.isFinite(q.nStar)).map((q) => q.nStar), 1);
-    const headingHeight = options.heading ? 28 : 0;
-    const plotHeight = Math.round(Math.min(320, Math.max(180, width * 0.4)));
-    const y = valueAxis(largest, plotHeight);
-    const left = Math.ceil(Math.max(...y.ticks.map((t) => textWidth(t.text))) + 16), right = width - 14;
-    const top = headingHeight + 30, bottom = top + plotHeight;
-    const pad = 8;
-    const sx = (L) => left + pad + (lastL > firstL ? (L - firstL) / (lastL - firstL) : 0.5) * (right - left - 2 * pad);
-    const sy = (n) => bottom - (n / y.max) * plotHeight;
-    const legend = [['n', 'angepasstes n'], ['stern', 'n* = L/(ln L + 1,415)'], ['gerade', 'n = L']];
-    const height = bottom + 50 + legend.length * 20 + 8;
-    const p = [`<svg xmlns="http://www.w3.org/2000/svg" class="diagramm" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}" font-family="Arial, 'Liberation Sans', sans-serif" font-size="${FONT}">`,
-      `<title>${esc(options.heading || 'Angepasstes n über der Zeilenlänge')}</title>`,
-      `<rect class="d-grund" x="0" y="0" width="${width}" height="${height}" fill="${COLORS.grund}"/>`];
-    if (options.heading) p.push(headingText(options.heading));
-    p.push(`<rect class="flaeche" x="${left}" y="${top}" width="${right - left}" height="${plotHeight}" fill="none"/>`);
-    const clip = `vergleich-flaeche-${options.heading ? 'datei' : 'seite'}`;
-    p.push(`<defs><clipPath id="${clip}"><rect x="${left}" y="${top}" width="${right - left}" height="${plotHeight}"/></clipPath></defs>`);
-    for (const tick of y.ticks) {
-      const ty = r1(sy(tick.value));
-      if (tick.value > 0) p.push(`<line class="d-gitter" x1="${left}" y1="${ty}" x2="${right}" y2="${ty}" stroke="${COLORS.gitter}"/>`);
-      p.push(`<line class="d-achse" x1="${left - 4}" y1="${ty}" x2="${left}" y2="${ty}" stroke="${COLORS.achse}"/>`, text(left - 7, ty + 4.5, tick.text, ' text-anchor="end"'));
-    }
-    const perLength = (right - left - 2 * pad) / Math.max(1, lastL - firstL);
-    for (const L of countTicks(firstL, lastL, perLength, 3)) {
-      const x = r1(sx(L));
-      p.push(`<line class="d-achse" x1="${x}" y1="${bottom}" x2="${x}" y2="${bottom + 4}" stroke="${COLORS.achse}"/>`, text(x, bottom + 21, formatInteger(L), ' text-anchor="middle"'));
-    }
-    p.push(text(right, bottom + 42, 'Zeilenlänge L', ' text-anchor="end"'), text(left, top - 10, 'n'));
-    // The line n = L runs far above the fitted n; it is cut at the plot's edge.
-    p.push(`<line class="gerade d-gerade" clip-path="url(#${clip})" x1="${r1(sx(firstL))}" y1="${r1(sy(firstL))}" x2="${r1(sx(lastL))}" y2="${r1(sy(lastL))}" stroke="${COLORS.gerade}" stroke-width="1.5" stroke-dasharray="5 4"/>`);
-    const star = points.filter((q) => Number.isFinite(q.nStar));
-    p.push(`<polyline class="linie d-montgomery" fill="none" stroke="${COLORS.montgomery}" stroke-width="2" points="${star.map((q) => `${r1(sx(q.L))},${r1(sy(q.nStar))}`).join(' ')}"/>`);
-    for (const q of points) if (Number.isFinite(q.n)) p.push(`<circle class="marke d-h" cx="${r1(sx(q.L))}" cy="${r1(sy(q.n))}" r="2.6" fill="${COLORS.h}"/>`);
-    p.push(`<line class="d-achse" x1="${left}" y1="${bottom}" x2="${right}" y2="${bottom}" stroke="${COLORS.achse}"/>`,
-      `<line class="d-achse" x1="${left}" y1="${top}" x2="${left}" y2="${bottom}" stroke="${COLORS.achse}"/>`);
-    legend.forEach(([name, label], i) => {
-      const ly = bottom + 58 + i * 20;
-      if (name === 'n') p.push(`<circle class="d-h" cx="${left + 11}" cy="${ly + 9}" r="3" fill="${COLORS.h}"/>`);
-      if (name === 'stern') p.push(`<line class="linie d-montgomery" x1="${left}" y1="${ly + 9}" x2="${left + 22}" y2="${ly + 9}" stroke="${COLORS.montgomery}" stroke-width="2"/>`);
-      if (name === 'gerade') p.push(`<line class="d-gerade" x1="${left}" y1="${ly + 9}" x2="${left + 22}" y2="${ly + 9}" stroke="${COLORS.gerade}" stroke-width="1.5" stroke-dasharray="5 4"/>`);
-      p.push(text(left + 30, ly + 14, label));
-    });
-    p.push('</svg>');
-    return p.join('');
-  }
-
-  // The row lengths on the page, drawn again whenever their box changes its width.
-  class RowLengthChart {
-    constructor(box) {
-      this.box = box;
-      this.rows = null;
-      this.width = 0;
-      new ResizeObserver(() => this.resize()).observe(box);
-    }
-    show(rows) { this.rows = rows; this.width = 0; this.resize(); }
-    resize() {
-      if (!this.rows) return;
-      const width = Math.floor(this.box.clientWidth);
-      if (width <= 0 || width === this.width) return;
-      this.width = width;
-      this.box.innerHTML = rowLengthSvg(this.rows, { width });
-      const svg = this.box.querySelector('svg');
-      svg.setAttribute('role', 'img');
-      svg.setAttribute('aria-label', 'Angepasstes n über der Zeilenlänge');
-    }
-  }
-
-  // The title line of a saved picture: the range and the row length.
-  function headingOf(scan) {
-    const n = (t) => (/^[+-]?\d+$/.test(String(t).trim()) ? formatInteger(Number(t)) : String(t));
-    return `Primzahlen von ${n(scan.von)} bis ${n(scan.bis)}, ${n(scan.laenge)} Zahlen pro Zeile`;
-  }
-
-  // Another picture's markup below a title line, for saving.
-  function withHeading(markup, heading) {
-    const size = /<svg[^>]*\swidth="(\d+(?:\.\d+)?)"[^>]*\sheight="(\d+(?:\.\d+)?)"/.exec(markup);
-    const width = size ? Number(size[1]) : 769, height = size ? Number(size[2]) : 377;
-    const inner = markup.replace(/^<svg[^>]*>/, '').replace(/<\/svg>\s*$/, '');
-    const head = /^<svg([^>]*)>/.exec(markup)[1].replace(/\s(width|height|viewBox|role|aria-[a-z]+)="[^"]*"/g, '');
-    return `<svg${head} width="${width}" height="${height + 28}" viewBox="0 0 ${width} ${height + 28}">` +
-      `<rect x="0" y="0" width="${width}" height="28" fill="${COLORS.grund}"/>` +
-      headingText(heading) +
-      `<g transform="translate(0 28)">${inner}</g></svg>`;
-  }
-
   window.PrimzeilenChart = {
     distributionSvg: (data, options) => distributionSvg(data, options).markup,
-    rowLengthSvg, DistributionChart, RowLengthChart, headingOf, withHeading, binomial, formatFixed, COLORS,
+    DistributionChart, headingOf, withHeading, binomial, formatFixed, COLORS,
   };
 })();
