@@ -84,7 +84,7 @@
   function clearMessages() { $('meldung').textContent = ''; showStatus(''); }
 
   const formatCount = (n) => Numbers.format(n);
-  const seconds = (ms) => (ms / 1000).toFixed(2).replace('.', ',');
+  const { readFields, refusalText, scanStatus, rowsWord, seconds } = window.PrimzeilenScanTexts(fields);
 
   // ---- The rows: the listing and the number grid share the row lines fetched. ----
   const rowPages = new window.PrimzeilenRowPages((first, count) => withShownScan('lines', [first, count]));
@@ -165,85 +165,11 @@
     if ($('modelle').checked) loadModels();
   }
 
-  // The fields read in the windows' order (length, lower, upper bound) in the page's format.
-  // The page takes the slider's lengths only, and a bound that no field of the engine holds
-  // (31 bits) lies beyond the limit whatever the adjustment to whole rows.
-  function readFields() {
-    const typed = {};
-    for (const name of ['laenge', 'von', 'bis']) {
-      try {
-        typed[name] = Numbers.parse(fields[name].value);
-      } catch (error) {
-        return { failure: { message: error.message, field: name } };
-      }
-      if (name === 'laenge' && (typed.laenge < 10 || typed.laenge > 120)) {
-        return { failure: { message: refusalText('laenge', typed), field: name } };
-      }
-      if (name !== 'laenge' && Math.abs(typed[name]) > FIELD_LIMIT) {
-        return { failure: { message: refusalText(name + 'Grenze', typed), field: name } };
-      }
-    }
-    return typed;
-  }
-
   function refuse(message, fieldName, focus = true) {
     hideResults();
     showError(message);
     const field = fields[fieldName];
     if (field && focus) { field.focus(); field.select(); }
-  }
-
-  const LIMIT = 10000000, FIELD_LIMIT = 2147483647;
-  const numbersWord = (n) => (n === 1 ? '1 Zahl' : `${formatCount(n)} Zahlen`);
-  const rowsWord = (n) => (n === 1 ? '1 Zeile' : `${formatCount(n)} Zeilen`);
-
-  // A bound beyond the limit, named with its adjustment to whole rows where that moved it over;
-  // one too large for exact digits is named as typed.
-  function beyondLimit(name, typedValue, adjusted) {
-    const value = adjusted === undefined ? typedValue : adjusted;
-    const side = value > 0 ? `über ${formatCount(LIMIT)}` : `unter ${formatCount(-LIMIT)}`;
-    const typed = Number.isSafeInteger(typedValue) ? formatCount(typedValue) : fields[name].value.trim();
-    const moved = value !== typedValue ? ` (auf ganze Zeilen angepasst ${formatCount(value)})` : '';
-    return `${name} ${typed}${moved} liegt ${side}; die Seite rechnet von ${formatCount(-LIMIT)} bis ${formatCount(LIMIT)}.`;
-  }
-
-  // Why a scan is refused, in words, with the numbers as typed.
-  function refusalText(reason, typed) {
-    switch (reason) {
-      case 'laenge':
-        return `Zahlen pro Zeile: auf dieser Seite 10 bis 120, nicht ${formatCount(typed.laenge)}.`;
-      case 'vonGroesserBis':
-        return `von ${formatCount(typed.von)} ist größer als bis ${formatCount(typed.bis)}.`;
-      case 'keineZeile':
-        return `von ${formatCount(typed.von)} bis ${formatCount(typed.bis)} bleibt in Zeilen zu ${numbersWord(typed.laenge)} keine ganze Zeile.`;
-      case 'vonGrenze':
-        return beyondLimit('von', typed.von, Math.abs(typed.von) > FIELD_LIMIT ? undefined : firstOfRows(typed.von, typed.laenge));
-      case 'bisGrenze':
-        return beyondLimit('bis', typed.bis, Math.abs(typed.bis) > FIELD_LIMIT ? undefined : lastOfRows(typed.bis, typed.laenge));
-      default:
-        return 'Dieser Bereich wird nicht berechnet.';
-    }
-  }
-  // The adjustment to whole rows (division cut towards zero), for the wording of a refusal.
-  const firstOfRows = (from, length) => Math.trunc(from / length) * length + 1;
-  const lastOfRows = (to, length) => Math.trunc(to / length) * length;
-
-  // What was computed, what the adjustment to whole rows changed, and the rows above 20 primes.
-  function scanStatus(s, typed, answer, time) {
-    const von = Number(s.von), bis = Number(s.bis);
-    let text = `${rowsWord(s.rows)} von ${formatCount(von)} bis ${formatCount(bis)} mit je ${numbersWord(s.laenge)} berechnet (${time} s)`;
-    const moved = [];
-    if (von !== typed.von) moved.push(`von ${formatCount(typed.von)} auf ${formatCount(von)}`);
-    if (bis !== typed.bis) moved.push(`bis ${formatCount(typed.bis)} auf ${formatCount(bis)}`);
-    if (moved.length) text += `; ${moved.join(', ')} angepasst (ganze Zeilen)`;
-    if (s.over20 > 0) {
-      const counts = (answer.distribution || []).map((entry) => entry.k).filter((k) => k > 20);
-      const named = counts.length > 5 ? `${counts[0]} bis ${counts.at(-1)}` : counts.join(', ');
-      text += `; ${rowsWord(s.over20)} ${s.over20 === 1 ? 'hat' : 'haben'} mehr als 20 Primzahlen`;
-      if (named) text += ` (${named})`;
-      if (answer.fit.ok && answer.fit.pageTable) text += ', in der Tabelle ab x = 21';
-    }
-    return text + '.';
   }
 
   function hideResults() {
@@ -268,66 +194,7 @@
     drawChart();
   }
 
-  function showFit(fit, scan) {
-    $('anpassung-meldung').hidden = fit.ok;
-    $('anpassung-meldung').textContent = fit.ok ? '' : fit.message;
-    $('anpassung-werte').hidden = !fit.ok;
-    if (!fit.ok) return;
-    const f = fit.fields;
-    $('feld-n').textContent = f.n;
-    $('feld-p').textContent = f.p;
-    $('feld-mean-h').textContent = f.meanObserved;
-    $('feld-mean-b').textContent = f.meanBinomial;
-    $('feld-sd-h').textContent = f.deviationObserved;
-    $('feld-sd-b').textContent = f.deviationBinomial;
-    $('feld-laenge').textContent = String(scan.laenge);
-    $('feld-von').textContent = scan.von;
-    $('feld-bis').textContent = scan.bis;
-    // One row per x: the window's three rows turned on their side, so the table fits a phone.
-    const table = $('tabelle'), rows = fit.table;
-    const head = document.createElement('tr');
-    for (const row of rows) {
-      const th = document.createElement('th');
-      th.scope = 'col';
-      th.textContent = row[0];
-      head.append(th);
-    }
-    table.tHead.replaceChildren(head);
-    const body = [];
-    for (let column = 1; column < rows[0].length; column++) body.push(tableRow(rows.map((row) => row[column])));
-    table.tBodies[0].replaceChildren(...body);
-    $('tabelle-seite-speichern').hidden = !fit.pageTable;
-    showRowsBeyond(table, (fit.pageTable || []).slice(rows[0].length - 1));
-  }
-
-  function tableRow(cells) {
-    const tr = document.createElement('tr');
-    cells.forEach((text, index) => {
-      const cell = document.createElement(index === 0 ? 'th' : 'td');
-      if (index === 0) cell.scope = 'row';
-      cell.textContent = text ?? '';
-      tr.append(cell);
-    });
-    return tr;
-  }
-
-  // Below the window's x = 0..18, every count up to the largest that occurs: x = 19 and 20, then
-  // the rows above 20 primes in a group of their own, named with their number.
-  function showRowsBeyond(table, more) {
-    for (const tbody of [...table.tBodies].slice(1)) tbody.remove();
-    const upTo20 = more.filter((entry) => entry.x <= 20), above = more.filter((entry) => entry.x > 20);
-    if (upTo20.length) table.createTBody().replaceChildren(...upTo20.map((entry) => tableRow(entry.cells)));
-    $('tabelle-hinweis').hidden = !above.length;
-    if (!above.length) return;
-    const tbody = table.createTBody();
-    tbody.className = 'ueber-20';
-    const heading = document.createElement('tr');
-    const th = Object.assign(document.createElement('th'), { scope: 'rowgroup', colSpan: 3 });
-    const over = above.reduce((sum, entry) => sum + entry.rows, 0);
-    th.textContent = `mehr als 20 Primzahlen: ${rowsWord(over)}`;
-    heading.append(th);
-    tbody.replaceChildren(heading, ...above.map((entry) => tableRow(entry.cells)));
-  }
+  const { showFit } = window.PrimzeilenFitTable(rowsWord);
 
   // ---- Chart and models. ----
   // The page's chart fits its data; on request it draws the graph window's picture instead.
@@ -417,123 +284,11 @@
     if (result) refreshRows();
   }
 
-  // ---- Downloads. ----
-  function baseName() { const s = result.scan; return `primzeilen_${s.von}_${s.bis}_${s.laenge}`; }
-  function download(blob, name) {
-    const url = URL.createObjectURL(blob);
-    const link = Object.assign(document.createElement('a'), { href: url, download: name });
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(url), 60000);
-  }
-
-  async function saveListing() {
-    if (!result) return;
-    beginWork('Die Liste wird zusammengestellt …');
-    try {
-      const blob = await withShownScan('listing', [result.scan.rows]);
-      download(blob, baseName() + '.txt');
-    } catch (error) {
-      if (!error.cancelled) showError(error.message);
-    } finally { endWork(); }
-  }
-
-  function saveTable() {
-    if (!result || !result.fit.ok) return;
-    // The engine's text starts with the byte order mark; a Blob keeps it as written.
-    download(new Blob([result.fit.tableCsv], { type: 'text/csv;charset=utf-8' }), baseName() + '.csv');
-  }
-
-  // The table as the page lists it, x down, every x of the page's table, each value with all its
-  // digits (decimal comma, ';' between cells), byte order mark and CR LF as in the window's file.
-  function pageTableCsv(fit) {
-    const lines = [['x', 'h(x)', 'B(n;p)'], ...fit.pageTable.map((entry) => [String(entry.x), Numbers.format(entry.h), Numbers.format(entry.b)])];
-    return '\ufeff' + lines.map((cells) => cells.join(';') + '\r\n').join('');
-  }
-
-  function savePageTable() {
-    if (!result || !result.fit.ok || !result.fit.pageTable) return;
-    download(new Blob([pageTableCsv(result.fit)], { type: 'text/csv;charset=utf-8' }), baseName() + '_seite.csv');
-  }
-
-  function saveRowLengths() {
-    if (!rowLengthRows) return;
-    const names = ['length', 'rows', 'n', 'p', 'nStar', 'tvMoments', 'tvCramer', 'tvPoisson', 'tvMontgomery'];
-    const header = ['L', 'Zeilen', 'n', 'p', 'n*', 'TV Momente', 'TV Cramér', 'TV Poisson', 'TV M–S'];
-    const lines = [header, ...rowLengthRows.map((row) => names.map((name) => row[name]))].map((cells) => cells.join(';') + '\r\n');
-    download(new Blob(['\ufeff', ...lines], { type: 'text/csv;charset=utf-8' }), baseName() + '_zeilenlaengen.csv');
-  }
-
-  // Saved pictures carry a title line with the range and the row length, in the light colours.
-  function chartMarkup() {
-    const heading = Chart.headingOf(result.scan);
-    if (windowPicture()) return Chart.withHeading($('bild').querySelector('svg').outerHTML, heading);
-    return Chart.distributionSvg(chartData(), { width: 800, heading, legend: true, hidden: distributionChart ? distributionChart.hidden : new Set() });
-  }
-
-  function rowLengthMarkup() {
-    return RowLengthChart.rowLengthSvg(rowLengthRows, { width: 800, heading: `Zeilenlängen im Vergleich: ${Chart.headingOf({ ...result.scan, laenge: '10 bis 120' })}` });
-  }
-
-  function saveSvgOf(markup, name) {
-    download(new Blob(['<?xml version="1.0" encoding="UTF-8"?>\n', markup], { type: 'image/svg+xml' }), name);
-  }
-
-  // The picture at twice its size on white.
-  function savePngOf(markup, name) {
-    const size = /<svg[^>]*\swidth="([\d.]+)"[^>]*\sheight="([\d.]+)"/.exec(markup);
-    const width = Number(size[1]), height = Number(size[2]);
-    const image = new Image();
-    image.onload = () => {
-      const canvas = Object.assign(document.createElement('canvas'), { width: Math.round(width * 2), height: Math.round(height * 2) });
-      const context = canvas.getContext('2d');
-      context.fillStyle = '#ffffff';
-      context.fillRect(0, 0, canvas.width, canvas.height);
-      context.drawImage(image, 0, 0, canvas.width, canvas.height);
-      canvas.toBlob((blob) => {
-        if (blob) download(blob, name); else showError('Das Bild ließ sich nicht als PNG schreiben.');
-      }, 'image/png');
-    };
-    image.onerror = () => showError('Das Bild ließ sich nicht als PNG schreiben.');
-    image.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(markup);
-  }
-
-  function saveSvg() { if (result) saveSvgOf(chartMarkup(), baseName() + '.svg'); }
-  function savePng() { if (result) savePngOf(chartMarkup(), baseName() + '.png'); }
-  function saveRowLengthSvg() { if (result && rowLengthRows) saveSvgOf(rowLengthMarkup(), baseName() + '_zeilenlaengen.svg'); }
-  function saveRowLengthPng() { if (result && rowLengthRows) savePngOf(rowLengthMarkup(), baseName() + '_zeilenlaengen.png'); }
-
-  // ---- Link. ----
-  function linkFor(von, bis, laenge) {
-    const url = new URL(location.href);
-    url.search = new URLSearchParams({ von, bis, laenge }).toString();
-    url.hash = '';
-    return url.href;
-  }
-  function writeUrl() {
-    const s = result.scan;
-    try { history.replaceState(null, '', linkFor(s.von, s.bis, String(s.laenge))); } catch (error) { /* file pages may refuse */ }
-  }
-  // A field's number as plain digits for a link; a text that is no number stays as it is.
-  function plainField(name) {
-    try { return Numbers.digits(Numbers.parse(fields[name].value)); } catch (error) { return fields[name].value; }
-  }
-  async function copyLink() {
-    const link = result
-      ? linkFor(result.scan.von, result.scan.bis, String(result.scan.laenge))
-      : linkFor(...['von', 'bis', 'laenge'].map((name) => plainField(name)));
-    $('link-text').value = link;
-    $('link-feld').hidden = false;
-    try {
-      await navigator.clipboard.writeText(link);
-      showStatus('Link kopiert.');
-    } catch (error) {
-      $('link-text').focus();
-      $('link-text').select();
-      showStatus('Der Link steht im Feld; kopieren mit Strg+C.');
-    }
-  }
+  // ---- Downloads and link. ----
+  const { saveListing, saveTable, savePageTable, saveSvg, savePng, saveRowLengths, saveRowLengthSvg, saveRowLengthPng, copyLink, writeUrl } = window.PrimzeilenDownloads({
+    fields, shown: () => result, rowLengths: () => rowLengthRows, withShownScan, beginWork, endWork, showError, showStatus,
+    windowPicture, chartData, hiddenSeries: () => (distributionChart ? distributionChart.hidden : new Set()),
+  });
 
   // ---- Row length: the slider writes the field. A number typed into the field moves the slider
   // within 10..120 and is left as typed, so a scan reads what the field says; Shift+Enter applies
