@@ -187,6 +187,14 @@ describe('chart', () => {
       assert.equal(await page.getAttribute(button, 'aria-pressed'), 'true');
       assert.ok(await page.$$eval(`#bild svg g[data-reihe="${name}"] .marke, #bild svg g[data-reihe="${name}"] polyline`, (m) => m.length) > 0, `${name} shown`);
     }
+    // A series switched off stays off across a look at the window's picture, not across a new scan.
+    await page.click('#bild .legende-eintrag[data-reihe="poisson"]');
+    await page.check('#fenster-bild');
+    await page.uncheck('#fenster-bild');
+    assert.equal(await page.getAttribute('#bild .legende-eintrag[data-reihe="poisson"]', 'aria-pressed'), 'false');
+    assert.equal(await page.$$eval('#bild svg g[data-reihe="poisson"]', (g) => g.length), 0, 'poisson still hidden');
+    await scanWithModels(1, 10000, 120);
+    assert.equal(await page.getAttribute('#bild .legende-eintrag[data-reihe="poisson"]', 'aria-pressed'), 'true');
   });
 
   it('keeps its series at 3:1 against its background, light and dark', async () => {

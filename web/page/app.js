@@ -199,6 +199,7 @@
   // ---- Chart and models. ----
   // The page's chart fits its data; on request it draws the graph window's picture instead.
   let distributionChart = null;
+  let switchedOff = null;
   const windowPicture = () => $('fenster-bild').checked;
   const showModels = () => $('modelle').checked && models !== null;
 
@@ -211,7 +212,12 @@
     const box = $('bild');
     box.classList.toggle('fenster', windowPicture());
     if (windowPicture()) {
-      if (distributionChart) { distributionChart.observer.disconnect(); distributionChart = null; }
+      if (distributionChart) {
+        // The series switched off stay off when the fitted chart comes back for the same scan.
+        switchedOff = { key: result.key, names: new Set(distributionChart.hidden) };
+        distributionChart.dispose();
+        distributionChart = null;
+      }
       box.innerHTML = WindowPicture.chartSvg({ shares: result.shares, fit: result.fit, models, showModels: showModels() });
       const picture = box.querySelector('svg');
       picture.setAttribute('role', 'img');
@@ -221,7 +227,8 @@
       return;
     }
     if (!distributionChart) distributionChart = new Chart.DistributionChart(box);
-    distributionChart.show(chartData());
+    distributionChart.show(chartData(), switchedOff && switchedOff.key === result.key ? switchedOff.names : []);
+    switchedOff = null;
     $('bild-text').textContent = 'Gefüllte Säulen: h(x), die beobachteten Anteile der Zeilen; offene Säulen: B(n;p;x); Linien mit Punkten: die Modelle. Jede Zahl von Primzahlen, die vorkommt, steht auf der x-Achse.';
   }
 

@@ -241,14 +241,24 @@
       this.observer.observe(box);
       // On paper the chart is as wide as an A4 sheet within its margins, its text as large as on
       // screen; afterwards it is drawn at its box's width again.
-      window.addEventListener('beforeprint', () => { if (this.data) { this.width = PRINT_WIDTH; this.draw(PRINT_PLOT_HEIGHT); } });
-      window.addEventListener('afterprint', () => { this.width = 0; this.resize(); });
+      this.beforePrint = () => { if (this.data) { this.width = PRINT_WIDTH; this.draw(PRINT_PLOT_HEIGHT); } };
+      this.afterPrint = () => { this.width = 0; this.resize(); };
+      window.addEventListener('beforeprint', this.beforePrint);
+      window.addEventListener('afterprint', this.afterPrint);
     }
 
-    show(data) {
+    // Stops following the box's width and the printing, for a chart the page no longer shows.
+    dispose() {
+      this.observer.disconnect();
+      window.removeEventListener('beforeprint', this.beforePrint);
+      window.removeEventListener('afterprint', this.afterPrint);
+    }
+
+    // switchedOff: the series to start without, for new data.
+    show(data, switchedOff = []) {
       const fresh = !this.data || this.data.key !== data.key;
       this.data = data;
-      if (fresh) { this.selected = null; this.hidden.clear(); }
+      if (fresh) { this.selected = null; this.hidden = new Set(switchedOff); }
       this.width = 0;
       this.legendFor = null;
       this.resize();
