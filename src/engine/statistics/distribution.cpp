@@ -117,12 +117,7 @@ public:
         shares.outsideCramer = static_cast<double>(std::max(0.0L, m_outsideCramer));
         shares.outsidePoisson = static_cast<double>(std::max(0.0L, m_outsidePoisson));
         shares.outsideMontgomery = static_cast<double>(std::max(0.0L, m_outsideMontgomery));
-        const VarianceSums::Variances variances = m_variances.variances();
-        shares.varianceCramer = variances.cramer;
-        shares.variancePoisson = variances.poisson;
-        shares.varianceMontgomery = variances.montgomery;
-        shares.montgomeryFallbackRows = variances.montgomeryFallbackRows;
-        shares.predictedN = static_cast<double>(m_nStar);
+        m_variances.fill(shares);
         return shares;
     }
 

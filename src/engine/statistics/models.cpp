@@ -238,12 +238,7 @@ public:
         shares.cramer.assign(m_cramer.begin(), m_cramer.end());
         shares.poisson.assign(m_poisson.begin(), m_poisson.end());
         shares.montgomery.assign(m_montgomery.begin(), m_montgomery.end());
-        const VarianceSums::Variances variances = m_variances.variances();
-        shares.varianceCramer = variances.cramer;
-        shares.variancePoisson = variances.poisson;
-        shares.varianceMontgomery = variances.montgomery;
-        shares.montgomeryFallbackRows = variances.montgomeryFallbackRows;
-        shares.predictedN = static_cast<double>(m_nStar);
+        m_variances.fill(shares);
         return shares;
     }
 

@@ -40,6 +40,17 @@ public:
         std::uint64_t montgomeryFallbackRows = 0;
     };
     [[nodiscard]] Variances variances() const;
+    // Writes the variances, the rows that fall back and n* into a model's shares (the models over
+    // 0..20 and over all rows keep the same fields).
+    template <class Shares>
+    void fill(Shares& shares) const {
+        const Variances sums = variances();
+        shares.varianceCramer = sums.cramer;
+        shares.variancePoisson = sums.poisson;
+        shares.varianceMontgomery = sums.montgomery;
+        shares.montgomeryFallbackRows = sums.montgomeryFallbackRows;
+        shares.predictedN = static_cast<double>(m_nStar);
+    }
 
 private:
     long double m_l;
