@@ -13,26 +13,9 @@
   const esc = (text) => String(text).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
   const r1 = (v) => Math.round(v * 10) / 10;
 
-  // ---- Numbers in the page's format: decimal comma, dot groups from five digits on. ----
-  function groupDigits(digits) {
-    return digits.length >= 5 ? digits.replace(/\B(?=(\d{3})+(?!\d))/g, '.') : digits;
-  }
-  function formatInteger(value) {
-    const shared = window.PrimzeilenNumbers;
-    if (shared && typeof shared.format === 'function') return shared.format(value);
-    return (value < 0 ? '-' : '') + groupDigits(String(Math.abs(Math.round(value))));
-  }
-  // Fixed decimals; a value exactly half way rounds to the even digit, as the engine's texts do.
-  function formatFixed(value, decimals) {
-    const scaled = value * 10 ** decimals;
-    let whole = Math.round(scaled);
-    if (Math.abs(scaled - Math.trunc(scaled)) === 0.5) whole = 2 * Math.round(scaled / 2);
-    const negative = whole < 0;
-    const digits = String(Math.abs(whole)).padStart(decimals + 1, '0');
-    const integer = digits.slice(0, digits.length - decimals), fraction = digits.slice(digits.length - decimals);
-    return (negative ? '-' : '') + groupDigits(integer) + (decimals > 0 ? ',' + fraction : '');
-  }
-
+  // ---- Numbers in the page's format (numbers.js): decimal comma, dot groups from five digits on.
+  const formatInteger = (value) => window.PrimzeilenNumbers.format(Math.round(value));
+  const formatFixed = (value, decimals) => window.PrimzeilenNumbers.format(value, decimals);
 
   // ---- Axes. ----
   function niceStep(rough) {

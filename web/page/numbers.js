@@ -22,12 +22,22 @@
     return '0.' + '0'.repeat(-Number(exponent) - 1) + first + rest;
   }
 
+  // `decimals` places of a magnitude; a value exactly half way rounds to the even digit, as the
+  // engine's texts do.
+  function fixed(magnitude, decimals) {
+    const scaled = magnitude * 10 ** decimals;
+    let whole = Math.round(scaled);
+    if (scaled - Math.trunc(scaled) === 0.5) whole = 2 * Math.round(scaled / 2);
+    const digits = String(whole).padStart(decimals + 1, '0');
+    return decimals > 0 ? `${digits.slice(0, -decimals)}.${digits.slice(-decimals)}` : digits;
+  }
+
   // n as the page shows it; with `decimals`, rounded to that many places, else every digit that
   // tells the number apart from its neighbours.
   function format(n, decimals) {
     const value = Number(n);
     if (!Number.isFinite(value)) return String(value);
-    let text = decimals === undefined ? plainDigits(Math.abs(value)) : Math.abs(value).toFixed(decimals);
+    let text = decimals === undefined ? plainDigits(Math.abs(value)) : fixed(Math.abs(value), decimals);
     const [whole, fraction] = text.split('.');
     text = grouped(whole) + (fraction ? ',' + fraction : '');
     const zero = /^[0,]*$/.test(text);

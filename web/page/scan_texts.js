@@ -7,7 +7,7 @@
 
   // fields: the form's fields von, bis and laenge, whose texts a refusal may quote.
   function ScanTexts(fields) {
-    const seconds = (ms) => (ms / 1000).toFixed(2).replace('.', ',');
+    const seconds = (ms) => Numbers.format(ms / 1000, 2);
 
     // The fields read in the windows' order (length, lower, upper bound) in the page's format.
     // The page takes the slider's lengths only, and a bound that no field of the engine holds
