@@ -77,7 +77,7 @@ CommandLine printed(const QString& text) {
 CommandLine readCommandLine(int argc, char** argv) {
     // A plain core application: --help and --version work without a display.
     QCoreApplication core(argc, argv);
-    core::installGermanTranslations(core);
+    core::installTranslations(core, core::languageFromEnvironment());
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());

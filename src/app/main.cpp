@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
         return commandLine.exitCode;
     }
     QApplication application(argc, argv);
-    core::installGermanTranslations(application);
+    core::installTranslations(application, core::languageFromEnvironment());
     // Closing the main window ends the program; closing the graph window only hides it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ui::programIcon());

@@ -230,7 +230,7 @@ int main(int argc, char** argv) {
     const bool outputOpen = core::standardOutputOpen();
 
     QCoreApplication application(argc, argv);
-    core::installGermanTranslations(application);
+    core::installTranslations(application, core::languageFromEnvironment());
     if (!outputOpen) {
         return outputFailed(EBADF);
     }

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     // The program's own language for Qt's texts.
-    core::installGermanTranslations(application);
+    core::installTranslations(application, core::Language::German);
     // Settings the windows keep (the last folder a picture went to) go to a test location, one
     // for each test process: ctest runs tests side by side, and one must not read what another
     // has just written.
