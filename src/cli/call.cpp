@@ -1,5 +1,6 @@
 #include "call.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <iterator>
@@ -91,17 +92,20 @@ std::optional<int> Call::parseArguments(QStringList given) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             return usage(
-                translated("unbekannte Option „%1%2“.")
+                QCoreApplication::translate("primzeilen-cli", "unbekannte Option „%1%2“.")
                     .arg(unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
                          unknown.front()));
         }
-        // Qt's own messages quote with '…'; ours with „…“.
+        // Qt's own messages quote with '…'; ours with the quotes of the reader's language.
         static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
-        return usage(m_parser.errorText().replace(quoted, QStringLiteral("„\\1“")));
+        return usage(m_parser.errorText().replace(
+            quoted,
+            QCoreApplication::translate("primzeilen-cli", "„%1“").arg(QStringLiteral("\\1"))));
     }
     for (const OptionEntry& entry : kOptionTable) {
         if (entry.value != nullptr && m_parser.values(option(entry.name)).size() > 1) {
-            return usage(translated("Option „--%1“ ist mehrfach angegeben.")
+            return usage(QCoreApplication::translate("primzeilen-cli",
+                                                     "Option „--%1“ ist mehrfach angegeben.")
                              .arg(QLatin1String(entry.longName)));
         }
     }

@@ -18,10 +18,6 @@
 
 namespace cli {
 
-QString translated(const char* source) {
-    return QCoreApplication::translate("primzeilen-cli", source);
-}
-
 namespace {
 
 constexpr std::uint32_t kLongestRow = 10'000'000;
@@ -37,10 +33,6 @@ const std::pair<Format, const char*> kFormats[] = {{Format::Text, "text"},
                                                    {Format::CsvGerman, "csv-de"},
                                                    {Format::Json, "json"}};
 
-QString tr(const char* source) {
-    return QCoreApplication::translate("primzeilen-cli", source);
-}
-
 // --format and --tabelle, and the switches that choose what a run writes.
 std::optional<int> readOutput(const Call& call, Options& options) {
     options.rows = call.isSet(Name::Rows);
@@ -52,14 +44,20 @@ std::optional<int> readOutput(const Call& call, Options& options) {
             std::find_if(std::begin(kFormats), std::end(kFormats),
                          [&](const auto& format) { return name == QLatin1String(format.second); });
         if (known == std::end(kFormats)) {
-            return usage(tr("--format „%1“: erlaubt sind text, csv, csv-de und json.").arg(name));
+            return usage(
+                QCoreApplication::translate(
+                    "primzeilen-cli", "--format „%1“: erlaubt sind text, csv, csv-de und json.")
+                    .arg(name));
         }
         options.format = known->first;
     }
     if (call.isSet(Name::Table)) {
         const QString name = call.value(Name::Table);
         if (name != u"haeufigkeit" && name != u"anpassung") {
-            return usage(tr("--tabelle „%1“: erlaubt sind haeufigkeit und anpassung.").arg(name));
+            return usage(
+                QCoreApplication::translate(
+                    "primzeilen-cli", "--tabelle „%1“: erlaubt sind haeufigkeit und anpassung.")
+                    .arg(name));
         }
         options.table = name == u"anpassung" ? Table::Fit : Table::Frequency;
         options.fit = options.fit || options.table == Table::Fit;
@@ -77,8 +75,9 @@ std::variant<unsigned, int> readThreads(const Call& call, unsigned cores) {
     }
     const auto count = cli::parseCount(call.value(Name::Threads));
     if (!count || *count < 1 || *count > 1024) {
-        return usage(
-            tr("--threads „%1“ ist keine Zahl von 1 bis 1024.").arg(call.value(Name::Threads)));
+        return usage(QCoreApplication::translate("primzeilen-cli",
+                                                 "--threads „%1“ ist keine Zahl von 1 bis 1024.")
+                         .arg(call.value(Name::Threads)));
     }
     return static_cast<unsigned>(*count);
 }
@@ -126,8 +125,10 @@ std::optional<int> readLengths(const Call& call, Options& options) {
     if (ends.size() == 1) {
         options.lengths = lengthList(text);
         if (!options.lengths) {
-            return usage(tr("--laengen „%1“: erwartet A..B oder eine Liste L1,L2,… mit Längen "
-                            "von 1 bis 10000000, jede einmal, höchstens 1000 Längen.")
+            return usage(QCoreApplication::translate(
+                             "primzeilen-cli",
+                             "--laengen „%1“: erwartet A..B oder eine Liste L1,L2,… mit Längen "
+                             "von 1 bis 10000000, jede einmal, höchstens 1000 Längen.")
                              .arg(text));
         }
         return std::nullopt;
@@ -136,8 +137,10 @@ std::optional<int> readLengths(const Call& call, Options& options) {
     const auto longest = ends.size() == 2 ? cli::parseCount(ends[1]) : std::nullopt;
     if (!shortest || !longest || *shortest < 1 || *longest < *shortest || *longest > kLongestRow ||
         *longest - *shortest >= 1000) {
-        return usage(tr("--laengen „%1“: erwartet A..B mit 1 ≤ A ≤ B ≤ 10000000, höchstens "
-                        "1000 Längen.")
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli",
+                         "--laengen „%1“: erwartet A..B mit 1 ≤ A ≤ B ≤ 10000000, höchstens "
+                         "1000 Längen.")
                          .arg(text));
     }
     options.lengths.emplace();
@@ -155,15 +158,19 @@ std::optional<int> readSweep(const Call& call, Options& options) {
     for (const QString& text : heights) {
         const auto height = cli::parseCount(text);
         if (!height || heights.size() > kMostHeights) {
-            return usage(tr("--hoehen „%1“: erwartet eine Liste H1,H2,… von ganzen Zahlen von 0 "
-                            "bis 18446744073709551615, höchstens 1000 Höhen.")
+            return usage(QCoreApplication::translate(
+                             "primzeilen-cli",
+                             "--hoehen „%1“: erwartet eine Liste H1,H2,… von ganzen Zahlen von 0 "
+                             "bis 18446744073709551615, höchstens 1000 Höhen.")
                              .arg(call.value(Name::Heights)));
         }
         options.heights.push_back(*height);
     }
     const auto window = cli::parseCount(call.value(Name::Window));
     if (!window || *window < 1) {
-        return usage(tr("--fenster „%1“ ist keine ganze Zahl von 1 bis 18446744073709551615.")
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli",
+                         "--fenster „%1“ ist keine ganze Zahl von 1 bis 18446744073709551615.")
                          .arg(call.value(Name::Window)));
     }
     options.window = *window;
@@ -172,32 +179,45 @@ std::optional<int> readSweep(const Call& call, Options& options) {
         const auto length = numbers.size() == 1 ? cli::parseCount(numbers[0]) : std::nullopt;
         if (numbers.size() != 1) {
             return usage(
-                tr("mit --hoehen eine Zahl erwartet (LÄNGE), %1 gegeben.").arg(numbers.size()));
+                QCoreApplication::translate("primzeilen-cli",
+                                            "mit --hoehen eine Zahl erwartet (LÄNGE), %1 gegeben.")
+                    .arg(numbers.size()));
         }
         if (!length || *length < 1 || *length > kLongestRow) {
-            return usage(tr("LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.").arg(numbers[0]));
+            return usage(
+                QCoreApplication::translate("primzeilen-cli",
+                                            "LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.")
+                    .arg(numbers[0]));
         }
         options.lengths = std::vector{static_cast<std::uint32_t>(*length)};
     } else if (!numbers.isEmpty()) {
         return usage(
-            tr("mit --hoehen und --laengen keine Zahl erwartet, %1 gegeben.").arg(numbers.size()));
+            QCoreApplication::translate(
+                "primzeilen-cli", "mit --hoehen und --laengen keine Zahl erwartet, %1 gegeben.")
+                .arg(numbers.size()));
     }
     if (heights.size() * static_cast<qsizetype>(options.lengths->size()) > kMostRecords) {
-        return usage(tr("--hoehen mit %1 Höhen und %2 Längen ergibt mehr als 10000 Datensätze.")
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli",
+                         "--hoehen mit %1 Höhen und %2 Längen ergibt mehr als 10000 Datensätze.")
                          .arg(heights.size())
                          .arg(options.lengths->size()));
     }
     const std::uint32_t longest =
         *std::max_element(options.lengths->begin(), options.lengths->end());
     if (options.window < longest) {
-        return usage(tr("--fenster %1 ist kürzer als die Zeilen zu %2 Zahlen.")
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli", "--fenster %1 ist kürzer als die Zeilen zu %2 Zahlen.")
                          .arg(call.value(Name::Window))
                          .arg(longest));
     }
     for (qsizetype i = 0; i < heights.size(); ++i) {
         if (options.heights[i] + options.window > core::kHighestNumber) {
-            return usage(tr("--hoehen %1 mit --fenster %2 reicht über 18446744073709551615 hinaus.")
-                             .arg(heights[i], call.value(Name::Window)));
+            return usage(
+                QCoreApplication::translate(
+                    "primzeilen-cli",
+                    "--hoehen %1 mit --fenster %2 reicht über 18446744073709551615 hinaus.")
+                    .arg(heights[i], call.value(Name::Window)));
         }
     }
     return std::nullopt;
@@ -207,13 +227,17 @@ std::optional<int> readSweep(const Call& call, Options& options) {
 std::optional<int> readLengthsRange(const QStringList& numbers, Options& options) {
     if (numbers.size() != 2) {
         return usage(
-            tr("mit --laengen zwei Zahlen erwartet (VON BIS), %1 gegeben.").arg(numbers.size()));
+            QCoreApplication::translate("primzeilen-cli",
+                                        "mit --laengen zwei Zahlen erwartet (VON BIS), %1 gegeben.")
+                .arg(numbers.size()));
     }
     const auto from = cli::parseCount(numbers[0]);
     const auto to = cli::parseCount(numbers[1]);
     if (!from || !to) {
-        return usage(tr("„%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
-                         .arg(numbers[from ? 1 : 0]));
+        return usage(
+            QCoreApplication::translate("primzeilen-cli",
+                                        "„%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
+                .arg(numbers[from ? 1 : 0]));
     }
     options.from = *from;
     options.to = *to;
@@ -223,28 +247,41 @@ std::optional<int> readLengthsRange(const QStringList& numbers, Options& options
 // VON BIS LÄNGE, adjusted to whole rows.
 std::optional<int> readRange(const QStringList& numbers, Options& options) {
     if (numbers.size() != 3) {
-        return usage(tr("drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.").arg(numbers.size()));
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli", "drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.")
+                         .arg(numbers.size()));
     }
     const auto from = cli::parseCount(numbers[0]);
     const auto to = cli::parseCount(numbers[1]);
     const auto length = cli::parseCount(numbers[2]);
     if (!from) {
         return usage(
-            tr("VON „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.").arg(numbers[0]));
+            QCoreApplication::translate(
+                "primzeilen-cli", "VON „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
+                .arg(numbers[0]));
     }
     if (!to) {
         return usage(
-            tr("BIS „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.").arg(numbers[1]));
+            QCoreApplication::translate(
+                "primzeilen-cli", "BIS „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.")
+                .arg(numbers[1]));
     }
     if (!length || *length < 1 || *length > kLongestRow) {
-        return usage(tr("LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.").arg(numbers[2]));
+        return usage(QCoreApplication::translate(
+                         "primzeilen-cli", "LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.")
+                         .arg(numbers[2]));
     }
     const auto adjusted = core::adjustToRows(*from, *to, static_cast<std::uint32_t>(*length));
     if (!adjusted) {
-        return usage(tr("von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.")
-                         .arg(*from)
-                         .arg(*to)
-                         .arg(*length == 1 ? tr("1 Zahl") : tr("%1 Zahlen").arg(*length)));
+        return usage(
+            QCoreApplication::translate("primzeilen-cli",
+                                        "von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.")
+                .arg(*from)
+                .arg(*to)
+                .arg(
+                    *length == 1
+                        ? QCoreApplication::translate("primzeilen-cli", "1 Zahl")
+                        : QCoreApplication::translate("primzeilen-cli", "%1 Zahlen").arg(*length)));
     }
     options.range = *adjusted;
     return std::nullopt;

@@ -18,9 +18,6 @@ inline constexpr int kFailed = 1;
 inline constexpr int kUsage = 2;
 inline constexpr int kInterrupted = 130;  // or 143 after SIGTERM: 128 plus the signal
 
-// A text of primzeilen-cli in the user's language.
-[[nodiscard]] QString translated(const char* source);
-
 // The form of the output (--format).
 enum class Format { Text, Csv, CsvGerman, Json };
 

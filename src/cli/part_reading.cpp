@@ -13,12 +13,8 @@ namespace {
 
 __extension__ using Wide = unsigned __int128;
 
-QString tr(const char* source) {
-    return QCoreApplication::translate("core::Parts", source);
-}
-
 QString quoted(const QString& name) {
-    return QStringLiteral("„%1“").arg(name);
+    return QCoreApplication::translate("core::Parts", "„%1“").arg(name);
 }
 
 // A number from 0 to 2^64-1 written as a decimal string; none for anything else.
@@ -63,16 +59,19 @@ const Json& member(const Json& object, const char* key) {
 }
 
 Failure invalid(const QString& name, const QString& key) {
-    return Failure(tr("%1: „%2“ fehlt oder ist ungültig.").arg(quoted(name), key));
+    return Failure(QCoreApplication::translate("core::Parts", "%1: „%2“ fehlt oder ist ungültig.")
+                       .arg(quoted(name), key));
 }
 
 // The text as a JSON object with a block "teil", read whole only where it is small enough to be
 // a part.
 Json parsePart(const QString& name, const QByteArray& json) {
     if (json.size() > kLargestPartFile) {
-        throw Failure(tr("%1 ist größer als %2 Bytes und damit kein Teil eines Laufs.")
-                          .arg(quoted(name))
-                          .arg(kLargestPartFile));
+        throw Failure(
+            QCoreApplication::translate(
+                "core::Parts", "%1 ist größer als %2 Bytes und damit kein Teil eines Laufs.")
+                .arg(quoted(name))
+                .arg(kLargestPartFile));
     }
     // A part nests three levels deep. Anything deeper is refused as it is read: the library
     // copies and compares values recursively, so a value nested a hundred thousand levels deep
@@ -88,19 +87,27 @@ Json parsePart(const QString& name, const QByteArray& json) {
     try {
         run = Json::parse(json.begin(), json.end(), shallow);
     } catch (const TooDeep&) {
-        throw Failure(tr("%1 ist nicht die JSON-Ausgabe eines Teils: zu tief verschachtelt.")
-                          .arg(quoted(name)));
+        throw Failure(
+            QCoreApplication::translate(
+                "core::Parts", "%1 ist nicht die JSON-Ausgabe eines Teils: zu tief verschachtelt.")
+                .arg(quoted(name)));
     } catch (const Json::parse_error& error) {
         throw Failure(
-            tr("%1 ist kein JSON: Fehler bei Byte %2.").arg(quoted(name)).arg(error.byte));
+            QCoreApplication::translate("core::Parts", "%1 ist kein JSON: Fehler bei Byte %2.")
+                .arg(quoted(name))
+                .arg(error.byte));
     } catch (const Json::exception&) {
         // A number beyond what a double holds.
-        throw Failure(tr("%1 ist kein JSON: eine Zahl ist zu groß.").arg(quoted(name)));
+        throw Failure(
+            QCoreApplication::translate("core::Parts", "%1 ist kein JSON: eine Zahl ist zu groß.")
+                .arg(quoted(name)));
     }
     const Json& block = member(run, "teil");
     if (!block.is_object() || block.empty()) {
-        throw Failure(tr("%1 ist nicht die JSON-Ausgabe eines Teils (--teil K/N): der Block "
-                         "„teil“ fehlt.")
+        throw Failure(QCoreApplication::translate(
+                          "core::Parts",
+                          "%1 ist nicht die JSON-Ausgabe eines Teils (--teil K/N): der Block "
+                          "„teil“ fehlt.")
                           .arg(quoted(name)));
     }
     return run;
@@ -121,7 +128,9 @@ RunPart readPartBlock(const QString& name, const Json& block, std::uint64_t& for
     }
     format = *version;
     if (*version != 1 && *version != kPartFormat) {
-        throw Failure(tr("%1 hat das Teilformat %2; dieses Programm liest die Formate 1 bis %3.")
+        throw Failure(QCoreApplication::translate(
+                          "core::Parts",
+                          "%1 hat das Teilformat %2; dieses Programm liest die Formate 1 bis %3.")
                           .arg(quoted(name))
                           .arg(*version)
                           .arg(kPartFormat));
@@ -142,14 +151,17 @@ RunPart readPartBlock(const QString& name, const Json& block, std::uint64_t& for
     const Number first = field("erste", decimalNumber);
     const Number last = field("letzte", decimalNumber);
     if (!wholeRows(from, to, length)) {
-        throw Failure(tr("%1: von %2 bis %3 in Zeilen zu %4 ist kein an ganze Zeilen angepasster "
-                         "Bereich.")
+        throw Failure(QCoreApplication::translate(
+                          "core::Parts",
+                          "%1: von %2 bis %3 in Zeilen zu %4 ist kein an ganze Zeilen angepasster "
+                          "Bereich.")
                           .arg(quoted(name), numberText(from), numberText(to))
                           .arg(length));
     }
     part.whole = {from, to, static_cast<std::uint32_t>(length)};
     if (!validPart(part)) {
-        throw Failure(tr("%1: Teil %2 von %3 gibt es in %4 Zeilen nicht.")
+        throw Failure(QCoreApplication::translate("core::Parts",
+                                                  "%1: Teil %2 von %3 gibt es in %4 Zeilen nicht.")
                           .arg(quoted(name))
                           .arg(part.index)
                           .arg(part.count)
@@ -157,12 +169,14 @@ RunPart readPartBlock(const QString& name, const Json& block, std::uint64_t& for
     }
     const RowRange range = partRange(part);
     if (first != range.first || last != range.last) {
-        throw Failure(tr("%1: Teil %2 von %3 reicht von %4 bis %5, nicht von %6 bis %7.")
-                          .arg(quoted(name))
-                          .arg(part.index)
-                          .arg(part.count)
-                          .arg(numberText(range.first), numberText(range.last), numberText(first),
-                               numberText(last)));
+        throw Failure(
+            QCoreApplication::translate(
+                "core::Parts", "%1: Teil %2 von %3 reicht von %4 bis %5, nicht von %6 bis %7.")
+                .arg(quoted(name))
+                .arg(part.index)
+                .arg(part.count)
+                .arg(numberText(range.first), numberText(range.last), numberText(first),
+                     numberText(last)));
     }
     return part;
 }
@@ -180,7 +194,8 @@ void checkRunFields(const QString& name, const Json& run, const RunPart& part) {
             throw invalid(name, QLatin1String(key));
         }
         if (*value != expected) {
-            throw Failure(tr("%1: „%2“ ist %3, Teil %4 von %5 hat %6.")
+            throw Failure(QCoreApplication::translate("core::Parts",
+                                                      "%1: „%2“ ist %3, Teil %4 von %5 hat %6.")
                               .arg(quoted(name), QLatin1String(key), QString::number(*value))
                               .arg(part.index)
                               .arg(part.count)
@@ -244,8 +259,10 @@ std::vector<std::pair<std::uint64_t, std::uint64_t>> readDistribution(const QStr
         }
     }
     if (sum != tally.over20) {
-        throw Failure(tr("%1: „verteilung“ zählt %2 Zeilen mit mehr als 20 Primzahlen, "
-                         "„mehr_als_20“ %3.")
+        throw Failure(QCoreApplication::translate(
+                          "core::Parts",
+                          "%1: „verteilung“ zählt %2 Zeilen mit mehr als 20 Primzahlen, "
+                          "„mehr_als_20“ %3.")
                           .arg(quoted(name), numberText(static_cast<Number>(sum)))
                           .arg(tally.over20));
     }
@@ -263,19 +280,25 @@ void checkRows(const QString& name, const RowTally& tally, const RunPart& part) 
         rows += tally.rows[k];
     }
     if (rows != range.rows()) {
-        throw Failure(tr("%1: die Häufigkeiten zählen %2 Zeilen, Teil %3 von %4 hat %5.")
-                          .arg(quoted(name), numberText(static_cast<Number>(rows)))
-                          .arg(part.index)
-                          .arg(part.count)
-                          .arg(range.rows()));
+        throw Failure(
+            QCoreApplication::translate(
+                "core::Parts", "%1: die Häufigkeiten zählen %2 Zeilen, Teil %3 von %4 hat %5.")
+                .arg(quoted(name), numberText(static_cast<Number>(rows)))
+                .arg(part.index)
+                .arg(part.count)
+                .arg(range.rows()));
     }
     for (std::size_t k = range.length + 1; k <= tally.rows.size(); ++k) {
         const std::uint64_t held = k < tally.rows.size() ? tally.rows[k] : tally.over20;
         if (held > 0) {
-            throw Failure(tr("%1: %2 Zeilen mit %3 Primzahlen, aber eine Zeile hat %4 Zahlen.")
+            throw Failure(QCoreApplication::translate(
+                              "core::Parts",
+                              "%1: %2 Zeilen mit %3 Primzahlen, aber eine Zeile hat %4 Zahlen.")
                               .arg(quoted(name))
                               .arg(held)
-                              .arg(k < tally.rows.size() ? QString::number(k) : tr("mehr als 20"))
+                              .arg(k < tally.rows.size()
+                                       ? QString::number(k)
+                                       : QCoreApplication::translate("core::Parts", "mehr als 20"))
                               .arg(range.length));
         }
     }
@@ -293,7 +316,8 @@ void checkPrimes(const QString& name, const PartResult& result) {
         primes += Wide{rows} * k;
     }
     if (tally.primes != primes) {
-        throw Failure(tr("%1: %2 Primzahlen passen nicht zu den Häufigkeiten.")
+        throw Failure(QCoreApplication::translate(
+                          "core::Parts", "%1: %2 Primzahlen passen nicht zu den Häufigkeiten.")
                           .arg(quoted(name))
                           .arg(tally.primes));
     }
@@ -309,8 +333,10 @@ PartResult readPart(const QString& name, const QByteArray& json) {
     result.tally = readTally(name, run);
     checkRows(name, result.tally, result.part);
     if (result.tally.over20 > 0 && format == 1) {
-        throw Failure(tr("%1 ist ein Teil im Format 1 mit %2 Zeilen mit mehr als 20 Primzahlen, "
-                         "aber ohne deren Verteilung; bitte diesen Teil neu zählen.")
+        throw Failure(QCoreApplication::translate(
+                          "core::Parts",
+                          "%1 ist ein Teil im Format 1 mit %2 Zeilen mit mehr als 20 Primzahlen, "
+                          "aber ohne deren Verteilung; bitte diesen Teil neu zählen.")
                           .arg(quoted(name))
                           .arg(result.tally.over20));
     }

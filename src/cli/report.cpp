@@ -338,12 +338,16 @@ QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
 }
 
 QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
-    QStringList lines{QCoreApplication::translate(
+    const QString heading = QCoreApplication::translate(
         "core::Report",
-        "Länge   Zeilen       n       p      n*  TV Momente  TV Cramér  TV Poisson  TV M–S")};
+        "Länge   Zeilen       n       p      n*  TV Momente  TV Cramér  TV Poisson  TV M–S");
+    // The lengths stand under the heading's first word, as wide as it is in the reader's
+    // language; the columns after it keep their widths.
+    const int lengthWidth = std::max(5, static_cast<int>(heading.indexOf(u' ')));
+    QStringList lines{heading};
     const auto tv = [](double value) { return formatFixed(value, 4, 3); };
     for (const RowLengthResult& result : results) {
-        QString line = QStringLiteral("%1").arg(result.length, 5) +
+        QString line = QStringLiteral("%1").arg(result.length, lengthWidth) +
                        QStringLiteral("%1").arg(result.range ? result.range->rows() : 0, 9);
         if (!result.range) {
             line += QStringLiteral("  ") +

@@ -14,12 +14,8 @@ __extension__ using Wide = unsigned __int128;
 
 constexpr Wide kMostIn64Bits = std::numeric_limits<std::uint64_t>::max();
 
-QString tr(const char* source) {
-    return QCoreApplication::translate("core::Parts", source);
-}
-
 QString quoted(const QString& name) {
-    return QStringLiteral("„%1“").arg(name);
+    return QCoreApplication::translate("core::Parts", "„%1“").arg(name);
 }
 
 bool sameRun(const RunPart& a, const RunPart& b) {
@@ -28,7 +24,7 @@ bool sameRun(const RunPart& a, const RunPart& b) {
 }
 
 QString runText(const RunPart& part) {
-    return tr("%1 bis %2 in Zeilen zu %3, %4 Teile")
+    return QCoreApplication::translate("core::Parts", "%1 bis %2 in Zeilen zu %3, %4 Teile")
         .arg(numberText(part.whole.first), numberText(part.whole.last))
         .arg(part.whole.length)
         .arg(part.count);
@@ -41,8 +37,9 @@ void addChecked(RowTally& total, const PartResult& part) {
     const auto add = [&part](std::uint64_t& sum, std::uint64_t value) {
         const Wide wide = Wide{sum} + value;
         if (wide > kMostIn64Bits) {
-            throw Failure(
-                tr("Mit %1 übersteigt die Summe der Teile 2^64 − 1.").arg(quoted(part.name)));
+            throw Failure(QCoreApplication::translate(
+                              "core::Parts", "Mit %1 übersteigt die Summe der Teile 2^64 − 1.")
+                              .arg(quoted(part.name)));
         }
         sum = static_cast<std::uint64_t>(wide);
     };
@@ -81,7 +78,9 @@ RowRange partRange(const RunPart& part) {
 
 QString partHeading(const RunPart& part) {
     const RowRange range = partRange(part);
-    return tr("Teil %1 von %2 des Bereichs %3 bis %4 in Zeilen zu %5: Zahlen %6 bis %7")
+    return QCoreApplication::translate(
+               "core::Parts",
+               "Teil %1 von %2 des Bereichs %3 bis %4 in Zeilen zu %5: Zahlen %6 bis %7")
         .arg(part.index)
         .arg(part.count)
         .arg(numberText(part.whole.first), numberText(part.whole.last))
@@ -107,7 +106,8 @@ RowTally mergeParts(const std::vector<PartResult>& parts) {
     std::vector<const PartResult*> sorted;
     for (const PartResult& part : parts) {
         if (!sameRun(part.part, model.part)) {
-            throw Failure(tr("%1 gehört zu einem anderen Lauf als %2: %3 statt %4.")
+            throw Failure(QCoreApplication::translate(
+                              "core::Parts", "%1 gehört zu einem anderen Lauf als %2: %3 statt %4.")
                               .arg(quoted(part.name), quoted(model.name), runText(part.part),
                                    runText(model.part)));
         }
@@ -118,10 +118,11 @@ RowTally mergeParts(const std::vector<PartResult>& parts) {
     });
     for (std::size_t i = 1; i < sorted.size(); ++i) {
         if (sorted[i]->part.index == sorted[i - 1]->part.index) {
-            throw Failure(tr("%1 und %2 sind beide Teil %3 von %4.")
-                              .arg(quoted(sorted[i - 1]->name), quoted(sorted[i]->name))
-                              .arg(sorted[i]->part.index)
-                              .arg(model.part.count));
+            throw Failure(
+                QCoreApplication::translate("core::Parts", "%1 und %2 sind beide Teil %3 von %4.")
+                    .arg(quoted(sorted[i - 1]->name), quoted(sorted[i]->name))
+                    .arg(sorted[i]->part.index)
+                    .arg(model.part.count));
         }
     }
     // Each K at most once and within 1..N: fewer files than N leave some K out.
@@ -140,12 +141,15 @@ RowTally mergeParts(const std::vector<PartResult>& parts) {
         if (absent > static_cast<std::uint64_t>(missing.size())) {
             missing.append(QStringLiteral("…"));
         }
-        throw Failure(absent == 1
-                          ? tr("Teil %1 von %2 fehlt.").arg(missing.front()).arg(model.part.count)
-                          : tr("Es fehlen %1 der %2 Teile: %3.")
-                                .arg(absent)
-                                .arg(model.part.count)
-                                .arg(missing.join(QStringLiteral(", "))));
+        throw Failure(
+            absent == 1
+                ? QCoreApplication::translate("core::Parts", "Teil %1 von %2 fehlt.")
+                      .arg(missing.front())
+                      .arg(model.part.count)
+                : QCoreApplication::translate("core::Parts", "Es fehlen %1 der %2 Teile: %3.")
+                      .arg(absent)
+                      .arg(model.part.count)
+                      .arg(missing.join(QStringLiteral(", "))));
     }
     RowTally total;
     for (const PartResult& part : parts) {

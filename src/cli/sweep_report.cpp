@@ -10,7 +10,8 @@ namespace core {
 
 namespace {
 
-QString tr(const char* source) {
+// A text of the report marked where it stands (QT_TRANSLATE_NOOP), in the reader's language.
+QString reportText(const char* source) {
     return QCoreApplication::translate("core::Report", source);
 }
 
@@ -40,11 +41,12 @@ QStringList recordCells(const SweepRecord& record, bool withHeight) {
     cells << QString::number(record.length)
           << QString::number(record.range ? record.range->rows() : 0);
     if (!record.range || record.tally.totalRows() == 0) {
-        cells << tr("keine ganze Zeile");
+        cells << QCoreApplication::translate("core::Report", "keine ganze Zeile");
         return cells;
     }
     if (!record.comparison) {
-        cells << tr("keine Anpassung: %1").arg(QString::fromStdString(record.failure));
+        cells << QCoreApplication::translate("core::Report", "keine Anpassung: %1")
+                     .arg(QString::fromStdString(record.failure));
         return cells;
     }
     const WholeComparison& c = *record.comparison;
@@ -175,10 +177,10 @@ bool anyWhole(const std::vector<RowLengthResult>& results) {
 QStringList sweepLines(const std::vector<SweepRecord>& records, bool withHeight) {
     QStringList heading;
     if (withHeight) {
-        heading << tr("Höhe");
+        heading << QCoreApplication::translate("core::Report", "Höhe");
     }
     for (const char* title : kHeadings) {
-        heading << tr(title);
+        heading << reportText(title);
     }
     std::vector<QStringList> rows;
     for (const SweepRecord& record : records) {
@@ -226,7 +228,9 @@ QStringList wholeRowLengthLines(const std::vector<RowLengthResult>& results) {
         records.push_back(
             result.whole.value_or(SweepRecord{0, result.length, result.range, {}, {}, {}}));
     }
-    lines << QString() << tr("Über alle Zeilen, auch die mit mehr als 20 Primzahlen:")
+    lines << QString()
+          << QCoreApplication::translate("core::Report",
+                                         "Über alle Zeilen, auch die mit mehr als 20 Primzahlen:")
           << sweepLines(records, false);
     return lines;
 }
