@@ -34,6 +34,8 @@ share/icons/hicolor/32x32/apps/$id.png
 share/icons/hicolor/48x48/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
+share/man/en/man1/primzeilen-cli.1.gz
+share/man/en/man1/primzeilen.1.gz
 share/man/man1/primzeilen-cli.1.gz
 share/man/man1/primzeilen.1.gz
 share/metainfo/$id.metainfo.xml
@@ -65,12 +67,20 @@ for size in 16 32 48 64 128 192 256 512; do
 done
 grep -q 'viewBox="0 0 32 32"' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "SVG icon"
 
-for page in primzeilen primzeilen-cli; do
-    out=$(zcat "$prefix/share/man/man1/$page.1.gz" | groff -man -ww -z 2>&1)
-    [ -z "$out" ] || fail "groff on the manual page of $page: $out"
-    zcat "$prefix/share/man/man1/$page.1.gz" | grep -q "primzeilen $version" ||
-        fail "the manual page of $page does not name version $version"
+for page in man1/primzeilen man1/primzeilen-cli en/man1/primzeilen en/man1/primzeilen-cli; do
+    out=$(zcat "$prefix/share/man/$page.1.gz" | groff -man -ww -z 2>&1)
+    [ -z "$out" ] || fail "groff on the manual page $page: $out"
+    zcat "$prefix/share/man/$page.1.gz" | grep -q "primzeilen $version" ||
+        fail "the manual page $page does not name version $version"
 done
+# man finds each language's page: English for English, German for German and by default.
+if command -v man >/dev/null; then
+    for language in en:en/man1 en_GB.UTF-8:en/man1 de_DE.UTF-8:man1 C:man1; do
+        found=$(MANPATH="$prefix/share/man" man -L "${language%%:*}" -w primzeilen-cli 2>&1)
+        [ "$found" = "$prefix/share/man/${language#*:}/primzeilen-cli.1.gz" ] ||
+            fail "man -L ${language%%:*} found: $found"
+    done
+fi
 
 for program in primzeilen primzeilen-cli; do
     out=$("$prefix/bin/$program" --version 2>&1)
