@@ -57,6 +57,24 @@ out=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1)
 [ $? -eq 0 ] && [ -z "$out" ] || fail "desktop-file-validate: $out"
 out=$(appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" 2>&1)
 [ $? -eq 0 ] && ! grep -q -E '^[EWI]:' <<<"$out" || fail "appstreamcli: $out"
+# Each text for people in both languages: English the default, German beside it.
+for key in GenericName Comment Keywords; do
+    grep -q "^$key=" "$prefix/share/applications/$id.desktop" &&
+        grep -q "^$key\[de\]=" "$prefix/share/applications/$id.desktop" ||
+        fail "the desktop file lacks $key or $key[de]"
+done
+out=$(/usr/bin/python3 - "$prefix/share/metainfo/$id.metainfo.xml" <<'PY'
+import sys, xml.etree.ElementTree as ET
+lang = "{http://www.w3.org/XML/1998/namespace}lang"
+root = ET.parse(sys.argv[1]).getroot()
+for tag in ("summary", "p", "caption", "keyword"):
+    texts = root.iter(tag)
+    languages = [element.get(lang, "default") for element in texts]
+    if languages.count("default") != languages.count("de") or languages.count("default") == 0:
+        print(tag, languages)
+PY
+)
+[ -z "$out" ] || fail "the metadata's texts are not in both languages: $out"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
     fail "the metadata does not name version $version"
 
