@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1 ist größer als %2 Bytes und damit kein Teil eines Laufs.</source>
-        <translation>%1 is larger than %2 bytes and so no part of a run.</translation>
+        <translation>%1 is larger than %2 bytes and therefore not a part of a run.</translation>
     </message>
     <message>
         <source>%1 ist nicht die JSON-Ausgabe eines Teils: zu tief verschachtelt.</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1: von %2 bis %3 in Zeilen zu %4 ist kein an ganze Zeilen angepasster Bereich.</source>
-        <translation>%1: from %2 to %3 in rows of %4 is no range adjusted to whole rows.</translation>
+        <translation>%1: from %2 to %3 in rows of %4 is not a range adjusted to whole rows.</translation>
     </message>
     <message>
         <source>%1: Teil %2 von %3 gibt es in %4 Zeilen nicht.</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>%1 gehört zu einem anderen Lauf als %2: %3 statt %4.</source>
-        <translation>%1 belongs to another run than %2: %3 instead of %4.</translation>
+        <translation>%1 belongs to a different run from %2: %3 instead of %4.</translation>
     </message>
     <message>
         <source>%1 und %2 sind beide Teil %3 von %4.</source>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>Mittelwert der Primzahlen je Zeile:</source>
-        <translation>Mean of the primes per row:</translation>
+        <translation>Mean number of primes per row:</translation>
     </message>
     <message>
         <source>Varianz:</source>
@@ -456,7 +456,7 @@ Options:
                       (fit)
   --threads N         this many threads, at most one per core and so many that the run
                       stays below 256 MB of memory (default: the number of cores)
-  --fortschritt       progress on standard error, also where it is no terminal (then one
+  --fortschritt       progress on standard error, also where it is not a terminal (then one
                       line at the start and one per tenth of the rows)
   --still             show no progress
   -h, --help          this help
@@ -515,15 +515,15 @@ Manual: man primzeilen-cli
     </message>
     <message>
         <source>--fortschritt und --still schließen einander aus.</source>
-        <translation>--fortschritt and --still exclude each other.</translation>
+        <translation>--fortschritt and --still cannot be used together.</translation>
     </message>
     <message>
         <source>--laengen und --zeilen schließen einander aus.</source>
-        <translation>--laengen and --zeilen exclude each other.</translation>
+        <translation>--laengen and --zeilen cannot be used together.</translation>
     </message>
     <message>
         <source>--laengen und --teil schließen einander aus.</source>
-        <translation>--laengen and --teil exclude each other.</translation>
+        <translation>--laengen and --teil cannot be used together.</translation>
     </message>
     <message>
         <source>vereinigen nimmt weder --hoehen noch --fenster.</source>
@@ -539,15 +539,15 @@ Manual: man primzeilen-cli
     </message>
     <message>
         <source>--hoehen und --zeilen schließen einander aus.</source>
-        <translation>--hoehen and --zeilen exclude each other.</translation>
+        <translation>--hoehen and --zeilen cannot be used together.</translation>
     </message>
     <message>
         <source>--hoehen und --teil schließen einander aus.</source>
-        <translation>--hoehen and --teil exclude each other.</translation>
+        <translation>--hoehen and --teil cannot be used together.</translation>
     </message>
     <message>
         <source>--teil und --zeilen schließen einander aus.</source>
-        <translation>--teil and --zeilen exclude each other.</translation>
+        <translation>--teil and --zeilen cannot be used together.</translation>
     </message>
     <message>
         <source>Ausgabe konnte nicht geschrieben werden: %1</source>
@@ -653,7 +653,7 @@ Manual: man primzeilen-cli
     </message>
     <message>
         <source>--threads „%1“ ist keine Zahl von 1 bis 1024.</source>
-        <translation>--threads &quot;%1&quot; is no number from 1 to 1024.</translation>
+        <translation>--threads &quot;%1&quot; is not a number from 1 to 1024.</translation>
     </message>
     <message>
         <source>--laengen „%1“: erwartet A..B oder eine Liste L1,L2,… mit Längen von 1 bis 10000000, jede einmal, höchstens 1000 Längen.</source>
@@ -669,7 +669,7 @@ Manual: man primzeilen-cli
     </message>
     <message>
         <source>--fenster „%1“ ist keine ganze Zahl von 1 bis 18446744073709551615.</source>
-        <translation>--fenster &quot;%1&quot; is no whole number from 1 to 18446744073709551615.</translation>
+        <translation>--fenster &quot;%1&quot; is not a whole number from 1 to 18446744073709551615.</translation>
     </message>
     <message>
         <source>mit --hoehen eine Zahl erwartet (LÄNGE), %1 gegeben.</source>
@@ -677,7 +677,7 @@ Manual: man primzeilen-cli
     </message>
     <message>
         <source>LÄNGE „%1“ ist keine ganze Zahl von 1 bis 10000000.</source>
-        <translation>LENGTH &quot;%1&quot; is no whole number from 1 to 10000000.</translation>
+        <translation>LENGTH &quot;%1&quot; is not a whole number from 1 to 10000000.</translation>
     </message>
     <message>
         <source>mit --hoehen und --laengen keine Zahl erwartet, %1 gegeben.</source>
@@ -701,7 +701,7 @@ Manual: man primzeilen-cli
     </message>
     <message>
         <source>„%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.</source>
-        <translation>&quot;%1&quot; is no whole number from 0 to 18446744073709551615.</translation>
+        <translation>&quot;%1&quot; is not a whole number from 0 to 18446744073709551615.</translation>
     </message>
     <message>
         <source>drei Zahlen erwartet (VON BIS LÄNGE), %1 gegeben.</source>
@@ -709,11 +709,11 @@ Manual: man primzeilen-cli
     </message>
     <message>
         <source>VON „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.</source>
-        <translation>FROM &quot;%1&quot; is no whole number from 0 to 18446744073709551615.</translation>
+        <translation>FROM &quot;%1&quot; is not a whole number from 0 to 18446744073709551615.</translation>
     </message>
     <message>
         <source>BIS „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615.</source>
-        <translation>TO &quot;%1&quot; is no whole number from 0 to 18446744073709551615.</translation>
+        <translation>TO &quot;%1&quot; is not a whole number from 0 to 18446744073709551615.</translation>
     </message>
     <message>
         <source>von %1 bis %2 bleibt in Zeilen zu %3 keine ganze Zeile.</source>

@@ -52,7 +52,7 @@ no whole row|primzeilen-cli: from 5 to 6 no whole row remains in rows of 10 numb
 format|primzeilen-cli: --format "xml": allowed are text, csv, csv-de and json.|--format xml 1 10 10
 Qt's message|primzeilen-cli: Missing value after "--format".|--format
 unknown option|primzeilen-cli: unknown option "--lines".|--lines 1 10 10
-rule|primzeilen-cli: --fortschritt and --still exclude each other.|--fortschritt --still 1 10 10
+rule|primzeilen-cli: --fortschritt and --still cannot be used together.|--fortschritt --still 1 10 10
 unreadable part|primzeilen-cli: "$errors/none.json" cannot be read: No such file or directory.|vereinigen $errors/none.json
 broken part|primzeilen-cli: "$errors/broken.json" is not JSON: error at byte 10.|vereinigen $errors/broken.json
 EOF
