@@ -91,6 +91,12 @@ for page in man1/primzeilen man1/primzeilen-cli en/man1/primzeilen en/man1/primz
     zcat "$prefix/share/man/$page.1.gz" | grep -q "primzeilen $version" ||
         fail "the manual page $page does not name version $version"
 done
+# The English pages name the same options as the German ones.
+for page in primzeilen primzeilen-cli; do
+    options() { zcat "$prefix/share/man/$1/$page.1.gz" | grep -o -E '\\-\\-[a-z]+' | sort -u; }
+    [ "$(options man1)" = "$(options en/man1)" ] ||
+        fail "the pages of $page name different options: $(diff <(options man1) <(options en/man1) | grep '^[<>]' | tr '\n' ' ')"
+done
 # man finds each language's page: English for English, German for German and by default.
 if command -v man >/dev/null; then
     for language in en:en/man1 en_GB.UTF-8:en/man1 de_DE.UTF-8:man1 C:man1; do
