@@ -10,11 +10,6 @@ namespace core {
 
 namespace {
 
-// A text of the report marked where it stands (QT_TRANSLATE_NOOP), in the reader's language.
-QString reportText(const char* source) {
-    return QCoreApplication::translate("core::Report", source);
-}
-
 // The columns of a record after its height: length, rows, then its statistics.
 const char* const kHeadings[] = {
     QT_TRANSLATE_NOOP("core::Report", "Länge"),
@@ -180,7 +175,7 @@ QStringList sweepLines(const std::vector<SweepRecord>& records, bool withHeight)
         heading << QCoreApplication::translate("core::Report", "Höhe");
     }
     for (const char* title : kHeadings) {
-        heading << reportText(title);
+        heading << QCoreApplication::translate("core::Report", title);
     }
     std::vector<QStringList> rows;
     for (const SweepRecord& record : records) {
