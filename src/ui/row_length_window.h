@@ -43,9 +43,10 @@ private:
     void printPicture();
     void copyTable();
     void saveTable();
-    // The table's heading and rows, each cell as shown.
-    [[nodiscard]] std::vector<QStringList> tableRows() const;
-    // primzeilen_laengen_VON_BIS with the ending.
+    // The table's heading and rows, each cell as shown; the heading as shown, or the columns'
+    // names that files keep in every language.
+    [[nodiscard]] std::vector<QStringList> tableRows(bool shownHeadings) const;
+    // primzeilen_laengen_VON_BIS with the ending (in English primzeilen_lengths_…).
     [[nodiscard]] QString fileName(const QString& suffix) const;
 
     FailureReporter m_report;
