@@ -1,0 +1,108 @@
+#!/usr/bin/python3
+"""The real program on a virtual X display in the languages of its environment: under an English
+locale its windows have English titles and the scan is on Alt+C; under C and a German locale
+the titles and the scan's key are as always. The numbers follow the locale in each.
+
+  window_language_test.py PROGRAM
+"""
+
+import os
+import re
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+import xsession  # noqa: E402
+
+GERMAN = (" Häufigkeit von Primzahlen", " Graphische Darstellung und Tabelle", "alt+b")
+ENGLISH = (" Frequency of primes", " Chart and table", "alt+c")
+# The locale, the program's language there, and the decimal separator of its numbers.
+RUNS = (("en_US.UTF-8", ENGLISH, "."), ("C.UTF-8", GERMAN, "."), ("de_DE.UTF-8", GERMAN, ","))
+
+
+def windows(session, titles):
+    """The program's windows of these titles. Their names are read as the window has them, in
+    UTF-8, leading space included: searching by name would go by the older property, which a
+    program in a locale this machine lacks writes in another encoding."""
+    def find():
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                str(session.app.pid)], env=session.env, capture_output=True,
+                               text=True).stdout.split()
+        names = {}
+        for window in found:
+            name = subprocess.run(["xdotool", "getwindowname", window], env=session.env,
+                                  capture_output=True, text=True).stdout.rstrip("\n")
+            names[name] = window
+        return [names[title] for title in titles] if all(t in names for t in titles) else None
+    try:
+        return xsession.wait_for("the windows", find, timeout=10)
+    except xsession.Failure:
+        raise xsession.Failure("no windows titled %r" % (titles,))
+
+
+def run(program, lang, expected, point, failures):
+    main_title, graph_title, scan_key = expected
+
+    def expect(what, actual, wanted):
+        if actual != wanted:
+            failures.append("LANG=%s: %s: expected %r, got %r" % (lang, what, wanted, actual))
+
+    with xsession.Session(program) as session:
+        # The tools read the titles in a locale this machine has; the program gets the one tested.
+        env = {name: value for name, value in session.env.items()
+               if name not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC")}
+        env["LANG"] = lang
+        session.env["LC_ALL"] = "C.UTF-8"
+        session.stderr = open(os.path.join(session.tmp, "stderr.txt"), "wb")
+        session.app = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                                       stderr=session.stderr)
+        main, graph = windows(session, (main_title, graph_title))
+        xsession.wait_for("the main window to have the focus",
+                          lambda: session.xdotool("getwindowfocus") == main)
+        # The scan by its button's letter, then the whole list copied. Keys that come before
+        # the toolkit has taken the window as active miss the window's shortcuts: until the
+        # list arrives, the keys are pressed again (a second scan lists the same).
+        def scanned_and_copied():
+            session.key(main, scan_key)
+            for keys in ("alt+l", "ctrl+a", "ctrl+c"):
+                session.key(main, keys)
+            try:
+                return xsession.wait_for(
+                    "the listing on the clipboard",
+                    lambda: len(session.clipboard("UTF8_STRING").split("\n")) == 500 + 27 + 1
+                    and session.clipboard("UTF8_STRING"), timeout=2)
+            except xsession.Failure:
+                return None
+        listing = xsession.wait_for("the listing after %s" % scan_key, scanned_and_copied,
+                                    timeout=20)
+        lines = listing.split("\n")
+        expect("first row", lines[0][:10], "     1  +O")
+        # The shares of the summary in the locale's number format.
+        shares = [line for line in lines[500:] if re.search(r"\d[.,]\d{5}$", line)]
+        expect("shares with a decimal %r" % point,
+               bool(shares) and all(line[-6] == point for line in shares), True)
+        session.close(main)
+        expect("exit code", session.exit_code(), 0)
+
+
+def main(argv):
+    if len(argv) != 2:
+        print(__doc__)
+        return 2
+    failures = []
+    for lang, expected, point in RUNS:
+        try:
+            run(argv[1], lang, expected, point, failures)
+        except xsession.Failure as failure:
+            failures.append("LANG=%s: %s" % (lang, failure))
+    for failure in failures:
+        print("FAIL " + failure)
+    if failures:
+        xsession.print_error_outputs()
+        return 1
+    print("window language: all checks passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
