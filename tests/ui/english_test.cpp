@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QShortcut>
 #include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -167,28 +166,6 @@ TEST_F(EnglishTest, NoGermanWordInTheWindowsTheirMenusDialogsOrTheHelp) {
         EXPECT_FALSE(looksGerman(text)) << text.toStdString();
     }
     EXPECT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
-}
-
-// Every key a window reacts to, as Qt writes it.
-QStringList keysOf(QWidget& window) {
-    QList<QKeySequence> sequences;
-    for (const QShortcut* shortcut : window.findChildren<QShortcut*>()) {
-        sequences.append(shortcut->key());
-    }
-    for (const QAction* action : window.findChildren<QAction*>()) {
-        sequences.append(action->shortcut());
-    }
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        sequences.append(QKeySequence::mnemonic(button->text()));
-    }
-    QStringList keys;
-    for (const QKeySequence& sequence : sequences) {
-        const QString key = sequence.toString(QKeySequence::PortableText);
-        if (!key.isEmpty() && !keys.contains(key)) {
-            keys.append(key);
-        }
-    }
-    return keys;
 }
 
 TEST_F(EnglishTest, TheHelpNamesEveryKeyOfEachWindowInItsPart) {

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTest>
 
 #include "core/conversions.h"
@@ -19,6 +21,29 @@ namespace ui {
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kNavy = 0xFF000080;
+
+// Every key a window reacts to, as Qt writes it ("Ctrl+S"): its shortcuts, its actions' keys and
+// its buttons' Alt letters.
+inline QStringList keysOf(QWidget& window) {
+    QList<QKeySequence> sequences;
+    for (const QShortcut* shortcut : window.findChildren<QShortcut*>()) {
+        sequences.append(shortcut->key());
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        sequences.append(action->shortcut());
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        sequences.append(QKeySequence::mnemonic(button->text()));
+    }
+    QStringList keys;
+    for (const QKeySequence& sequence : sequences) {
+        const QString key = sequence.toString(QKeySequence::PortableText);
+        if (!key.isEmpty() && !keys.contains(key)) {
+            keys.append(key);
+        }
+    }
+    return keys;
+}
 
 // Both windows as the program starts them, with the failures collected instead of shown.
 class WindowsTest : public ::testing::Test {
