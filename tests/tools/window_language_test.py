@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The real program on a virtual X display in the languages of its environment: under an English
-locale its windows have English titles and the scan is on Alt+C; under C and a German locale
-the titles and the scan's key are as always. The numbers follow the locale in each.
+locale, or LANGUAGE=en with a German one, its windows have English titles and the scan is on
+Alt+C; under C and a German locale the titles and the scan's key are as always. The numbers
+follow the locale in each.
 
   window_language_test.py PROGRAM
 """
@@ -16,14 +17,23 @@ import xsession  # noqa: E402
 
 GERMAN = (" Häufigkeit von Primzahlen", " Graphische Darstellung und Tabelle", "alt+b")
 ENGLISH = (" Frequency of primes", " Chart and table", "alt+c")
-# The locale, the program's language there, and the decimal separator of its numbers.
-RUNS = (("en_US.UTF-8", ENGLISH, "."), ("C.UTF-8", GERMAN, "."), ("de_DE.UTF-8", GERMAN, ","))
+# The environment, the program's language there, and the decimal separator of its numbers.
+# LANGUAGE chooses among the languages only under a locale other than C.
+RUNS = (({"LANG": "en_US.UTF-8"}, ENGLISH, "."),
+        ({"LANG": "C.UTF-8"}, GERMAN, "."),
+        ({"LANG": "de_DE.UTF-8"}, GERMAN, ","),
+        ({"LANG": "de_DE.UTF-8", "LANGUAGE": "en"}, ENGLISH, ","),
+        ({"LANG": "C.UTF-8", "LANGUAGE": "en"}, GERMAN, "."))
+
+
+def said(locale):
+    return " ".join("%s=%s" % item for item in sorted(locale.items()))
 
 
 def windows(session, titles):
-    """The program's windows of these titles. Their names are read as the window has them, in
-    UTF-8, leading space included: searching by name would go by the older property, which a
-    program in a locale this machine lacks writes in another encoding."""
+    """The program's windows of these titles, read from _NET_WM_NAME in UTF-8, leading space
+    included. A search by name would go by WM_NAME, whose encoding follows the program's locale:
+    Latin-1 under de_DE.UTF-8 where this machine lacks that locale."""
     def find():
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
                                 str(session.app.pid)], env=session.env, capture_output=True,
@@ -40,18 +50,18 @@ def windows(session, titles):
         raise xsession.Failure("no windows titled %r" % (titles,))
 
 
-def run(program, lang, expected, point, failures):
+def run(program, locale, expected, point, failures):
     main_title, graph_title, scan_key = expected
 
     def expect(what, actual, wanted):
         if actual != wanted:
-            failures.append("LANG=%s: %s: expected %r, got %r" % (lang, what, wanted, actual))
+            failures.append("%s: %s: expected %r, got %r" % (said(locale), what, wanted, actual))
 
     with xsession.Session(program) as session:
         # The tools read the titles in a locale this machine has; the program gets the one tested.
         env = {name: value for name, value in session.env.items()
                if name not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC")}
-        env["LANG"] = lang
+        env.update(locale)
         session.env["LC_ALL"] = "C.UTF-8"
         session.stderr = open(os.path.join(session.tmp, "stderr.txt"), "wb")
         session.app = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
@@ -90,11 +100,11 @@ def main(argv):
         print(__doc__)
         return 2
     failures = []
-    for lang, expected, point in RUNS:
+    for locale, expected, point in RUNS:
         try:
-            run(argv[1], lang, expected, point, failures)
+            run(argv[1], locale, expected, point, failures)
         except xsession.Failure as failure:
-            failures.append("LANG=%s: %s" % (lang, failure))
+            failures.append("%s: %s" % (said(locale), failure))
     for failure in failures:
         print("FAIL " + failure)
     if failures:
