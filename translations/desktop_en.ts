@@ -368,7 +368,7 @@ distribution B(n; μ/n) has exactly this variance when&lt;/p&gt;
 &lt;p style=&quot;margin-left:2em&quot;&gt;n* = L / (ln L + γ + ln 2π − 1) = L / (ln L + 1.415).&lt;/p&gt;
 &lt;p&gt;This is remarkable: n* depends only on the row length L, not on how large the numbers are.
 With 10 numbers per row n* = 2.69, with 90 n* = 15.22, with 120 n* = 19.35. So the model
-predicts the n of the fit without a free parameter: for 1 to 45,000 with 90 numbers per row the
+predicts the n of the fit without a free parameter: for 1 to 45 000 with 90 numbers per row the
 program fits n = 18, further up (around 10&lt;sup&gt;12&lt;/sup&gt;) n = 15.&lt;/p&gt;
 &lt;p&gt;The experiment for it: a right click on the picture, “Row lengths compared” (or Alt+V),
 computes the range of the last computation with every row length L from 10 to 120, fits B(n;p)
@@ -378,7 +378,7 @@ length n, p, n* and the TV distances. Picture and table can be copied, saved and
 as in the chart window.&lt;/p&gt;
 &lt;p&gt;What the fit matches exactly: p = 1 − variance/mean and n = mean/p, rounded to a whole
 number. Because of the rounding the means of h(x) and B(n;p) do not agree exactly (for 1 to
-45,000 with 90 numbers per row 9.3206 against 9.1037).&lt;/p&gt;
+45 000 with 90 numbers per row 9.3206 against 9.1037).&lt;/p&gt;
 &lt;p&gt;Further reading: H. Cramér, “On the order of magnitude of the difference between consecutive
 prime numbers”, Acta Arithmetica 2 (1936); P. X. Gallagher, “On the distribution of primes in
 short intervals”, Mathematika 23 (1976); H. L. Montgomery and K. Soundararajan, “Primes in short
@@ -426,7 +426,7 @@ range of the last computation&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;this help&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;p&gt;Errors, such as an entry that is not a number, are reported in a message box; the program
-carries on. A range outside −10,000,000 to 10,000,000 is not computed, without a message.&lt;/p&gt;
+carries on. A range outside −10 000 000 to 10 000 000 is not computed, without a message.&lt;/p&gt;
 
 &lt;h3&gt;About Primzeilen&lt;/h3&gt;
 &lt;p&gt;Primzeilen, version %1.&lt;br&gt;
