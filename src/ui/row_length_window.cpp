@@ -47,7 +47,7 @@ RowLengthWindow::RowLengthWindow(FailureReporter reporter, QWidget* parent)
     pictureBox->setFixedSize(640, 360);
     pictureBox->setObjectName(QStringLiteral("ZeilenlaengenBild"));
     pictureBox->setAccessibleName(tr("Angepasstes n über der Zeilenlänge"));
-    table = new QTableWidget(0, kColumns.size(), this);
+    table = new QTableWidget(0, static_cast<int>(kColumns.size()), this);
     table->setObjectName(QStringLiteral("ZeilenlaengenTabelle"));
     table->setAccessibleName(tr("Zeilenlängen, angepasstes n und Abstände"));
     QStringList headings;
@@ -142,10 +142,10 @@ void RowLengthWindow::printPicture() {
     }
 }
 
-std::vector<QStringList> RowLengthWindow::tableRows(bool shownHeadings) const {
+std::vector<QStringList> RowLengthWindow::tableRows(Headings headings) const {
     std::vector<QStringList> rows(1);
     for (int column = 0; column < table->columnCount(); ++column) {
-        rows.front().append(shownHeadings
+        rows.front().append(headings == Headings::Shown
                                 ? table->horizontalHeaderItem(column)->text()
                                 : QString::fromUtf8(kColumns.at(static_cast<std::size_t>(column))));
     }
@@ -159,7 +159,7 @@ std::vector<QStringList> RowLengthWindow::tableRows(bool shownHeadings) const {
 }
 
 void RowLengthWindow::copyTable() {
-    QGuiApplication::clipboard()->setText(core::tableTsv(tableRows(true)));
+    QGuiApplication::clipboard()->setText(core::tableTsv(tableRows(Headings::Shown)));
 }
 
 void RowLengthWindow::saveTable() {
@@ -168,7 +168,7 @@ void RowLengthWindow::saveTable() {
                        fileName(QStringLiteral("csv")),
                        {{tr("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
                       tr("Die Tabelle"), m_report, [this](QIODevice& device, std::size_t) {
-                          core::writeAll(device, core::tableCsv(tableRows(false)));
+                          core::writeAll(device, core::tableCsv(tableRows(Headings::OfFiles)));
                       });
 }
 
