@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTest>
+#include <array>
+#include <utility>
 
 #include "core/conversions.h"
 #include "graphics/chart.h"
@@ -43,6 +45,27 @@ inline QStringList keysOf(QWidget& window) {
         }
     }
     return keys;
+}
+
+// Each window's keys stand in its part of the help: the main window's between the headings of the
+// two key tables, the graph window's between its heading and the one that follows.
+inline void expectKeysInTheirParts(const QString& help, const QStringList& mainKeys,
+                                   const QStringList& graphKeys,
+                                   const std::array<QString, 3>& headings) {
+    const qsizetype main = help.indexOf(headings[0]);
+    const qsizetype graph = help.indexOf(headings[1]);
+    const qsizetype next = help.indexOf(headings[2], graph);
+    ASSERT_GE(main, 0);
+    ASSERT_GT(graph, main);
+    ASSERT_GT(next, graph);
+    for (const auto& [keys, part] :
+         {std::pair<QStringList, QString>{mainKeys, help.mid(main, graph - main)},
+          {graphKeys, help.mid(graph, next - graph)}}) {
+        EXPECT_GE(keys.size(), 8);
+        for (const QString& key : keys) {
+            EXPECT_TRUE(part.contains(key)) << key.toStdString();
+        }
+    }
 }
 
 // Both windows as the program starts them, with the failures collected instead of shown.
