@@ -97,9 +97,11 @@ CommandLine readCommandLine(int argc, char** argv) {
                         .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name)),
                 qPrintable(translated(kUsage)));
         } else {
-            // Qt's own messages quote with '…'; ours with „…“.
+            // Qt's own messages quote with '…'; ours with the quotes of the language.
             static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
-            const QString message = parser.errorText().replace(quoted, QStringLiteral("„\\1“"));
+            //: Quotes around a name; the name takes the place of the backslash and the 1.
+            const QString message = parser.errorText().replace(
+                quoted, QCoreApplication::translate("primzeilen", "„\\1“"));
             std::fprintf(stderr, "primzeilen: %s\n%s", qPrintable(message),
                          qPrintable(translated(kUsage)));
         }

@@ -54,8 +54,9 @@ Frame frameOf(const Picture& picture, const std::vector<core::RowLengthResult>& 
 void drawFrameAxes(Canvas& canvas, const Frame& f) {
     canvas.line(f.left, f.bottom, f.right + 10, f.bottom);
     canvas.line(f.left, f.bottom, f.left, f.upper - 10);
-    canvas.drawText(f.right - 110, f.bottom + 22, text("L (Zahlen pro Zeile)"));
-    canvas.drawText(f.left + 8, f.upper - 14, text("n"));
+    canvas.drawText(f.right - 110, f.bottom + 22,
+                    text(QT_TRANSLATE_NOOP("graphics::RowLengthChart", "L (Zahlen pro Zeile)")));
+    canvas.drawText(f.left + 8, f.upper - 14, QStringLiteral("n"));
     for (int length = static_cast<int>(std::ceil(f.shortest / 10) * 10); length <= f.longest;
          length += 10) {
         canvas.line(f.xOf(length), f.bottom, f.xOf(length), f.bottom + 3);
@@ -99,9 +100,11 @@ void drawLengthLegend(Canvas& canvas, const Frame& f) {
     canvas.setBrushColor(kWhite);
     canvas.setPenColor(kBlack);
     canvas.rectangle(legendLeft, f.upper, legendLeft + 250, f.upper + 50);
-    const QString texts[] = {text("angepasstes n (Momente)"),
-                             text("n* = L/(ln L + 1,415) (Montgomery–Soundararajan)"),
-                             text("n = L (unabhängige Zahlen)")};
+    const QString texts[] = {
+        text(QT_TRANSLATE_NOOP("graphics::RowLengthChart", "angepasstes n (Momente)")),
+        text(QT_TRANSLATE_NOOP("graphics::RowLengthChart",
+                               "n* = L/(ln L + 1,415) (Montgomery–Soundararajan)")),
+        text(QT_TRANSLATE_NOOP("graphics::RowLengthChart", "n = L (unabhängige Zahlen)"))};
     const Color colors[] = {kBlack, kMontgomeryColor, kCramerColor};
     for (int i = 0; i < 3; ++i) {
         const int y = f.upper + 10 + 15 * i;

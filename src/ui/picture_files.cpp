@@ -16,21 +16,22 @@ void saveChartThroughDialog(QWidget* parent, const SaveDialog& dialog, const QSt
                             const graphics::Drawing& drawing, const graphics::ChartTexts& texts,
                             const FailureReporter& report) {
     using graphics::ChartFormat;
-    const auto tr = [](const char* text) { return QCoreApplication::translate("ui", text); };
     // PNG at twice the window's size first: sharp in print and on scaled screens.
     static const std::array<std::pair<ChartFormat, double>, 4> kFormats{{{ChartFormat::Png, 2.0},
                                                                          {ChartFormat::Png, 1.0},
                                                                          {ChartFormat::Svg, 1.0},
                                                                          {ChartFormat::Pdf, 1.0}}};
     const SaveQuestion question{
-        tr("Bild speichern unter"),
+        QCoreApplication::translate("ui", "Bild speichern unter"),
         name,
-        {{tr("PNG-Bild, doppelte Auflösung (*.png)"), QStringLiteral("png")},
-         {tr("PNG-Bild, einfache Auflösung (*.png)"), QStringLiteral("png")},
-         {tr("SVG-Vektorgrafik (*.svg)"), QStringLiteral("svg")},
-         {tr("PDF-Dokument (*.pdf)"), QStringLiteral("pdf")}}};
-    saveThroughDialog(parent, dialog, question, tr("Das Bild"), report,
-                      [&](QIODevice& device, std::size_t type) {
+        {{QCoreApplication::translate("ui", "PNG-Bild, doppelte Auflösung (*.png)"),
+          QStringLiteral("png")},
+         {QCoreApplication::translate("ui", "PNG-Bild, einfache Auflösung (*.png)"),
+          QStringLiteral("png")},
+         {QCoreApplication::translate("ui", "SVG-Vektorgrafik (*.svg)"), QStringLiteral("svg")},
+         {QCoreApplication::translate("ui", "PDF-Dokument (*.pdf)"), QStringLiteral("pdf")}}};
+    saveThroughDialog(parent, dialog, question, QCoreApplication::translate("ui", "Das Bild"),
+                      report, [&](QIODevice& device, std::size_t type) {
                           const auto [format, scale] = kFormats.at(type);
                           graphics::writeChart(device, format, drawing, scale, texts);
                       });

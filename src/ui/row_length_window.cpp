@@ -7,6 +7,7 @@
 #include <QProgressDialog>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <array>
 
 #include "core/conversions.h"
 #include "core/save_file.h"
@@ -25,6 +26,14 @@ namespace {
 constexpr std::uint32_t kShortest = 10;
 constexpr std::uint32_t kLongest = 120;
 
+// The table's columns. The saved CSV keeps these names in every language, as a file for other
+// programs should; the window and the clipboard show them in the reader's language.
+constexpr std::array<const char*, 9> kColumns{
+    "L",      QT_TRANSLATE_NOOP("ui::RowLengthWindow", "Zeilen"),     "n",         "p",
+    "n*",     QT_TRANSLATE_NOOP("ui::RowLengthWindow", "TV Momente"), "TV Cramér", "TV Poisson",
+    "TV M–S",
+};
+
 }  // namespace
 
 RowLengthWindow::RowLengthWindow(FailureReporter reporter, QWidget* parent)
@@ -38,12 +47,14 @@ RowLengthWindow::RowLengthWindow(FailureReporter reporter, QWidget* parent)
     pictureBox->setFixedSize(640, 360);
     pictureBox->setObjectName(QStringLiteral("ZeilenlaengenBild"));
     pictureBox->setAccessibleName(tr("Angepasstes n über der Zeilenlänge"));
-    table = new QTableWidget(0, 9, this);
+    table = new QTableWidget(0, static_cast<int>(kColumns.size()), this);
     table->setObjectName(QStringLiteral("ZeilenlaengenTabelle"));
     table->setAccessibleName(tr("Zeilenlängen, angepasstes n und Abstände"));
-    table->setHorizontalHeaderLabels({tr("L"), tr("Zeilen"), tr("n"), tr("p"), tr("n*"),
-                                      tr("TV Momente"), tr("TV Cramér"), tr("TV Poisson"),
-                                      tr("TV M–S")});
+    QStringList headings;
+    for (const char* column : kColumns) {
+        headings.append(tr(column));
+    }
+    table->setHorizontalHeaderLabels(headings);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     auto* layout = new QVBoxLayout(this);
@@ -131,10 +142,12 @@ void RowLengthWindow::printPicture() {
     }
 }
 
-std::vector<QStringList> RowLengthWindow::tableRows() const {
+std::vector<QStringList> RowLengthWindow::tableRows(Headings headings) const {
     std::vector<QStringList> rows(1);
     for (int column = 0; column < table->columnCount(); ++column) {
-        rows.front().append(table->horizontalHeaderItem(column)->text());
+        rows.front().append(headings == Headings::Shown
+                                ? table->horizontalHeaderItem(column)->text()
+                                : QString::fromUtf8(kColumns.at(static_cast<std::size_t>(column))));
     }
     for (int row = 0; row < table->rowCount(); ++row) {
         QStringList& cells = rows.emplace_back();
@@ -146,7 +159,7 @@ std::vector<QStringList> RowLengthWindow::tableRows() const {
 }
 
 void RowLengthWindow::copyTable() {
-    QGuiApplication::clipboard()->setText(core::tableTsv(tableRows()));
+    QGuiApplication::clipboard()->setText(core::tableTsv(tableRows(Headings::Shown)));
 }
 
 void RowLengthWindow::saveTable() {
@@ -155,12 +168,12 @@ void RowLengthWindow::saveTable() {
                        fileName(QStringLiteral("csv")),
                        {{tr("CSV-Datei (*.csv)"), QStringLiteral("csv")}}},
                       tr("Die Tabelle"), m_report, [this](QIODevice& device, std::size_t) {
-                          core::writeAll(device, core::tableCsv(tableRows()));
+                          core::writeAll(device, core::tableCsv(tableRows(Headings::OfFiles)));
                       });
 }
 
 QString RowLengthWindow::fileName(const QString& suffix) const {
-    return QStringLiteral("primzeilen_laengen_%1_%2.%3").arg(m_from).arg(m_to).arg(suffix);
+    return tr("primzeilen_laengen_%1_%2.%3").arg(m_from).arg(m_to).arg(suffix);
 }
 
 }  // namespace ui

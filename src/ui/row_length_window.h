@@ -43,9 +43,11 @@ private:
     void printPicture();
     void copyTable();
     void saveTable();
-    // The table's heading and rows, each cell as shown.
-    [[nodiscard]] std::vector<QStringList> tableRows() const;
-    // primzeilen_laengen_VON_BIS with the ending.
+    // The table's heading, as shown or as files name the columns in every language, and its
+    // rows, each cell as shown.
+    enum class Headings { Shown, OfFiles };
+    [[nodiscard]] std::vector<QStringList> tableRows(Headings headings) const;
+    // primzeilen_laengen_VON_BIS with the ending (in English primzeilen_lengths_…).
     [[nodiscard]] QString fileName(const QString& suffix) const;
 
     FailureReporter m_report;

@@ -15,8 +15,12 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" PRIMZEILEN_TEST_SCREENS "/large.json");
     }
     QApplication application(argc, argv);
-    // The program's own language for Qt's texts.
+    // The program's own language for Qt's texts, or English for the tests of the English windows.
+#ifdef PRIMZEILEN_TEST_ENGLISH
+    core::installTranslations(application, core::Language::English);
+#else
     core::installTranslations(application, core::Language::German);
+#endif
     // Settings the windows keep (the last folder a picture went to) go to a test location, one
     // for each test process: ctest runs tests side by side, and one must not read what another
     // has just written.

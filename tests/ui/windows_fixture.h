@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTest>
+#include <array>
+#include <utility>
 
 #include "core/conversions.h"
 #include "graphics/chart.h"
@@ -19,6 +23,50 @@ namespace ui {
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kNavy = 0xFF000080;
+
+// Every key a window reacts to, as Qt writes it ("Ctrl+S"): its shortcuts, its actions' keys and
+// its buttons' Alt letters.
+inline QStringList keysOf(QWidget& window) {
+    QList<QKeySequence> sequences;
+    for (const QShortcut* shortcut : window.findChildren<QShortcut*>()) {
+        sequences.append(shortcut->key());
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        sequences.append(action->shortcut());
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        sequences.append(QKeySequence::mnemonic(button->text()));
+    }
+    QStringList keys;
+    for (const QKeySequence& sequence : sequences) {
+        const QString key = sequence.toString(QKeySequence::PortableText);
+        if (!key.isEmpty() && !keys.contains(key)) {
+            keys.append(key);
+        }
+    }
+    return keys;
+}
+
+// Each window's keys stand in its part of the help: the main window's between the headings of the
+// two key tables, the graph window's between its heading and the one that follows.
+inline void expectKeysInTheirParts(const QString& help, const QStringList& mainKeys,
+                                   const QStringList& graphKeys,
+                                   const std::array<QString, 3>& headings) {
+    const qsizetype main = help.indexOf(headings[0]);
+    const qsizetype graph = help.indexOf(headings[1]);
+    const qsizetype next = help.indexOf(headings[2], graph);
+    ASSERT_GE(main, 0);
+    ASSERT_GT(graph, main);
+    ASSERT_GT(next, graph);
+    for (const auto& [keys, part] :
+         {std::pair<QStringList, QString>{mainKeys, help.mid(main, graph - main)},
+          {graphKeys, help.mid(graph, next - graph)}}) {
+        EXPECT_GE(keys.size(), 8);
+        for (const QString& key : keys) {
+            EXPECT_TRUE(part.contains(key)) << key.toStdString();
+        }
+    }
+}
 
 // Both windows as the program starts them, with the failures collected instead of shown.
 class WindowsTest : public ::testing::Test {
