@@ -1,0 +1,17 @@
+import { openServed, scan, pageUrl, downloadText } from './support.mjs';
+const { web, page, close } = await openServed({ open: false });
+page.on('pageerror', (e) => console.log('pageerror:', e.message));
+page.on('console', (e) => console.log('console:', e.text()));
+await page.goto(pageUrl('served', web.origin, process.argv[2]));
+console.log(await scan(page, 1, '45000', 90));
+await page.check('#modelle');
+await page.waitForSelector('#bild .legende-eintrag[data-reihe="cramer"]');
+await page.click('#ansicht-raster');
+await page.focus('#raster');
+await page.check('#fenster-bild');
+console.log(await scan(page, 1, 'x', 90));
+const r = scan(page, 1, 45000, 90);
+await new Promise((res) => setTimeout(res, 3000));
+console.log(await page.evaluate(() => [document.getElementById('status').textContent, document.getElementById('meldung').textContent, document.getElementById('arbeit').hidden, document.getElementById('bis').value]));
+await close();
+process.exit(0);
