@@ -7,6 +7,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { createRequire } from 'node:module';
+import vm from 'node:vm';
 import { serve, launch, pageUrl, scan, downloadText } from './support.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -60,6 +61,9 @@ describe('the page in English', () => {
       assert.match(listing, /^Primes per row: count, share$/m);
       assert.match(listing, /^ +0 +: +0 rows, +0\.00000$/m);
       assert.deepEqual(germanLines(listing), [], 'the saved listing');
+      const picture = (await downloadText(page, '#svg-speichern')).bytes.toString('utf8');
+      assert.match(picture, />Primes from 1 to 18,000, 90 numbers per row</, "the saved picture's heading");
+      assert.deepEqual(germanLines(picture.replace(/<[^>]*>/g, '\n')), [], 'the saved picture');
       const refused = await scan(page, 1, '45.000', 90);
       assert.equal(refused.message, '"45.000" is not a valid whole number.', 'a German thousands dot is no English number');
 
@@ -108,6 +112,16 @@ describe('the page in English', () => {
         assert.equal(await page.getAttribute('#sprache [data-sprache="de"]', 'aria-pressed'), 'true');
       } finally { await browser.close(); }
     }
+  });
+
+  it('writes and reads numbers the English way, and refuses the German thousands dot', () => {
+    const context = { window: { PrimzeilenLanguage: { language: 'en', translate: (c, source) => source.replace('„%1“', '"%1"') } } };
+    vm.runInNewContext(fs.readFileSync(path.join(here, '../../web/page/numbers.js'), 'utf8'), context);
+    const Numbers = context.window.PrimzeilenNumbers;
+    assert.deepEqual([45000, -10000000, 9999, 0.05, -0.001].map((n) => Numbers.format(n)), ['45,000', '-10,000,000', '9999', '0.05', '-0.001']);
+    assert.deepEqual([Numbers.format(12345.678, 1), Numbers.format(-0.001, 2)], ['12,345.7', '0.00']);
+    for (const [text, value] of [['1,000,000', 1e6], ['45 000', 45000], ['-45,000', -45000], ['1e6', 1e6]]) assert.equal(Numbers.parse(text), value, text);
+    for (const text of ['45.000', '4,5', '1,00,000', '45,00']) assert.throws(() => Numbers.parse(text), { message: `"${text}" ist keine gültige ganze Zahl.` }, text);
   });
 
   it('has an English for every text its catalogues list', () => {
