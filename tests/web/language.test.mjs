@@ -93,6 +93,12 @@ describe('the page in English', () => {
       await page.click('#hilfe-knopf');
       assert.deepEqual(germanLines(await pageTexts(page)), []);
       assert.match(await page.textContent('#bild .legende-eintrag[data-reihe="cramer"]'), /^Cramér's model: TV \d\.\d{3}$/, 'the engine\'s legend');
+      // Refusals and failures: the page's words and the engine's.
+      assert.equal((await scan(page, 1, 89, 90)).message, 'from 1 to 89 leaves no whole row of 90 numbers.');
+      assert.equal((await scan(page, 1, 1000, 9)).message, 'Numbers per row: 10 to 120 on this page, not 9.');
+      await scan(page, 1131, 1150, 10);
+      assert.equal(await page.textContent('#anpassung-meldung'), 'Invalid floating-point operation.', 'a range without primes has no fit');
+      await scan(page, 5, 2010, 20);
       await page.focus('#sprache [data-sprache="de"]');
       await Promise.all([page.waitForURL((url) => url.searchParams.get('lang') === 'de'), page.keyboard.press('Enter')]);
       await page.waitForFunction(() => document.getElementById('status').textContent);
