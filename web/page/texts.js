@@ -156,7 +156,7 @@
     }
     return 'de';
   }
-  const asked = new URLSearchParams(location.search).get('lang');
+  const asked = (new URLSearchParams(location.search).get('lang') || '').toLowerCase();
   const chosen = SPOKEN.includes(asked) ? asked : browserLanguage();
   // A language without its catalogue (a page not assembled) speaks German.
   const language = chosen === 'de' || catalogues[chosen] ? chosen : 'de';
