@@ -581,7 +581,7 @@ Licence: GNU General Public License, version 3 or (at your option) any later ver
     </message>
     <message>
         <source>%1 von %2 bis %3 mit je %4 berechnet (%5 s)</source>
-        <translation>%1 from %2 to %3 of %4 each computed (%5 s)</translation>
+        <translation>Computed %1 from %2 to %3, %4 each (%5 s)</translation>
     </message>
     <message>
         <source>von %1 auf %2</source>

@@ -44,7 +44,7 @@ describe('the page in English', () => {
       assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
       assert.equal(await page.inputValue('#bis'), '45,000', 'the first upper bound in English digits');
       const { status } = await scan(page, 1, '18,000', 90);
-      assert.match(status, /^200 rows from 1 to 18,000 of 90 numbers each computed \(\d+\.\d\d s\); 1 row has more than 20 primes \(24\)/);
+      assert.match(status, /^Computed 200 rows from 1 to 18,000, 90 numbers each \(\d+\.\d\d s\); 1 row has more than 20 primes \(24\)/);
       assert.match(await page.textContent('#feld-p'), /^0\.\d{4}$/);
       await showEverything(page);
       assert.deepEqual(germanLines(await pageTexts(page)), [], 'the list, fit, chart, models, row lengths and help');
@@ -87,7 +87,7 @@ describe('the page in English', () => {
       await page.goto(pageUrl('single', web.origin));
       assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
       assert.match((await scan(page, 5, 2010, 20)).status,
-        /^100 rows from 1 to 2000 of 20 numbers each computed \(\d+\.\d\d s\); adjusted lower bound 5 to 1, upper bound 2010 to 2000 \(whole rows\)\.$/);
+        /^Computed 100 rows from 1 to 2000, 20 numbers each \(\d+\.\d\d s\); adjusted lower bound 5 to 1, upper bound 2010 to 2000 \(whole rows\)\.$/);
       await page.check('#modelle');
       await page.waitForSelector('#bild .legende-eintrag[data-reihe="cramer"]');
       await page.click('#hilfe-knopf');
