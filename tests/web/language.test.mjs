@@ -98,12 +98,13 @@ describe('the page in English', () => {
       assert.equal((await scan(page, 1, 1000, 9)).message, 'Numbers per row: 10 to 120 on this page, not 9.');
       await scan(page, 1131, 1150, 10);
       assert.equal(await page.textContent('#anpassung-meldung'), 'Invalid floating-point operation.', 'a range without primes has no fit');
-      await scan(page, 5, 2010, 20);
+      // A range below zero: its link opens the same rows, here in German.
+      assert.match((await scan(page, -1000, 1000, 20)).status, /^Computed 100 rows from -999 to 1000, 20 numbers each /);
       await page.focus('#sprache [data-sprache="de"]');
       await Promise.all([page.waitForURL((url) => url.searchParams.get('lang') === 'de'), page.keyboard.press('Enter')]);
       await page.waitForFunction(() => document.getElementById('status').textContent);
       assert.equal(await page.textContent('#berechnen'), 'Berechnen');
-      assert.match(await page.textContent('#status'), /^100 Zeilen von 1 bis 2000 mit je 20 Zahlen berechnet/);
+      assert.match(await page.textContent('#status'), /^100 Zeilen von -999 bis 1000 mit je 20 Zahlen berechnet/);
     } finally { await browser.close(); }
   });
 

@@ -114,9 +114,15 @@
       url.hash = '';
       return linkIn(url.href);
     }
+    // The link of a scan shown: the adjustment to whole rows cuts towards zero, so below zero the
+    // first number of a row (k·L + 1) would move on to the next row; the number before it stays in
+    // the same row. The upper bound, a row's last number, adjusts to itself.
+    function scanLink(s) {
+      const from = Number(s.von) <= 0 ? Numbers.digits(Number(s.von) - 1) : s.von;
+      return linkFor(from, s.bis, String(s.laenge));
+    }
     function writeUrl() {
-      const s = shown().scan;
-      try { history.replaceState(null, '', linkFor(s.von, s.bis, String(s.laenge))); } catch (error) { /* file pages may refuse */ }
+      try { history.replaceState(null, '', scanLink(shown().scan)); } catch (error) { /* file pages may refuse */ }
     }
     // A field's number as plain digits for a link; a text that is no number stays as it is.
     function plainField(name) {
@@ -125,7 +131,7 @@
     async function copyLink() {
       const result = shown();
       const link = result
-        ? linkFor(result.scan.von, result.scan.bis, String(result.scan.laenge))
+        ? scanLink(result.scan)
         : linkFor(...['von', 'bis', 'laenge'].map((name) => plainField(name)));
       $('link-text').value = link;
       $('link-feld').hidden = false;
