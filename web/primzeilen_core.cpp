@@ -1,5 +1,6 @@
 // The core for the web page: the main window's scan, its listing and summary, the graph
-// window's fit, table and models, and the row length comparison, with the windows' texts.
+// window's fit, table and models, and the row length comparison, with the windows' texts in the
+// page's language (page_words.h); a call without one speaks German.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -22,6 +23,7 @@
 #include "engine/texts/model_text.h"
 #include "engine/texts/number_text.h"
 #include "engine/texts/summary_text.h"
+#include "page_words.h"
 
 using emscripten::val;
 
@@ -121,8 +123,8 @@ void refuse(val& result, const char* reason, const char* field) {
     result.set("field", std::string(field));
 }
 
-val scan(std::string from, std::string to, std::string length) {
-    core::setDecimalSeparatorCode(U',');
+val scanIn(std::string from, std::string to, std::string length, std::string language) {
+    const web::Words words = web::wordsFor(language);
     val result = val::object();
     const std::string lowerText = from;
     const std::string upperText = to;
@@ -141,7 +143,7 @@ val scan(std::string from, std::string to, std::string length) {
         }
         LastScan last;
         last.marked = core::markRows(*range);
-        last.summary = core::summaryText(last.marked.tally);
+        last.summary = core::summaryText(last.marked.tally, words.summary);
         last.beyondTwenty = core::beyondTwentyShare(last.marked.tally);
         g_scan = std::move(last);
         result.set("ok", true);
@@ -150,14 +152,18 @@ val scan(std::string from, std::string to, std::string length) {
         result.set("over20", static_cast<double>(g_scan->marked.tally.over20));
     } catch (const core::RowLengthError& failure) {
         result.set("ok", false);
-        result.set("message", failure.text());
+        result.set("message", web::failureText(failure.text(), words.language));
         result.set("field", std::string("laenge"));
     } catch (const core::Failure& failure) {
         result.set("ok", false);
-        result.set("message", failure.text());
+        result.set("message", web::failureText(failure.text(), words.language));
         result.set("field", std::string(fieldName(fields.lastRead())));
     }
     return result;
+}
+
+val scan(std::string from, std::string to, std::string length) {
+    return scanIn(std::move(from), std::move(to), std::move(length), "de");
 }
 
 const LastScan& lastScan() {
@@ -254,8 +260,8 @@ val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h) {
     return table;
 }
 
-val fit() {
-    core::setDecimalSeparatorCode(U',');
+val fitIn(std::string language) {
+    const web::Words words = web::wordsFor(language);
     const core::Frequencies& h = lastScan().summary.shares;
     val result = val::object();
     try {
@@ -310,13 +316,17 @@ val fit() {
                                    .call<val>("concat", csv.substr(3)));
     } catch (const core::Failure& failure) {
         result.set("ok", false);
-        result.set("message", failure.text());
+        result.set("message", web::failureText(failure.text(), words.language));
     }
     return result;
 }
 
-val models() {
-    core::setDecimalSeparatorCode(U',');
+val fit() {
+    return fitIn("de");
+}
+
+val modelsIn(std::string language) {
+    const web::Words words = web::wordsFor(language);
     const LastScan& scan = lastScan();
     val result = val::object();
     try {
@@ -346,17 +356,21 @@ val models() {
         wholeModels.set("poisson", numberArray(whole.poisson));
         wholeModels.set("montgomery", numberArray(whole.montgomery));
         result.set("whole", wholeModels);
-        const auto legend = core::modelLegend(comparison);
+        const auto legend = core::modelLegend(comparison, words.legend);
         result.set("legend", stringArray({legend.begin(), legend.end()}));
     } catch (const core::Failure& failure) {
         result.set("ok", false);
-        result.set("message", failure.text());
+        result.set("message", web::failureText(failure.text(), words.language));
     }
     return result;
 }
 
-val rowLengths(val onProgress) {
-    core::setDecimalSeparatorCode(U',');
+val models() {
+    return modelsIn("de");
+}
+
+val rowLengthsIn(val onProgress, std::string language) {
+    const web::Words words = web::wordsFor(language);
     const core::RowRange& range = lastScan().marked.range;
     core::ScanControl control;
     const bool report = onProgress.typeOf().as<std::string>() == "function";
@@ -376,16 +390,22 @@ val rowLengths(val onProgress) {
         for (std::size_t i = 0; i < std::size(keys); ++i) {
             row.set(keys[i], i < cells.size() ? cells[i] : std::string());
         }
-        row.set("failure", result.failure);
+        row.set("failure", web::failureText(result.failure, words.language));
         table.call<void>("push", row);
     }
     return table;
 }
 
+val rowLengths(val onProgress) {
+    return rowLengthsIn(std::move(onProgress), "de");
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(primzeilen) {
+    // Each call that writes texts also takes the page's language as its last argument.
     emscripten::function("scan", &scan);
+    emscripten::function("scan", &scanIn);
     emscripten::function("rowLines", &rowLines);
     emscripten::function("listingText", &listingText);
     emscripten::function("summaryLines", &summaryLines);
@@ -393,6 +413,9 @@ EMSCRIPTEN_BINDINGS(primzeilen) {
     emscripten::function("distribution", &distribution);
     emscripten::function("scanned", &scanned);
     emscripten::function("fit", &fit);
+    emscripten::function("fit", &fitIn);
     emscripten::function("models", &models);
+    emscripten::function("models", &modelsIn);
     emscripten::function("rowLengths", &rowLengths);
+    emscripten::function("rowLengths", &rowLengthsIn);
 }

@@ -28,11 +28,13 @@ export function serve(dir = webDir) {
   })));
 }
 
-export async function launch() {
+// The browser of a German user unless told another language ("en-US").
+export async function launch({ locale = 'de-DE' } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'primzeilen-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: chromiumPath,
     headless: true,
+    locale,
     acceptDownloads: true,
     viewport: { width: 1280, height: 800 },
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',

@@ -7,6 +7,7 @@
   const Numbers = window.PrimzeilenNumbers;
   const WindowPicture = window.PrimzeilenWindowPicture;
   const RowLengthChart = window.PrimzeilenRowLengthChart;
+  const { language, text } = window.PrimzeilenLanguage;
 
   // ---- The worker: numbered requests; Abbrechen ends it and starts a fresh one. ----
   let worker = null, nextId = 1, pending = new Map();
@@ -32,16 +33,8 @@
     };
     worker.onerror = (event) => {
       event.preventDefault();
-      showError('Die Rechenmaschine der Seite ließ sich nicht starten' + (event.message ? ': ' + event.message : '.'));
+      showError(event.message ? text('workerFailedBecause', event.message) : text('workerFailed'));
     };
-  }
-
-  function call(op, args = [], onProgress = null) {
-    return new Promise((resolve, reject) => {
-      const id = nextId++;
-      pending.set(id, { resolve, reject, onProgress });
-      worker.postMessage({ id, op, args });
-    });
   }
 
   function restartWorker() {
@@ -49,6 +42,15 @@
     for (const request of pending.values()) request.reject(Object.assign(new Error('Abgebrochen'), { cancelled: true }));
     pending = new Map();
     startWorker();
+  }
+
+  // Every request carries the page's language, in which the engine writes its texts.
+  function call(op, args = [], onProgress = null) {
+    return new Promise((resolve, reject) => {
+      const id = nextId++;
+      pending.set(id, { resolve, reject, onProgress });
+      worker.postMessage({ id, op, args, language });
+    });
   }
 
   // The running worker must hold the shown scan before it can list its rows.
@@ -132,7 +134,7 @@
       return;
     }
     const texts = [Numbers.digits(typed.von), Numbers.digits(typed.bis), Numbers.digits(typed.laenge)];
-    beginWork('Berechnung läuft …');
+    beginWork(text('scanRunning'));
     scanning = true;
     const started = performance.now();
     let answer;
@@ -189,7 +191,7 @@
     rowPages.reset(scan.rows, firstRows);
     listing.show(scan.rows, summary, longest);
     grid.show(scan.rows, scan.laenge, String(scan.von).length > String(scan.bis).length ? scan.von : scan.bis);
-    $('liste-info').textContent = `${rowsWord(scan.rows)} und ${summary.length} Zeilen Häufigkeiten; blättern mit Pfeiltasten, Bild auf/ab, Pos1 und Ende.`;
+    $('liste-info').textContent = text('listingInfo', rowsWord(scan.rows), summary.length);
     showFit(fit, scan);
     drawChart();
   }
@@ -221,21 +223,21 @@
       box.innerHTML = WindowPicture.chartSvg({ shares: result.shares, fit: result.fit, models, showModels: showModels() });
       const picture = box.querySelector('svg');
       picture.setAttribute('role', 'img');
-      picture.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p)');
+      picture.setAttribute('aria-label', text('chartLabel'));
       picture.setAttribute('aria-describedby', 'bild-text');
-      $('bild-text').textContent = 'Wie im Graphikfenster: Stäbe für h(x), die beobachteten Anteile; offene Säulen für B(n;p;x). Die Werte stehen in der Tabelle von h(x) und B(n;p).';
+      $('bild-text').textContent = text('windowPictureCaption');
       return;
     }
     if (!distributionChart) distributionChart = new Chart.DistributionChart(box);
     distributionChart.show(chartData(), switchedOff && switchedOff.key === result.key ? switchedOff.names : []);
     switchedOff = null;
-    $('bild-text').textContent = 'Gefüllte Säulen: h(x), die beobachteten Anteile der Zeilen; offene Säulen: B(n;p;x); Linien mit Punkten: die Modelle. Jede Zahl von Primzahlen, die vorkommt, steht auf der x-Achse.';
+    $('bild-text').textContent = text('chartCaption');
   }
 
   async function loadModels() {
     if (!result) return;
     const key = result.key;
-    beginWork('Modelle werden berechnet …');
+    beginWork(text('modelsRunning'));
     try {
       const value = await withShownScan('models', []);
       if (result && result.key === key) { models = value; drawChart(); }
@@ -257,7 +259,7 @@
     if (busy) cancelWork(false);
     clearMessages();
     const key = result.key;
-    beginWork('Jede Zeilenlänge von 10 bis 120 wird berechnet …', 111);
+    beginWork(text('rowLengthsRunning'), 111);
     try {
       if (workerScan !== key) await withShownScan('lines', [0, 0]);
       const rows = await call('rowLengths', [], (done) => { $('fortschritt').value = Math.max(0, done - 9); });
@@ -276,7 +278,7 @@
       $('vergleich-tabelle').tBodies[0].replaceChildren(...body);
       $('vergleich-ergebnis').hidden = false;
       rowLengthChart.show(rows);
-      showStatus('Zeilenlängen 10 bis 120 berechnet.');
+      showStatus(text('rowLengthsDone'));
     } catch (error) {
       if (!error.cancelled) showError(error.message);
     } finally { endWork(); }
@@ -287,7 +289,7 @@
     restartWorker();
     endWork();
     if (wasScan) hideResults();
-    if (announce) showStatus(wasScan ? 'Berechnung abgebrochen; nichts berechnet.' : 'Abgebrochen.');
+    if (announce) showStatus(text(wasScan ? 'scanCancelled' : 'cancelled'));
     if (result) refreshRows();
   }
 
@@ -369,11 +371,15 @@
 
   // ---- Start. ----
   if (location.protocol === 'file:' && typeof window.PRIMZEILEN_WORKER_SOURCE !== 'string') {
-    showError('Ohne Webserver bitte die Datei primzeilen.html aus demselben Ordner öffnen.');
+    showError(text('needsSingleFile'));
     $('berechnen').disabled = true;
     return;
   }
   startWorker();
+  // The fields' first numbers are written in German in the page itself.
+  if (language !== 'de') {
+    for (const field of [fields.von, fields.bis]) field.value = Numbers.format(Numbers.inLanguage('de').parse(field.value));
+  }
   const query = new URLSearchParams(location.search);
   if (query.has('von') || query.has('bis') || query.has('laenge')) {
     for (const name of ['von', 'bis', 'laenge']) if (query.has(name)) fields[name].value = query.get(name);

@@ -4,6 +4,7 @@
 // shows; on the page with a legend of switches and the exact values of one x at a time.
 (function () {
   const { FONT, COLORS, esc, r1, formatInteger, formatFixed, valueAxis, countTicks, textWidth, text, headingText, headingOf, withHeading } = window.PrimzeilenChartCommon;
+  const { text: words } = window.PrimzeilenLanguage;
   const MODELS = ['cramer', 'poisson', 'montgomery'];
   const MODEL_NAMES = { cramer: 'Cramér', poisson: 'Poisson', montgomery: 'M–S' };
   // A point's shape besides its colour, centred on 0,0.
@@ -90,13 +91,13 @@
     const legend = (data.showModels && data.models && data.models.legend) || [];
     const fields = data.fit && data.fit.ok && data.fit.fields;
     return {
-      h: legend[0] || 'h(x): beobachtete Häufigkeiten',
-      b: legend[1] || (fields ? `B(${fields.n};${fields.p}): angepasste Binomialverteilung` : 'B(n;p)'),
-      cramer: legend[2] || 'Cramér-Modell', poisson: legend[3] || 'Poisson (Gallagher)', montgomery: legend[4] || 'Montgomery–Soundararajan',
+      h: legend[0] || words('observed'),
+      b: legend[1] || (fields ? words('fitted', fields.n, fields.p) : 'B(n;p)'),
+      cramer: legend[2] || words('cramerModel'), poisson: legend[3] || 'Poisson (Gallagher)', montgomery: legend[4] || 'Montgomery–Soundararajan',
       note: legend[5] || '',
       // Why the models asked for are not drawn, in the engine's words.
       failure: data.showModels && data.models && data.models.ok === false
-        ? `Keine Modelle: ${data.models.message || 'sie ließen sich für diesen Bereich nicht berechnen.'}` : '',
+        ? words('noModels', data.models.message || words('modelsFailed')) : '',
     };
   }
 
@@ -152,7 +153,7 @@
     const height = layout.height + (legendLines.length ? legendLines.length * 20 + 8 : 0);
     const { left, right, top, bottom } = layout;
     const p = [`<svg xmlns="http://www.w3.org/2000/svg" class="diagramm" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}" font-family="Arial, 'Liberation Sans', sans-serif" font-size="${FONT}">`,
-      `<title>${esc(options.heading || 'Diagramm von h(x) und B(n;p)')}</title>`,
+      `<title>${esc(options.heading || words('chartLabel'))}</title>`,
       `<rect class="d-grund" x="0" y="0" width="${width}" height="${height}" fill="${COLORS.grund}"/>`];
     if (options.heading) p.push(headingText(options.heading));
     p.push(`<rect class="flaeche" x="${left}" y="${top}" width="${r1(right - left)}" height="${r1(bottom - top)}" fill="none"/>`);
@@ -163,14 +164,14 @@
       p.push(`<line class="d-achse" x1="${left - 4}" y1="${y}" x2="${left}" y2="${y}" stroke="${COLORS.achse}"/>`);
       p.push(text(left - 7, y + 4.5, tick.text, ' text-anchor="end"'));
     }
-    p.push(text(left, top - 10, 'Anteil der Zeilen: h(x), B(n;p;x)'));
+    p.push(text(left, top - 10, words('shareAxis')));
     for (const k of layout.xTicks) {
       const x = r1(layout.at(k));
       if (x - textWidth(formatInteger(k)) / 2 < 2 || x + textWidth(formatInteger(k)) / 2 > width - 2) continue;
       p.push(`<line class="d-achse" x1="${x}" y1="${bottom}" x2="${x}" y2="${bottom + 4}" stroke="${COLORS.achse}"/>`);
       p.push(text(x, bottom + 21, formatInteger(k), ' text-anchor="middle"'));
     }
-    p.push(text(right, bottom + 42, 'x: Primzahlen in der Zeile', ' text-anchor="end"'));
+    p.push(text(right, bottom + 42, words('countAxis'), ' text-anchor="end"'));
     const slot = layout.slot;
     if (layout.shown.includes('h')) {
       // At least 2 px wide, so a count among thousands still shows; kept inside the plot.
@@ -225,13 +226,13 @@
       box.replaceChildren();
       this.area = Object.assign(document.createElement('div'), { className: 'diagramm-flaeche', tabIndex: 0 });
       this.area.setAttribute('role', 'group');
-      this.area.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p); x wählen mit Pfeiltasten, Bild auf/ab, Pos1 und Ende');
+      this.area.setAttribute('aria-label', words('chartArea'));
       this.area.setAttribute('aria-describedby', 'bild-wert');
       this.readout = Object.assign(document.createElement('p'), { className: 'diagramm-wert', id: 'bild-wert' });
       this.readout.setAttribute('aria-live', 'polite');
       this.legend = Object.assign(document.createElement('div'), { className: 'diagramm-legende' });
       this.legend.setAttribute('role', 'group');
-      this.legend.setAttribute('aria-label', 'Legende; jeder Eintrag blendet seine Reihe ein oder aus');
+      this.legend.setAttribute('aria-label', words('legend'));
       box.append(this.area, this.readout, this.legend);
       this.area.addEventListener('keydown', (event) => this.key(event));
       this.area.addEventListener('focus', () => { if (this.selected === null) this.select(this.defaultCount()); });
@@ -278,7 +279,7 @@
       this.area.innerHTML = drawn.markup;
       const svg = this.area.querySelector('svg');
       svg.setAttribute('role', 'img');
-      svg.setAttribute('aria-label', 'Diagramm von h(x) und B(n;p)');
+      svg.setAttribute('aria-label', words('chartLabel'));
       svg.setAttribute('aria-describedby', 'bild-text');
       if (this.selected !== null && (this.selected < drawn.series.first || this.selected > drawn.series.last)) this.selected = null;
       this.mark();
@@ -353,7 +354,7 @@
       if (!band) return;
       if (this.selected === null) {
         band.setAttribute('visibility', 'hidden');
-        this.readout.textContent = 'Genaue Werte: Zeiger auf das Diagramm, antippen oder mit den Pfeiltasten wählen.';
+        this.readout.textContent = words('readoutHint');
         return;
       }
       const { layout } = this.drawn;
@@ -385,7 +386,7 @@
     // The table's h(x) shares out the rows of at most 20 primes; the chart shares out all rows.
     const sameShares = data.scan && data.scan.over20 === 0;
     const hText = tableColumn > 0 && sameShares ? table[1][tableColumn] : formatFixed(h ? h.value : 0, 4);
-    add('h', `h(${formatInteger(k)}) = `, hText).append(` (${formatInteger(h ? h.rows : 0)} von ${formatInteger(series.total)} Zeilen)`);
+    add('h', `h(${formatInteger(k)}) = `, hText).append(words('rowsOf', formatInteger(h ? h.rows : 0), formatInteger(series.total)));
     if (series.fit) add('b', `B(n;p;${formatInteger(k)}) = `, tableColumn > 0 ? table[2][tableColumn] : formatFixed(binomial(series.fit.n, series.fit.p, k), 4));
     for (const name of MODELS) {
       if (!series[name].length) continue;

@@ -5,6 +5,7 @@
 // page the stylesheet's custom properties override them (dark mode).
 (function () {
   const FONT = 13;
+  const { text: words } = window.PrimzeilenLanguage;
   const COLORS = {
     grund: '#ffffff', text: '#1a1a1a', achse: '#444444', gitter: '#e4e4e4', auswahl: '#fff1b8',
     h: '#4a6fa5', b: '#1a1a1a', cramer: '#009E73', poisson: '#D55E00', montgomery: '#0072B2', gerade: '#767676',
@@ -13,7 +14,7 @@
   const esc = (text) => String(text).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
   const r1 = (v) => Math.round(v * 10) / 10;
 
-  // ---- Numbers in the page's format (numbers.js): decimal comma, dot groups from five digits on.
+  // ---- Numbers in the page's format (numbers.js).
   const formatInteger = (value) => window.PrimzeilenNumbers.format(Math.round(value));
   const formatFixed = (value, decimals) => window.PrimzeilenNumbers.format(value, decimals);
 
@@ -56,7 +57,7 @@
   // The title line of a saved picture: the range and the row length.
   function headingOf(scan) {
     const n = (t) => (/^[+-]?\d+$/.test(String(t).trim()) ? formatInteger(Number(t)) : String(t));
-    return `Primzahlen von ${n(scan.von)} bis ${n(scan.bis)}, ${n(scan.laenge)} Zahlen pro Zeile`;
+    return words('heading', n(scan.von), n(scan.bis), n(scan.laenge));
   }
 
   // Another picture's markup below a title line, for saving.

@@ -6,6 +6,7 @@
   const Chart = window.PrimzeilenChart;
   const RowLengthChart = window.PrimzeilenRowLengthChart;
   const Numbers = window.PrimzeilenNumbers;
+  const { text, linkIn } = window.PrimzeilenLanguage;
 
   // page: the form's fields; shown() the scan on the page and rowLengths() the row lengths compared
   // (or null); the worker's withShownScan; the busy state and the message lines; and of the chart,
@@ -27,7 +28,7 @@
     async function saveListing() {
       const result = shown();
       if (!result) return;
-      beginWork('Die Liste wird zusammengestellt …');
+      beginWork(text('listingRunning'));
       try {
         const blob = await withShownScan('listing', [result.scan.rows]);
         download(blob, baseName() + '.txt');
@@ -44,7 +45,8 @@
     }
 
     // The table as the page lists it, x down, every x of the page's table, each value with all its
-    // digits (decimal comma, ';' between cells), byte order mark and CR LF as in the window's file.
+    // digits (in the page's number format, ';' between cells), byte order mark and CR LF as in the
+    // window's file.
     function pageTableCsv(fit) {
       const lines = [['x', 'h(x)', 'B(n;p)'], ...fit.pageTable.map((entry) => [String(entry.x), Numbers.format(entry.h), Numbers.format(entry.b)])];
       return '\ufeff' + lines.map((cells) => cells.join(';') + '\r\n').join('');
@@ -73,7 +75,8 @@
     }
 
     function rowLengthMarkup() {
-      return RowLengthChart.rowLengthSvg(rowLengths(), { width: 800, heading: `Zeilenlängen im Vergleich: ${Chart.headingOf({ ...shown().scan, laenge: '10 bis 120' })}` });
+      const heading = text('rowLengthsHeading', Chart.headingOf({ ...shown().scan, laenge: text('countSpan', 10, 120) }));
+      return RowLengthChart.rowLengthSvg(rowLengths(), { width: 800, heading });
     }
 
     function saveSvgOf(markup, name) {
@@ -92,10 +95,10 @@
         context.fillRect(0, 0, canvas.width, canvas.height);
         context.drawImage(image, 0, 0, canvas.width, canvas.height);
         canvas.toBlob((blob) => {
-          if (blob) download(blob, name); else showError('Das Bild ließ sich nicht als PNG schreiben.');
+          if (blob) download(blob, name); else showError(text('pngFailed'));
         }, 'image/png');
       };
-      image.onerror = () => showError('Das Bild ließ sich nicht als PNG schreiben.');
+      image.onerror = () => showError(text('pngFailed'));
       image.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(markup);
     }
 
@@ -104,16 +107,22 @@
     function saveRowLengthSvg() { if (shown() && rowLengths()) saveSvgOf(rowLengthMarkup(), baseName() + '_zeilenlaengen.svg'); }
     function saveRowLengthPng() { if (shown() && rowLengths()) savePngOf(rowLengthMarkup(), baseName() + '_zeilenlaengen.png'); }
 
-    // ---- Link. ----
+    // ---- Link: the range, and the language where it is not the one a browser would take. ----
     function linkFor(von, bis, laenge) {
       const url = new URL(location.href);
       url.search = new URLSearchParams({ von, bis, laenge }).toString();
       url.hash = '';
-      return url.href;
+      return linkIn(url.href);
+    }
+    // The link of a scan shown: the adjustment to whole rows cuts towards zero, so below zero the
+    // first number of a row (k·L + 1) would move on to the next row; the number before it stays in
+    // the same row. The upper bound, a row's last number, adjusts to itself.
+    function scanLink(s) {
+      const from = Number(s.von) <= 0 ? Numbers.digits(Number(s.von) - 1) : s.von;
+      return linkFor(from, s.bis, String(s.laenge));
     }
     function writeUrl() {
-      const s = shown().scan;
-      try { history.replaceState(null, '', linkFor(s.von, s.bis, String(s.laenge))); } catch (error) { /* file pages may refuse */ }
+      try { history.replaceState(null, '', scanLink(shown().scan)); } catch (error) { /* file pages may refuse */ }
     }
     // A field's number as plain digits for a link; a text that is no number stays as it is.
     function plainField(name) {
@@ -122,17 +131,17 @@
     async function copyLink() {
       const result = shown();
       const link = result
-        ? linkFor(result.scan.von, result.scan.bis, String(result.scan.laenge))
+        ? scanLink(result.scan)
         : linkFor(...['von', 'bis', 'laenge'].map((name) => plainField(name)));
       $('link-text').value = link;
       $('link-feld').hidden = false;
       try {
         await navigator.clipboard.writeText(link);
-        showStatus('Link kopiert.');
+        showStatus(text('linkCopied'));
       } catch (error) {
         $('link-text').focus();
         $('link-text').select();
-        showStatus('Der Link steht im Feld; kopieren mit Strg+C.');
+        showStatus(text('linkInField'));
       }
     }
 

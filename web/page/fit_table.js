@@ -3,6 +3,7 @@
 // beyond the window's x = 0..18 below.
 (function () {
   const $ = (id) => document.getElementById(id);
+  const { text } = window.PrimzeilenLanguage;
 
   // rowsWord: a number of rows in words, as the status line writes it.
   function FitTable(rowsWord) {
@@ -62,7 +63,7 @@
       const heading = document.createElement('tr');
       const th = Object.assign(document.createElement('th'), { scope: 'rowgroup', colSpan: 3 });
       const over = above.reduce((sum, entry) => sum + entry.rows, 0);
-      th.textContent = `mehr als 20 Primzahlen: ${rowsWord(over)}`;
+      th.textContent = text('over20Group', rowsWord(over));
       heading.append(th);
       tbody.replaceChildren(heading, ...above.map((entry) => tableRow(entry.cells)));
     }

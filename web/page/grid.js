@@ -11,7 +11,8 @@
 
   const formatNumber = (n) => window.PrimzeilenNumbers.format(n);
 
-  const describe = (number, prime) => `${formatNumber(number)}: ${prime ? 'Primzahl' : 'keine Primzahl'}`;
+  const { text: words } = window.PrimzeilenLanguage;
+  const describe = (number, prime) => words(prime ? 'prime' : 'notPrime', formatNumber(number));
 
   class Grid {
     constructor(box, rowPages, readout) {
@@ -133,7 +134,7 @@
       node.append(this.spacer(Math.max(0, marks.length - 1 - to)));
       const count = Object.assign(document.createElement('span'), { className: 'raster-anzahl', textContent: parts[3].trim() });
       count.setAttribute('role', 'gridcell');
-      count.setAttribute('aria-label', `${parts[3].trim()} Primzahlen in der Zeile`);
+      count.setAttribute('aria-label', words('primesInRow', parts[3].trim()));
       node.append(count);
       return node;
     }

@@ -1,13 +1,13 @@
 'use strict';
-// The page's one number format: German, decimal comma, the whole part grouped in threes with a
-// dot once it has five digits or more ("9999", "45.000", "-10.000.000"). parse() reads that
+// The page's one number format, in the page's language: in German a decimal comma and the whole
+// part grouped in threes with a dot once it has five digits or more ("9999", "45.000",
+// "-10.000.000"); in English a decimal point and commas ("45,000", "0.5"). parse() reads that
 // format back and what people type: "45000", "45 000", "1e6", "10^6", "+5", "−5".
 (function () {
+  const QT_TRANSLATE_NOOP = (context, source) => source;
+  const NOT_A_WHOLE_NUMBER = QT_TRANSLATE_NOOP('page', '„%1“ ist keine gültige ganze Zahl.');
   const MINUS = /[\u2212\u2012\u2013]/g;
-
-  function grouped(digits) {
-    return digits.length < 5 ? digits : digits.replace(/\B(?=(\d{3})+(?!\d))/g, '.');
-  }
+  const SEPARATORS = { de: { group: '.', decimal: ',' }, en: { group: ',', decimal: '.' } };
 
   // All significant digits of a number, without an exponent ("0.0000001" for 1e-7).
   function plainDigits(magnitude) {
@@ -32,24 +32,9 @@
     return decimals > 0 ? `${digits.slice(0, -decimals)}.${digits.slice(-decimals)}` : digits;
   }
 
-  // n as the page shows it; with `decimals`, rounded to that many places, else every digit that
-  // tells the number apart from its neighbours.
-  function format(n, decimals) {
-    const value = Number(n);
-    if (!Number.isFinite(value)) return String(value);
-    let text = decimals === undefined ? plainDigits(Math.abs(value)) : fixed(Math.abs(value), decimals);
-    const [whole, fraction] = text.split('.');
-    text = grouped(whole) + (fraction ? ',' + fraction : '');
-    const zero = /^[0,]*$/.test(text);
-    return (value < 0 && !zero ? '-' : '') + text;
-  }
-
-  function refusal(text) {
-    return new Error(`„${text}“ ist keine gültige ganze Zahl.`);
-  }
-
   // A whole number from a text; throws an Error with the windows' message where the text is none.
-  function parse(text) {
+  // groups: the pattern of a number grouped in threes with the language's separator.
+  function parseWith(text, groups, refusal) {
     const original = String(text);
     const trimmed = original.trim().replace(MINUS, '-');
     const sign = /^[+-]/.test(trimmed) ? trimmed[0] : '';
@@ -57,8 +42,8 @@
     let value = null;
     if (/^\d+$/.test(body)) {
       value = Number(body);
-    } else if (/^\d{1,3}(\.\d{3})+$/.test(body)) {
-      value = Number(body.replace(/\./g, ''));
+    } else if (groups.test(body)) {
+      value = Number(body.replace(/\D/g, ''));
     } else if (/^\d{1,3}([ \u00a0\u202f\u2009]\d{3})+$/.test(body)) {
       value = Number(body.replace(/\D/g, ''));
     } else {
@@ -78,5 +63,27 @@
     return value < 0 ? '-' + plainDigits(-value) : plainDigits(value);
   }
 
-  window.PrimzeilenNumbers = Object.freeze({ format, parse, digits });
+  // The format of a language ("de", "en"); translate(context, source) gives a text in it.
+  function inLanguage(language, translate = (context, source) => source) {
+    const { group, decimal } = SEPARATORS[language] || SEPARATORS.de;
+    const grouped = (whole) => (whole.length < 5 ? whole : whole.replace(/\B(?=(\d{3})+(?!\d))/g, group));
+    const groups = new RegExp(`^\\d{1,3}(\\${group}\\d{3})+$`);
+
+    // n as the page shows it; with `decimals`, rounded to that many places, else every digit that
+    // tells the number apart from its neighbours.
+    function format(n, decimals) {
+      const value = Number(n);
+      if (!Number.isFinite(value)) return String(value);
+      const [whole, fraction] = (decimals === undefined ? plainDigits(Math.abs(value)) : fixed(Math.abs(value), decimals)).split('.');
+      const zero = /^0*$/.test(whole) && /^0*$/.test(fraction || '');
+      return (value < 0 && !zero ? '-' : '') + grouped(whole) + (fraction ? decimal + fraction : '');
+    }
+
+    const refusal = (text) => new Error(translate('page', NOT_A_WHOLE_NUMBER).replace('%1', () => text));
+    const parse = (text) => parseWith(text, groups, refusal);
+    return Object.freeze({ language: language in SEPARATORS ? language : 'de', format, parse, digits, inLanguage });
+  }
+
+  const Language = window.PrimzeilenLanguage;
+  window.PrimzeilenNumbers = Language ? inLanguage(Language.language, Language.translate) : inLanguage('de');
 })();

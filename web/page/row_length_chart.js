@@ -3,10 +3,13 @@
 // and n = L, drawn in CSS pixels at the width it is given.
 (function () {
   const { FONT, COLORS, esc, r1, formatInteger, valueAxis, countTicks, textWidth, text, headingText } = window.PrimzeilenChartCommon;
+  const { text: words } = window.PrimzeilenLanguage;
+  // A cell of the engine's table as a number: in German "1.234,5", in English "1,234.5".
+  const english = window.PrimzeilenNumbers.language === 'en';
+  const number = (t) => parseFloat(english ? String(t).replace(/[\s,]/g, '') : String(t).replace(/\s/g, '').replace(/\./g, '').replace(',', '.'));
 
   function rowLengthSvg(rows, options = {}) {
     const width = Math.max(240, Math.floor(options.width || 800));
-    const number = (t) => parseFloat(String(t).replace(/\s/g, '').replace(/\./g, '').replace(',', '.'));
     const points = rows.map((r) => ({ L: number(r.length), n: number(r.n), nStar: number(r.nStar) }))
       .filter((q) => Number.isFinite(q.L));
     const lengths = points.map((q) => q.L);
@@ -20,10 +23,10 @@
     const pad = 8;
     const sx = (L) => left + pad + (lastL > firstL ? (L - firstL) / (lastL - firstL) : 0.5) * (right - left - 2 * pad);
     const sy = (n) => bottom - (n / y.max) * plotHeight;
-    const legend = [['n', 'angepasstes n'], ['stern', 'n* = L/(ln L + 1,415)'], ['gerade', 'n = L']];
+    const legend = [['n', words('fittedN')], ['stern', words('predictedN')], ['gerade', 'n = L']];
     const height = bottom + 50 + legend.length * 20 + 8;
     const p = [`<svg xmlns="http://www.w3.org/2000/svg" class="diagramm" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}" font-family="Arial, 'Liberation Sans', sans-serif" font-size="${FONT}">`,
-      `<title>${esc(options.heading || 'Angepasstes n über der Zeilenlänge')}</title>`,
+      `<title>${esc(options.heading || words('fittedOverLength'))}</title>`,
       `<rect class="d-grund" x="0" y="0" width="${width}" height="${height}" fill="${COLORS.grund}"/>`];
     if (options.heading) p.push(headingText(options.heading));
     p.push(`<rect class="flaeche" x="${left}" y="${top}" width="${right - left}" height="${plotHeight}" fill="none"/>`);
@@ -39,7 +42,7 @@
       const x = r1(sx(L));
       p.push(`<line class="d-achse" x1="${x}" y1="${bottom}" x2="${x}" y2="${bottom + 4}" stroke="${COLORS.achse}"/>`, text(x, bottom + 21, formatInteger(L), ' text-anchor="middle"'));
     }
-    p.push(text(right, bottom + 42, 'Zeilenlänge L', ' text-anchor="end"'), text(left, top - 10, 'n'));
+    p.push(text(right, bottom + 42, words('lengthAxis'), ' text-anchor="end"'), text(left, top - 10, 'n'));
     // The line n = L runs far above the fitted n; it is cut at the plot's edge.
     p.push(`<line class="gerade d-gerade" clip-path="url(#${clip})" x1="${r1(sx(firstL))}" y1="${r1(sy(firstL))}" x2="${r1(sx(lastL))}" y2="${r1(sy(lastL))}" stroke="${COLORS.gerade}" stroke-width="1.5" stroke-dasharray="5 4"/>`);
     const star = points.filter((q) => Number.isFinite(q.nStar));
@@ -75,7 +78,7 @@
       this.box.innerHTML = rowLengthSvg(this.rows, { width });
       const svg = this.box.querySelector('svg');
       svg.setAttribute('role', 'img');
-      svg.setAttribute('aria-label', 'Angepasstes n über der Zeilenlänge');
+      svg.setAttribute('aria-label', words('fittedOverLength'));
     }
   }
 

@@ -3,6 +3,7 @@
 // status line of what was computed, every number in the page's format.
 (function () {
   const Numbers = window.PrimzeilenNumbers;
+  const { text } = window.PrimzeilenLanguage;
   const formatCount = (n) => Numbers.format(n);
 
   // fields: the form's fields von, bis and laenge, whose texts a refusal may quote.
@@ -31,34 +32,34 @@
     }
 
     const LIMIT = 10000000, FIELD_LIMIT = 2147483647;
-    const numbersWord = (n) => (n === 1 ? '1 Zahl' : `${formatCount(n)} Zahlen`);
-    const rowsWord = (n) => (n === 1 ? '1 Zeile' : `${formatCount(n)} Zeilen`);
+    const numbersWord = (n) => (n === 1 ? text('oneNumber') : text('numbers', formatCount(n)));
+    const rowsWord = (n) => (n === 1 ? text('oneRow') : text('rows', formatCount(n)));
 
     // A bound beyond the limit, named with its adjustment to whole rows where that moved it over;
     // one too large for exact digits is named as typed.
     function beyondLimit(name, typedValue, adjusted) {
       const value = adjusted === undefined ? typedValue : adjusted;
-      const side = value > 0 ? `über ${formatCount(LIMIT)}` : `unter ${formatCount(-LIMIT)}`;
+      const side = value > 0 ? text('above', formatCount(LIMIT)) : text('below', formatCount(-LIMIT));
       const typed = Number.isSafeInteger(typedValue) ? formatCount(typedValue) : fields[name].value.trim();
-      const moved = value !== typedValue ? ` (auf ganze Zeilen angepasst ${formatCount(value)})` : '';
-      return `${name} ${typed}${moved} liegt ${side}; die Seite rechnet von ${formatCount(-LIMIT)} bis ${formatCount(LIMIT)}.`;
+      const moved = value !== typedValue ? text('adjustedTo', formatCount(value)) : '';
+      return text('beyondLimit', text(name === 'von' ? 'fieldFrom' : 'fieldTo'), typed, moved, side, formatCount(-LIMIT), formatCount(LIMIT));
     }
 
     // Why a scan is refused, in words, with the numbers as typed.
     function refusalText(reason, typed) {
       switch (reason) {
         case 'laenge':
-          return `Zahlen pro Zeile: auf dieser Seite 10 bis 120, nicht ${formatCount(typed.laenge)}.`;
+          return text('lengthRefused', formatCount(typed.laenge));
         case 'vonGroesserBis':
-          return `von ${formatCount(typed.von)} ist größer als bis ${formatCount(typed.bis)}.`;
+          return text('fromAboveTo', formatCount(typed.von), formatCount(typed.bis));
         case 'keineZeile':
-          return `von ${formatCount(typed.von)} bis ${formatCount(typed.bis)} bleibt in Zeilen zu ${numbersWord(typed.laenge)} keine ganze Zeile.`;
+          return text('noWholeRow', formatCount(typed.von), formatCount(typed.bis), numbersWord(typed.laenge));
         case 'vonGrenze':
           return beyondLimit('von', typed.von, Math.abs(typed.von) > FIELD_LIMIT ? undefined : firstOfRows(typed.von, typed.laenge));
         case 'bisGrenze':
           return beyondLimit('bis', typed.bis, Math.abs(typed.bis) > FIELD_LIMIT ? undefined : lastOfRows(typed.bis, typed.laenge));
         default:
-          return 'Dieser Bereich wird nicht berechnet.';
+          return text('notComputed');
       }
     }
     // The adjustment to whole rows (division cut towards zero), for the wording of a refusal.
@@ -68,19 +69,19 @@
     // What was computed, what the adjustment to whole rows changed, and the rows above 20 primes.
     function scanStatus(s, typed, answer, time) {
       const von = Number(s.von), bis = Number(s.bis);
-      let text = `${rowsWord(s.rows)} von ${formatCount(von)} bis ${formatCount(bis)} mit je ${numbersWord(s.laenge)} berechnet (${time} s)`;
+      let status = text('computed', rowsWord(s.rows), formatCount(von), formatCount(bis), numbersWord(s.laenge), time);
       const moved = [];
-      if (von !== typed.von) moved.push(`von ${formatCount(typed.von)} auf ${formatCount(von)}`);
-      if (bis !== typed.bis) moved.push(`bis ${formatCount(typed.bis)} auf ${formatCount(bis)}`);
-      if (moved.length) text += `; ${moved.join(', ')} angepasst (ganze Zeilen)`;
+      if (von !== typed.von) moved.push(text('fromMoved', formatCount(typed.von), formatCount(von)));
+      if (bis !== typed.bis) moved.push(text('toMoved', formatCount(typed.bis), formatCount(bis)));
+      if (moved.length) status += text('moved', moved.join(', '));
       if (s.over20 > 0) {
         const counts = (answer.distribution || []).map((entry) => entry.k).filter((k) => k > 20);
-        const named = counts.length > 5 ? `${counts[0]} bis ${counts.at(-1)}` : counts.join(', ');
-        text += `; ${rowsWord(s.over20)} ${s.over20 === 1 ? 'hat' : 'haben'} mehr als 20 Primzahlen`;
-        if (named) text += ` (${named})`;
-        if (answer.fit.ok && answer.fit.pageTable) text += ', in der Tabelle ab x = 21';
+        const named = counts.length > 5 ? text('countSpan', counts[0], counts.at(-1)) : counts.join(', ');
+        status += text(s.over20 === 1 ? 'oneOver20' : 'over20', rowsWord(s.over20));
+        if (named) status += ` (${named})`;
+        if (answer.fit.ok && answer.fit.pageTable) status += text('over20InTable');
       }
-      return text + '.';
+      return status + '.';
     }
 
     return { readFields, refusalText, scanStatus, rowsWord, numbersWord, seconds };

@@ -7,6 +7,7 @@
   const CHART_COLOR = '#000080';  // the colour grid's preset, index 4
   const MODEL_COLORS = { cramer: '#009E73', poisson: '#D55E00', montgomery: '#0072B2' };
   const LEGEND_WIDTH = 230, LEGEND_HEIGHT = 92;
+  const { text: words } = window.PrimzeilenLanguage;
 
   const esc = (text) => String(text).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
   // Picture pixels are whole numbers; a 1-pixel line lies on the pixel centres.
@@ -29,7 +30,7 @@
     const heightOf = (value) => roundHalfEven(baseline - UNIT * value * 20);
     const parts = [];
     parts.push(`<svg xmlns="http://www.w3.org/2000/svg" width="${WIDTH}" height="${HEIGHT}" viewBox="0 0 ${WIDTH} ${HEIGHT}" role="img" aria-labelledby="bild-titel" font-family="Arial, 'Liberation Sans', sans-serif" font-size="11">`);
-    parts.push(`<title id="bild-titel">${esc(title || 'Diagramm von h(x) und B(n;p)')}</title>`);
+    parts.push(`<title id="bild-titel">${esc(title || words('chartLabel'))}</title>`);
     parts.push(`<rect x="0.5" y="0.5" width="${WIDTH - 1}" height="${HEIGHT - 1}" fill="#FFFFFF" stroke="#000000"/>`);
     const right = WIDTH - 40;
     parts.push(line(40, baseline, right, baseline, '#000000'));
@@ -48,7 +49,7 @@
     for (let i = 1; i <= 4; i++) {
       const y = baseline - 2 * UNIT * i;
       parts.push(line(originX, y, originX - 3, y, '#000000'));
-      parts.push(text(originX - 20, y - 6, `0,${i}`));
+      parts.push(text(originX - 20, y - 6, window.PrimzeilenNumbers.format(i / 10, 1)));
     }
     parts.push(`<g class="staebe">`);
     for (let x = 0; x <= 18; x++) parts.push(line(originX + x * UNIT, baseline, originX + x * UNIT, heightOf(shares[x]), CHART_COLOR));

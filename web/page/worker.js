@@ -25,10 +25,12 @@ function plain(value) {
 const FIRST_PAGE = 256;
 let summary = [];
 
+// Each operation gets the page's language ("de", "en") after its arguments; the engine writes its
+// texts (the summary, the fit's fields, the legend, its failures) in it.
 const operations = {
-  scan(von, bis, laenge) {
+  scan(von, bis, laenge, language) {
     const started = performance.now();
-    const scan = plain(core.scan(von, bis, laenge));
+    const scan = plain(core.scan(von, bis, laenge, language));
     if (!scan.ok) return { scan };
     summary = plain(core.summaryLines());
     const result = {
@@ -36,14 +38,14 @@ const operations = {
       summary,
       shares: plain(core.shares()),
       distribution: plain(core.distribution()),
-      fit: plain(core.fit()),
+      fit: plain(core.fit(language)),
       firstRows: plain(core.rowLines(0, Math.min(scan.rows, FIRST_PAGE))),
     };
     result.ms = performance.now() - started;
     return result;
   },
   lines(first, count) { return plain(core.rowLines(first, count)); },
-  models() { return plain(core.models()); },
+  models(language) { return plain(core.models(language)); },
   listing(rows) {
     const parts = [];
     const chunk = 50000;
@@ -54,15 +56,15 @@ const operations = {
     parts.push(summary.join('\n') + '\n');
     return new Blob(parts, { type: 'text/plain;charset=utf-8' });
   },
-  rowLengths(progress) { return plain(core.rowLengths((done) => progress(Number(done)))); },
+  rowLengths(progress, language) { return plain(core.rowLengths((done) => progress(Number(done)), language)); },
 };
 
 onmessage = async (event) => {
-  const { id, op, args } = event.data;
+  const { id, op, args, language = 'de' } = event.data;
   try {
     await ready;
     const progress = (value) => postMessage({ id, progress: value });
-    const result = op === 'rowLengths' ? operations.rowLengths(progress) : operations[op](...args);
+    const result = op === 'rowLengths' ? operations.rowLengths(progress, language) : operations[op](...args, language);
     postMessage({ id, result });
   } catch (error) {
     postMessage({ id, error: String((error && error.message) || error) });

@@ -5,6 +5,7 @@
 (function () {
   const $ = (id) => document.getElementById(id);
   const COLUMNS_PER_BAND = 10;
+  const { text } = window.PrimzeilenLanguage;
 
   const number = (value) => window.PrimzeilenNumbers.format(Number(value));
 
@@ -12,7 +13,7 @@
     const table = document.createElement('table');
     // A shorter last band keeps the columns of the full ones.
     table.style.setProperty('--anteil', String((last - first) / COLUMNS_PER_BAND));
-    if (withCaption) table.createCaption().textContent = 'Tabelle von h(x) und B(n;p)';
+    if (withCaption) table.createCaption().textContent = text('tableCaption');
     const body = table.createTBody();
     rows.forEach((row, index) => {
       const tr = body.insertRow();
@@ -32,7 +33,7 @@
 
   // Called with each new scan the page shows.
   function show({ scan, fit }) {
-    $('blatt-bereich').textContent = `${number(scan.von)} bis ${number(scan.bis)}`;
+    $('blatt-bereich').textContent = text('countSpan', number(scan.von), number(scan.bis));
     $('blatt-laenge').textContent = number(scan.laenge);
     $('blatt-zeilen').textContent = number(scan.rows);
     const bands = [];
