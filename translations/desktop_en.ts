@@ -395,7 +395,7 @@ whose shares are drawn.&lt;/p&gt;
 
 &lt;h3&gt;Keys in the main window&lt;/h3&gt;
 &lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot;&gt;
-&lt;tr&gt;&lt;td&gt;Alt+C, or Shift+Enter in the field “to”&lt;/td&gt;&lt;td&gt;Compute&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Alt+C or Alt+B, or Shift+Enter in the field “to”&lt;/td&gt;&lt;td&gt;Compute&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Alt+G, or Enter in a field&lt;/td&gt;&lt;td&gt;Graph: show the chart window and draw it anew&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Alt+S&lt;/td&gt;&lt;td&gt;Close: end the program&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Tab&lt;/td&gt;&lt;td&gt;Compute, Graph, Close, from, to&lt;/td&gt;&lt;/tr&gt;

@@ -169,6 +169,13 @@ MainWindow::MainWindow(ui::SharedState& state, ui::FailureReporter reporter, QWi
     }
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { showHelp(*this); });
+    // Alt+B scans in every language; where the caption underlines another letter ("&Compute"),
+    // a shortcut keeps it beside that letter.
+    const QKeySequence scanKey(Qt::ALT | Qt::Key_B);
+    if (QKeySequence::mnemonic(computeButton->text()) != scanKey) {
+        connect(new QShortcut(scanKey, this), &QShortcut::activated, computeButton,
+                &QAbstractButton::click);
+    }
     computeButton->setFocus();
 }
 

@@ -115,6 +115,11 @@ TEST_F(EnglishTest, TheWindowsAndTheirControlsSpeakEnglishUnderTheirOldNames) {
     pressMnemonic(Qt::Key_C, m_main.computeButton);
     EXPECT_EQ(listed(), 500 + 27);
     EXPECT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
+    // The German key of the scan works in English too.
+    m_main.upperBound->setText(QStringLiteral("1000"));
+    activate(m_main);
+    type(Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(listed(), 11 + 27);  // 1..990 in rows of 90
 }
 
 TEST_F(EnglishTest, AFailedSaveIsToldInEnglishInABoxWithQtsEnglishButton) {
