@@ -122,7 +122,7 @@ void refuse(val& result, const char* reason, const char* field) {
 }
 
 val scan(std::string from, std::string to, std::string length) {
-    core::setDecimalSeparatorCode(U',');
+    const core::Conventions reader{core::Language::German, U','};
     val result = val::object();
     const std::string lowerText = from;
     const std::string upperText = to;
@@ -141,7 +141,7 @@ val scan(std::string from, std::string to, std::string length) {
         }
         LastScan last;
         last.marked = core::markRows(*range);
-        last.summary = core::summaryText(last.marked.tally);
+        last.summary = core::summaryText(last.marked.tally, reader);
         last.beyondTwenty = core::beyondTwentyShare(last.marked.tally);
         g_scan = std::move(last);
         result.set("ok", true);
@@ -230,7 +230,8 @@ val scanned() {
 // The page's table: x from 0 up to the largest count of primes that a row holds (at least 18),
 // each with its rows, h(x) and B(n;p;x) at full precision and as the window's cells. h(x) up to
 // x = 20 is the listing's share (of the rows with at most 20 primes); above, the share of all rows.
-val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h) {
+val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h,
+              const core::Conventions& reader) {
     const core::RowTally& tally = lastScan().marked.tally;
     const std::uint64_t highest = std::max<std::uint64_t>(18, tally.highestCount());
     const auto total = static_cast<long double>(tally.totalRows());
@@ -246,21 +247,21 @@ val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h) {
         entry.set("rows", static_cast<double>(rows));
         entry.set("h", share);
         entry.set("b", column[x]);
-        entry.set("cells", stringArray({core::text::xCell(static_cast<int>(x)),
-                                        core::text::shareCell(share),
-                                        core::text::shareCell(column[x])}));
+        entry.set("cells", stringArray({core::text::xCell(static_cast<int>(x), reader),
+                                        core::text::shareCell(share, reader),
+                                        core::text::shareCell(column[x], reader)}));
         table.call<void>("push", entry);
     }
     return table;
 }
 
 val fit() {
-    core::setDecimalSeparatorCode(U',');
+    const core::Conventions reader{core::Language::German, U','};
     const core::Frequencies& h = lastScan().summary.shares;
     val result = val::object();
     try {
         const core::FitReport report = core::fitReport(h);
-        const core::text::FitTexts texts = core::text::fitTexts(report);
+        const core::text::FitTexts texts = core::text::fitTexts(report, reader);
         result.set("ok", true);
         result.set("message", std::string());
         result.set("n", report.binomial.n);
@@ -288,9 +289,9 @@ val fit() {
         std::vector<std::vector<std::string>> table{{"x"}, {"h(x)"}, {"B(n;p)"}};
         for (int x = 0; x <= 18; ++x) {
             const auto k = static_cast<std::size_t>(x);
-            table[0].push_back(core::text::xCell(x));
-            table[1].push_back(core::text::shareCell(h[k]));
-            table[2].push_back(core::text::shareCell(column[k]));
+            table[0].push_back(core::text::xCell(x, reader));
+            table[1].push_back(core::text::shareCell(h[k], reader));
+            table[2].push_back(core::text::shareCell(column[k], reader));
         }
         val rows = val::array();
         for (const auto& row : table) {
@@ -298,7 +299,7 @@ val fit() {
         }
         result.set("table", rows);
         try {
-            result.set("pageTable", pageTable(report.binomial, h));
+            result.set("pageTable", pageTable(report.binomial, h, reader));
         } catch (const core::Failure&) {
             // Where the column fails beyond x = 18, the page shows the window's table alone.
         }
@@ -316,7 +317,7 @@ val fit() {
 }
 
 val models() {
-    core::setDecimalSeparatorCode(U',');
+    const core::Conventions reader{core::Language::German, U','};
     const LastScan& scan = lastScan();
     val result = val::object();
     try {
@@ -346,7 +347,7 @@ val models() {
         wholeModels.set("poisson", numberArray(whole.poisson));
         wholeModels.set("montgomery", numberArray(whole.montgomery));
         result.set("whole", wholeModels);
-        const auto legend = core::modelLegend(comparison);
+        const auto legend = core::modelLegend(comparison, reader);
         result.set("legend", stringArray({legend.begin(), legend.end()}));
     } catch (const core::Failure& failure) {
         result.set("ok", false);
@@ -356,7 +357,7 @@ val models() {
 }
 
 val rowLengths(val onProgress) {
-    core::setDecimalSeparatorCode(U',');
+    const core::Conventions reader{core::Language::German, U','};
     const core::RowRange& range = lastScan().marked.range;
     core::ScanControl control;
     const bool report = onProgress.typeOf().as<std::string>() == "function";
@@ -371,7 +372,7 @@ val rowLengths(val onProgress) {
     const char* const keys[] = {"length",    "rows",     "n",         "p",           "nStar",
                                 "tvMoments", "tvCramer", "tvPoisson", "tvMontgomery"};
     for (const core::RowLengthResult& result : results) {
-        const std::vector<std::string> cells = core::rowLengthCells(result);
+        const std::vector<std::string> cells = core::rowLengthCells(result, reader);
         val row = val::object();
         for (std::size_t i = 0; i < std::size(keys); ++i) {
             row.set(keys[i], i < cells.size() ? cells[i] : std::string());

@@ -144,7 +144,8 @@ RunPart readPartBlock(const QString& name, const Json& block, std::uint64_t& for
     if (!wholeRows(from, to, length)) {
         throw Failure(tr("%1: von %2 bis %3 in Zeilen zu %4 ist kein an ganze Zeilen angepasster "
                          "Bereich.")
-                          .arg(quoted(name), numberText(from), numberText(to))
+                          .arg(quoted(name), QString::fromStdString(text::numberText(from)),
+                               QString::fromStdString(text::numberText(to)))
                           .arg(length));
     }
     part.whole = {from, to, static_cast<std::uint32_t>(length)};
@@ -161,8 +162,10 @@ RunPart readPartBlock(const QString& name, const Json& block, std::uint64_t& for
                           .arg(quoted(name))
                           .arg(part.index)
                           .arg(part.count)
-                          .arg(numberText(range.first), numberText(range.last), numberText(first),
-                               numberText(last)));
+                          .arg(QString::fromStdString(text::numberText(range.first)),
+                               QString::fromStdString(text::numberText(range.last)),
+                               QString::fromStdString(text::numberText(first)),
+                               QString::fromStdString(text::numberText(last))));
     }
     return part;
 }
@@ -184,7 +187,7 @@ void checkRunFields(const QString& name, const Json& run, const RunPart& part) {
                               .arg(quoted(name), QLatin1String(key), QString::number(*value))
                               .arg(part.index)
                               .arg(part.count)
-                              .arg(numberText(expected)));
+                              .arg(QString::fromStdString(text::numberText(expected))));
         }
     }
 }
@@ -246,7 +249,8 @@ std::vector<std::pair<std::uint64_t, std::uint64_t>> readDistribution(const QStr
     if (sum != tally.over20) {
         throw Failure(tr("%1: „verteilung“ zählt %2 Zeilen mit mehr als 20 Primzahlen, "
                          "„mehr_als_20“ %3.")
-                          .arg(quoted(name), numberText(static_cast<Number>(sum)))
+                          .arg(quoted(name),
+                               QString::fromStdString(text::numberText(static_cast<Number>(sum))))
                           .arg(tally.over20));
     }
     return longRows;
@@ -264,7 +268,8 @@ void checkRows(const QString& name, const RowTally& tally, const RunPart& part) 
     }
     if (rows != range.rows()) {
         throw Failure(tr("%1: die Häufigkeiten zählen %2 Zeilen, Teil %3 von %4 hat %5.")
-                          .arg(quoted(name), numberText(static_cast<Number>(rows)))
+                          .arg(quoted(name),
+                               QString::fromStdString(text::numberText(static_cast<Number>(rows))))
                           .arg(part.index)
                           .arg(part.count)
                           .arg(range.rows()));

@@ -72,7 +72,7 @@ core::RowTally countAndWriteRows(const core::RowRange& range, core::ScanControl&
 // The report on a tally: the fit and the models as asked for; a failure of either is kept as
 // its message, and what could be made is still written.
 RunReport makeReport(const Options& options, const core::RowTally& tally, QString& failure) {
-    RunReport report{options.range, tally, core::summarizeFrequencies(tally), {}, {}, {},
+    RunReport report{options.range, tally, core::summaryText(tally, options.reader), {}, {}, {},
                      options.part,  {}};
     try {
         if (options.fit) {

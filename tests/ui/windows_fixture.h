@@ -66,8 +66,7 @@ protected:
         ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     }
 
-    core::DecimalSeparatorScope m_separator{u','};
-    ui::SharedState m_state;
+    ui::SharedState m_state{.conventions = {core::Language::German, U','}};
     graphics::ChartState m_chart;
     QStringList m_reported;
     ui::FailureReporter m_report = [this](const QString& message) { m_reported.append(message); };

@@ -1,6 +1,7 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -11,16 +12,6 @@
 namespace core {
 
 namespace {
-
-std::optional<char32_t>& separatorSetting() {
-    static std::optional<char32_t> separator;
-    return separator;
-}
-
-SeparatorSource& defaultSource() {
-    static SeparatorSource source = nullptr;
-    return source;
-}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -102,7 +93,7 @@ void roundHalfAway(Decimal& d, int last) {
     }
 }
 
-std::string fixedText(const Decimal& d, int decimals) {
+std::string fixedText(const Decimal& d, int decimals, char32_t separator) {
     std::string text;
     if (d.negative && !d.isZero()) {
         text += '-';
@@ -115,7 +106,7 @@ std::string fixedText(const Decimal& d, int decimals) {
         }
     }
     if (decimals > 0) {
-        text += text::utf8(decimalSeparatorCode());
+        text += text::utf8(separator);
         for (int j = 1; j <= decimals; ++j) {
             text += d.isZero() ? '0' : d.digitAt(d.exponent + j);
         }
@@ -123,14 +114,14 @@ std::string fixedText(const Decimal& d, int decimals) {
     return text;
 }
 
-std::string scientificText(const Decimal& d) {
+std::string scientificText(const Decimal& d, char32_t separator) {
     std::string text;
     if (d.negative) {
         text += '-';
     }
     text += d.digits.front();
     if (d.digits.size() > 1) {
-        text += text::utf8(decimalSeparatorCode());
+        text += text::utf8(separator);
         text.append(d.digits, 1);
     }
     text += 'E';
@@ -149,22 +140,6 @@ std::optional<std::string> nonFiniteText(long double value) {
 }
 
 }  // namespace
-
-char32_t decimalSeparatorCode() {
-    auto& separator = separatorSetting();
-    if (!separator) {
-        separator = defaultSource() != nullptr ? defaultSource()() : U'.';
-    }
-    return *separator;
-}
-
-void setDecimalSeparatorCode(char32_t separator) {
-    separatorSetting() = separator;
-}
-
-void setDefaultSeparatorSource(SeparatorSource source) {
-    defaultSource() = source;
-}
 
 std::int32_t roundHalfEven(long double value) {
     if (std::isnan(value)) {
@@ -250,19 +225,70 @@ std::int32_t parseInteger(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-std::string formatFixed(long double value, int precision, int digits) {
+double parseReal(std::string_view text, const Conventions& reader) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    // Sign, digits, the separator and digits, an exponent; at least one digit before the
+    // exponent. What from_chars reads: the same with a point and without a plus.
+    const std::string separator = utf8(reader.decimalSeparator);
+    std::string plain;
+    std::size_t i = begin;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < end && text[i] >= '0' && text[i] <= '9') {
+            plain += text[i++];
+        }
+        return i - start;
+    };
+    if (i < end && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') {
+            plain += '-';
+        }
+        ++i;
+    }
+    std::size_t mantissa = digits();
+    if (text.substr(i, end - i).starts_with(separator)) {
+        plain += '.';
+        i += separator.size();
+        mantissa += digits();
+    }
+    bool valid = mantissa > 0;
+    if (valid && i < end && (text[i] == 'e' || text[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        if (i < end && (text[i] == '+' || text[i] == '-')) {
+            plain += text[i++];
+        }
+        valid = digits() > 0;
+    }
+    double value = 0.0;
+    const char* last = plain.data() + plain.size();
+    const auto [stop, error] = std::from_chars(plain.data(), last, value);
+    if (!valid || i != end || error != std::errc() || stop != last) {
+        throw ConversionError::NotAFloat(text);
+    }
+    return value;
+}
+
+std::string formatFixed(long double value, int precision, int digits, const Conventions& reader) {
     if (auto text = nonFiniteText(value)) {
         return *text;
     }
     Decimal d = exactDecimal(value);
     roundHalfAway(d, std::min(precision - 1, d.exponent + digits));
     if (!d.isZero() && d.exponent + 1 > precision) {
-        return scientificText(d);
+        return scientificText(d, reader.decimalSeparator);
     }
-    return fixedText(d, digits);
+    return fixedText(d, digits, reader.decimalSeparator);
 }
 
-std::string formatShortest(long double value) {
+std::string formatShortest(long double value, const Conventions& reader) {
     if (auto text = nonFiniteText(value)) {
         return *text;
     }
@@ -273,10 +299,10 @@ std::string formatShortest(long double value) {
         return "0";
     }
     if (d.exponent + 1 > significant || d.exponent < -5) {
-        return scientificText(d);
+        return scientificText(d, reader.decimalSeparator);
     }
     const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent - 1);
-    return fixedText(d, decimals);
+    return fixedText(d, decimals, reader.decimalSeparator);
 }
 
 }  // namespace text
