@@ -377,7 +377,7 @@ val rowLengths(val onProgress) {
         for (std::size_t i = 0; i < std::size(keys); ++i) {
             row.set(keys[i], i < cells.size() ? cells[i] : std::string());
         }
-        row.set("failure", result.failure);
+        row.set("failure", result.failure ? result.failure->text() : std::string());
         table.call<void>("push", row);
     }
     return table;

@@ -371,7 +371,9 @@ QStringList rowLengthLines(const std::vector<RowLengthResult>& results, const Co
         } else if (!result.comparison) {
             line += QStringLiteral("  ") +
                     QCoreApplication::translate("core::Report", "keine Anpassung: %1")
-                        .arg(QString::fromStdString(result.failure));
+                        .arg(result.failure
+                                 ? QString::fromStdString(result.failure->text(reader.language))
+                                 : QString());
         } else {
             const ModelComparison& c = *result.comparison;
             line += QString::number(c.fit.n).rightJustified(8) +

@@ -37,11 +37,12 @@ int writeSweep(const Options& options, core::ScanControl& control, core::LineWri
     }
     // The records that could be made are written; one that could not is no success.
     for (const core::SweepRecord& record : records) {
-        if (!record.failure.empty()) {
+        if (record.failure) {
             std::fprintf(stderr, "primzeilen-cli: %s\n",
                          qPrintable(QCoreApplication::translate("primzeilen-cli",
                                                                 "keine Anpassung möglich: %1")
-                                        .arg(QString::fromStdString(record.failure))));
+                                        .arg(QString::fromStdString(
+                                            record.failure->text(options.reader.language)))));
             return kFailed;
         }
     }

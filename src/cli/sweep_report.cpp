@@ -44,7 +44,10 @@ QStringList recordCells(const SweepRecord& record, bool withHeight, const Conven
         return cells;
     }
     if (!record.comparison) {
-        cells << tr("keine Anpassung: %1").arg(QString::fromStdString(record.failure));
+        cells << tr("keine Anpassung: %1")
+                     .arg(record.failure
+                              ? QString::fromStdString(record.failure->text(reader.language))
+                              : QString());
         return cells;
     }
     const WholeComparison& c = *record.comparison;
@@ -119,8 +122,8 @@ Json recordJson(const SweepRecord& record) {
     json["n"] = fitted ? Json(c->observed.fit->n) : Json(nullptr);
     json["p"] = fitted ? Json(c->observed.fit->p) : Json(nullptr);
     json["n_vorhergesagt"] = predictedN(record.length);
-    if (!record.failure.empty()) {
-        json["fehler"] = record.failure;
+    if (record.failure) {
+        json["fehler"] = record.failure->text();  // for programs: the same in every language
     }
     return json;
 }

@@ -4,6 +4,7 @@
 #include <clocale>
 #include <string>
 
+#include "cli/report.h"
 #include "core/conversions.h"
 #include "core/translations.h"
 #include "engine/failures.h"
@@ -110,6 +111,23 @@ TEST(Translation, FailuresGiveTheirTextInEachLanguage) {
                  "Kein Katalogtext.");
     EXPECT_STREQ(translate(Language::English, "core::Legend", "Gleitkommadivision durch Null."),
                  "Gleitkommadivision durch Null.");  // known, but in another context
+}
+
+// A length whose fit fails keeps its failure, which the command line's table gives in the
+// reader's language; programs (JSON) read the German text, the same in every language.
+TEST(Translation, ARowLengthsFailureIsGivenInTheReadersLanguage) {
+    ScanControl control;
+    // No number below 2 is a prime: every row holds none, and no binomial has a mean of zero.
+    const std::vector<RowLengthResult> results = compareRowLengths(-1000, 0, {10}, 1, control);
+    ASSERT_EQ(results.size(), 1U);
+    ASSERT_TRUE(results[0].failure);
+    EXPECT_EQ(results[0].failure->text(), "Ungültige Gleitkommaoperation.");
+    const QStringList english = rowLengthLines(results, kEnglish);
+    ASSERT_EQ(english.size(), 2);
+    EXPECT_TRUE(english[1].endsWith(QStringLiteral(": Invalid floating-point operation.")))
+        << english[1].toStdString();
+    EXPECT_TRUE(rowLengthLines(results, kGerman)[1].endsWith(
+        QStringLiteral(": Ungültige Gleitkommaoperation.")));
 }
 
 // The desktop and the command line show a failure through the installed translation, which is

@@ -89,7 +89,7 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to,
                     compareModels(computeModels(modelRows(*result.range), 20, precision),
                                   rowShares(result.tally), beyondTwentyShare(result.tally));
             } catch (const Failure& failure) {
-                result.failure = failure.text();
+                result.failure = failure;
             }
         }
         results.push_back(std::move(result));
