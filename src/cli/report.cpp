@@ -192,7 +192,6 @@ QStringList distributionLines(const RowTally& tally, const Conventions& reader) 
     const std::uint64_t last = tally.highestCount();
     const int width = countWidth(last);
     const auto total = static_cast<long double>(tally.totalRows());
-    const QString times = QCoreApplication::translate("core::Summary", "%1-mal,");
     QStringList lines{
         QStringLiteral(" "),
         QCoreApplication::translate("core::Report",
@@ -202,14 +201,9 @@ QStringList distributionLines(const RowTally& tally, const Conventions& reader) 
         const std::uint64_t rows = tally.rowsWith(k);
         const double share = total > 0 ? static_cast<double>(rows / total) : 0.0;
         sum = static_cast<double>(static_cast<long double>(sum) + share);
-        lines.append(QString::number(k).rightJustified(width) + QStringLiteral("   : ") +
-                     times.arg(QString::number(rows).rightJustified(6)) + QStringLiteral("     ") +
-                     fixedText(share, 5, 5, reader));
+        lines.append(QString::fromStdString(countLine(k, width, rows, share, reader)));
     }
-    lines << QString()
-          << u' ' + QCoreApplication::translate("core::Summary", "Summe:") +
-                 QStringLiteral("    ") + QString::number(tally.totalRows()) +
-                 QStringLiteral("       ") + fixedText(sum, 5, 5, reader);
+    lines << QString() << QString::fromStdString(sumLine(tally.totalRows(), sum, reader));
     return lines;
 }
 

@@ -14,6 +14,23 @@ std::string word(const Conventions& reader, const char* german) {
 
 }  // namespace
 
+// The words come from the catalogue, the column widths from here.
+std::string countLine(std::uint64_t k, int width, std::uint64_t rows, double share,
+                      const Conventions& reader) {
+    std::string times = word(reader, QT_TRANSLATE_NOOP("core::Summary", "%1-mal,"));
+    const std::size_t at = times.find("%1");
+    if (at != std::string::npos) {
+        times.replace(at, 2, text::rightJustified(std::to_string(rows), 6));
+    }
+    return text::rightJustified(std::to_string(k), width) + "   : " + times + "     " +
+           text::formatFixed(share, 5, 5, reader);
+}
+
+std::string sumLine(std::uint64_t rows, double sum, const Conventions& reader) {
+    return ' ' + word(reader, QT_TRANSLATE_NOOP("core::Summary", "Summe:")) + "    " +
+           std::to_string(rows) + "       " + text::formatFixed(sum, 5, 5, reader);
+}
+
 std::array<double, 21> rowShares(const RowTally& tally) {
     const RowCounts& rows = tally.rows;
     const std::uint64_t tallied = std::accumulate(rows.begin(), rows.end(), std::uint64_t{0});
@@ -36,25 +53,15 @@ SummaryText summaryText(const RowTally& tally, const Conventions& reader) {
         // The running sum is formed in extended precision and stored as a double.
         sum = static_cast<double>(static_cast<long double>(sum) + share);
     }
-    // The words come from the catalogue, the column widths from here.
-    const std::string timesWord = word(reader, QT_TRANSLATE_NOOP("core::Summary", "%1-mal,"));
-    const std::size_t at = timesWord.find("%1");
-    const auto times = [&](std::uint64_t count) {
-        std::string text = timesWord;
-        const std::string number = text::rightJustified(std::to_string(count), 6);
-        return at == std::string::npos ? text : text.replace(at, 2, number);
-    };
     std::vector<std::string>& lines = summary.lines;
     lines.push_back(" ");
     lines.push_back(word(
         reader, QT_TRANSLATE_NOOP("core::Summary", "Primz/Zeile: Anzahl, relative Häufigkeit")));
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        lines.push_back(text::rightJustified(std::to_string(k), 3) + "   : " + times(rows[k]) +
-                        "     " + text::formatFixed(summary.shares[k], 5, 5, reader));
+        lines.push_back(countLine(k, 3, rows[k], summary.shares[k], reader));
     }
     lines.emplace_back();
-    lines.push_back(' ' + word(reader, QT_TRANSLATE_NOOP("core::Summary", "Summe:")) + "    " +
-                    std::to_string(tallied) + "       " + text::formatFixed(sum, 5, 5, reader));
+    lines.push_back(sumLine(tallied, sum, reader));
     lines.emplace_back();
     lines.push_back(' ' + word(reader, QT_TRANSLATE_NOOP("core::Summary", "Primzahlen gesamt:")) +
                     "     " + std::to_string(tally.primes));
