@@ -1,11 +1,12 @@
 #include "number_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <locale>
 #include <optional>
+#include <sstream>
 
 #include "engine/failures.h"
 
@@ -235,7 +236,7 @@ double parseReal(std::string_view text, const Conventions& reader) {
         --end;
     }
     // Sign, digits, the separator and digits, an exponent; at least one digit before the
-    // exponent. What from_chars reads: the same with a point and without a plus.
+    // exponent. What is converted: the same with a point and without a plus.
     const std::string separator = utf8(reader.decimalSeparator);
     std::string plain;
     std::size_t i = begin;
@@ -267,10 +268,13 @@ double parseReal(std::string_view text, const Conventions& reader) {
         }
         valid = digits() > 0;
     }
+    // Read in the classic locale, whatever the program's locale takes for its decimal point; a
+    // value beyond the range of a double fails the stream.
     double value = 0.0;
-    const char* last = plain.data() + plain.size();
-    const auto [stop, error] = std::from_chars(plain.data(), last, value);
-    if (!valid || i != end || error != std::errc() || stop != last) {
+    std::istringstream number(plain);
+    number.imbue(std::locale::classic());
+    number >> value;
+    if (!valid || i != end || number.fail() || number.peek() != std::char_traits<char>::eof()) {
         throw ConversionError::NotAFloat(text);
     }
     return value;
