@@ -24,11 +24,11 @@ struct SummaryText {
 // the same in every language.
 [[nodiscard]] SummaryText summaryText(const RowTally& tally, const Conventions& reader);
 
-// The summary's line of the count k (right-aligned in `width` characters): its rows and their
-// share, " 7   :     12-mal,     0,02400".
+// The summary's line of the count k, right-aligned in `width` characters, with its rows and
+// their share: "  7   :     12-mal,     0,02400" for k = 7 in a width of 3.
 [[nodiscard]] std::string countLine(std::uint64_t k, int width, std::uint64_t rows, double share,
                                     const Conventions& reader);
-// The summary's line of the sum: the rows and the sum of their shares, " Summe:    500 1,00000".
+// The summary's line of the sum: the rows and the sum of their shares, after the word "Summe:".
 [[nodiscard]] std::string sumLine(std::uint64_t rows, double sum, const Conventions& reader);
 
 }  // namespace core
