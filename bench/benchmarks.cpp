@@ -34,12 +34,15 @@
 
 namespace {
 
+// The reader the benchmarks' texts are made for: the program's German with its decimal comma.
+const core::Conventions kReader{core::Language::German, U','};
+
 void runScan(benchmark::State& state, const char* from, const char* to, const char* length) {
-    const core::DecimalSeparatorScope separator(u',');
     ui::PlainTextField lower;
     ui::PlainTextField upper;
     ui::PlainTextField rowLength;
     ui::SharedState shared;
+    shared.conventions = kReader;
     for (auto _ : state) {
         core::LineList list;
         lower.setFieldText(from);
@@ -62,11 +65,11 @@ BENCHMARK(BM_ScanStartUpRange)->Unit(benchmark::kMicrosecond);
 
 // Producing the lines a list shows on one screen, at the end of the largest listing.
 void BM_LastScreenOfRowLines(benchmark::State& state) {
-    const core::DecimalSeparatorScope separator(u',');
     ui::PlainTextField lower("1");
     ui::PlainTextField upper("10000000");
     ui::PlainTextField rowLength("10");
     ui::SharedState shared;
+    shared.conventions = kReader;
     core::LineList list;
     ui::scanIntoFields({upper, lower, rowLength, list}, shared);
     for (auto _ : state) {
@@ -80,6 +83,7 @@ BENCHMARK(BM_LastScreenOfRowLines)->Unit(benchmark::kMicrosecond);
 // Both windows as the program shows them, offscreen.
 struct Windows {
     Windows() {
+        state.conventions = kReader;
         mainWindow.setGraphWindow(&graphWindow);
         graphWindow.show();
         mainWindow.show();
@@ -94,7 +98,6 @@ struct Windows {
 // From pressing the scan button on 1..10,000,000 in rows of ten until the list has painted its
 // first rows; the resident memory of the process after it.
 void BM_ScanUntilTheListShowsItsFirstRows(benchmark::State& state) {
-    const core::DecimalSeparatorScope separator(u',');
     Windows windows;
     for (auto _ : state) {
         windows.mainWindow.lowerBound->setText(QStringLiteral("1"));
@@ -109,7 +112,6 @@ BENCHMARK(BM_ScanUntilTheListShowsItsFirstRows)->Unit(benchmark::kMillisecond);
 
 // The Graph button's redraw after the start-up scan: clear, fit and table, axes, sticks, bars.
 void BM_FullRedrawOfTheStartUpScan(benchmark::State& state) {
-    const core::DecimalSeparatorScope separator(u',');
     Windows windows;
     QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
     for (auto _ : state) {
@@ -120,7 +122,6 @@ BENCHMARK(BM_FullRedrawOfTheStartUpScan)->Unit(benchmark::kMicrosecond);
 
 // The start-up chart rasterised anew from its drawing commands, at a screen scale of 1 and 2.
 void BM_RepaintStartUpChartFromItsCommands(benchmark::State& state) {
-    const core::DecimalSeparatorScope separator(u',');
     Windows windows;
     QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
     windows.mainWindow.onGraphClicked();
@@ -134,7 +135,6 @@ BENCHMARK(BM_RepaintStartUpChartFromItsCommands)->Arg(1)->Arg(2)->Unit(benchmark
 
 // Saving the start-up chart: the file's bytes, as SVG and as a PNG at twice the size.
 void BM_SaveStartUpChart(benchmark::State& state) {
-    const core::DecimalSeparatorScope separator(u',');
     Windows windows;
     QTest::mouseClick(windows.mainWindow.computeButton, Qt::LeftButton);
     windows.mainWindow.onGraphClicked();
@@ -227,11 +227,11 @@ double threadMilliseconds() {
 // marks and the tally): "ratio" over counting on one thread, "ratio_all_cores" over counting
 // on all of them.
 void BM_WindowsScanAgainstCountingItsPrimes(benchmark::State& state) {
-    const core::DecimalSeparatorScope separator(u',');
     ui::PlainTextField lower("1");
     ui::PlainTextField upper("10000000");
     ui::PlainTextField rowLength("10");
     ui::SharedState shared;
+    shared.conventions = kReader;
     using Clock = std::chrono::steady_clock;
     const auto since = [](Clock::time_point start) {
         return std::chrono::duration<double, std::milli>(Clock::now() - start).count();

@@ -332,17 +332,6 @@
     </message>
 </context>
 <context>
-    <name>core::Summary</name>
-    <message>
-        <source>%1-mal,</source>
-        <translation>%1 rows,</translation>
-    </message>
-    <message>
-        <source>Summe:</source>
-        <translation>Total:</translation>
-    </message>
-</context>
-<context>
     <name>primzeilen-cli</name>
     <message>
         <source>Aufruf: primzeilen-cli [OPTIONEN] VON BIS LÄNGE

@@ -1,6 +1,6 @@
 // The core for the web page: the main window's scan, its listing and summary, the graph
 // window's fit, table and models, and the row length comparison, with the windows' texts in the
-// page's language (page_words.h); a call without one speaks German.
+// page's language, which each call that writes texts takes last ("de", "en"; without it, German).
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -20,10 +20,10 @@
 #include "engine/statistics/models.h"
 #include "engine/texts/csv_text.h"
 #include "engine/texts/fit_text.h"
+#include "engine/texts/language.h"
 #include "engine/texts/model_text.h"
 #include "engine/texts/number_text.h"
 #include "engine/texts/summary_text.h"
-#include "page_words.h"
 
 using emscripten::val;
 
@@ -123,8 +123,17 @@ void refuse(val& result, const char* reason, const char* field) {
     result.set("field", std::string(field));
 }
 
+// The page's reader: its language, and the decimal separator that goes with it.
+core::Conventions readerFor(const std::string& code) {
+    core::Language language = core::Language::German;
+    if (!core::spokenLanguage(code, language)) {
+        language = core::Language::German;
+    }
+    return {language, language == core::Language::English ? U'.' : U','};
+}
+
 val scanIn(std::string from, std::string to, std::string length, std::string language) {
-    const web::Words words = web::wordsFor(language);
+    const core::Conventions reader = readerFor(language);
     val result = val::object();
     const std::string lowerText = from;
     const std::string upperText = to;
@@ -143,7 +152,7 @@ val scanIn(std::string from, std::string to, std::string length, std::string lan
         }
         LastScan last;
         last.marked = core::markRows(*range);
-        last.summary = core::summaryText(last.marked.tally, words.summary);
+        last.summary = core::summaryText(last.marked.tally, reader);
         last.beyondTwenty = core::beyondTwentyShare(last.marked.tally);
         g_scan = std::move(last);
         result.set("ok", true);
@@ -152,18 +161,14 @@ val scanIn(std::string from, std::string to, std::string length, std::string lan
         result.set("over20", static_cast<double>(g_scan->marked.tally.over20));
     } catch (const core::RowLengthError& failure) {
         result.set("ok", false);
-        result.set("message", web::failureText(failure.text(), words.language));
+        result.set("message", failure.text(reader.language));
         result.set("field", std::string("laenge"));
     } catch (const core::Failure& failure) {
         result.set("ok", false);
-        result.set("message", web::failureText(failure.text(), words.language));
+        result.set("message", failure.text(reader.language));
         result.set("field", std::string(fieldName(fields.lastRead())));
     }
     return result;
-}
-
-val scan(std::string from, std::string to, std::string length) {
-    return scanIn(std::move(from), std::move(to), std::move(length), "de");
 }
 
 const LastScan& lastScan() {
@@ -236,7 +241,8 @@ val scanned() {
 // The page's table: x from 0 up to the largest count of primes that a row holds (at least 18),
 // each with its rows, h(x) and B(n;p;x) at full precision and as the window's cells. h(x) up to
 // x = 20 is the listing's share (of the rows with at most 20 primes); above, the share of all rows.
-val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h) {
+val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h,
+              const core::Conventions& reader) {
     const core::RowTally& tally = lastScan().marked.tally;
     const std::uint64_t highest = std::max<std::uint64_t>(18, tally.highestCount());
     const auto total = static_cast<long double>(tally.totalRows());
@@ -244,7 +250,7 @@ val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h) {
     val table = val::array();
     for (std::uint64_t x = 0; x <= highest; ++x) {
         const std::uint64_t rows = tally.rowsWith(x);
-        const double share = x < h.size()      ? h[x]
+        const double share = x < h.size()            ? h[x]
                              : tally.totalRows() > 0 ? static_cast<double>(rows / total)
                                                      : 0.0;
         val entry = val::object();
@@ -252,21 +258,21 @@ val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h) {
         entry.set("rows", static_cast<double>(rows));
         entry.set("h", share);
         entry.set("b", column[x]);
-        entry.set("cells", stringArray({core::text::xCell(static_cast<int>(x)),
-                                        core::text::shareCell(share),
-                                        core::text::shareCell(column[x])}));
+        entry.set("cells", stringArray({core::text::xCell(static_cast<int>(x), reader),
+                                        core::text::shareCell(share, reader),
+                                        core::text::shareCell(column[x], reader)}));
         table.call<void>("push", entry);
     }
     return table;
 }
 
 val fitIn(std::string language) {
-    const web::Words words = web::wordsFor(language);
+    const core::Conventions reader = readerFor(language);
     const core::Frequencies& h = lastScan().summary.shares;
     val result = val::object();
     try {
         const core::FitReport report = core::fitReport(h);
-        const core::text::FitTexts texts = core::text::fitTexts(report);
+        const core::text::FitTexts texts = core::text::fitTexts(report, reader);
         result.set("ok", true);
         result.set("message", std::string());
         result.set("n", report.binomial.n);
@@ -294,9 +300,9 @@ val fitIn(std::string language) {
         std::vector<std::vector<std::string>> table{{"x"}, {"h(x)"}, {"B(n;p)"}};
         for (int x = 0; x <= 18; ++x) {
             const auto k = static_cast<std::size_t>(x);
-            table[0].push_back(core::text::xCell(x));
-            table[1].push_back(core::text::shareCell(h[k]));
-            table[2].push_back(core::text::shareCell(column[k]));
+            table[0].push_back(core::text::xCell(x, reader));
+            table[1].push_back(core::text::shareCell(h[k], reader));
+            table[2].push_back(core::text::shareCell(column[k], reader));
         }
         val rows = val::array();
         for (const auto& row : table) {
@@ -304,7 +310,7 @@ val fitIn(std::string language) {
         }
         result.set("table", rows);
         try {
-            result.set("pageTable", pageTable(report.binomial, h));
+            result.set("pageTable", pageTable(report.binomial, h, reader));
         } catch (const core::Failure&) {
             // Where the column fails beyond x = 18, the page shows the window's table alone.
         }
@@ -316,17 +322,13 @@ val fitIn(std::string language) {
                                    .call<val>("concat", csv.substr(3)));
     } catch (const core::Failure& failure) {
         result.set("ok", false);
-        result.set("message", web::failureText(failure.text(), words.language));
+        result.set("message", failure.text(reader.language));
     }
     return result;
 }
 
-val fit() {
-    return fitIn("de");
-}
-
 val modelsIn(std::string language) {
-    const web::Words words = web::wordsFor(language);
+    const core::Conventions reader = readerFor(language);
     const LastScan& scan = lastScan();
     val result = val::object();
     try {
@@ -356,21 +358,17 @@ val modelsIn(std::string language) {
         wholeModels.set("poisson", numberArray(whole.poisson));
         wholeModels.set("montgomery", numberArray(whole.montgomery));
         result.set("whole", wholeModels);
-        const auto legend = core::modelLegend(comparison, words.legend);
+        const auto legend = core::modelLegend(comparison, reader);
         result.set("legend", stringArray({legend.begin(), legend.end()}));
     } catch (const core::Failure& failure) {
         result.set("ok", false);
-        result.set("message", web::failureText(failure.text(), words.language));
+        result.set("message", failure.text(reader.language));
     }
     return result;
 }
 
-val models() {
-    return modelsIn("de");
-}
-
 val rowLengthsIn(val onProgress, std::string language) {
-    const web::Words words = web::wordsFor(language);
+    const core::Conventions reader = readerFor(language);
     const core::RowRange& range = lastScan().marked.range;
     core::ScanControl control;
     const bool report = onProgress.typeOf().as<std::string>() == "function";
@@ -385,15 +383,27 @@ val rowLengthsIn(val onProgress, std::string language) {
     const char* const keys[] = {"length",    "rows",     "n",         "p",           "nStar",
                                 "tvMoments", "tvCramer", "tvPoisson", "tvMontgomery"};
     for (const core::RowLengthResult& result : results) {
-        const std::vector<std::string> cells = core::rowLengthCells(result);
+        const std::vector<std::string> cells = core::rowLengthCells(result, reader);
         val row = val::object();
         for (std::size_t i = 0; i < std::size(keys); ++i) {
             row.set(keys[i], i < cells.size() ? cells[i] : std::string());
         }
-        row.set("failure", web::failureText(result.failure, words.language));
+        row.set("failure", result.failure ? result.failure->text(reader.language) : std::string());
         table.call<void>("push", row);
     }
     return table;
+}
+
+val scan(std::string from, std::string to, std::string length) {
+    return scanIn(std::move(from), std::move(to), std::move(length), "de");
+}
+
+val fit() {
+    return fitIn("de");
+}
+
+val models() {
+    return modelsIn("de");
 }
 
 val rowLengths(val onProgress) {

@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     core::installTranslations(application, core::languageFromEnvironment());
+    ui::sharedState().conventions = core::conventionsFromEnvironment();
     // Closing the main window ends the program; closing the graph window only hides it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ui::programIcon());

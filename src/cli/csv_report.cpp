@@ -45,7 +45,7 @@ std::array<double, 21> binomialColumn(const FitReport& fit) {
 }
 
 QString frequencyCsv(CsvStyle style, CsvColumns asked, const RowRange& range,
-                     const FrequencySummary& summary, const RowTally& tally,
+                     const SummaryText& summary, const RowTally& tally,
                      const std::optional<std::array<double, 21>>& binomial,
                      const std::optional<ModelComparison>& models,
                      const std::optional<WholeRows>& whole) {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "cli/report.h"
-#include "core/fit_report.h"
-#include "core/frequency_summary.h"
 #include "engine/rows/row_lengths.h"
 #include "engine/rows/rows.h"
+#include "engine/statistics/fit_report.h"
 #include "engine/statistics/models.h"
+#include "engine/texts/summary_text.h"
 
 namespace core {
 
@@ -30,7 +30,9 @@ public:
     // One row, its line end included.
     [[nodiscard]] QString row(const QStringList& cells) const;
     [[nodiscard]] QString number(double value) const;
-    [[nodiscard]] QString number(Number value) const { return numberText(value); }
+    [[nodiscard]] QString number(Number value) const {
+        return QString::fromStdString(text::numberText(value));
+    }
 
 private:
     CsvStyle m_style;
@@ -54,7 +56,7 @@ struct CsvColumns {
 // rows with at most 20 and the fit over them empty, the models' shares those over the whole
 // distribution. The heading and the rows k = 0..20 stay as they are.
 [[nodiscard]] QString frequencyCsv(CsvStyle style, CsvColumns columns, const RowRange& range,
-                                   const FrequencySummary& summary, const RowTally& tally,
+                                   const SummaryText& summary, const RowTally& tally,
                                    const std::optional<std::array<double, 21>>& binomial,
                                    const std::optional<ModelComparison>& models,
                                    const std::optional<WholeRows>& whole = {});

@@ -238,5 +238,7 @@ int main(int argc, char** argv) {
     if (const int* code = std::get_if<int>(&read)) {
         return *code;
     }
-    return watch(std::get<Options>(read), stops);
+    Options options = std::get<Options>(read);
+    options.reader = core::conventionsFromEnvironment();
+    return watch(options, stops);
 }

@@ -9,6 +9,7 @@
 
 #include "cli/run_parts.h"
 #include "engine/rows/rows.h"
+#include "engine/texts/language.h"
 
 namespace cli {
 
@@ -49,6 +50,8 @@ struct Options {
     std::optional<core::RunPart> part;
     // vereinigen: the tally of the parts, already counted.
     std::optional<core::RowTally> counted;
+    // The reader of the text output: its language and decimal separator.
+    core::Conventions reader;
 
     [[nodiscard]] bool csv() const { return format == Format::Csv || format == Format::CsvGerman; }
 };

@@ -155,7 +155,8 @@ RunPart readPartBlock(const QString& name, const Json& block, std::uint64_t& for
                           "core::Parts",
                           "%1: von %2 bis %3 in Zeilen zu %4 ist kein an ganze Zeilen angepasster "
                           "Bereich.")
-                          .arg(quoted(name), numberText(from), numberText(to))
+                          .arg(quoted(name), QString::fromStdString(text::numberText(from)),
+                               QString::fromStdString(text::numberText(to)))
                           .arg(length));
     }
     part.whole = {from, to, static_cast<std::uint32_t>(length)};
@@ -175,8 +176,10 @@ RunPart readPartBlock(const QString& name, const Json& block, std::uint64_t& for
                 .arg(quoted(name))
                 .arg(part.index)
                 .arg(part.count)
-                .arg(numberText(range.first), numberText(range.last), numberText(first),
-                     numberText(last)));
+                .arg(QString::fromStdString(text::numberText(range.first)),
+                     QString::fromStdString(text::numberText(range.last)),
+                     QString::fromStdString(text::numberText(first)),
+                     QString::fromStdString(text::numberText(last))));
     }
     return part;
 }
@@ -199,7 +202,7 @@ void checkRunFields(const QString& name, const Json& run, const RunPart& part) {
                               .arg(quoted(name), QLatin1String(key), QString::number(*value))
                               .arg(part.index)
                               .arg(part.count)
-                              .arg(numberText(expected)));
+                              .arg(QString::fromStdString(text::numberText(expected))));
         }
     }
 }
@@ -263,7 +266,8 @@ std::vector<std::pair<std::uint64_t, std::uint64_t>> readDistribution(const QStr
                           "core::Parts",
                           "%1: „verteilung“ zählt %2 Zeilen mit mehr als 20 Primzahlen, "
                           "„mehr_als_20“ %3.")
-                          .arg(quoted(name), numberText(static_cast<Number>(sum)))
+                          .arg(quoted(name),
+                               QString::fromStdString(text::numberText(static_cast<Number>(sum))))
                           .arg(tally.over20));
     }
     return longRows;
@@ -283,7 +287,8 @@ void checkRows(const QString& name, const RowTally& tally, const RunPart& part) 
         throw Failure(
             QCoreApplication::translate(
                 "core::Parts", "%1: die Häufigkeiten zählen %2 Zeilen, Teil %3 von %4 hat %5.")
-                .arg(quoted(name), numberText(static_cast<Number>(rows)))
+                .arg(quoted(name),
+                     QString::fromStdString(text::numberText(static_cast<Number>(rows))))
                 .arg(part.index)
                 .arg(part.count)
                 .arg(range.rows()));

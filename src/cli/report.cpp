@@ -7,6 +7,7 @@
 #include "cli/json_text.h"
 #include "core/conversions.h"
 #include "engine/arithmetic.h"
+#include "engine/texts/fit_text.h"
 
 namespace core {
 
@@ -16,6 +17,14 @@ namespace {
 QString label(const char* source) {
     return QCoreApplication::translate("core::Report", source) + u' ';
 }
+
+}  // namespace
+
+QString fixedText(long double value, int precision, int digits, const Conventions& reader) {
+    return QString::fromStdString(text::formatFixed(value, precision, digits, reader));
+}
+
+namespace {
 
 // The first 21 shares of a model, k = 0..20.
 Json sharesJson(const auto& values) {
@@ -113,14 +122,17 @@ int countWidth(std::uint64_t highest) {
     return std::max(3, static_cast<int>(QString::number(highest).size()));
 }
 
-QString wholeFitText(const WholeFit& fit) {
+QString wholeFitText(const WholeFit& fit, const Conventions& reader) {
     return QCoreApplication::translate("core::Report", "Momente B(%1;%2)")
-        .arg(QString::number(fit.n), formatFixed(fit.p, 6, 4));
+        .arg(QString::number(fit.n), fixedText(fit.p, 6, 4, reader));
 }
 
-QStringList wholeModelLines(const WholeComparison& c, const RowTally& tally) {
+QStringList wholeModelLines(const WholeComparison& c, const RowTally& tally,
+                            const Conventions& reader) {
     const WholeModelShares& m = c.models;
-    const auto share = [](double value) { return formatFixed(value, 8, 6).rightJustified(11); };
+    const auto share = [&](double value) {
+        return fixedText(value, 8, 6, reader).rightJustified(11);
+    };
     const int width = countWidth(m.last);
     QStringList lines{
         QCoreApplication::translate("core::Report",
@@ -142,11 +154,11 @@ QStringList wholeModelLines(const WholeComparison& c, const RowTally& tally) {
         QCoreApplication::translate("core::Report", "außerhalb").leftJustified(width + 11) +
         (c.moments.empty() ? cell(c.moments, 0) : share(c.outsideMoments)) +
         share(m.outsideCramer) + share(m.outsidePoisson) + share(m.outsideMontgomery));
-    const auto tv = [](double value) { return formatFixed(value, 4, 3); };
-    const auto variance = [](double value) { return formatFixed(value, 8, 4); };
+    const auto tv = [&](double value) { return fixedText(value, 4, 3, reader); };
+    const auto variance = [&](double value) { return fixedText(value, 8, 4, reader); };
     if (c.tvMoments && c.observed.fit) {
         lines << QCoreApplication::translate("core::Report", "TV %1 über alle Zeilen: %2")
-                     .arg(wholeFitText(*c.observed.fit), tv(*c.tvMoments));
+                     .arg(wholeFitText(*c.observed.fit, reader), tv(*c.tvMoments));
     }
     lines << label(QT_TRANSLATE_NOOP("core::Report", "TV Cramér-Modell über alle Zeilen:")) +
                  tv(c.tvCramer)
@@ -175,12 +187,11 @@ QStringList wholeModelLines(const WholeComparison& c, const RowTally& tally) {
 
 }  // namespace
 
-QStringList distributionLines(const RowTally& tally) {
+QStringList distributionLines(const RowTally& tally, const Conventions& reader) {
     const std::uint64_t first = tally.lowestCount();
     const std::uint64_t last = tally.highestCount();
     const int width = countWidth(last);
     const auto total = static_cast<long double>(tally.totalRows());
-    const QString times = QCoreApplication::translate("core::Summary", "%1-mal,");
     QStringList lines{
         QStringLiteral(" "),
         QCoreApplication::translate("core::Report",
@@ -190,20 +201,16 @@ QStringList distributionLines(const RowTally& tally) {
         const std::uint64_t rows = tally.rowsWith(k);
         const double share = total > 0 ? static_cast<double>(rows / total) : 0.0;
         sum = static_cast<double>(static_cast<long double>(sum) + share);
-        lines.append(QString::number(k).rightJustified(width) + QStringLiteral("   : ") +
-                     times.arg(QString::number(rows).rightJustified(6)) + QStringLiteral("     ") +
-                     formatFixed(share, 5, 5));
+        lines.append(QString::fromStdString(countLine(k, width, rows, share, reader)));
     }
-    lines << QString()
-          << u' ' + QCoreApplication::translate("core::Summary", "Summe:") +
-                 QStringLiteral("    ") + QString::number(tally.totalRows()) +
-                 QStringLiteral("       ") + formatFixed(sum, 5, 5);
+    lines << QString() << QString::fromStdString(sumLine(tally.totalRows(), sum, reader));
     return lines;
 }
 
-QStringList wholeRowLines(const WholeRows& whole, const RowTally& tally) {
+QStringList wholeRowLines(const WholeRows& whole, const RowTally& tally,
+                          const Conventions& reader) {
     const RowStatistics& s = whole.statistics;
-    const auto fixed = [](double value) { return formatFixed(value, 8, 4); };
+    const auto fixed = [&](double value) { return fixedText(value, 8, 4, reader); };
     QStringList lines{
         QString(),
         QCoreApplication::translate("core::Report", "Über alle Zeilen:"),
@@ -214,41 +221,48 @@ QStringList wholeRowLines(const WholeRows& whole, const RowTally& tally) {
         label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung:")) + fixed(s.deviation)};
     if (whole.fit) {
         lines << (s.fit ? label(QT_TRANSLATE_NOOP("core::Report", "Anpassung über alle Zeilen:")) +
-                              wholeFitText(*s.fit)
+                              wholeFitText(*s.fit, reader)
                         : QCoreApplication::translate(
                               "core::Report",
                               "Anpassung über alle Zeilen: keine Binomialverteilung "
                               "hat diesen Mittelwert und diese Varianz."));
     }
     if (whole.models) {
-        lines << wholeModelLines(*whole.models, tally);
+        lines << wholeModelLines(*whole.models, tally, reader);
     }
     return lines;
 }
 
-QStringList summaryLines(const core::FrequencySummary& summary, const core::RowTally& tally) {
-    QStringList lines = summary.lines;
+QStringList summaryLines(const core::SummaryText& summary, const core::RowTally& tally) {
+    QStringList lines;
+    for (const std::string& line : summary.lines) {
+        lines.append(QString::fromStdString(line));
+    }
     lines.append(u' ' +
                  label(QT_TRANSLATE_NOOP("core::Report", "Zeilen mit mehr als 20 Primzahlen:")) +
                  QString::number(tally.over20));
     return lines;
 }
 
-QStringList fitLines(const FitReport& fit) {
-    const FitTexts texts = fitTexts(fit);
-    return {
-        QStringLiteral("n: ") + texts.n,
-        QStringLiteral("p: ") + texts.p,
-        label(QT_TRANSLATE_NOOP("core::Report", "Erwartungswert von h(x):")) + texts.meanObserved,
-        label(QT_TRANSLATE_NOOP("core::Report", "Erwartungswert von B(n;p):")) + texts.meanBinomial,
-        label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung von h(x):")) +
-            texts.deviationObserved,
-        label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung von B(n;p):")) +
-            texts.deviationBinomial};
+QStringList fitLines(const FitReport& fit, const Conventions& reader) {
+    const text::FitTexts texts = text::fitTexts(fit, reader);
+    const auto shown = [](const std::string& value) { return QString::fromStdString(value); };
+    return {QStringLiteral("n: ") + shown(texts.n),
+            QStringLiteral("p: ") + shown(texts.p),
+            label(QT_TRANSLATE_NOOP("core::Report", "Erwartungswert von h(x):")) +
+                shown(texts.meanObserved),
+            label(QT_TRANSLATE_NOOP("core::Report", "Erwartungswert von B(n;p):")) +
+                shown(texts.meanBinomial),
+            label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung von h(x):")) +
+                shown(texts.deviationObserved),
+            label(QT_TRANSLATE_NOOP("core::Report", "Standardabweichung von B(n;p):")) +
+                shown(texts.deviationBinomial)};
 }
 
-QStringList modelLines(const core::ModelComparison& models) {
-    const auto share = [](double value) { return formatFixed(value, 8, 6).rightJustified(11); };
+QStringList modelLines(const core::ModelComparison& models, const Conventions& reader) {
+    const auto share = [&](double value) {
+        return fixedText(value, 8, 6, reader).rightJustified(11);
+    };
     QStringList lines{QCoreApplication::translate("core::Report", "Vergleich mit Zufallsmodellen:"),
                       QStringLiteral("  k       h(k)  B(n;p)(k)       C(k)       P(k)       M(k)")};
     for (std::size_t k = 0; k < 21; ++k) {
@@ -256,14 +270,14 @@ QStringList modelLines(const core::ModelComparison& models) {
                      share(models.moments[k]) + share(models.models.cramer[k]) +
                      share(models.models.poisson[k]) + share(models.models.montgomery[k]));
     }
-    const auto tv = [](double value) { return formatFixed(value, 4, 3); };
-    const auto variance = [](double value) { return formatFixed(value, 8, 4); };
+    const auto tv = [&](double value) { return fixedText(value, 4, 3, reader); };
+    const auto variance = [&](double value) { return fixedText(value, 8, 4, reader); };
     const QString moments =
         QCoreApplication::translate("core::Report", "Momente B(%1;%2)")
-            .arg(core::formatInteger(models.fit.n), formatFixed(models.fit.p, 6, 4));
+            .arg(QString::number(models.fit.n), fixedText(models.fit.p, 6, 4, reader));
     lines << label(QT_TRANSLATE_NOOP("core::Report",
                                      "vorhergesagtes n (Montgomery–Soundararajan):")) +
-                 formatFixed(models.models.predictedN, 6, 2);
+                 fixedText(models.models.predictedN, 6, 2, reader);
     if (models.models.montgomeryFallbackRows > 0) {
         lines << label(QT_TRANSLATE_NOOP(
                      "core::Report", "Zeilen mit Cramér-Modell statt Montgomery–Soundararajan:")) +
@@ -289,7 +303,7 @@ QStringList modelLines(const core::ModelComparison& models) {
     return lines;
 }
 
-Json reportJson(const core::RowRange& range, const core::FrequencySummary& summary,
+Json reportJson(const core::RowRange& range, const core::SummaryText& summary,
                 const core::RowTally& tally, const std::optional<FitReport>& fit,
                 const std::optional<core::ModelComparison>& models,
                 const std::optional<WholeRows>& whole) {
@@ -337,7 +351,7 @@ QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
     return jsonListElement(element);
 }
 
-QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
+QStringList rowLengthLines(const std::vector<RowLengthResult>& results, const Conventions& reader) {
     const QString heading = QCoreApplication::translate(
         "core::Report",
         "Länge   Zeilen       n       p      n*  TV Momente  TV Cramér  TV Poisson  TV M–S");
@@ -345,7 +359,7 @@ QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
     // language; the columns after it keep their widths.
     const int lengthWidth = std::max(5, static_cast<int>(heading.indexOf(u' ')));
     QStringList lines{heading};
-    const auto tv = [](double value) { return formatFixed(value, 4, 3); };
+    const auto tv = [&](double value) { return fixedText(value, 4, 3, reader); };
     for (const RowLengthResult& result : results) {
         QString line = QStringLiteral("%1").arg(result.length, lengthWidth) +
                        QStringLiteral("%1").arg(result.range ? result.range->rows() : 0, 9);
@@ -355,12 +369,14 @@ QStringList rowLengthLines(const std::vector<RowLengthResult>& results) {
         } else if (!result.comparison) {
             line += QStringLiteral("  ") +
                     QCoreApplication::translate("core::Report", "keine Anpassung: %1")
-                        .arg(QString::fromStdString(result.failure));
+                        .arg(result.failure
+                                 ? QString::fromStdString(result.failure->text(reader.language))
+                                 : QString());
         } else {
             const ModelComparison& c = *result.comparison;
-            line += formatInteger(c.fit.n).rightJustified(8) +
-                    formatFixed(c.fit.p, 6, 4).rightJustified(8) +
-                    formatFixed(result.predictedN, 6, 2).rightJustified(8) +
+            line += QString::number(c.fit.n).rightJustified(8) +
+                    fixedText(c.fit.p, 6, 4, reader).rightJustified(8) +
+                    fixedText(result.predictedN, 6, 2, reader).rightJustified(8) +
                     tv(c.tvMoments).rightJustified(12) + tv(c.tvCramer).rightJustified(11) +
                     tv(c.tvPoisson).rightJustified(12) + tv(c.tvMontgomery).rightJustified(8);
         }

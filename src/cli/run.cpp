@@ -37,11 +37,12 @@ int writeSweep(const Options& options, core::ScanControl& control, core::LineWri
     }
     // The records that could be made are written; one that could not is no success.
     for (const core::SweepRecord& record : records) {
-        if (!record.failure.empty()) {
+        if (record.failure) {
             std::fprintf(stderr, "primzeilen-cli: %s\n",
                          qPrintable(QCoreApplication::translate("primzeilen-cli",
                                                                 "keine Anpassung möglich: %1")
-                                        .arg(QString::fromStdString(record.failure))));
+                                        .arg(QString::fromStdString(
+                                            record.failure->text(options.reader.language)))));
             return kFailed;
         }
     }
@@ -72,7 +73,7 @@ core::RowTally countAndWriteRows(const core::RowRange& range, core::ScanControl&
 // The report on a tally: the fit and the models as asked for; a failure of either is kept as
 // its message, and what could be made is still written.
 RunReport makeReport(const Options& options, const core::RowTally& tally, QString& failure) {
-    RunReport report{options.range, tally, core::summarizeFrequencies(tally), {}, {}, {},
+    RunReport report{options.range, tally, core::summaryText(tally, options.reader), {}, {}, {},
                      options.part,  {}};
     try {
         if (options.fit) {

@@ -25,7 +25,8 @@ bool sameRun(const RunPart& a, const RunPart& b) {
 
 QString runText(const RunPart& part) {
     return QCoreApplication::translate("core::Parts", "%1 bis %2 in Zeilen zu %3, %4 Teile")
-        .arg(numberText(part.whole.first), numberText(part.whole.last))
+        .arg(QString::fromStdString(text::numberText(part.whole.first)),
+             QString::fromStdString(text::numberText(part.whole.last)))
         .arg(part.whole.length)
         .arg(part.count);
 }
@@ -83,9 +84,11 @@ QString partHeading(const RunPart& part) {
                "Teil %1 von %2 des Bereichs %3 bis %4 in Zeilen zu %5: Zahlen %6 bis %7")
         .arg(part.index)
         .arg(part.count)
-        .arg(numberText(part.whole.first), numberText(part.whole.last))
+        .arg(QString::fromStdString(text::numberText(part.whole.first)),
+             QString::fromStdString(text::numberText(part.whole.last)))
         .arg(part.whole.length)
-        .arg(numberText(range.first), numberText(range.last));
+        .arg(QString::fromStdString(text::numberText(range.first)),
+             QString::fromStdString(text::numberText(range.last)));
 }
 
 void addPartBlock(Json& run, const RunPart& part) {
@@ -94,11 +97,11 @@ void addPartBlock(Json& run, const RunPart& part) {
     run["teil"] = {{"version", run.contains("verteilung") ? kPartFormat : 1},
                    {"k", part.index},
                    {"n", part.count},
-                   {"von", numberText(part.whole.first).toStdString()},
-                   {"bis", numberText(part.whole.last).toStdString()},
+                   {"von", text::numberText(part.whole.first)},
+                   {"bis", text::numberText(part.whole.last)},
                    {"laenge", part.whole.length},
-                   {"erste", numberText(range.first).toStdString()},
-                   {"letzte", numberText(range.last).toStdString()}};
+                   {"erste", text::numberText(range.first)},
+                   {"letzte", text::numberText(range.last)}};
 }
 
 RowTally mergeParts(const std::vector<PartResult>& parts) {

@@ -28,10 +28,10 @@ const char* const kHeadings[] = {
 };
 
 // The text cells of a record: its statistics, or where it has none, why.
-QStringList recordCells(const SweepRecord& record, bool withHeight) {
+QStringList recordCells(const SweepRecord& record, bool withHeight, const Conventions& reader) {
     QStringList cells;
     if (withHeight) {
-        cells << numberText(record.height);
+        cells << QString::fromStdString(text::numberText(record.height));
     }
     cells << QString::number(record.length)
           << QString::number(record.range ? record.range->rows() : 0);
@@ -41,18 +41,22 @@ QStringList recordCells(const SweepRecord& record, bool withHeight) {
     }
     if (!record.comparison) {
         cells << QCoreApplication::translate("core::Report", "keine Anpassung: %1")
-                     .arg(QString::fromStdString(record.failure));
+                     .arg(record.failure
+                              ? QString::fromStdString(record.failure->text(reader.language))
+                              : QString());
         return cells;
     }
     const WholeComparison& c = *record.comparison;
-    const auto decimals = [](double value, int digits) { return formatFixed(value, 15, digits); };
-    const auto tv = [](double value) { return formatFixed(value, 4, 3); };
+    const auto decimals = [&](double value, int digits) {
+        return fixedText(value, 15, digits, reader);
+    };
+    const auto tv = [&](double value) { return fixedText(value, 4, 3, reader); };
     const QString none = QStringLiteral("–");
     cells << decimals(c.observed.mean, 2) << decimals(c.observed.variance, 2)
           << decimals(c.models.varianceCramer, 2) << decimals(c.models.varianceMontgomery, 2)
           << decimals(deviationRatio(c), 4) << (c.tvMoments ? tv(*c.tvMoments) : none)
           << tv(c.tvCramer) << tv(c.tvPoisson) << tv(c.tvMontgomery)
-          << (c.observed.fit ? numberText(Number{c.observed.fit->n}) : none)
+          << (c.observed.fit ? QString::number(c.observed.fit->n) : none)
           << decimals(c.models.predictedN, 2);
     return cells;
 }
@@ -114,8 +118,8 @@ Json recordJson(const SweepRecord& record) {
     json["n"] = fitted ? Json(c->observed.fit->n) : Json(nullptr);
     json["p"] = fitted ? Json(c->observed.fit->p) : Json(nullptr);
     json["n_vorhergesagt"] = predictedN(record.length);
-    if (!record.failure.empty()) {
-        json["fehler"] = record.failure;
+    if (record.failure) {
+        json["fehler"] = record.failure->text();  // for programs: the same in every language
     }
     return json;
 }
@@ -169,7 +173,8 @@ bool anyWhole(const std::vector<RowLengthResult>& results) {
 
 }  // namespace
 
-QStringList sweepLines(const std::vector<SweepRecord>& records, bool withHeight) {
+QStringList sweepLines(const std::vector<SweepRecord>& records, bool withHeight,
+                       const Conventions& reader) {
     QStringList heading;
     if (withHeight) {
         heading << QCoreApplication::translate("core::Report", "Höhe");
@@ -179,7 +184,7 @@ QStringList sweepLines(const std::vector<SweepRecord>& records, bool withHeight)
     }
     std::vector<QStringList> rows;
     for (const SweepRecord& record : records) {
-        rows.push_back(recordCells(record, withHeight));
+        rows.push_back(recordCells(record, withHeight, reader));
     }
     return alignedLines(heading, rows);
 }
@@ -213,8 +218,9 @@ QString sweepCsv(CsvStyle style, const std::vector<SweepRecord>& records) {
     return csv;
 }
 
-QStringList wholeRowLengthLines(const std::vector<RowLengthResult>& results) {
-    QStringList lines = rowLengthLines(results);
+QStringList wholeRowLengthLines(const std::vector<RowLengthResult>& results,
+                                const Conventions& reader) {
+    QStringList lines = rowLengthLines(results, reader);
     if (!anyWhole(results)) {
         return lines;
     }
@@ -226,7 +232,7 @@ QStringList wholeRowLengthLines(const std::vector<RowLengthResult>& results) {
     lines << QString()
           << QCoreApplication::translate("core::Report",
                                          "Über alle Zeilen, auch die mit mehr als 20 Primzahlen:")
-          << sweepLines(records, false);
+          << sweepLines(records, false, reader);
     return lines;
 }
 

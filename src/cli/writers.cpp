@@ -10,12 +10,14 @@ namespace {
 
 class TextWriter final : public RunWriter {
 public:
-    using RunWriter::RunWriter;
+    TextWriter(core::LineWriter& out, const core::Conventions& reader)
+        : RunWriter(out), m_reader(reader) {}
 
     void beginRows(const core::RowRange& range) override { m_width = core::headerWidth(range); }
     void row(const core::RowRange& range, std::uint64_t row, std::uint32_t count,
              const std::vector<std::uint32_t>& offsets) override {
-        m_out.line(core::rowLine(range, row, m_width, count, offsets));
+        m_out.line(
+            QString::fromStdString(core::text::rowLine(range, row, m_width, count, offsets)));
     }
     void report(const RunReport& report, bool /*afterRows*/) override {
         if (report.part) {
@@ -23,25 +25,26 @@ public:
         }
         m_out.lines(core::summaryLines(report.summary, report.tally));
         if (report.fit) {
-            m_out.lines(core::fitLines(*report.fit));
+            m_out.lines(core::fitLines(*report.fit, m_reader));
         }
         if (report.models) {
-            m_out.lines(core::modelLines(*report.models));
+            m_out.lines(core::modelLines(*report.models, m_reader));
         }
         if (report.whole) {
-            m_out.lines(core::distributionLines(report.tally));
-            m_out.lines(core::wholeRowLines(*report.whole, report.tally));
+            m_out.lines(core::distributionLines(report.tally, m_reader));
+            m_out.lines(core::wholeRowLines(*report.whole, report.tally, m_reader));
         }
     }
     void rowLengths(core::Number /*from*/, core::Number /*to*/,
                     const std::vector<core::RowLengthResult>& results) override {
-        m_out.lines(core::wholeRowLengthLines(results));
+        m_out.lines(core::wholeRowLengthLines(results, m_reader));
     }
     void sweep(core::Number /*window*/, const std::vector<core::SweepRecord>& records) override {
-        m_out.lines(core::sweepLines(records, true));
+        m_out.lines(core::sweepLines(records, true, m_reader));
     }
 
 private:
+    core::Conventions m_reader;
     int m_width = 0;
 };
 
@@ -134,14 +137,14 @@ private:
 std::unique_ptr<RunWriter> makeWriter(const Options& options, core::LineWriter& out) {
     switch (options.format) {
         case Format::Text:
-            return std::make_unique<TextWriter>(out);
+            return std::make_unique<TextWriter>(out, options.reader);
         case Format::Csv:
         case Format::CsvGerman:
             return std::make_unique<CsvWriter>(out, options);
         case Format::Json:
             return std::make_unique<JsonWriter>(out);
     }
-    return std::make_unique<TextWriter>(out);
+    return std::make_unique<TextWriter>(out, options.reader);
 }
 
 }  // namespace cli

@@ -8,13 +8,13 @@
 
 #include "cli/options.h"
 #include "cli/report.h"
-#include "core/fit_report.h"
-#include "core/frequency_summary.h"
 #include "core/line_writer.h"
 #include "engine/rows/row_lengths.h"
 #include "engine/rows/rows.h"
+#include "engine/statistics/fit_report.h"
 #include "engine/statistics/models.h"
 #include "engine/statistics/sweep.h"
+#include "engine/texts/summary_text.h"
 
 namespace cli {
 
@@ -22,7 +22,7 @@ namespace cli {
 struct RunReport {
     core::RowRange range;
     core::RowTally tally;
-    core::FrequencySummary summary;
+    core::SummaryText summary;  // in the reader's language and numbers
     std::optional<core::FitReport> fit;
     std::optional<core::ModelComparison> models;
     // B(n;p)(k) for the tally's table in CSV.

@@ -19,8 +19,8 @@ QString RowLines::slice(qsizetype index, qsizetype first, qsizetype count) const
     const qsizetype end = first + std::max<qsizetype>(count, 0);
     QString text;
     if (first < marksBegin) {
-        text +=
-            rowHeader(start, m_rows->headerWidth()).mid(first, std::min(end, marksBegin) - first);
+        text += QString::fromStdString(text::rowHeader(start, m_rows->headerWidth()))
+                    .mid(first, std::min(end, marksBegin) - first);
     }
     const qsizetype fromMark = std::max(first, marksBegin);
     const qsizetype toMark = std::min(end, marksEnd);
@@ -29,7 +29,8 @@ QString RowLines::slice(qsizetype index, qsizetype first, qsizetype count) const
             QString::fromLatin1(m_rows->marks(index, fromMark - marksBegin, toMark - marksBegin));
     }
     if (end > marksEnd) {
-        const QString tail = rowTail(static_cast<std::uint64_t>(m_rows->primesInRow(index)));
+        const QString tail = QString::fromStdString(
+            text::rowTail(static_cast<std::uint64_t>(m_rows->primesInRow(index))));
         text += tail.mid(std::max<qsizetype>(first - marksEnd, 0), end - std::max(first, marksEnd));
     }
     return text;
@@ -38,7 +39,7 @@ QString RowLines::slice(qsizetype index, qsizetype first, qsizetype count) const
 qsizetype RowLines::longestLine() const {
     // A row holds at most `length` primes.
     return m_rows->headerWidth() + 2 + m_rows->length() +
-           rowTail(static_cast<std::uint64_t>(m_rows->length())).size();
+           static_cast<qsizetype>(text::rowTail(m_rows->length()).size());
 }
 
 ScanResult scanRows(const RowRange& range) {

@@ -35,7 +35,8 @@ namespace {
 class NumberOutOfRange final : public Failure {
 public:
     explicit NumberOutOfRange(__int128_t value)
-        : Failure("Die Zahl %1 liegt außerhalb des Bereichs dieser Rechnung.",
+        : Failure(QT_TRANSLATE_NOOP("core::Failure",
+                                    "Die Zahl %1 liegt außerhalb des Bereichs dieser Rechnung."),
                   text::numberText(value)) {}
 };
 

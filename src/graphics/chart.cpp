@@ -1,13 +1,12 @@
 #include "chart.h"
 
-#include <QCoreApplication>
 #include <QPoint>
 #include <array>
 #include <string>
 #include <vector>
 
-#include "core/conversions.h"
 #include "engine/texts/model_text.h"
+#include "engine/texts/number_text.h"
 
 namespace graphics {
 
@@ -24,7 +23,7 @@ void clearPicture(graphics::Picture& picture) {
     canvas.rectangle(0, 0, picture.width(), picture.height());
 }
 
-void drawAxes(graphics::Picture& picture, ChartState& chart) {
+void drawAxes(graphics::Picture& picture, ChartState& chart, const core::Conventions& reader) {
     graphics::Canvas& canvas = picture.canvas();
     chart.unit = 35;
     chart.originX = static_cast<std::uint16_t>(picture.width() / 16);
@@ -50,12 +49,13 @@ void drawAxes(graphics::Picture& picture, ChartState& chart) {
     for (int i = 0; i <= 18; ++i) {
         const int x = x0 + i * chart.unit;
         canvas.line(x, y0, x, y0 + 3);
-        canvas.drawText(x - 2, y0 + 5, core::formatInteger(i));
+        canvas.drawText(x - 2, y0 + 5, QString::number(i));
     }
     for (int i = 1; i <= 4; ++i) {
         const int y = y0 - 2 * chart.unit * i;
         canvas.line(x0, y, x0 - 3, y);
-        canvas.drawText(x0 - 20, y - 6, core::formatShortest(i / 10.0L));
+        canvas.drawText(x0 - 20, y - 6,
+                        QString::fromStdString(core::text::formatShortest(i / 10.0L, reader)));
     }
 }
 
@@ -141,21 +141,13 @@ void drawModelCurve(graphics::Canvas& canvas, const ChartState& chart,
 // The legend: a white box with a black frame, one line for the sticks of h(x), one per model
 // with its distance, and what the distance means.
 void drawModelLegend(graphics::Canvas& canvas, const ChartState& chart, graphics::Color chartColor,
-                     const core::ModelComparison& comparison) {
+                     const core::ModelComparison& comparison, const core::Conventions& reader) {
     const int right = chart.width - 6;
     const int left = right - kLegendWidth;
     canvas.setPenColor(graphics::kBlack);
     canvas.setBrushColor(graphics::kWhite);
     canvas.rectangle(left, 6, right, 6 + kLegendHeight);
-    const auto text = [](const char* german) {
-        return QCoreApplication::translate("graphics::Chart", german).toStdString();
-    };
-    core::useSystemSeparator();
-    const std::array<std::string, 6> legend = core::modelLegend(
-        comparison, {text("h(x): beobachtete Häufigkeiten"), text("Momente B(%1;%2): TV %3"),
-                     text("Cramér-Modell: TV %1"), text("Poisson (Gallagher): TV %1"),
-                     text("Montgomery–Soundararajan: TV %1"),
-                     text("TV: Anteil der Zeilen, die anders liegen")});
+    const std::array<std::string, 6> legend = core::modelLegend(comparison, reader);
     const std::array<std::pair<graphics::Color, Marker>, 3> models{
         {{kCramerColor, square}, {kPoissonColor, diamond}, {kMontgomeryColor, cross}}};
     for (int i = 0; i < 6; ++i) {
@@ -183,14 +175,14 @@ void drawModelLegend(graphics::Canvas& canvas, const ChartState& chart, graphics
 }  // namespace
 
 void drawModels(graphics::Picture& picture, const ChartState& chart, graphics::Color chartColor,
-                const core::ModelComparison& comparison) {
+                const core::ModelComparison& comparison, const core::Conventions& reader) {
     graphics::Canvas& canvas = picture.canvas();
     const graphics::Color pen = canvas.penColor();
     const graphics::Color brush = canvas.brushColor();
     drawModelCurve(canvas, chart, comparison.models.cramer, kCramerColor, square);
     drawModelCurve(canvas, chart, comparison.models.poisson, kPoissonColor, diamond);
     drawModelCurve(canvas, chart, comparison.models.montgomery, kMontgomeryColor, cross);
-    drawModelLegend(canvas, chart, chartColor, comparison);
+    drawModelLegend(canvas, chart, chartColor, comparison, reader);
     canvas.setPenColor(pen);
     canvas.setBrushColor(brush);
 }

@@ -6,6 +6,7 @@
 
 #include "engine/statistics/binomial_fit.h"
 #include "engine/statistics/models.h"
+#include "engine/texts/language.h"
 #include "graphics/canvas.h"
 
 namespace graphics {
@@ -31,8 +32,9 @@ struct ChartState {
 // White inside a one-pixel frame in the pen's colour.
 void clearPicture(graphics::Picture& picture);
 
-// The axes with their ticks, labels and arrow heads; fixes the geometry from the picture's size.
-void drawAxes(graphics::Picture& picture, ChartState& chart);
+// The axes with their ticks, labels (numbers with the reader's separator) and arrow heads; fixes
+// the geometry from the picture's size.
+void drawAxes(graphics::Picture& picture, ChartState& chart, const core::Conventions& reader);
 
 // h(x) for x = 0..18 as sticks in the chart colour; the pen is black again after them.
 void drawStickChart(graphics::Picture& picture, const ChartState& chart, graphics::Color color,
@@ -47,9 +49,9 @@ void drawHistogram(graphics::Picture& picture, const ChartState& chart, graphics
 // as the x axis reaches, in three colours that colour-blind readers tell apart, and a legend in
 // the upper right corner that names the sticks and gives each model's total variation distance
 // from the observed rows. Leaves pen and brush as it found them.
-// The legend's stick and bar take the chart colour.
+// The legend's stick and bar take the chart colour; its words and numbers are the reader's.
 void drawModels(graphics::Picture& picture, const ChartState& chart, graphics::Color chartColor,
-                const core::ModelComparison& comparison);
+                const core::ModelComparison& comparison, const core::Conventions& reader);
 
 // Okabe and Ito's bluish green and vermillion, as 0x00BBGGRR.
 inline constexpr graphics::Color kCramerColor = 0x00739E00;

@@ -60,13 +60,12 @@ void drawFrameAxes(Canvas& canvas, const Frame& f) {
     for (int length = static_cast<int>(std::ceil(f.shortest / 10) * 10); length <= f.longest;
          length += 10) {
         canvas.line(f.xOf(length), f.bottom, f.xOf(length), f.bottom + 3);
-        canvas.drawText(f.xOf(length) - 6, f.bottom + 5, core::formatInteger(length));
+        canvas.drawText(f.xOf(length) - 6, f.bottom + 5, QString::number(length));
     }
     const double step = std::max(1.0, std::ceil(f.top / 5));
     for (double n = step; n < f.top; n += step) {
         canvas.line(f.left - 3, f.yOf(n), f.left, f.yOf(n));
-        canvas.drawText(f.left - 25, f.yOf(n) - 6,
-                        core::formatInteger(static_cast<std::int64_t>(n)));
+        canvas.drawText(f.left - 25, f.yOf(n) - 6, QString::number(static_cast<std::int64_t>(n)));
     }
 }
 

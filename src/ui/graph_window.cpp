@@ -37,7 +37,7 @@ GraphWindow::GraphWindow(ui::SharedState& state, graphics::ChartState& chart,
 void GraphWindow::fillTable() {
     // What was written before a failure is shown too.
     const auto show = qScopeGuard([this] { showResults(); });
-    ui::fillResults(m_results, m_state.shares, m_state.lastScan);
+    ui::fillResults(m_results, m_state.shares, m_state.lastScan, m_state.conventions);
 }
 
 void GraphWindow::showResults() {
@@ -59,7 +59,7 @@ void GraphWindow::showResults() {
 
 void GraphWindow::drawAxes() {
     pictureBox->update();
-    graphics::drawAxes(pictureBox->picture(), m_chart);
+    graphics::drawAxes(pictureBox->picture(), m_chart, m_state.conventions);
 }
 
 void GraphWindow::drawStickChart() {

@@ -56,7 +56,7 @@ void GraphWindow::compareRowLengths() {
         return;
     }
     if (m_rowLengths == nullptr) {
-        m_rowLengths = new RowLengthWindow(m_report, this);
+        m_rowLengths = new RowLengthWindow(m_state.conventions, m_report, this);
         m_rowLengths->setSaveDialog(m_askWhereToSave);
     }
     m_rowLengths->showRange(m_state.lastScan.lower, m_state.lastScan.upper);

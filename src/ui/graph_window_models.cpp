@@ -20,7 +20,8 @@ void GraphWindow::drawModels() {
     }
     graphics::drawModels(
         pictureBox->picture(), m_chart, colorChoice->foregroundColor(),
-        core::compareModels(m_models->second, m_state.shares, m_state.beyondTwenty));
+        core::compareModels(m_models->second, m_state.shares, m_state.beyondTwenty),
+        m_state.conventions);
 }
 
 void GraphWindow::showModels(bool shown) {

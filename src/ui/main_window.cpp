@@ -241,7 +241,7 @@ void MainWindow::onGraphClicked() {
 }
 
 void MainWindow::onRowLengthBarChanged() {
-    rowLength->setFieldText(core::formatInteger(rowLengthBar->value()));
+    rowLength->setFieldText(QString::number(rowLengthBar->value()));
     rowLengthBar->setValue(core::parseInteger(rowLength->fieldText()));
     m_state.rowLength = core::parseInteger(rowLength->fieldText());
 }

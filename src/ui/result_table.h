@@ -40,6 +40,7 @@ struct FitResults {
 // Fits B(n;p) to h and writes the table's headings, n and p, the 57 cells of x, h(x) and
 // B(n;p;x) for x = 0..18, the moments of both, and the row length and range of the scan that h
 // comes from. A failure of the fit or of B(n;p) ends it there; what was written before stays.
-void fillResults(FitResults& results, const core::Frequencies& h, const ScannedRange& scanned);
+void fillResults(FitResults& results, const core::Frequencies& h, const ScannedRange& scanned,
+                 const core::Conventions& reader);
 
 }  // namespace ui

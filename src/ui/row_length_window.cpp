@@ -36,8 +36,9 @@ constexpr std::array<const char*, 9> kColumns{
 
 }  // namespace
 
-RowLengthWindow::RowLengthWindow(FailureReporter reporter, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_report(std::move(reporter)) {
+RowLengthWindow::RowLengthWindow(const core::Conventions& reader, FailureReporter reporter,
+                                 QWidget* parent)
+    : QWidget(parent, Qt::Window), m_reader(reader), m_report(std::move(reporter)) {
     setObjectName(QStringLiteral("Zeilenlaengen"));
     setWindowTitle(tr("Zeilenlängen im Vergleich"));
     if (!m_report) {
@@ -104,11 +105,10 @@ void RowLengthWindow::showRange(std::int64_t from, std::int64_t to) {
         graphics::drawRowLengthChart(pictureBox->picture(), m_results);
         pictureBox->update();
         table->setRowCount(static_cast<int>(m_results.size()));
-        core::useSystemSeparator();
         for (int row = 0; row < table->rowCount(); ++row) {
             QStringList cells;
             for (const std::string& cell :
-                 core::rowLengthCells(m_results[static_cast<std::size_t>(row)])) {
+                 core::rowLengthCells(m_results[static_cast<std::size_t>(row)], m_reader)) {
                 cells.append(QString::fromStdString(cell));
             }
             for (int column = 0; column < table->columnCount(); ++column) {

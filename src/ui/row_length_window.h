@@ -20,7 +20,8 @@ class PictureBox;
 class RowLengthWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit RowLengthWindow(FailureReporter reporter = {}, QWidget* parent = nullptr);
+    explicit RowLengthWindow(const core::Conventions& reader, FailureReporter reporter = {},
+                             QWidget* parent = nullptr);
 
     // Scans and shows from..to; a range without a whole row at some length shows that length
     // without a fit.
@@ -50,6 +51,7 @@ private:
     // primzeilen_laengen_VON_BIS with the ending (in English primzeilen_lengths_…).
     [[nodiscard]] QString fileName(const QString& suffix) const;
 
+    core::Conventions m_reader;
     FailureReporter m_report;
     SaveDialog m_askWhereToSave = askWhereToSave;
     std::int64_t m_from = 0;

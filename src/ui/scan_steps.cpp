@@ -1,10 +1,9 @@
 #include "scan_steps.h"
 
-#include "core/conversions.h"
-#include "core/frequency_summary.h"
 #include "core/row_scan.h"
 #include "engine/arithmetic.h"
 #include "engine/rows/window_range.h"
+#include "engine/texts/summary_text.h"
 
 namespace ui {
 
@@ -53,7 +52,7 @@ void scanIntoFields(const ScanControls& controls, SharedState& state) {
         return;
     }
     const core::ScanResult scan = core::scanRows(*range);
-    const core::FrequencySummary summary = core::summarizeFrequencies(scan.tally);
+    const core::SummaryText summary = core::summaryText(scan.tally, state.conventions);
     state.shares = summary.shares;
     state.beyondTwenty = core::beyondTwentyShare(scan.tally);
     state.lastScan = {core::narrow<std::int32_t>(range->length),
@@ -61,8 +60,8 @@ void scanIntoFields(const ScanControls& controls, SharedState& state) {
                       core::narrow<std::int64_t>(range->last)};
 
     controls.rowList.addLines(scan.rows);
-    for (const QString& line : summary.lines) {
-        controls.rowList.addLine(line);
+    for (const std::string& line : summary.lines) {
+        controls.rowList.addLine(QString::fromStdString(line));
     }
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/texts/language.h"
+
 namespace ui {
 
 // The row length and the adjusted bounds of a scan.
@@ -27,6 +29,8 @@ struct SharedState {
     // The scan whose shares these are: the graph window labels its results with it, whatever
     // the main window's fields read since.
     ScannedRange lastScan;
+    // The reader of every text the windows make: its language and decimal separator.
+    core::Conventions conventions;
 };
 
 [[nodiscard]] SharedState& sharedState();

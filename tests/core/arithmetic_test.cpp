@@ -67,7 +67,9 @@ TEST(Failures, OperationsThatFailCarryTheTextTheUserReads) {
     // The text as typed, blanks and all.
     EXPECT_EQ(messageOf([] { (void)parseInteger(QStringLiteral(" 4 5")); }),
               "„ 4 5“ ist keine gültige ganze Zahl.");
-    EXPECT_EQ(messageOf([] { (void)parseReal(QStringLiteral("0;5")); }),
+    EXPECT_EQ(messageOf([] {
+                  (void)text::parseReal("0;5", {Language::German, U','});
+              }),
               "„0;5“ ist kein gültiger Gleitkommawert.");
 }
 

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <vector>
 
-#include "core/frequency_summary.h"
 #include "engine/rows/rows.h"
 #include "engine/statistics/point_masses.h"
+#include "engine/texts/summary_text.h"
 
 namespace core {
 namespace {
@@ -220,8 +220,7 @@ TEST(WholeComparison, WithinTwentyTheDistancesAreTheWindowsOwn) {
         ASSERT_EQ(tally.over20, 0U);
         const WholeComparison whole = compareWholeModels(tally, modelRows(range));
         const ModelShares models = computeModels(modelRows(range));
-        const ModelComparison windows =
-            compareModels(models, summarizeFrequencies(tally).shares, 0.0);
+        const ModelComparison windows = compareModels(models, rowShares(tally), 0.0);
         EXPECT_EQ(whole.tvCramer, windows.tvCramer);
         EXPECT_EQ(whole.tvPoisson, windows.tvPoisson);
         EXPECT_EQ(whole.tvMontgomery, windows.tvMontgomery);

@@ -13,9 +13,9 @@
 #include <tuple>
 
 #include "core/conversions.h"
-#include "core/frequency_summary.h"
 #include "core/row_scan.h"
 #include "engine/rows/row_lengths.h"
+#include "engine/texts/summary_text.h"
 
 namespace core {
 namespace {
@@ -104,16 +104,15 @@ TEST(Models, TotalVariationMeasuresHowManyRowsMove) {
 // legend shows, without a window; one of the 500 rows holds more than 20 primes and counts in
 // every distance.
 TEST(Models, TheComparisonOfTheStartUpScan) {
-    const DecimalSeparatorScope separator(u',');
     const auto range = adjustToRows(1, 45'000, 90);
     ASSERT_TRUE(range);
     const ScanResult scan = scanRows(*range);
-    const FrequencySummary summary = summarizeFrequencies(scan.tally);
-    const ModelComparison comparison = compareModels(computeModels(modelRows(*range)),
-                                                     summary.shares, beyondTwentyShare(scan.tally));
-    EXPECT_EQ(comparison.observed, summary.shares);
+    const std::array<double, 21> shares = rowShares(scan.tally);
+    const ModelComparison comparison =
+        compareModels(computeModels(modelRows(*range)), shares, beyondTwentyShare(scan.tally));
+    EXPECT_EQ(comparison.observed, shares);
     EXPECT_EQ(comparison.fit.n, 18);
-    EXPECT_EQ(formatFixed(comparison.fit.p, 6, 4), "0,5058");
+    EXPECT_EQ(text::formatFixed(comparison.fit.p, 6, 4, {Language::German, U','}), "0,5058");
     for (int k = 0; k <= 20; ++k) {
         EXPECT_EQ(comparison.moments[static_cast<std::size_t>(k)],
                   binomialProbability(18, k, comparison.fit.p));
@@ -143,9 +142,8 @@ TEST(Models, TheStartUpScanAgreesWithTheReference) {
     const auto range = adjustToRows(1, 45'000, 90);
     ASSERT_TRUE(range);
     const ScanResult scan = scanRows(*range);
-    const ModelComparison comparison =
-        compareModels(computeModels(modelRows(*range)), summarizeFrequencies(scan.tally).shares,
-                      beyondTwentyShare(scan.tally));
+    const ModelComparison comparison = compareModels(
+        computeModels(modelRows(*range)), rowShares(scan.tally), beyondTwentyShare(scan.tally));
 
     const QJsonArray montgomery = (*reference)[u"montgomery_soundararajan_M_k"].toArray();
     ASSERT_EQ(montgomery.size(), 21);
@@ -216,9 +214,8 @@ TEST(RowLengths, EachLengthIsItsOwnRun) {
             const RowTally tally = countRange(*range, 2, own);
             EXPECT_EQ(result.tally, tally) << result.length;
             ASSERT_TRUE(result.comparison) << result.length;
-            const FrequencySummary summary = summarizeFrequencies(tally);
             const ModelComparison alone = compareModels(computeModels(modelRows(*range)),
-                                                        summary.shares, beyondTwentyShare(tally));
+                                                        rowShares(tally), beyondTwentyShare(tally));
             EXPECT_EQ(result.comparison->fit.n, alone.fit.n);
             EXPECT_EQ(result.comparison->fit.p, alone.fit.p);
             EXPECT_EQ(result.comparison->tvMontgomery, alone.tvMontgomery);
@@ -314,9 +311,8 @@ TEST(Montgomery, LowRowsFallBackAndAreCounted) {
     EXPECT_NEAR(sum(low.montgomery), 1.0, 1e-12);
 
     const auto range = adjustToRows(9'000'001, 10'000'000, 90);
-    const FrequencySummary summary = summarizeFrequencies(scanRows(*range).tally);
     const ModelComparison comparison =
-        compareModels(computeModels(modelRows(*range)), summary.shares, 0.0);
+        compareModels(computeModels(modelRows(*range)), rowShares(scanRows(*range).tally), 0.0);
     EXPECT_EQ(comparison.models.montgomeryFallbackRows, 0U);
     EXPECT_LT(comparison.models.varianceMontgomery, comparison.models.varianceCramer);
     EXPECT_NEAR(comparison.models.varianceMontgomery, comparison.varianceObserved, 0.05);

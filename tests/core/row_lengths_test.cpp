@@ -4,8 +4,8 @@
 
 #include <tuple>
 
-#include "core/frequency_summary.h"
 #include "engine/rows/prime_marks.h"
+#include "engine/texts/summary_text.h"
 
 namespace core {
 namespace {
@@ -31,9 +31,8 @@ TEST(RowLengths, EqualTheRunsOfEachLengthUpTo2To64) {
             EXPECT_EQ(result.tally, tally) << text::numberText(from) << " L=" << result.length;
             EXPECT_GT(tally.primes, 0U);
             ASSERT_TRUE(result.comparison) << result.length;
-            const ModelComparison alone =
-                compareModels(computeModels(modelRows(*range)), summarizeFrequencies(tally).shares,
-                              beyondTwentyShare(tally));
+            const ModelComparison alone = compareModels(computeModels(modelRows(*range)),
+                                                        rowShares(tally), beyondTwentyShare(tally));
             EXPECT_EQ(result.comparison->fit.n, alone.fit.n);
             EXPECT_EQ(result.comparison->fit.p, alone.fit.p);
         }

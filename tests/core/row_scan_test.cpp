@@ -118,7 +118,8 @@ TEST(ScanRows, AgreesWithTheCountingOfTheCommandLine) {
             *range, 0, range->rows(), control,
             [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
                 const auto index = static_cast<qsizetype>(row);
-                if (scan.rows->line(index) != rowLine(*range, row, width, count, offsets)) {
+                if (scan.rows->line(index).toStdString() !=
+                    text::rowLine(*range, row, width, count, offsets)) {
                     if (++mismatches <= 3) {
                         ADD_FAILURE() << from << " row " << row << ": "
                                       << scan.rows->line(index).toStdString();

@@ -156,7 +156,8 @@ TEST(RowTally, TheRowsBelowTwoToTheSixtyFourAreCountedAndMarked) {
     const RowTally tally = countRows(
         *range, 0, range->rows(), control,
         [&](std::uint64_t row, std::uint32_t count, const std::vector<std::uint32_t>& offsets) {
-            lines.push_back(rowLine(*range, row, width, count, offsets));
+            lines.push_back(
+                QString::fromStdString(text::rowLine(*range, row, width, count, offsets)));
         });
     expectSame(tally, countEveryRow(*range), "below 2^64");
     ASSERT_EQ(lines.size(), range->rows());

@@ -15,9 +15,9 @@
 
 #include "cli/report.h"
 #include "cli/run_parts.h"
-#include "core/frequency_summary.h"
 #include "engine/failures.h"
 #include "engine/statistics/models.h"
+#include "engine/texts/summary_text.h"
 
 namespace core {
 namespace {
@@ -37,7 +37,7 @@ std::vector<std::string> realParts(const RowRange& whole, std::uint64_t count, b
         } else {
             tally.rows[0] = range.rows();  // near 2^64, where a count takes seconds to start
         }
-        const FrequencySummary summary = summarizeFrequencies(tally);
+        const SummaryText summary = summaryText(tally, {Language::German, U','});
         std::optional<FitReport> fit;
         std::optional<ModelComparison> models;
         try {

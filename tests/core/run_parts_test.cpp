@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "cli/report.h"
-#include "core/frequency_summary.h"
 #include "engine/failures.h"
+#include "engine/texts/summary_text.h"
 
 namespace core {
 namespace {
@@ -74,7 +74,7 @@ TEST(RunParts, PartRangesAreWholeRowsUpTo2To64) {
 QByteArray partJson(const RunPart& part) {
     ScanControl control;
     const RowTally tally = countRange(partRange(part), 1, control);
-    Json run = reportJson(partRange(part), summarizeFrequencies(tally), tally, {});
+    Json run = reportJson(partRange(part), summaryText(tally, {}), tally, {});
     addPartBlock(run, part);
     return jsonText(run).toUtf8();
 }
@@ -99,7 +99,7 @@ TEST(RunParts, MergeReadsThePartsBackExactly) {
     const RunPart last{*high, 3, 3};
     RowTally tally;
     tally.rows[0] = partRange(last).rows();
-    Json run = reportJson(partRange(last), summarizeFrequencies(tally), tally, {});
+    Json run = reportJson(partRange(last), summaryText(tally, {}), tally, {});
     addPartBlock(run, last);
     const PartResult part = readPart(QStringLiteral("hoch.json"), jsonText(run).toUtf8());
     EXPECT_EQ(part.part.whole.first, high->first);
@@ -109,8 +109,7 @@ TEST(RunParts, MergeReadsThePartsBackExactly) {
     for (const RowRange& short_rows :
          {RowRange{1, 100, 1}, RowRange{17, 40, 1}, RowRange{1, 98, 2}}) {
         EXPECT_EQ(mergeParts(readAll(short_rows, 3)), countRange(short_rows, 1, control))
-            << numberText(short_rows.first).toStdString() << ".."
-            << numberText(short_rows.last).toStdString();
+            << text::numberText(short_rows.first) << ".." << text::numberText(short_rows.last);
     }
 }
 
@@ -134,7 +133,7 @@ TEST(RunParts, PartsWithLongRowsCarryTheirDistribution) {
 
 // A part whose tally says what it likes, its fields otherwise those of part K of N.
 QByteArray forgedPart(const RunPart& part, const RowTally& tally) {
-    Json run = reportJson(partRange(part), summarizeFrequencies(tally), tally, {});
+    Json run = reportJson(partRange(part), summaryText(tally, {}), tally, {});
     addPartBlock(run, part);
     return jsonText(run).toUtf8();
 }

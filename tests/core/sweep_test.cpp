@@ -30,7 +30,8 @@ TEST(Sweep, EachRecordIsTheRunOfItsWindowAlone) {
         ScanControl own;
         const RowTally tally = countRange(*range, 1, own);
         EXPECT_EQ(record.tally, tally) << i;
-        ASSERT_TRUE(record.comparison) << i << ": " << record.failure;
+        ASSERT_TRUE(record.comparison)
+            << i << ": " << (record.failure ? record.failure->what() : "");
         const WholeComparison alone = compareWholeModels(tally, modelRows(*range));
         EXPECT_EQ(record.comparison->observed.mean, alone.observed.mean);
         EXPECT_EQ(record.comparison->observed.variance, alone.observed.variance);

@@ -44,10 +44,10 @@ class ChartReplayTest : public ::testing::Test {
 protected:
     void axes() {
         clearPicture(m_picture);
-        drawAxes(m_picture, m_chart);
+        drawAxes(m_picture, m_chart, m_reader);
     }
 
-    core::DecimalSeparatorScope m_separator{u','};
+    core::Conventions m_reader{core::Language::German, U','};
     graphics::Picture m_picture{769, 377};
     ChartState m_chart;
 };

@@ -25,10 +25,10 @@ protected:
     }
     void redrawAxes() {
         clearPicture(m_picture);
-        drawAxes(m_picture, m_chart);
+        drawAxes(m_picture, m_chart, m_reader);
     }
 
-    core::DecimalSeparatorScope m_separator{u','};
+    core::Conventions m_reader{core::Language::German, U','};
     graphics::Picture m_picture{769, 377};
     ChartState m_chart;
     core::BinomialFit m_fit{0.9375, 9};
@@ -83,7 +83,7 @@ TEST_F(ChartTest, AxesOfTheStandardPicture) {
 
 TEST_F(ChartTest, TheOriginDividesBeforeItMultiplies) {
     graphics::Picture taller(769, 383);
-    drawAxes(taller, m_chart);
+    drawAxes(taller, m_chart, m_reader);
     EXPECT_EQ(m_chart.baseline, 329);
 }
 
@@ -116,7 +116,7 @@ TEST_F(ChartTest, ChartsDrawInTheirColourOverWhatIsThere) {
     drawStickChart(m_picture, m_chart, kColorTable[15], h);
     EXPECT_EQ(pixel(83, 300), kWhite);
     // The axes drawn after a complete chart are black again.
-    drawAxes(m_picture, m_chart);
+    drawAxes(m_picture, m_chart, m_reader);
     EXPECT_EQ(pixel(100, 329), kBlack);
 }
 

@@ -43,7 +43,7 @@ share/primzeilen/screenshots/graphfenster.png
 share/primzeilen/screenshots/hauptfenster.png"
 # The page for the browser, where it was built (scripts/test and scripts/package build it).
 web="app.js chart.js index.html listing.js numbers.js grid.js window_picture.js primzeilen-core.js primzeilen-core.wasm primzeilen.html
-chart_common.js row_length_chart.js scan_texts.js fit_table.js downloads.js
+chart_common.js row_length_chart.js scan_texts.js fit_table.js downloads.js texts.js
 style.css worker.js worksheet.js print.css install.js sw.js manifest.webmanifest icons/primzeilen.svg
 icons/primzeilen-32.png icons/primzeilen-192.png icons/primzeilen-512.png icons/primzeilen-maskable-512.png"
 if [ -f "$build/web/primzeilen.html" ]; then

@@ -23,6 +23,7 @@
 
 #include "bench/process_memory.h"
 #include "core/line_writer.h"
+#include "core/translations.h"
 #include "graphics/chart.h"
 #include "ui/edit_field.h"
 #include "ui/graph_window.h"
@@ -86,6 +87,7 @@ int scanAndGraph(int argc, char** argv, const std::vector<QString>& fields,
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication application(argc, argv);
     ui::SharedState state;
+    state.conventions = core::conventionsFromEnvironment();
     graphics::ChartState chart;
     QStringList failures;
     const ui::FailureReporter report = [&failures](const QString& message) {
@@ -168,6 +170,7 @@ int main(int argc, char** argv) {
     ui::PlainTextField length;
     core::LineList list;
     ui::SharedState state;
+    state.conventions = core::conventionsFromEnvironment();
     std::vector<double> milliseconds;
     const double baseline = ResidentMegabytes();
     try {

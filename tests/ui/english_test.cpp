@@ -157,6 +157,14 @@ TEST_F(EnglishTest, NoGermanWordInTheWindowsTheirMenusDialogsOrTheHelp) {
     ASSERT_NE(lengths, nullptr);
     QStringList texts = textsOf(m_main) + textsOf(m_graph) + textsOf(*lengths);
     texts << showHelp(m_main)->windowTitle() << showHelp(m_main)->text()->toPlainText();
+    // The listing's summary comes from the engine in the windows' reader: English words, the
+    // columns and a decimal point where German has its comma.
+    for (int row = listed() - 27; row < listed(); ++row) {
+        texts << line(row);
+    }
+    EXPECT_EQ(line(listed() - 26), "Primes/row: count, relative frequency");
+    EXPECT_TRUE(line(listed() - 25).startsWith("  0   : ")) << line(listed() - 25).toStdString();
+    EXPECT_TRUE(line(listed() - 25).endsWith("0.00000")) << line(listed() - 25).toStdString();
     // The save dialogs' titles and file types, asked and cancelled.
     for (QAction* save : {m_main.saveListAction, m_graph.savePictureAction, m_graph.saveTableAction,
                           lengths->saveTableAction}) {

@@ -4,9 +4,9 @@
 
 #include <QStringList>
 
-#include "core/conversions.h"
 #include "core/worked_example.h"
 #include "engine/failures.h"
+#include "engine/texts/number_text.h"
 
 namespace ui {
 namespace {
@@ -17,7 +17,7 @@ protected:
         fill(h, {rowLength, 1, 45000});
     }
     void fill(const core::Frequencies& h, const ui::ScannedRange& scanned) {
-        fillResults(m_results, h, scanned);
+        fillResults(m_results, h, scanned, m_reader);
     }
     [[nodiscard]] QStringList row(int r) const {
         return m_results.table.at(static_cast<std::size_t>(r));
@@ -37,6 +37,8 @@ protected:
     }
 
     FitResults m_results;
+    // The reader of the texts: German with its decimal comma unless a test changes it.
+    core::Conventions m_reader{core::Language::German, U','};
 };
 
 QStringList zeros(int count, const QString& zero) {
@@ -44,7 +46,6 @@ QStringList zeros(int count, const QString& zero) {
 }
 
 TEST_F(ResultTableTest, WorkedExampleWithComma) {
-    const core::DecimalSeparatorScope separator(u',');
     fill(core::WorkedExample(), 10);
     EXPECT_EQ(fields(), (QStringList{"9", "0,9375", "8,0000", "8,4375", "0,7071", "0,7262", "10",
                                      "1", "45000"}));
@@ -63,7 +64,7 @@ TEST_F(ResultTableTest, WorkedExampleWithComma) {
 }
 
 TEST_F(ResultTableTest, WorkedExampleWithPoint) {
-    const core::DecimalSeparatorScope separator(u'.');
+    m_reader.decimalSeparator = U'.';
     fill(core::WorkedExample(), 10);
     EXPECT_EQ(fields().mid(0, 6),
               (QStringList{"9", "0.9375", "8.0000", "8.4375", "0.7071", "0.7262"}));
@@ -72,7 +73,6 @@ TEST_F(ResultTableTest, WorkedExampleWithPoint) {
 }
 
 TEST_F(ResultTableTest, AFailedFitWritesOnlyTheHeadings) {
-    const core::DecimalSeparatorScope separator(u',');
     EXPECT_THROW(fill(core::Frequencies{}), core::InvalidFloatOperation);
     EXPECT_EQ(row(0), QStringList{"x"} + zeros(19, QString()));
     EXPECT_EQ(row(1), QStringList{"h(x)"} + zeros(19, QString()));
@@ -82,7 +82,6 @@ TEST_F(ResultTableTest, AFailedFitWritesOnlyTheHeadings) {
 }
 
 TEST_F(ResultTableTest, PEqualToOneStopsAtTheFirstBinomialValue) {
-    const core::DecimalSeparatorScope separator(u',');
     fill(core::WorkedExample());  // an earlier complete fill
     core::Frequencies singleRow{};
     singleRow[17] = 1.0;
@@ -96,7 +95,6 @@ TEST_F(ResultTableTest, PEqualToOneStopsAtTheFirstBinomialValue) {
 }
 
 TEST_F(ResultTableTest, SmallNGivesUnsignedZerosBeyondIt) {
-    const core::DecimalSeparatorScope separator(u',');
     core::Frequencies h{};
     h[1] = 0.5;
     h[2] = 0.5;  // m = 1.5, v = 0.25, p = 5/6, n = 2
@@ -110,22 +108,21 @@ TEST_F(ResultTableTest, TheShownFitIsPAsTheFieldShowsIt) {
     core::Frequencies h{};
     h[1] = 0.5;
     h[2] = 0.5;  // p = 5/6, n = 2
-    for (const char16_t separator : {u',', u'.'}) {
-        const core::DecimalSeparatorScope scope(separator);
+    for (const char32_t separator : {U',', U'.'}) {
+        m_reader.decimalSeparator = separator;
         fill(h);
         ASSERT_TRUE(m_results.shownFit.has_value());
         EXPECT_EQ(m_results.shownFit->n, 2);
         EXPECT_EQ(m_results.shownFit->p, 0.8333);
-        EXPECT_EQ(core::parseReal(m_results.fields.p), 0.8333);
+        EXPECT_EQ(core::text::parseReal(m_results.fields.p.toStdString(), m_reader), 0.8333);
     }
     // A failed fit leaves the fit that the fields show.
-    const core::DecimalSeparatorScope scope(u',');
+    m_reader.decimalSeparator = U',';
     EXPECT_THROW(fill(core::Frequencies{}), core::InvalidFloatOperation);
     EXPECT_EQ(m_results.shownFit->p, 0.8333);
 }
 
 TEST_F(ResultTableTest, SharesBeyondTheColumnsStillCount) {
-    const core::DecimalSeparatorScope separator(u',');
     core::Frequencies h = core::WorkedExample();
     h[8] = 0.25;
     h[20] = 0.25;
@@ -137,7 +134,6 @@ TEST_F(ResultTableTest, SharesBeyondTheColumnsStillCount) {
 }
 
 TEST_F(ResultTableTest, RangeAndRowLengthAreThoseOfTheScan) {
-    const core::DecimalSeparatorScope separator(u',');
     fill(core::WorkedExample(), {7, -496, 504});
     EXPECT_EQ(fields().mid(6), (QStringList{"7", "-496", "504"}));
 }

@@ -29,12 +29,15 @@ protected:
     }
     [[nodiscard]] QString lastLine() const { return m_list.line(m_list.count() - 1); }
 
-    core::DecimalSeparatorScope m_separator{u','};
     PlainTextField m_from;
     PlainTextField m_to;
     PlainTextField m_length;
     core::LineList m_list;
-    SharedState m_state;
+    SharedState m_state = [] {
+        SharedState state;
+        state.conventions = {core::Language::German, U','};
+        return state;
+    }();
 };
 
 // The listing of 1..100 in rows of ten.

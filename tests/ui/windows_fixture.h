@@ -114,8 +114,19 @@ protected:
         ASSERT_TRUE(m_reported.isEmpty()) << m_reported.join(u'\n').toStdString();
     }
 
-    core::DecimalSeparatorScope m_separator{u','};
-    ui::SharedState m_state;
+    // The windows' reader: the program's German with a decimal comma, or under the English test
+    // program English with a decimal point.
+    static ui::SharedState readerState() {
+        ui::SharedState state;
+#ifdef PRIMZEILEN_TEST_ENGLISH
+        state.conventions = {core::Language::English, U'.'};
+#else
+        state.conventions = {core::Language::German, U','};
+#endif
+        return state;
+    }
+
+    ui::SharedState m_state = readerState();
     graphics::ChartState m_chart;
     QStringList m_reported;
     ui::FailureReporter m_report = [this](const QString& message) { m_reported.append(message); };

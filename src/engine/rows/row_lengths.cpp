@@ -85,12 +85,11 @@ std::vector<RowLengthResult> compareRowLengths(Number from, Number to,
                 break;
             }
             try {
-                const SummaryText summary = summaryText(result.tally);
                 result.comparison =
                     compareModels(computeModels(modelRows(*result.range), 20, precision),
-                                  summary.shares, beyondTwentyShare(result.tally));
+                                  rowShares(result.tally), beyondTwentyShare(result.tally));
             } catch (const Failure& failure) {
-                result.failure = failure.text();
+                result.failure = failure;
             }
         }
         results.push_back(std::move(result));

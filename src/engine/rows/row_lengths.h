@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/failures.h"
 #include "engine/rows/rows.h"
 #include "engine/statistics/models.h"
 #include "engine/statistics/sweep.h"
@@ -20,7 +21,7 @@ struct RowLengthResult {
     RowTally tally;
     double predictedN = 0.0;
     std::optional<ModelComparison> comparison;
-    std::string failure;  // the fit's failure, where there is one (UTF-8)
+    std::optional<Failure> failure;  // the fit's failure, where there is one
     // The models over the whole distribution (addWholeRecords): the fit and the models above
     // see only the rows up to 20.
     std::optional<SweepRecord> whole;

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-class QString;
-
 namespace core {
 
 // A number anywhere from -10,000,000 (the windows' lowest bound) to 2^64-1 (the command line's
@@ -18,11 +16,10 @@ using Number = __int128_t;
 
 inline constexpr Number kHighestNumber = Number{UINT64_MAX};
 
-// The number in decimal digits, with a leading "-" when negative.
-[[nodiscard]] QString numberText(Number value);
 namespace text {
+// The number in decimal digits, with a leading "-" when negative.
 [[nodiscard]] std::string numberText(Number value);
-}
+}  // namespace text
 
 // Rows of `length` numbers; row r covers rowStart(r) .. rowStart(r) + length - 1. The first row
 // begins one past a multiple of length, so no row holds both 0 and 1: a row lies wholly below 2
@@ -96,19 +93,15 @@ struct RowTally {
 [[nodiscard]] int headerWidth(const RowRange& range);
 
 // A row line: the row's first number right-aligned in the header width, two spaces, one mark per
-// number ("O" a prime, "+" any other), two spaces and the row's count of primes.
-[[nodiscard]] QString rowHeader(Number start, int width);  // up to the marks
-[[nodiscard]] QString rowTail(std::uint64_t count);        // after the marks
-// The line of row `row`, its primes given by their offsets within the row.
-[[nodiscard]] QString rowLine(const RowRange& range, std::uint64_t row, int width,
-                              std::uint32_t count, const std::vector<std::uint32_t>& offsets);
-// The same in UTF-8; the QString functions above give these texts.
+// number ("O" a prime, "+" any other), two spaces and the row's count of primes. The marks and
+// numbers are the same in every language.
 namespace text {
 // A row's marks: "O" where a prime stands, "+" elsewhere.
 [[nodiscard]] std::string rowMarks(const RowRange& range,
                                    const std::vector<std::uint32_t>& offsets);
-[[nodiscard]] std::string rowHeader(Number start, int width);
-[[nodiscard]] std::string rowTail(std::uint64_t count);
+[[nodiscard]] std::string rowHeader(Number start, int width);  // up to the marks
+[[nodiscard]] std::string rowTail(std::uint64_t count);        // after the marks
+// The line of row `row`, its primes given by their offsets within the row.
 [[nodiscard]] std::string rowLine(const RowRange& range, std::uint64_t row, int width,
                                   std::uint32_t count, const std::vector<std::uint32_t>& offsets);
 }  // namespace text

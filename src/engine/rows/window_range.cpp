@@ -4,7 +4,9 @@
 
 namespace core {
 
-RowLengthError::RowLengthError() : Failure("Die Anzahl Zahlen pro Zeile muss mindestens 1 sein.") {}
+RowLengthError::RowLengthError()
+    : Failure(QT_TRANSLATE_NOOP("core::Failure",
+                                "Die Anzahl Zahlen pro Zeile muss mindestens 1 sein.")) {}
 
 bool withinWindowLimits(Number first, Number last) {
     return first <= last && first <= kRangeLimit && last <= kRangeLimit && first >= -kRangeLimit;

@@ -23,7 +23,7 @@ SweepRecord sweepRecord(Number height, std::uint32_t length, const std::optional
     try {
         record.comparison = compareWholeModels(tally, modelRows(*range));
     } catch (const Failure& failure) {
-        record.failure = failure.text();
+        record.failure = failure;
     }
     return record;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/failures.h"
 #include "engine/rows/rows.h"
 #include "engine/statistics/distribution.h"
 
@@ -18,7 +19,8 @@ struct SweepRecord {
     std::optional<RowRange> range;  // none where no whole row is left
     RowTally tally;
     std::optional<WholeComparison> comparison;  // none without rows or where the models fail
-    std::string failure;                        // the models' failure, where there is one (UTF-8)
+    // The models' failure, where there is one: its text in the reader's language.
+    std::optional<Failure> failure;
 };
 
 // The window at `height` in rows of `length`: height+1 .. height+window adjusted to whole rows;

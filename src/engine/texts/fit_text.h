@@ -2,25 +2,13 @@
 
 #include <string>
 
-#include "engine/statistics/binomial_fit.h"
+#include "engine/statistics/fit_report.h"
+#include "engine/texts/language.h"
 
-namespace core {
+namespace core::text {
 
-// The binomial fit of h(x) and the moments of both, as the graph window shows them.
-struct FitReport {
-    BinomialFit binomial;
-    double meanObserved = 0.0;  // of h(x)
-    double deviationObserved = 0.0;
-    long double meanBinomial = 0.0L;  // n p
-    long double deviationBinomial = 0.0L;
-};
-
-// Raises the fit's failures (see fitBinomial); once the fit stands, nothing else fails.
-[[nodiscard]] FitReport fitReport(const Frequencies& h);
-
-namespace text {
-
-// The six values as the graph window's fields show them, in UTF-8 (see core::FitTexts).
+// The six values as the graph window's fields show them: n as a whole number, the others with
+// four decimals.
 struct FitTexts {
     std::string n;
     std::string p;
@@ -29,10 +17,10 @@ struct FitTexts {
     std::string deviationObserved;
     std::string deviationBinomial;
 };
-[[nodiscard]] FitTexts fitTexts(const FitReport& report);
+[[nodiscard]] FitTexts fitTexts(const FitReport& report, const Conventions& reader);
 
-[[nodiscard]] std::string xCell(int x);
-[[nodiscard]] std::string shareCell(double share);
+// The table's cells: x, and a share h(x) or B(n;p;x) with four decimals.
+[[nodiscard]] std::string xCell(int x, const Conventions& reader);
+[[nodiscard]] std::string shareCell(double share, const Conventions& reader);
 
-}  // namespace text
-}  // namespace core
+}  // namespace core::text

@@ -6,27 +6,19 @@
 
 #include "engine/rows/row_lengths.h"
 #include "engine/statistics/models.h"
+#include "engine/texts/language.h"
 
 namespace core {
 
-// The lines of the chart's model legend; "%1".."%3" stand for the numbers. The desktop passes
-// them through its translation.
-struct LegendWords {
-    std::string observed = "h(x): beobachtete Häufigkeiten";
-    std::string moments = "Momente B(%1;%2): TV %3";
-    std::string cramer = "Cramér-Modell: TV %1";
-    std::string poisson = "Poisson (Gallagher): TV %1";
-    std::string montgomery = "Montgomery–Soundararajan: TV %1";
-    std::string meaning = "TV: Anteil der Zeilen, die anders liegen";
-};
-
-// The six legend lines of a comparison, in UTF-8, as the chart draws them.
+// The six legend lines of a comparison, in UTF-8, as the chart draws them: what the sticks are,
+// each model with its distance, and what the distance means, in the reader's language.
 [[nodiscard]] std::array<std::string, 6> modelLegend(const ModelComparison& comparison,
-                                                     const LegendWords& words = {});
+                                                     const Conventions& reader);
 
-// The cells of one row of the table "Zeilenlängen im Vergleich": length, rows, n, p, n*, and
-// where the fit stands the four distances; n and p empty where it does not.
-[[nodiscard]] std::vector<std::string> rowLengthCells(const RowLengthResult& result);
+// The cells of one row of the table of row lengths compared: length, rows, n, p, n*, and where
+// the fit stands the four distances; n and p empty where it does not.
+[[nodiscard]] std::vector<std::string> rowLengthCells(const RowLengthResult& result,
+                                                      const Conventions& reader);
 
 // "%1".."%9" of the pattern replaced by the arguments, each once, in one pass.
 [[nodiscard]] std::string fillIn(const std::string& pattern,

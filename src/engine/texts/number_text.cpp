@@ -4,23 +4,15 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <locale>
 #include <optional>
+#include <sstream>
 
 #include "engine/failures.h"
 
 namespace core {
 
 namespace {
-
-std::optional<char32_t>& separatorSetting() {
-    static std::optional<char32_t> separator;
-    return separator;
-}
-
-SeparatorSource& defaultSource() {
-    static SeparatorSource source = nullptr;
-    return source;
-}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -102,7 +94,7 @@ void roundHalfAway(Decimal& d, int last) {
     }
 }
 
-std::string fixedText(const Decimal& d, int decimals) {
+std::string fixedText(const Decimal& d, int decimals, char32_t separator) {
     std::string text;
     if (d.negative && !d.isZero()) {
         text += '-';
@@ -115,7 +107,7 @@ std::string fixedText(const Decimal& d, int decimals) {
         }
     }
     if (decimals > 0) {
-        text += text::utf8(decimalSeparatorCode());
+        text += text::utf8(separator);
         for (int j = 1; j <= decimals; ++j) {
             text += d.isZero() ? '0' : d.digitAt(d.exponent + j);
         }
@@ -123,14 +115,14 @@ std::string fixedText(const Decimal& d, int decimals) {
     return text;
 }
 
-std::string scientificText(const Decimal& d) {
+std::string scientificText(const Decimal& d, char32_t separator) {
     std::string text;
     if (d.negative) {
         text += '-';
     }
     text += d.digits.front();
     if (d.digits.size() > 1) {
-        text += text::utf8(decimalSeparatorCode());
+        text += text::utf8(separator);
         text.append(d.digits, 1);
     }
     text += 'E';
@@ -149,22 +141,6 @@ std::optional<std::string> nonFiniteText(long double value) {
 }
 
 }  // namespace
-
-char32_t decimalSeparatorCode() {
-    auto& separator = separatorSetting();
-    if (!separator) {
-        separator = defaultSource() != nullptr ? defaultSource()() : U'.';
-    }
-    return *separator;
-}
-
-void setDecimalSeparatorCode(char32_t separator) {
-    separatorSetting() = separator;
-}
-
-void setDefaultSeparatorSource(SeparatorSource source) {
-    defaultSource() = source;
-}
 
 std::int32_t roundHalfEven(long double value) {
     if (std::isnan(value)) {
@@ -250,19 +226,73 @@ std::int32_t parseInteger(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-std::string formatFixed(long double value, int precision, int digits) {
+double parseReal(std::string_view text, const Conventions& reader) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    // Sign, digits, the separator and digits, an exponent; at least one digit before the
+    // exponent. What is converted: the same with a point and without a plus.
+    const std::string separator = utf8(reader.decimalSeparator);
+    std::string plain;
+    std::size_t i = begin;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < end && text[i] >= '0' && text[i] <= '9') {
+            plain += text[i++];
+        }
+        return i - start;
+    };
+    if (i < end && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') {
+            plain += '-';
+        }
+        ++i;
+    }
+    std::size_t mantissa = digits();
+    if (text.substr(i, end - i).starts_with(separator)) {
+        plain += '.';
+        i += separator.size();
+        mantissa += digits();
+    }
+    bool valid = mantissa > 0;
+    if (valid && i < end && (text[i] == 'e' || text[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        if (i < end && (text[i] == '+' || text[i] == '-')) {
+            plain += text[i++];
+        }
+        valid = digits() > 0;
+    }
+    // Read in the classic locale, whatever the program's locale takes for its decimal point; a
+    // value beyond the range of a double fails the stream.
+    double value = 0.0;
+    std::istringstream number(plain);
+    number.imbue(std::locale::classic());
+    number >> value;
+    if (!valid || i != end || number.fail() || number.peek() != std::char_traits<char>::eof()) {
+        throw ConversionError::NotAFloat(text);
+    }
+    return value;
+}
+
+std::string formatFixed(long double value, int precision, int digits, const Conventions& reader) {
     if (auto text = nonFiniteText(value)) {
         return *text;
     }
     Decimal d = exactDecimal(value);
     roundHalfAway(d, std::min(precision - 1, d.exponent + digits));
     if (!d.isZero() && d.exponent + 1 > precision) {
-        return scientificText(d);
+        return scientificText(d, reader.decimalSeparator);
     }
-    return fixedText(d, digits);
+    return fixedText(d, digits, reader.decimalSeparator);
 }
 
-std::string formatShortest(long double value) {
+std::string formatShortest(long double value, const Conventions& reader) {
     if (auto text = nonFiniteText(value)) {
         return *text;
     }
@@ -273,10 +303,10 @@ std::string formatShortest(long double value) {
         return "0";
     }
     if (d.exponent + 1 > significant || d.exponent < -5) {
-        return scientificText(d);
+        return scientificText(d, reader.decimalSeparator);
     }
     const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent - 1);
-    return fixedText(d, decimals);
+    return fixedText(d, decimals, reader.decimalSeparator);
 }
 
 }  // namespace text

@@ -4,16 +4,11 @@
 #include <string>
 #include <string_view>
 
-// The program's number texts in UTF-8, for every build; conversions.h gives them as QString.
-namespace core {
+#include "engine/texts/language.h"
 
-// The decimal separator that every real-number conversion writes and reads. Until someone sets
-// it, it comes from the source given to setDefaultSeparatorSource (the desktop asks the user's
-// locale), '.' where none is given.
-[[nodiscard]] char32_t decimalSeparatorCode();
-void setDecimalSeparatorCode(char32_t separator);
-using SeparatorSource = char32_t (*)();
-void setDefaultSeparatorSource(SeparatorSource source);
+// The program's number texts in UTF-8, for every build and every reader: a real number is
+// written and read with the decimal separator of the reader's conventions.
+namespace core {
 
 // The nearest 32-bit integer, halves to the even neighbour. A value outside the 32-bit range
 // (or not a number) raises InvalidFloatOperation.
@@ -21,11 +16,30 @@ void setDefaultSeparatorSource(SeparatorSource source);
 
 namespace text {
 
-// What conversions.h describes, in UTF-8. Failures quote the text as it stood.
+// Failures quote the text as it stood.
+
+// Decimal text, with a leading "-" when negative.
 [[nodiscard]] std::string formatInteger(std::int64_t value);
+
+// Decimal digits with an optional sign, blanks around them allowed, within the 32-bit range.
+// Anything else raises ConversionError.
 [[nodiscard]] std::int32_t parseInteger(std::string_view text);
-[[nodiscard]] std::string formatFixed(long double value, int precision, int digits);
-[[nodiscard]] std::string formatShortest(long double value);
+
+// Decimal text with the reader's separator: optional sign, digits, separator and decimals, an
+// optional exponent ("1,5E3"), blanks around it allowed. Anything else, and a value beyond the
+// range of a double, raises ConversionError.
+[[nodiscard]] double parseReal(std::string_view text, const Conventions& reader);
+
+// Fixed notation with exactly `digits` decimals. The exact value is rounded, halves away from
+// zero, to at most `precision` significant digits and at most `digits` decimals. A value whose
+// integer part needs more than `precision` digits is written in scientific form ("1,2346E10").
+// A value that shows as zero never carries a minus.
+[[nodiscard]] std::string formatFixed(long double value, int precision, int digits,
+                                      const Conventions& reader);
+
+// The shortest text with at most 15 significant digits; scientific form below 0.00001 and
+// from 10^15 on.
+[[nodiscard]] std::string formatShortest(long double value, const Conventions& reader);
 
 // The text right-aligned in `width` characters (code points), padded with spaces, never cut.
 [[nodiscard]] std::string rightJustified(std::string text, int width);
