@@ -211,10 +211,6 @@ QString fitCsv(CsvStyle style, CsvColumns asked, const RowRange& range, const Ro
     return csv + table.row(cells);
 }
 
-QString rowMarks(const RowRange& range, const std::vector<std::uint32_t>& offsets) {
-    return QString::fromStdString(text::rowMarks(range, offsets));
-}
-
 QString rowsCsvHeading(CsvStyle style) {
     return CsvTable(style).heading(
         {QStringLiteral("erste_zahl"), QStringLiteral("markierung"), QStringLiteral("primzahlen")});
@@ -223,8 +219,9 @@ QString rowsCsvHeading(CsvStyle style) {
 QString rowCsv(CsvStyle style, const RowRange& range, std::uint64_t row, std::uint32_t count,
                const std::vector<std::uint32_t>& offsets) {
     const CsvTable table(style);
-    return table.row(
-        {table.number(range.rowStart(row)), rowMarks(range, offsets), table.number(Number{count})});
+    return table.row({table.number(range.rowStart(row)),
+                      QString::fromStdString(text::rowMarks(range, offsets)),
+                      table.number(Number{count})});
 }
 
 QString rowLengthCsv(CsvStyle style, Number from, Number to,

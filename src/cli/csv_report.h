@@ -81,7 +81,4 @@ struct CsvColumns {
 [[nodiscard]] QString rowLengthCsv(CsvStyle style, Number from, Number to,
                                    const std::vector<RowLengthResult>& results);
 
-// A row's marks: "O" where a prime stands, "+" elsewhere.
-[[nodiscard]] QString rowMarks(const RowRange& range, const std::vector<std::uint32_t>& offsets);
-
 }  // namespace core

@@ -346,7 +346,7 @@ QString rowJson(const RowRange& range, std::uint64_t row, std::uint32_t count,
     // One object for every row of a listing, which may have millions: its keys are made once.
     thread_local Json element{{"erste_zahl", 0}, {"markierung", ""}, {"primzahlen", 0}};
     element["erste_zahl"] = jsonNumber(range.rowStart(row));
-    element["markierung"] = rowMarks(range, offsets).toStdString();
+    element["markierung"] = text::rowMarks(range, offsets);
     element["primzahlen"] = count;
     return jsonListElement(element);
 }

@@ -7,6 +7,7 @@
 #include <locale>
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include "engine/failures.h"
 
@@ -16,6 +17,19 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+// The positions of the text without the blanks around it.
+std::pair<std::size_t, std::size_t> withoutBlanks(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    return {begin, end};
 }
 
 // The exact decimal expansion of a finite value: sign, digits without leading zeros, and the
@@ -192,14 +206,9 @@ std::string formatInteger(std::int64_t value) {
 }
 
 std::int32_t parseInteger(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
+    const auto bounds = withoutBlanks(text);
+    std::size_t begin = bounds.first;
+    const std::size_t end = bounds.second;
     bool negative = false;
     if (begin < end && (text[begin] == '+' || text[begin] == '-')) {
         negative = text[begin] == '-';
@@ -227,14 +236,9 @@ std::int32_t parseInteger(std::string_view text) {
 }
 
 double parseReal(std::string_view text, const Conventions& reader) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
+    const auto bounds = withoutBlanks(text);
+    std::size_t begin = bounds.first;
+    const std::size_t end = bounds.second;
     // Sign, digits, the separator and digits, an exponent; at least one digit before the
     // exponent. What is converted: the same with a point and without a plus.
     const std::string separator = utf8(reader.decimalSeparator);
