@@ -74,4 +74,11 @@
         <translation>Primes in all:</translation>
     </message>
 </context>
+<context>
+    <name>core::Summary::One</name>
+    <message>
+        <source>%1-mal,</source>
+        <translation>%1 row, </translation>
+    </message>
+</context>
 </TS>

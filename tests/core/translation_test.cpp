@@ -50,13 +50,15 @@ TEST(Translation, TheSummaryInEachLanguageKeepsItsColumns) {
     EXPECT_EQ(english.shares, german.shares);
     EXPECT_EQ(english.lines[1], "Primes/row: count, relative frequency");
     EXPECT_EQ(english.lines[2], "  0   :      3 rows,     0.75000");
-    EXPECT_EQ(english.lines[3], "  1   :      1 rows,     0.25000");
+    EXPECT_EQ(english.lines[3], "  1   :      1 row,      0.25000");  // as wide as "rows,"
     EXPECT_EQ(english.lines[24], " Total:    4       1.00000");
     EXPECT_EQ(english.lines[26], " Primes in all:     1");
     // The lines of counts above 20 (the command line's whole distribution) share the words and
     // the columns, the count as wide as the largest needs.
     EXPECT_EQ(countLine(1234, 4, 7, 0.5, kGerman), "1234   :      7-mal,     0,50000");
     EXPECT_EQ(countLine(21, 4, 1234567, 0.25, kEnglish), "  21   : 1234567 rows,     0.25000");
+    EXPECT_EQ(countLine(21, 4, 1, 0.25, kEnglish), "  21   :      1 row,      0.25000");
+    EXPECT_EQ(countLine(21, 4, 1, 0.25, kGerman), "  21   :      1-mal,     0,25000");
     EXPECT_EQ(sumLine(500, 1.0, kEnglish), " Total:    500       1.00000");
     // English with a decimal comma (an English speaker in a German locale).
     EXPECT_EQ(summaryText(smallTally(), {Language::English, U','}).lines[2],

@@ -26,7 +26,7 @@ TECHNICAL = {
     "engine_catalogue_en.inc",  # a generated file
 }
 # Contexts of the catalogue, as translate() names them beside the marked source.
-CONTEXT = re.compile(r"core::[A-Z]\w*")
+CONTEXT = re.compile(r"core(::[A-Z]\w*)+")
 LETTER = re.compile(r"[^\W\d_]")
 # A literal (with its prefix), a comment, or a character literal; in one pass, so that a quote
 # inside a comment or a slash inside a string are taken for what they are.

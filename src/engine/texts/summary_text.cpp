@@ -17,7 +17,11 @@ std::string word(const Conventions& reader, const char* german) {
 // The words come from the catalogue, the column widths from here.
 std::string countLine(std::uint64_t k, int width, std::uint64_t rows, double share,
                       const Conventions& reader) {
-    std::string times = word(reader, QT_TRANSLATE_NOOP("core::Summary", "%1-mal,"));
+    // German says "-mal," after every count, English "1 row," but "2 rows,": the catalogue holds
+    // the count of one under a context of its own.
+    std::string times = rows == 1 ? translate(reader.language, "core::Summary::One",
+                                              QT_TRANSLATE_NOOP("core::Summary::One", "%1-mal,"))
+                                  : word(reader, QT_TRANSLATE_NOOP("core::Summary", "%1-mal,"));
     const std::size_t at = times.find("%1");
     if (at != std::string::npos) {
         times.replace(at, 2, text::rightJustified(std::to_string(rows), 6));
