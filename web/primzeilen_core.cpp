@@ -24,8 +24,17 @@
 #include "engine/texts/model_text.h"
 #include "engine/texts/number_text.h"
 #include "engine/texts/summary_text.h"
+#include "page_fields.h"
 
 using emscripten::val;
+
+using web::fieldName;
+using web::numberArray;
+using web::PageFields;
+using web::rangeRefusal;
+using web::readerFor;
+using web::refuse;
+using web::stringArray;
 
 namespace {
 
@@ -37,99 +46,10 @@ struct LastScan {
 };
 std::optional<LastScan> g_scan;
 
-const char* fieldName(core::WindowField field) {
-    switch (field) {
-        case core::WindowField::RowLength:
-            return "laenge";
-        case core::WindowField::Lower:
-            return "von";
-        case core::WindowField::Upper:
-            break;
-    }
-    return "bis";
-}
-
-// The page's three field texts under the windows' rules; remembers which field was read last,
-// the one a failure is about.
-class PageFields final : public core::WindowFields {
-public:
-    PageFields(std::string from, std::string to, std::string length, val& result)
-        : m_texts{std::move(length), std::move(from), std::move(to)}, m_result(result) {}
-
-    std::string text(core::WindowField field) override {
-        m_lastRead = field;
-        return m_texts[static_cast<int>(field)];
-    }
-    void rowLengthRead(std::int32_t length) override {
-        m_length = length;
-        m_result.set("laenge", length);
-    }
-    void write(core::WindowField field, const std::string& text) override {
-        m_result.set(fieldName(field), text);
-    }
-    [[nodiscard]] core::WindowField lastRead() const { return m_lastRead; }
-    [[nodiscard]] std::int32_t length() const { return m_length; }
-
-private:
-    std::string m_texts[3];
-    val& m_result;
-    core::WindowField m_lastRead = core::WindowField::RowLength;
-    std::int32_t m_length = 0;
-};
-
-val stringArray(const std::vector<std::string>& texts) {
-    val array = val::array();
-    for (const std::string& text : texts) {
-        array.call<void>("push", text);
-    }
-    return array;
-}
-
-template <class Numbers>
-val numberArray(const Numbers& numbers) {
-    val array = val::array();
-    for (const double number : numbers) {
-        array.call<void>("push", number);
-    }
-    return array;
-}
-
 // The value of a number as a field shows it ("0,5058"): what the graph window draws from.
 double shownReal(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
     return std::strtod(text.c_str(), nullptr);
-}
-
-// Why the windows' rules refuse a range they read without a failure: the typed bounds and the
-// bounds adjusted to whole rows. The page words the reason; this names it and the field at fault.
-std::pair<const char*, const char*> rangeRefusal(std::int64_t lower, std::int64_t upper,
-                                                 core::Number first, core::Number last) {
-    if (lower > upper) {
-        return {"vonGroesserBis", "von"};
-    }
-    if (first > last) {
-        return {"keineZeile", "bis"};
-    }
-    if (first < -core::kRangeLimit || first > core::kRangeLimit) {
-        return {"vonGrenze", "von"};
-    }
-    return {"bisGrenze", "bis"};
-}
-
-void refuse(val& result, const char* reason, const char* field) {
-    result.set("ok", false);
-    result.set("message", std::string());
-    result.set("reason", std::string(reason));
-    result.set("field", std::string(field));
-}
-
-// The page's reader: its language, and the decimal separator that goes with it.
-core::Conventions readerFor(const std::string& code) {
-    core::Language language = core::Language::German;
-    if (!core::spokenLanguage(code, language)) {
-        language = core::Language::German;
-    }
-    return {language, language == core::Language::English ? U'.' : U','};
 }
 
 val scanIn(std::string from, std::string to, std::string length, std::string language) {
