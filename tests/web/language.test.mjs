@@ -108,6 +108,23 @@ describe('the page in English', () => {
     } finally { await browser.close(); }
   });
 
+  it('shows no German while its texts are still on the way', async () => {
+    const browser = await launch({ locale: 'en-US' });
+    try {
+      const page = await browser.context.newPage();
+      // The texts arrive late: until they are in, the page stays hidden.
+      let release;
+      const arrived = new Promise((resolve) => { release = resolve; });
+      await page.route('**/texts.js', async (route) => { await arrived; await route.continue(); });
+      await page.goto(pageUrl('served', web.origin, '?lang=en'), { waitUntil: 'commit' });
+      await page.waitForSelector('#berechnen', { state: 'attached' });
+      assert.equal(await page.evaluate(() => getComputedStyle(document.body).opacity), '0');
+      release();
+      await page.waitForFunction(() => getComputedStyle(document.body).opacity === '1');
+      assert.equal(await page.textContent('#berechnen'), 'Compute');
+    } finally { await browser.close(); }
+  });
+
   it('speaks German by default and in a German browser', async () => {
     for (const locale of ['fr-FR', 'de-DE']) {
       const browser = await launch({ locale });
