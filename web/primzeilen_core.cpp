@@ -1,6 +1,6 @@
 // The core for the web page: the main window's scan, its listing and summary, the graph
 // window's fit, table and models, and the row length comparison, with the windows' texts in the
-// page's language, which each call that writes texts takes last ("de", "en"; without it, German).
+// page's language, which each call that writes texts takes last ("de", "en").
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -52,7 +52,7 @@ double shownReal(std::string text) {
     return std::strtod(text.c_str(), nullptr);
 }
 
-val scanIn(std::string from, std::string to, std::string length, std::string language) {
+val scan(std::string from, std::string to, std::string length, std::string language) {
     const core::Conventions reader = readerFor(language);
     val result = val::object();
     const std::string lowerText = from;
@@ -186,7 +186,7 @@ val pageTable(const core::BinomialFit& binomial, const core::Frequencies& h,
     return table;
 }
 
-val fitIn(std::string language) {
+val fit(std::string language) {
     const core::Conventions reader = readerFor(language);
     const core::Frequencies& h = lastScan().summary.shares;
     val result = val::object();
@@ -247,7 +247,7 @@ val fitIn(std::string language) {
     return result;
 }
 
-val modelsIn(std::string language) {
+val models(std::string language) {
     const core::Conventions reader = readerFor(language);
     const LastScan& scan = lastScan();
     val result = val::object();
@@ -287,7 +287,7 @@ val modelsIn(std::string language) {
     return result;
 }
 
-val rowLengthsIn(val onProgress, std::string language) {
+val rowLengths(val onProgress, std::string language) {
     const core::Conventions reader = readerFor(language);
     const core::RowRange& range = lastScan().marked.range;
     core::ScanControl control;
@@ -314,28 +314,11 @@ val rowLengthsIn(val onProgress, std::string language) {
     return table;
 }
 
-val scan(std::string from, std::string to, std::string length) {
-    return scanIn(std::move(from), std::move(to), std::move(length), "de");
-}
-
-val fit() {
-    return fitIn("de");
-}
-
-val models() {
-    return modelsIn("de");
-}
-
-val rowLengths(val onProgress) {
-    return rowLengthsIn(std::move(onProgress), "de");
-}
-
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(primzeilen) {
-    // Each call that writes texts also takes the page's language as its last argument.
+    // Each call that writes texts takes the page's language as its last argument.
     emscripten::function("scan", &scan);
-    emscripten::function("scan", &scanIn);
     emscripten::function("rowLines", &rowLines);
     emscripten::function("listingText", &listingText);
     emscripten::function("summaryLines", &summaryLines);
@@ -343,9 +326,6 @@ EMSCRIPTEN_BINDINGS(primzeilen) {
     emscripten::function("distribution", &distribution);
     emscripten::function("scanned", &scanned);
     emscripten::function("fit", &fit);
-    emscripten::function("fit", &fitIn);
     emscripten::function("models", &models);
-    emscripten::function("models", &modelsIn);
     emscripten::function("rowLengths", &rowLengths);
-    emscripten::function("rowLengths", &rowLengthsIn);
 }

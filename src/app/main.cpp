@@ -15,8 +15,9 @@ int main(int argc, char* argv[]) {
         return commandLine.exitCode;
     }
     QApplication application(argc, argv);
-    core::installTranslations(application, core::languageFromEnvironment());
+    // The reader of every text, made once: its language for Qt's translations too.
     ui::sharedState().conventions = core::conventionsFromEnvironment();
+    core::installTranslations(application, ui::sharedState().conventions.language);
     // Closing the main window ends the program; closing the graph window only hides it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ui::programIcon());

@@ -230,7 +230,9 @@ int main(int argc, char** argv) {
     const bool outputOpen = core::standardOutputOpen();
 
     QCoreApplication application(argc, argv);
-    core::installTranslations(application, core::languageFromEnvironment());
+    // The reader of every text, made once: its language for Qt's translations too.
+    const core::Conventions reader = core::conventionsFromEnvironment();
+    core::installTranslations(application, reader.language);
     if (!outputOpen) {
         return outputFailed(EBADF);
     }
@@ -239,6 +241,6 @@ int main(int argc, char** argv) {
         return *code;
     }
     Options options = std::get<Options>(read);
-    options.reader = core::conventionsFromEnvironment();
+    options.reader = reader;
     return watch(options, stops);
 }

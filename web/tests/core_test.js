@@ -56,7 +56,7 @@ function listing(core, s) {
                                      ['1', '10000000', '10']]) {
     check(`listing ${from}..${to} at ${length}`, () => {
       const started = process.hrtime.bigint();
-      const s = core.scan(from, to, length);
+      const s = core.scan(from, to, length, 'de');
       const scanned = Number(process.hrtime.bigint() - started) / 1e6;
       assert.ok(s.ok, JSON.stringify(s));
       assert.strictEqual(s.laenge, Number(length));
@@ -73,7 +73,7 @@ function listing(core, s) {
 
   // The command line's rows are the same lines.
   check('rows as primzeilen-cli --zeilen gives them', () => {
-    const s = core.scan('1', '45000', '90');
+    const s = core.scan('1', '45000', '90', 'de');
     const desktop = run(cli, ['--zeilen', '1', '45000', '90']);
     assert.strictEqual(desktop.status, 0, desktop.err);
     sameLines(core.rowLines(0, s.rows), desktop.out.split('\n').slice(0, s.rows), 'rows');
@@ -83,13 +83,13 @@ function listing(core, s) {
   for (const [from, to, length] of [['1', '45000', '90'], ['1', '10000000', '10'],
                                      ['-500', '500', '7']]) {
     check(`fit ${from}..${to} at ${length} as the graph window shows it`, () => {
-      const s = core.scan(from, to, length);
+      const s = core.scan(from, to, length, 'de');
       const desktop = run(scanTool, [from, to, length, '--graph', '/dev/null.svg']);
       const lines = desktop.out.split('\n');
       const fields = Object.fromEntries(
           lines.filter((l) => /^Edit\d=/.test(l)).map((l) => l.split('=')));
       const table = lines.filter((l) => /^(x|h\(x\)|B\(n;p\))\t/.test(l)).map((l) => l.split('\t'));
-      const fit = core.fit();
+      const fit = core.fit('de');
       assert.ok(fit.ok, fit.message);
       const f = fit.fields;
       assert.deepStrictEqual(
@@ -107,10 +107,10 @@ function listing(core, s) {
   // The models beside the command line's (computed in a wider long double on the web, so to
   // a relative 1e-9), and the legend's texts.
   check('models as primzeilen-cli --modelle gives them', () => {
-    core.scan('1', '45000', '90');
+    core.scan('1', '45000', '90', 'de');
     const desktop = JSON.parse(
         run(cli, ['1', '45000', '90', '--modelle', '--format', 'json']).out).modelle;
-    const m = core.models();
+    const m = core.models('de');
     assert.ok(m.ok, m.message);
     const near = (a, b, what) => assert.ok(Math.abs(a - b) <= 1e-9 * Math.max(1e-300, Math.abs(b)) + 1e-15,
                                            `${what}: ${a} against ${b}`);
@@ -139,13 +139,13 @@ function listing(core, s) {
   // Every refusal: the window's message (primzeilen-scan prints it), the field it concerns,
   // and the bounds written before it; a range beyond the limits without a message.
   check('refusals with the windows\' messages', () => {
-    core.scan('1', '100', '10');
+    core.scan('1', '100', '10', 'de');
     const before = core.summaryLines();
     for (const [from, to, length, field] of [
       ['1', '100', 'abc', 'laenge'], ['1', '100', '', 'laenge'], ['1,5', '100', '90', 'von'],
       ['45', '', '90', 'bis'], ['1', '100', '0', 'laenge'], ['1', '100', '-5', 'laenge'],
       ['x', '100', '0', 'von'], ['1', '2147483648', '10', 'bis'], ['1', '１２', '10', 'bis']]) {
-      const s = core.scan(from, to, length);
+      const s = core.scan(from, to, length, 'de');
       const desktop = run(scanTool, [from, to, length]);
       assert.strictEqual(desktop.status, 1, `${from} ${to} ${length}`);
       assert.strictEqual(s.ok, false);
@@ -156,7 +156,7 @@ function listing(core, s) {
     for (const [from, to, length, von, bis] of [
       ['1', '50', '90', '1', '0'], ['-10000100', '0', '100', '-10000099', '0'],
       ['2147483647', '2147483647', '1', '2147483648', '2147483647']]) {
-      const s = core.scan(from, to, length);
+      const s = core.scan(from, to, length, 'de');
       assert.deepStrictEqual([s.ok, s.message, s.von, s.bis], [false, '', von, bis]);
       assert.strictEqual(run(scanTool, [from, to, length]).out, `${von}\t${bis}\n`);
     }
@@ -164,15 +164,15 @@ function listing(core, s) {
 
   // Zeilenlängen im Vergleich: every length 10..120 once, each reported.
   check('row lengths 10..120', () => {
-    core.scan('1', '45000', '90');
+    core.scan('1', '45000', '90', 'de');
     const done = [];
     const started = process.hrtime.bigint();
-    const table = core.rowLengths((length) => done.push(length));
+    const table = core.rowLengths((length) => done.push(length), 'de');
     console.log(`# row lengths of 1..45,000: ${Number(process.hrtime.bigint() - started) / 1e6} ms`);
     assert.strictEqual(table.length, 111);
     assert.deepStrictEqual(done, table.map((row) => Number(row.length)));
     const ninety = table.find((row) => row.length === '90');
-    const fit = (core.scan('1', '45000', '90'), core.fit());
+    const fit = (core.scan('1', '45000', '90', 'de'), core.fit('de'));
     assert.deepStrictEqual([ninety.rows, ninety.n, ninety.p], ['500', fit.fields.n, fit.fields.p]);
     const tv = JSON.parse(goldenText('models_1_45000_90.json')).tv_whole_distribution;
     assert.strictEqual(ninety.tvMoments, tvText(tv.momente));
