@@ -37,6 +37,8 @@
         const pressed = this.pressed;
         this.pressed = false;
         if (!this.rows || pressed) return;
+        // The cells as the grid stands now, even where its scroll event is still to come.
+        this.render();
         if (this.active && this.cellNode(this.active.row, this.active.column)) this.announce();
         else this.activate(Math.ceil(this.scroll.position()), this.active ? this.active.column : 0);
       });
